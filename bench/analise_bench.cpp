@@ -1,0 +1,41 @@
+// How long one analysis takes to build: thirty topics, each text read from
+// its file (every read opens and closes the file, as the builder does).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "analysis/analise.h"
+#include "engine/numeros_data.h"
+#include "library/padroes.h"
+
+namespace {
+
+void BM_MontaAnalise(benchmark::State& state) {
+  const auto raiz = std::filesystem::temp_directory_path() / "cifra-bench-analise";
+  std::filesystem::remove_all(raiz);
+  const cifra::PastaDeDados pasta(raiz);
+  cifra::InstalaPadroes(pasta);
+  cifra::ProgramOptions opcoes;
+  opcoes.NumerosMagicos = state.range(0) != 0;
+  cifra::Analise analise;
+  analise.NomeCompleto = "MARIA DA CONCEICAO DOS SANTOS";
+  analise.DataNascimento = "12/08/1978";
+  for (auto _ : state) {
+    cifra::MontaAnalise(analise, pasta, opcoes, {6, 12, 2026});
+    benchmark::DoNotOptimize(analise);
+  }
+  std::filesystem::remove_all(raiz);
+}
+BENCHMARK(BM_MontaAnalise)->Arg(0)->Arg(1);
+
+void BM_NumerosDaData(benchmark::State& state) {
+  int dia = 1;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        cifra::CalculaNumerosDaData({dia, 8, 1978}, {6, 12, 2026}, {true, true}));
+    dia = dia % 28 + 1;
+  }
+}
+BENCHMARK(BM_NumerosDaData);
+
+}  // namespace

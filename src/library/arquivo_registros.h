@@ -1,0 +1,66 @@
+#pragma once
+// Random-access files of fixed-size records: no header, no count. Every
+// operation opens the file, reads or writes whole records and closes it, so
+// another program (or another build) can edit the same folder in between.
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cifra {
+
+// A file that could not be created, read or written; the message is for the operator.
+class ErroDeArquivo : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class ArquivoDeRegistros {
+ public:
+  // Opens the file, creating it empty when it does not exist.
+  ArquivoDeRegistros(std::filesystem::path caminho, size_t tamanhoDoRegistro);
+
+  uint64_t Tamanho() const;
+  bool Vazio() const { return Tamanho() == 0; }
+  // Number of whole or partial records.
+  int64_t Registros() const;
+  // Record n (from 1). Bytes beyond the end of the file read as zeros.
+  std::vector<uint8_t> Le(int64_t n) const;
+  // The whole file, for files read in one piece.
+  std::vector<uint8_t> LeTudo() const;
+  // Writes bytes at the start of record n (from 1); a shorter buffer leaves
+  // the rest of the record as it was. A gap before the record is zero-filled.
+  void Grava(int64_t n, std::span<const uint8_t> bytes);
+
+  const std::filesystem::path& Caminho() const { return caminho_; }
+  size_t TamanhoDoRegistro() const { return tamanho_; }
+
+ private:
+  std::filesystem::path caminho_;
+  size_t tamanho_;
+};
+
+// Field helpers over a record's bytes: little-endian integers and
+// blank-padded Windows-1252 texts.
+int16_t LeInt16(std::span<const uint8_t> r, size_t pos);
+uint16_t LeUInt16(std::span<const uint8_t> r, size_t pos);
+void GravaInt16(std::span<uint8_t> r, size_t pos, int16_t v);
+float LeFloat(std::span<const uint8_t> r, size_t pos);
+void GravaFloat(std::span<uint8_t> r, size_t pos, float v);
+// Flags are stored True -1, False 0; any non-zero value reads as True.
+inline bool LeFlag(std::span<const uint8_t> r, size_t pos) { return LeInt16(r, pos) != 0; }
+inline void GravaFlag(std::span<uint8_t> r, size_t pos, bool v) { GravaInt16(r, pos, v ? -1 : 0); }
+
+// Decoded text of a fixed field, trailing blanks and NUL bytes removed.
+std::string LeTextoFixo(std::span<const uint8_t> r, size_t pos, size_t tamanho);
+// Encodes the text, cuts it to the field and pads it with blanks.
+void GravaTextoFixo(std::span<uint8_t> r, size_t pos, size_t tamanho, std::string_view utf8);
+
+// Removes blanks (and NUL bytes) from both ends; line breaks stay.
+std::string AparaBrancos(std::string_view s);
+std::string AparaBrancosADireita(std::string_view s);
+
+}  // namespace cifra

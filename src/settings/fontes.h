@@ -1,0 +1,30 @@
+#pragma once
+// The three fonts of an analysis: titles, descriptions and texts ("fontes.dat").
+#include <cstdint>
+#include <string>
+
+#include "library/pasta_dados.h"
+
+namespace cifra {
+
+struct Fonte {
+  std::string Nome;  // kept without the file's blank padding
+  bool Negrito = false;
+  bool Italico = false;
+  int16_t Tamanho = 0;
+  friend bool operator==(const Fonte&, const Fonte&) = default;
+};
+
+struct Fontes {
+  Fonte FonteTitulo{"Courier New", true, false, 14};
+  Fonte FonteDescricao{"Arial", false, true, 10};
+  Fonte FonteTexto{"Times New Roman", false, false, 12};
+  friend bool operator==(const Fontes&, const Fontes&) = default;
+};
+
+// Reads record 1, writing the first-run fonts when the file is new or empty.
+// A short file reads its missing bytes as zeros.
+Fontes LerFontes(const PastaDeDados& pasta);
+void GravarFontes(const PastaDeDados& pasta, const Fontes& fontes);
+
+}  // namespace cifra

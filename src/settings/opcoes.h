@@ -1,0 +1,39 @@
+#pragma once
+// Program options and the state kept from one run to the next ("cifralumina.dat").
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "library/pasta_dados.h"
+
+namespace cifra {
+
+inline constexpr const char* kImagemDosSignos = "[Nulo]";
+
+struct ProgramOptions {
+  bool ImprimirDescricao = true;
+  bool ImprimirNumero = false;
+  bool ImprimirPretoEmBranco = true;
+  bool ImprimirFolhaRosto = false;
+  bool ImprimirCabecalho = false;
+  std::array<uint8_t, 6> Reservado{};  // kept as read
+  std::array<bool, 31> TopicoAtivo = PadraoTopicos();
+  bool EscutarSons = true;
+  std::string ImagemCabecalho = kImagemDosSignos;  // "[Nulo]": the zodiac signs
+  bool ExibirQuadroNumerologico = false;
+  int16_t TipoImpressao = 2;
+  bool ConsiderarDiaNascimento = false;
+  bool NumerosMagicos = false;
+
+  static std::array<bool, 31> PadraoTopicos() {
+    std::array<bool, 31> t{};
+    for (int i : {1, 23, 25, 26, 27}) t[i] = true;
+    return t;
+  }
+  friend bool operator==(const ProgramOptions&, const ProgramOptions&) = default;
+};
+
+ProgramOptions CarregarEstadoPrograma(const PastaDeDados& pasta);
+void GravarEstadoPrograma(const PastaDeDados& pasta, const ProgramOptions& opcoes);
+
+}  // namespace cifra

@@ -1,0 +1,24 @@
+#pragma once
+// The header line and the two footer lines of every page ("rodape.dat").
+#include <string>
+
+#include "library/pasta_dados.h"
+
+namespace cifra {
+
+inline constexpr size_t kMaximoLinhaRodape = 198;  // what a 200-byte record holds
+
+struct LinhasRodape {
+  std::string LinhaRodapeUm = "Análise numerológica personalizada";
+  std::string LinhaRodapeDois =
+      "Para adquirir este programa ou outras informações, visite www.cifralumina.com.br";
+  std::string LinhaCabecalho = "Sua vida através da Cifralumina";
+  friend bool operator==(const LinhasRodape&, const LinhasRodape&) = default;
+};
+
+// The stored lines, or the defaults when the file is missing or empty.
+LinhasRodape CarregaLinhasRodape(const PastaDeDados& pasta);
+// Lines longer than a record holds are cut to kMaximoLinhaRodape characters.
+void GravaLinhasRodape(const PastaDeDados& pasta, const LinhasRodape& linhas);
+
+}  // namespace cifra

@@ -1,0 +1,86 @@
+#include "entrada_dados.h"
+
+#include <vector>
+
+#include "engine/numerologia.h"
+
+namespace cifra {
+namespace {
+
+char32_t Maiuscula(char32_t c) {
+  if (c >= U'a' && c <= U'z') return c - 0x20;
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
+  switch (c) {
+    case 0xFF: return 0x178;   // ÿ
+    case 0x161: return 0x160;  // š
+    case 0x153: return 0x152;  // œ
+    case 0x17E: return 0x17D;  // ž
+    default: return c;
+  }
+}
+
+char32_t SemAcento(char32_t c) {
+  switch (c) {
+    case U'Á': case U'À': case U'Â': case U'Ã': return U'A';
+    case U'É': case U'Ê': return U'E';
+    case U'Í': case U'Î': case U'Ï': return U'I';
+    case U'Ó': case U'Ô': case U'Õ': return U'O';
+    case U'Ú': case U'Û': case U'Ü': return U'U';
+    case U'Ç': return U'C';
+    default: return c;
+  }
+}
+
+std::string_view Apara(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+std::string DobraNome(std::string_view nome) {
+  std::u32string texto = Utf32(nome);
+  for (char32_t& c : texto) c = SemAcento(Maiuscula(c));
+  return Utf8(texto);
+}
+
+int ContaCaracteres(std::string_view utf8) { return static_cast<int>(Utf32(utf8).size()); }
+
+std::optional<Data> InterpretaData(std::string_view texto, const Data& hoje) {
+  texto = Apara(texto);
+  std::vector<std::string> partes(1);
+  for (char c : texto) {
+    if (c >= '0' && c <= '9') {
+      partes.back().push_back(c);
+    } else if (c == '/' || c == '-' || c == '.') {
+      partes.emplace_back();
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (partes.size() == 1 && (partes[0].size() == 6 || partes[0].size() == 8)) {
+    const std::string s = partes[0];
+    partes = {s.substr(0, 2), s.substr(2, 2), s.substr(4)};
+  }
+  if (partes.size() != 3) return std::nullopt;
+  for (const auto& p : partes) {
+    if (p.empty() || p.size() > 4) return std::nullopt;
+  }
+  if (partes[0].size() > 2 || partes[1].size() > 2 || partes[2].size() == 3) return std::nullopt;
+  Data d{std::stoi(partes[0]), std::stoi(partes[1]), std::stoi(partes[2])};
+  if (partes[2].size() <= 2) {
+    const int seculo = hoje.ano - hoje.ano % 100;
+    d.ano += d.ano <= hoje.ano % 100 ? seculo : seculo - 100;
+  }
+  if (!DataValida(d)) return std::nullopt;
+  return d;
+}
+
+std::optional<std::string> CompletaData(std::string_view texto, const Data& hoje) {
+  const auto d = InterpretaData(texto, hoje);
+  if (!d) return std::nullopt;
+  return FormataData(*d);
+}
+
+}  // namespace cifra

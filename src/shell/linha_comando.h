@@ -1,0 +1,39 @@
+#pragma once
+// The command line: `cifralumina analise NOME DATA [opções]`.
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/analise.h"
+#include "engine/data.h"
+
+namespace cifra {
+
+struct PedidoDeAnalise {
+  std::string nome;   // as typed
+  std::string data;   // as typed
+  std::optional<std::string> pasta;
+  std::optional<std::string> hoje;
+  std::optional<std::string> json;
+  std::optional<std::string> texto;
+  std::optional<std::string> pdf;
+  std::optional<std::string> png;
+};
+
+// Parses the words after "analise"; on a mistake returns nothing and says why.
+std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& argumentos,
+                                        std::string& erro);
+
+// The analysis as UTF-8 JSON, topics in topic order.
+std::string AnaliseEmJson(const Analise& analise, const Data& hoje);
+
+// Runs `analise`; returns the exit status (0 done, 2 refused input, 1 failure).
+int ExecutaAnalise(const std::vector<std::string>& argumentos, std::ostream& saida,
+                   std::ostream& erros);
+
+inline constexpr const char* kUsoAnalise =
+    "Uso: cifralumina analise NOME DATA [--pasta PASTA] [--hoje DD/MM/AAAA] [--json ARQ] "
+    "[--texto ARQ] [--pdf ARQ] [--png PASTA]";
+
+}  // namespace cifra

@@ -1,0 +1,73 @@
+#include "engine/numerologia.h"
+
+#include <gtest/gtest.h>
+
+namespace cifra {
+namespace {
+
+TEST(ValoresDasLetras, TabelasPitagoricas) {
+  struct Caso { char32_t c; int letra, consoante, vogal; };
+  const Caso casos[] = {
+      {U'A', 1, 0, 1}, {U'J', 1, 1, 0}, {U'S', 1, 1, 0}, {U'I', 9, 0, 9}, {U'R', 9, 9, 0},
+      {U'Y', 7, 0, 7}, {U'U', 3, 0, 3}, {U'Z', 8, 8, 0}, {U'E', 5, 0, 5}, {U'O', 6, 0, 6},
+      {U'W', 5, 5, 0}, {U'a', 1, 0, 1}, {U'0', 0, 0, 0}, {U'7', 7, 0, 0}, {U' ', 0, 0, 0},
+      {U'-', 0, 0, 0}, {U'Ñ', 0, 0, 0}, {U'\'', 0, 0, 0}};
+  for (const Caso& c : casos) {
+    SCOPE_TRACE(static_cast<uint32_t>(c.c));
+    EXPECT_EQ(ValorDaLetra(c.c), c.letra);
+    EXPECT_EQ(ValorDaConsoante(c.c), c.consoante);
+    EXPECT_EQ(ValorDaVogal(c.c), c.vogal);
+  }
+}
+
+TEST(Reducao, ComESemMestres) {
+  struct Caso { int n; int simples; int mestresLigados; int mestresDesligados; };
+  const Caso casos[] = {
+      {0, 0, 0, 0},     {7, 7, 7, 7},       {11, 2, 11, 2},   {22, 4, 22, 4},
+      {29, 2, 11, 2},   {1957, 4, 22, 4},   {49, 4, 4, 4},    {2009, 2, 11, 2},
+      {1978, 7, 7, 7},  {38, 2, 11, 2},     {-29, 2, 11, 2},  {99, 9, 9, 9},
+      {1998, 9, 9, 9},  {32767, 7, 7, 7},   {10, 1, 1, 1},    {92, 2, 11, 2}};
+  for (const Caso& c : casos) {
+    SCOPE_TRACE(c.n);
+    EXPECT_EQ(ReduzNumero(c.n), c.simples);
+    EXPECT_EQ(ReduzComMestres(c.n, true), c.mestresLigados);
+    EXPECT_EQ(ReduzComMestres(c.n, false), c.mestresDesligados);
+  }
+}
+
+TEST(SomasDoNome, ExemplosConhecidos) {
+  EXPECT_EQ(SomaDoNome("ANA", false), 7);
+  EXPECT_EQ(SomaDoNome("JOSE SILVA", false), 4);
+  EXPECT_EQ(SomaDoNome("R2D2", false), 8);  // digits count in the full table only
+  EXPECT_EQ(SomaDasConsoantes("R2D2", false), 4);
+  EXPECT_EQ(SomaDasVogais("YARA", false), 9);
+  EXPECT_EQ(SomaDasConsoantes("YARA", false), 9);
+  EXPECT_EQ(SomaDasVogais("BCD", true), 0);
+  // MARIA DA SILVA: 47 -> 11, vowels 22, consonants 25 -> 7.
+  EXPECT_EQ(SomaDoNome("MARIA DA SILVA", true), 11);
+  EXPECT_EQ(SomaDoNome("MARIA DA SILVA", false), 2);
+  EXPECT_EQ(SomaDasVogais("MARIA DA SILVA", true), 22);
+  EXPECT_EQ(SomaDasVogais("MARIA DA SILVA", false), 4);
+  EXPECT_EQ(SomaDasConsoantes("MARIA DA SILVA", true), 7);
+  // UTF-8 letters outside A-Z count nothing but do not disturb the rest.
+  EXPECT_EQ(SomaDoNome("ÑANA", false), 7);
+}
+
+TEST(FormaDeExibicao, MestresEMarcador) {
+  EXPECT_EQ(FormaDeExibicao(11), "11/2");
+  EXPECT_EQ(FormaDeExibicao(22), "22/4");
+  EXPECT_EQ(FormaDeExibicao(89), "Não Possui");
+  EXPECT_EQ(FormaDeExibicao(0), "0");
+  EXPECT_EQ(FormaDeExibicao(-3), "-3");
+  EXPECT_EQ(FormaDeExibicao(33), "33");
+}
+
+TEST(Utf8, IdaEVoltaEBytesInvalidos) {
+  const std::string texto = "Conceição € ✓ 𝄞";
+  EXPECT_EQ(Utf8(Utf32(texto)), texto);
+  EXPECT_EQ(Utf32("\xC3"), std::u32string(1, 0xFFFD));      // cut sequence
+  EXPECT_EQ(Utf32("a\x80z"), (std::u32string{U'a', 0xFFFD, U'z'}));
+}
+
+}  // namespace
+}  // namespace cifra

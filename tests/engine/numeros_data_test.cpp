@@ -1,0 +1,119 @@
+#include "engine/numeros_data.h"
+
+#include <gtest/gtest.h>
+
+namespace cifra {
+namespace {
+
+const Data k12_08_1978{12, 8, 1978};
+const Data kHoje{6, 12, 2026};
+
+TEST(NumerosDaData, ExemploDe12DeAgostoDe1978) {
+  const auto n = CalculaNumerosDaData(k12_08_1978, kHoje, {true, false});
+  EXPECT_EQ(n.CaminhoDaVida, 9);
+  EXPECT_EQ(n.CicloFormativo, 8);
+  EXPECT_EQ(n.CicloProdutivo, 3);
+  EXPECT_EQ(n.CicloColheita, 7);
+  EXPECT_EQ(n.AnoInicioProdutivo, 2006);
+  EXPECT_EQ(n.AnoInicioColheita, 2033);
+  EXPECT_EQ(n.IdadeA2, 27);
+  EXPECT_EQ(n.IdadeA3, 36);
+  EXPECT_EQ(n.IdadeA4, 45);
+  EXPECT_EQ(n.Realizacoes, (std::array<int16_t, 4>{11, 1, 3, 6}));
+  EXPECT_EQ(n.PrimeiroDesafioMenor, 5);
+  EXPECT_EQ(n.SegundoDesafioMenor, 1);
+  EXPECT_EQ(n.DesafioMaior, 4);
+  EXPECT_EQ(n.DesafioMenorAdicional, kNaoPossui);  // |3 - 7| = 4, the major challenge
+  EXPECT_EQ(n.VibracaoDoDia, 3);
+  EXPECT_EQ(n.DesafioDoDia, 1);
+  EXPECT_EQ(n.PresenteDoDia, 8);
+}
+
+TEST(NumerosDaData, DiaDoNascimento) {
+  struct Caso { int dia; int16_t vibracaoMestres, reduzida, desafio, presente; };
+  const Caso casos[] = {{5, 5, 5, 5, 4}, {29, 11, 2, 7, 2}, {11, 11, 2, 0, 9},
+                        {22, 22, 4, 0, 9}, {1, 1, 1, 1, 8}, {30, 3, 3, 3, 6}, {9, 9, 9, 9, 0}};
+  for (const Caso& c : casos) {
+    SCOPE_TRACE(c.dia);
+    const auto n = CalculaNumerosDaData({c.dia, 1, 2000}, kHoje, {true, false});
+    EXPECT_EQ(n.VibracaoDoDia, c.vibracaoMestres);
+    EXPECT_EQ(n.VibracaoDoDiaReduzida, c.reduzida);
+    EXPECT_EQ(n.DesafioDoDia, c.desafio);
+    EXPECT_EQ(n.PresenteDoDia, c.presente);
+  }
+}
+
+TEST(NumerosDaData, AnoUniversalComESemMestres) {
+  EXPECT_EQ(CalculaNumerosDaData(k12_08_1978, {1, 1, 2009}, {true, false}).AnoUniversal, 11);
+  EXPECT_EQ(CalculaNumerosDaData(k12_08_1978, {1, 1, 2009}, {false, false}).AnoUniversal, 2);
+  const auto n = CalculaNumerosDaData(k12_08_1978, {6, 12, 2026}, {false, false});
+  EXPECT_EQ(n.AnoUniversal, 1);   // 2026 -> 10 -> 1
+  EXPECT_EQ(n.MesUniversal, 4);   // 1 + 3
+  EXPECT_EQ(n.DiaUniversal, 1);   // 4 + 6 = 10 -> 1
+  EXPECT_EQ(n.AnoPessoal, 3);     // 3 + 8 + 1 = 12 -> 3
+  EXPECT_EQ(n.MesPessoal, 6);     // 3 + 3
+  EXPECT_EQ(n.DiaPessoal, 3);     // 6 + 6 = 12 -> 3
+}
+
+TEST(NumerosDaData, AnoPessoalAntesDoAniversario) {
+  // Birth 05/03/1990: productive 5, formative 3; in 2020 (universal 4) p = 12 -> 3.
+  const Data nasc{5, 3, 1990};
+  struct Caso { Data hoje; bool considerar; int16_t ano; };
+  const Caso casos[] = {
+      {{4, 3, 2020}, false, 3}, {{4, 3, 2020}, true, 2},  {{5, 3, 2020}, true, 3},
+      {{31, 12, 2020}, true, 3}, {{1, 1, 2020}, true, 2},
+  };
+  for (const Caso& c : casos) {
+    SCOPE_TRACE(FormataData(c.hoje));
+    EXPECT_EQ(CalculaNumerosDaData(nasc, c.hoje, {false, c.considerar}).AnoPessoal, c.ano);
+  }
+  // A personal year 1 lowered before the birthday becomes 9: 1/1/1990 + 2024
+  // gives 1 + 1 + 8 = 10 -> 1... take birth 01/01 where the birthday is never ahead:
+  // use 02/02/1990 in 2023 (universal 7): 2 + 2 + 7 = 11 -> 2; and in 2022 (6): 10 -> 1.
+  EXPECT_EQ(CalculaNumerosDaData({2, 2, 1990}, {1, 2, 2022}, {false, true}).AnoPessoal, 9);
+  EXPECT_EQ(CalculaNumerosDaData({2, 2, 1990}, {2, 2, 2022}, {false, true}).AnoPessoal, 1);
+  // A master personal year steps down from its reduced value: 11 -> 1.
+  EXPECT_EQ(CalculaNumerosDaData({2, 2, 1990}, {1, 2, 2023}, {true, false}).AnoPessoal, 11);
+  EXPECT_EQ(CalculaNumerosDaData({2, 2, 1990}, {1, 2, 2023}, {true, true}).AnoPessoal, 1);
+}
+
+TEST(NumerosDaData, AniversarioEm29DeFevereiro) {
+  const Data nasc{29, 2, 1996};
+  EXPECT_TRUE(AntesDoAniversario(nasc, {28, 2, 2023}));
+  EXPECT_FALSE(AntesDoAniversario(nasc, {1, 3, 2023}));   // reached on 01/03 in a common year
+  EXPECT_TRUE(AntesDoAniversario(nasc, {28, 2, 2024}));
+  EXPECT_FALSE(AntesDoAniversario(nasc, {29, 2, 2024}));
+  EXPECT_NO_THROW(CalculaNumerosDaData(nasc, {28, 2, 2023}, {true, true}));
+}
+
+TEST(NumerosDaData, DesafioAdicionalDistintoEIndicacaoDeSaude) {
+  // 10/05/1991: R(d)=1, R(m)=5, R(y)=2: minors 4 and 3, major 1, additional 1 -> marker.
+  auto n = CalculaNumerosDaData({10, 5, 1991}, kHoje, {false, false});
+  EXPECT_EQ(n.DesafioMenorAdicional, kNaoPossui);
+  // 07/01/1980: R(d)=7, R(m)=1, R(y)=9: minors 6 and 8, major 2, additional 2 -> marker;
+  // 04/02/1999: R(d)=4, R(m)=2, R(y)=1: minors 2, 1, major 1, additional 3 (kept).
+  n = CalculaNumerosDaData({4, 2, 1999}, kHoje, {false, false});
+  EXPECT_EQ(n.DesafioMenorAdicional, 3);
+  EXPECT_EQ(n.PrimeiroDesafioMenor, 2);
+  EXPECT_EQ(n.SegundoDesafioMenor, 1);
+  EXPECT_EQ(n.DesafioMaior, 1);
+  // Health for 12/08/1978 (master numbers on): digits of 9,3,8,7,3,1,8,1,1,1,3,6,5,1,4,8,9
+  // -> 1 occurs most (5 times), so the index is 2.
+  n = CalculaNumerosDaData(k12_08_1978, kHoje, {true, false});
+  EXPECT_EQ(n.IndiceSaude, 2);
+  EXPECT_EQ(n.Saude, 2);
+}
+
+TEST(NumerosDaData, AnoDeMudancaFicaPertoDaIdade) {
+  for (int ano = 1900; ano <= 2030; ano += 7) {
+    for (int mes = 1; mes <= 12; mes += 5) {
+      const Data d{15, mes, ano};
+      const int a = AnoDeMudancaDeCiclo(d, 27, true);
+      EXPECT_GE(a, ano + 27 - 3);
+      EXPECT_LE(a, ano + 27 + 5);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace cifra
