@@ -3,9 +3,7 @@
 //
 //   gera_padroes PASTA_SAIDA ARQUIVO_CPP [--texto ARQ.txt]... [--binario ARQ]...
 //
-// A text source holds records introduced by a line "[N]" (anything after the
-// bracket is a comment); the record's text is the following lines joined by
-// CR LF, without leading and trailing empty lines. "Header.txt" becomes
+// "Header.txt" becomes
 // "Header.DAT" with 120-byte records; every other source CODE.txt becomes
 // CODE.DAT with 5120-byte records. Records between the listed ones are blank.
 // The build fails when a text does not fit its record or has a character
@@ -19,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "library/fonte_textos.h"
 #include "library/windows1252.h"
 
 namespace fs = std::filesystem;
@@ -43,51 +42,16 @@ std::string LeArquivo(const fs::path& p) {
   return s.str();
 }
 
-std::map<int, std::string> LeRegistros(const fs::path& fonte) {
-  std::map<int, std::string> registros;
-  std::istringstream entrada(LeArquivo(fonte));
-  std::string linha;
-  int atual = 0;
-  std::vector<std::string> linhas;
-  auto fecha = [&] {
-    if (atual == 0) return;
-    while (!linhas.empty() && linhas.back().empty()) linhas.pop_back();
-    size_t inicio = 0;
-    while (inicio < linhas.size() && linhas[inicio].empty()) ++inicio;
-    std::string texto;
-    for (size_t i = inicio; i < linhas.size(); ++i) texto += (i > inicio ? "\r\n" : "") + linhas[i];
-    if (registros.count(atual)) Falha(fonte.string() + ": registro repetido " + std::to_string(atual));
-    registros[atual] = texto;
-    linhas.clear();
-  };
-  int numeroDaLinha = 0;
-  while (std::getline(entrada, linha)) {
-    ++numeroDaLinha;
-    if (!linha.empty() && linha.back() == '\r') linha.pop_back();
-    if (linha.size() > 2 && linha[0] == '[' && linha.find(']') != std::string::npos &&
-        std::isdigit(static_cast<unsigned char>(linha[1]))) {
-      fecha();
-      atual = std::stoi(linha.substr(1));
-      if (atual < 1) Falha(fonte.string() + ":" + std::to_string(numeroDaLinha) + ": registro inválido");
-      continue;
-    }
-    if (atual == 0) {
-      if (!linha.empty()) Falha(fonte.string() + ":" + std::to_string(numeroDaLinha) + ": texto antes do primeiro registro");
-      continue;
-    }
-    // Paragraph lines may carry trailing blanks from an editor; they mean nothing.
-    while (!linha.empty() && linha.back() == ' ') linha.pop_back();
-    linhas.push_back(linha);
-  }
-  fecha();
-  return registros;
-}
-
 Arquivo GeraTexto(const fs::path& fonte) {
   const std::string base = fonte.stem().string();
   const bool titulos = base == "Header";
   const size_t tamanho = titulos ? 120 : 5120;
-  const auto registros = LeRegistros(fonte);
+  std::map<int, std::string> registros;
+  try {
+    registros = cifra::LeFonteDeTextos(LeArquivo(fonte));
+  } catch (const cifra::ErroNaFonte& e) {
+    Falha(fonte.string() + ": " + e.what());
+  }
   if (registros.empty()) Falha(fonte.string() + ": nenhum registro");
   const int ultimo = registros.rbegin()->first;
   std::string bytes(static_cast<size_t>(ultimo) * tamanho, ' ');

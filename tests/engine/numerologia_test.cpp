@@ -13,7 +13,7 @@ TEST(ValoresDasLetras, TabelasPitagoricas) {
       {U'W', 5, 5, 0}, {U'a', 1, 0, 1}, {U'0', 0, 0, 0}, {U'7', 7, 0, 0}, {U' ', 0, 0, 0},
       {U'-', 0, 0, 0}, {U'Ñ', 0, 0, 0}, {U'\'', 0, 0, 0}};
   for (const Caso& c : casos) {
-    SCOPE_TRACE(static_cast<uint32_t>(c.c));
+    SCOPED_TRACE(static_cast<uint32_t>(c.c));
     EXPECT_EQ(ValorDaLetra(c.c), c.letra);
     EXPECT_EQ(ValorDaConsoante(c.c), c.consoante);
     EXPECT_EQ(ValorDaVogal(c.c), c.vogal);
@@ -28,7 +28,7 @@ TEST(Reducao, ComESemMestres) {
       {1978, 7, 7, 7},  {38, 2, 11, 2},     {-29, 2, 11, 2},  {99, 9, 9, 9},
       {1998, 9, 9, 9},  {32767, 7, 7, 7},   {10, 1, 1, 1},    {92, 2, 11, 2}};
   for (const Caso& c : casos) {
-    SCOPE_TRACE(c.n);
+    SCOPED_TRACE(c.n);
     EXPECT_EQ(ReduzNumero(c.n), c.simples);
     EXPECT_EQ(ReduzComMestres(c.n, true), c.mestresLigados);
     EXPECT_EQ(ReduzComMestres(c.n, false), c.mestresDesligados);

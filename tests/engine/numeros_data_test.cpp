@@ -34,7 +34,7 @@ TEST(NumerosDaData, DiaDoNascimento) {
   const Caso casos[] = {{5, 5, 5, 5, 4}, {29, 11, 2, 7, 2}, {11, 11, 2, 0, 9},
                         {22, 22, 4, 0, 9}, {1, 1, 1, 1, 8}, {30, 3, 3, 3, 6}, {9, 9, 9, 9, 0}};
   for (const Caso& c : casos) {
-    SCOPE_TRACE(c.dia);
+    SCOPED_TRACE(c.dia);
     const auto n = CalculaNumerosDaData({c.dia, 1, 2000}, kHoje, {true, false});
     EXPECT_EQ(n.VibracaoDoDia, c.vibracaoMestres);
     EXPECT_EQ(n.VibracaoDoDiaReduzida, c.reduzida);
@@ -64,7 +64,7 @@ TEST(NumerosDaData, AnoPessoalAntesDoAniversario) {
       {{31, 12, 2020}, true, 3}, {{1, 1, 2020}, true, 2},
   };
   for (const Caso& c : casos) {
-    SCOPE_TRACE(FormataData(c.hoje));
+    SCOPED_TRACE(FormataData(c.hoje));
     EXPECT_EQ(CalculaNumerosDaData(nasc, c.hoje, {false, c.considerar}).AnoPessoal, c.ano);
   }
   // A personal year 1 lowered before the birthday becomes 9: 1/1/1990 + 2024

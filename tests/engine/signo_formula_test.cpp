@@ -16,7 +16,7 @@ TEST(Signo, LimitesDasFaixas) {
       {"20/06", 7},  {"21/04", 8},  {"20/04", 9},  {"21/03", 9},  {"20/03", 10}, {"12/08/1978", 4},
       {"31/02", 0},  {"ab/cd", 0},  {"", 0}};
   for (const auto& [ddmm, signo] : casos) {
-    SCOPE_TRACE(ddmm);
+    SCOPED_TRACE(ddmm);
     EXPECT_EQ(SignoDaData(ddmm), signo);
   }
 }
@@ -80,19 +80,21 @@ TEST_F(Formulas, ExemplosDeCadeias) {
       {{202, 10, 103}, 3},
       // the end code stops before an older tail
       {{202, 10, 103, 101, 8, 103}, 3},
-      // first vowel A = 1, not reduced; + first name MARIA (1+1+9+9+1... = 25 -> 7)
-      {{202, 9, 101, 11, 103}, 8},
+      // first vowel A = 1, not reduced; + first name MARIA (4+1+9+9+1 = 24 -> 6)
+      {{202, 9, 101, 11, 103}, 7},
       // no end code: stops at the end of the list
       {{202, 6, 101, 6}, 7},
       // master flag on and total 29 -> 11; 201, day 29 (today) -> 11
       {{201, 0, 103}, 11},
       {{}, 0},
       {{103}, 0},
-      // an unknown code counts 0; a block without operator is ignored
-      {{202, 50, 101, 5, 5, 103}, 3},
+      // an unknown code counts 0; a block before any operator is ignored...
+      {{202, 50, 5, 101, 5, 103}, 3},
+      // ...and after one, the pending operator applies again
+      {{202, 50, 101, 5, 5, 103}, 6},
   };
   for (const Caso& c : casos) {
-    SCOPE_TRACE(::testing::PrintToString(c.codigos));
+    SCOPED_TRACE(::testing::PrintToString(c.codigos));
     EXPECT_EQ(AvaliaFormula(c.codigos, ctx), c.esperado);
   }
 }

@@ -1,0 +1,54 @@
+#include "fonte_textos.h"
+
+#include <cctype>
+#include <vector>
+
+namespace cifra {
+
+std::map<int, std::string> LeFonteDeTextos(std::string_view conteudo) {
+  std::map<int, std::string> registros;
+  std::vector<std::string> linhas;
+  int atual = 0;
+  auto fecha = [&] {
+    if (atual == 0) return;
+    size_t inicio = 0, fim = linhas.size();
+    while (fim > inicio && linhas[fim - 1].empty()) --fim;
+    while (inicio < fim && linhas[inicio].empty()) ++inicio;
+    std::string texto;
+    for (size_t i = inicio; i < fim; ++i) texto += (i > inicio ? "\r\n" : "") + linhas[i];
+    if (!registros.emplace(atual, texto).second) {
+      throw ErroNaFonte("registro repetido: " + std::to_string(atual));
+    }
+    linhas.clear();
+  };
+  int numeroDaLinha = 0;
+  size_t pos = 0;
+  while (pos < conteudo.size()) {
+    size_t fimDaLinha = conteudo.find('\n', pos);
+    if (fimDaLinha == std::string_view::npos) fimDaLinha = conteudo.size();
+    std::string linha(conteudo.substr(pos, fimDaLinha - pos));
+    pos = fimDaLinha + 1;
+    ++numeroDaLinha;
+    if (!linha.empty() && linha.back() == '\r') linha.pop_back();
+    if (linha.size() > 2 && linha[0] == '[' && std::isdigit(static_cast<unsigned char>(linha[1])) &&
+        linha.find(']') != std::string::npos) {
+      fecha();
+      atual = std::stoi(linha.substr(1));
+      if (atual < 1) throw ErroNaFonte("linha " + std::to_string(numeroDaLinha) + ": registro inválido");
+      continue;
+    }
+    if (atual == 0) {
+      if (!linha.empty()) {
+        throw ErroNaFonte("linha " + std::to_string(numeroDaLinha) + ": texto antes do primeiro registro");
+      }
+      continue;
+    }
+    // Trailing blanks left by an editor mean nothing.
+    while (!linha.empty() && linha.back() == ' ') linha.pop_back();
+    linhas.push_back(linha);
+  }
+  fecha();
+  return registros;
+}
+
+}  // namespace cifra

@@ -1,0 +1,130 @@
+#include "analysis/analise.h"
+
+#include <gtest/gtest.h>
+
+#include "apoio/pasta_temporaria.h"
+#include "library/formulas.h"
+#include "library/interpretacoes.h"
+
+namespace cifra {
+namespace {
+
+// A library in which every record says which file and record it is, so the
+// test can see exactly which text each topic picked.
+class Construtor : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* f : {"CVIDA", "CFORM", "CPROD", "CCOLH", "CDNAS", "DESNASC", "PRESNASC",
+                          "APICES", "DESVIDA", "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN",
+                          "INTANOPS", "INTMESPS", "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN",
+                          "INTVOG", "INTNOME", "INTREALI", "DEFUSERA", "DEFUSERB", "CDATA"}) {
+      const std::string arquivo = std::string(f) + ".DAT";
+      for (int r : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 90}) {
+        GravaRegistroDeTexto(pasta, arquivo, r, std::string(f) + "#" + std::to_string(r));
+      }
+    }
+    for (int t = 1; t <= 30; ++t) GravaRegistroDeTexto(pasta, "Header.DAT", t, "H" + std::to_string(t));
+    CarregaTitulosNaAnalise(a, pasta);
+    a.NomeCompleto = "MARIA DA SILVA";
+    a.DataNascimento = "12/08/1978";
+    opcoes.NumerosMagicos = true;
+  }
+  const LinhaResultado& L(int t) const { return a.ResultadoAnalise[t]; }
+
+  teste::PastaTemporaria raiz;
+  PastaDeDados pasta{raiz.Caminho()};
+  Analise a;
+  ProgramOptions opcoes;
+  const Data hoje{6, 12, 2026};
+};
+
+TEST_F(Construtor, MariaDaSilvaComMestres) {
+  MontaAnalise(a, pasta, opcoes, hoje);
+  struct Caso { int topico; const char* numero; const char* interpretacao; };
+  const Caso casos[] = {
+      {1, "9", "CVIDA#9"},        {2, "8", "CFORM#8"},         {3, "3", "CPROD#3"},
+      {4, "7", "CCOLH#7"},        {5, "3", "CDNAS#3"},         {6, "1", "DESNASC#2"},
+      {7, "8", "PRESNASC#9."},    {8, "11", "APICES#10."},     {9, "1", "APICES#1."},
+      {10, "3", "APICES#3."},     {11, "6", "APICES#6."},      {12, "4", "DESVIDA#5."},
+      {13, "5", "DESVIDA#6."},    {14, "1", "DESVIDA#2."},     {15, "89", "DESVIDA#90."},
+      {16, "2", "INDSAUDE#2"},    {17, "1", "INTANOUN#1"},     {20, "3", "INTANOPS#3"},
+      {23, "11", "INTEXEXP#10"},  {24, "22", "IMPXALMA#11"},   {25, "7", "EUXSILEN#7\r\n"},
+      {26, "A", "INTVOG#1\r\n"},  {27, "3", "INTNOME#3"},      {28, "11", "INTREALI#10"},
+      {29, "0", ""},              {30, "0", ""},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.topico);
+    EXPECT_EQ(L(c.topico).Numero, c.numero);
+    EXPECT_EQ(L(c.topico).Interpretacao, c.interpretacao);
+  }
+  EXPECT_EQ(L(1).Titulo, "H1");
+  EXPECT_EQ(L(2).Titulo, "Dia em que Começa o Ciclo Formativo: 12/08/1978");
+  EXPECT_EQ(L(3).Titulo, "Dia em que Termina o Ciclo Formativo e Começa o Ciclo Produtivo: 12/08/2006");
+  EXPECT_EQ(L(4).Titulo, "Dia em que Termina o Ciclo Produtivo e Começa o Ciclo Colheita: 12/08/2033");
+  EXPECT_EQ(L(8).Titulo,
+            "Interpretação das Realizações/Ápices\r\n\r\nA sua primeira realização tem início na "
+            "data de seu nascimento e prolonga-se até os seus 27 anos.");
+  EXPECT_EQ(L(11).Titulo, "A sua quarta realização tem início aos seus 45 anos e prolonga-se até o fim de sua vida.");
+  EXPECT_EQ(L(1).Descricao, "CDATA#1");
+  EXPECT_EQ(L(2).Descricao, "CDATA#2\r\n");
+  EXPECT_EQ(L(3).Descricao, "");
+  EXPECT_EQ(L(26).Descricao, "CDATA#11");  // description records ignore master numbers
+  EXPECT_EQ(L(30).Descricao, "CDATA#15");
+  EXPECT_NE(L(6).Descricao.find("superdada"), std::string::npos);
+}
+
+TEST_F(Construtor, SemMestresOsTextosDe11E22SaoOsDe2E4) {
+  opcoes.NumerosMagicos = false;
+  MontaAnalise(a, pasta, opcoes, hoje);
+  EXPECT_EQ(L(23).Numero, "2");
+  EXPECT_EQ(L(23).Interpretacao, "INTEXEXP#2");
+  EXPECT_EQ(L(24).Numero, "4");
+  EXPECT_EQ(L(8).Numero, "2");
+}
+
+TEST_F(Construtor, DesafioZeroLeOsNoveTextos) {
+  a.DataNascimento = "22/02/1990";
+  MontaAnalise(a, pasta, opcoes, hoje);
+  EXPECT_EQ(L(6).Numero, "0");
+  std::string esperado;
+  for (int r = 2; r <= 10; ++r) esperado += "DESNASC#" + std::to_string(r) + "\r\n";
+  EXPECT_EQ(L(6).Interpretacao, esperado);
+  EXPECT_EQ(L(7).Interpretacao, "PRESNASC#10.");
+  EXPECT_EQ(L(5).Numero, "22");
+  EXPECT_EQ(L(5).Interpretacao, "CDNAS#4");  // the plain reduction picks the text
+}
+
+TEST_F(Construtor, NomeSemVogalEFormulas) {
+  a.NomeCompleto = "BRST KLMN";
+  const std::vector<int16_t> formula{8, 101, 5, 103};
+  GravaFormula(pasta, kFormulaA, true, formula);
+  MontaAnalise(a, pasta, opcoes, hoje);
+  EXPECT_EQ(L(26).Numero, "");
+  EXPECT_EQ(L(26).Interpretacao, "");
+  EXPECT_EQ(L(24).Numero, "0");
+  EXPECT_EQ(L(24).Interpretacao, "");  // record 0 reads as empty
+  // BRST KLMN = 9+2+1+2+2+3+4+5 = 28 -> 1; + day 12 -> 3 = 4.
+  EXPECT_EQ(L(29).Numero, "4");
+  EXPECT_EQ(L(29).Interpretacao, "DEFUSERA#4");
+}
+
+TEST_F(Construtor, DuasExecucoesIguaisEArquivosAusentes) {
+  MontaAnalise(a, pasta, opcoes, hoje);
+  const auto primeira = a.ResultadoAnalise;
+  MontaAnalise(a, pasta, opcoes, hoje);
+  EXPECT_EQ(a.ResultadoAnalise, primeira);
+  // With an empty folder every text is empty and nothing fails.
+  teste::PastaTemporaria vazia;
+  const PastaDeDados outra(vazia.Caminho());
+  Analise b;
+  b.NomeCompleto = "ANA B";
+  b.DataNascimento = "29/02/1996";
+  opcoes.ConsiderarDiaNascimento = true;
+  EXPECT_NO_THROW(MontaAnalise(b, outra, opcoes, {28, 2, 2023}));
+  EXPECT_EQ(b.ResultadoAnalise[1].Interpretacao, "");
+  EXPECT_EQ(b.ResultadoAnalise[7].Interpretacao, ".");
+  EXPECT_EQ(b.ResultadoAnalise[1].Titulo, "");
+}
+
+}  // namespace
+}  // namespace cifra

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "apoio/pasta_temporaria.h"
+#include "library/catalogo.h"
+#include "library/formulas.h"
+#include "library/interpretacoes.h"
+#include "library/ordem.h"
+
+namespace cifra {
+namespace {
+using teste::LeBytes;
+using teste::PastaTemporaria;
+
+TEST(Catalogo, NomesERotulos) {
+  EXPECT_EQ(NomeDoTopico(1), "Caminho da Vida");
+  EXPECT_EQ(NomeDoTopico(25), "Eu Silencioso");
+  EXPECT_EQ(NomeDoTopico(0), "[Desconhecido]");
+  EXPECT_EQ(NomeDoTopico(31), "[Desconhecido]");
+  EXPECT_EQ(TopicoRealDoNome("Eu Silencioso"), 25);
+  EXPECT_EQ(TopicoRealDoNome("O Eu Silencioso"), 0);  // the editor label is not a name
+  EXPECT_EQ(TopicoRealDoNome("caminho da vida"), 0);
+  for (int t = 1; t <= 30; ++t) EXPECT_EQ(TopicoRealDoNome(NomeDoTopico(t)), t);
+  int diferentes = 0;
+  for (const Topico& t : Catalogo()) diferentes += t.nome != t.rotulo;
+  EXPECT_EQ(diferentes, 16);  // ten names differ, plus the six "(=...)" labels
+  EXPECT_EQ(ArquivoDoTopico(15), "DESVIDA.DAT");
+}
+
+TEST(Ordem, PrimeiroUsoEArquivosDanificados) {
+  PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  const auto ordem = CarregaOrdemTopicos(pasta);
+  EXPECT_EQ(ordem, OrdemPadrao());
+  const auto bytes = LeBytes(raiz / "ordem.dat");
+  ASSERT_EQ(bytes.size(), 62u);
+  for (int i = 0; i <= 30; ++i) {
+    EXPECT_EQ(bytes[2 * i], i);
+    EXPECT_EQ(bytes[2 * i + 1], 0);
+  }
+  // A short file with a stray number is read as it is.
+  teste::EscreveBytes(raiz / "ordem.dat", {0, 0, 0x1E, 0, 0x63});
+  const auto curta = CarregaOrdemTopicos(pasta);
+  EXPECT_EQ(curta[1], 30);
+  EXPECT_EQ(curta[2], 0x63);
+  EXPECT_EQ(curta[30], 0);
+  auto invertida = OrdemPadrao();
+  std::reverse(invertida.begin() + 1, invertida.end());
+  GravaOrdemTopicos(pasta, invertida);
+  EXPECT_EQ(CarregaOrdemTopicos(pasta), invertida);
+}
+
+TEST(Interpretacoes, RegistrosDosNumeros) {
+  struct Caso { int numero; const char* arquivo; bool mestres; int registro; };
+  const Caso casos[] = {{11, "INTEXEXP.DAT", true, 10}, {11, "INTEXEXP.DAT", false, 2},
+                        {22, "CVIDA.DAT", true, 11},    {22, "CVIDA.DAT", false, 4},
+                        {11, "CDATA.DAT", true, 11},    {11, "cdata.dat", false, 11},
+                        {90, "DESVIDA.DAT", true, 90},  {0, "IMPXALMA.DAT", true, 0}};
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(std::string(c.arquivo) + " " + std::to_string(c.numero));
+    EXPECT_EQ(RegistroDoNumero(c.numero, c.arquivo, c.mestres), c.registro);
+  }
+}
+
+TEST(Interpretacoes, LeituraEGravacao) {
+  PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  EXPECT_EQ(LeInterpretacao(pasta, 3, "CVIDA.DAT", false), "");  // created empty
+  EXPECT_TRUE(std::filesystem::exists(raiz / "CVIDA.DAT"));
+  GravaRegistroDeTexto(pasta, "CVIDA.DAT", 10, "  Mestre 11.\r\n\r\n");
+  EXPECT_EQ(std::filesystem::file_size(raiz / "CVIDA.DAT"), 10u * 5120);
+  EXPECT_EQ(LeInterpretacao(pasta, 11, "CVIDA.DAT", true), "Mestre 11.\r\n\r\n");
+  EXPECT_EQ(LeInterpretacao(pasta, 11, "CVIDA.DAT", false), "");  // record 2: zeros
+  EXPECT_EQ(LeInterpretacao(pasta, 0, "CVIDA.DAT", true), "");
+  EXPECT_EQ(LeInterpretacao(pasta, 12, "CVIDA.DAT", true), "");  // past the end
+  const std::string longo(6000, 'x');
+  GravaRegistroDeTexto(pasta, "CVIDA.DAT", 1, longo);
+  EXPECT_EQ(LeInterpretacao(pasta, 1, "CVIDA.DAT", true), std::string(5120, 'x'));
+  GravaRegistroDeTexto(pasta, "header.dat", 2, "Título com acentuação");
+  EXPECT_EQ(std::filesystem::file_size(raiz / "header.dat"), 240u);
+  const auto titulos = CarregaTitulos(pasta);
+  EXPECT_EQ(titulos[2], "Título com acentuação");
+  EXPECT_EQ(titulos[1], "");
+}
+
+TEST(ArquivosDeFormula, GravadoSobreUmMaisLongo) {
+  PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  const ContextoFormula ctx{"MARIA DA SILVA", {12, 8, 1978}, {6, 12, 2026}, true};
+  EXPECT_EQ(CalculaNumeroDefinido(pasta, kFormulaA, ctx), 0);  // missing file
+  EXPECT_FALSE(std::filesystem::exists(raiz / kFormulaA));
+  const std::vector<int16_t> longa{8, 101, 5, 101, 3, 101, 4, 101, 7, 103};
+  GravaFormula(pasta, kFormulaA, true, longa);
+  const std::vector<int16_t> curta{10, 103};
+  GravaFormula(pasta, kFormulaA, false, curta);
+  const auto codigos = LeFormula(pasta, kFormulaA);
+  ASSERT_EQ(codigos.size(), 11u);  // never shortened
+  EXPECT_EQ(codigos[0], 202);
+  EXPECT_EQ(codigos[2], 103);
+  EXPECT_EQ(codigos[3], 5);  // the older tail stays
+  EXPECT_EQ(CalculaNumeroDefinido(pasta, kFormulaA, ctx), 3);  // 12 letters -> 3
+  const auto bytes = LeBytes(raiz / kFormulaA);
+  EXPECT_EQ(bytes[0], 0xCA);  // 202 little-endian
+  EXPECT_EQ(bytes[1], 0x00);
+}
+
+}  // namespace
+}  // namespace cifra
