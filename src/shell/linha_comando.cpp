@@ -1,5 +1,9 @@
 #include "linha_comando.h"
 
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -8,6 +12,9 @@
 #include "entrada_dados.h"
 #include "library/arquivo_registros.h"
 #include "library/catalogo.h"
+#include "presentation/exportacao.h"
+#include "presentation/tela.h"
+#include "printing/impressao.h"
 
 namespace cifra {
 namespace {
@@ -53,7 +60,34 @@ bool Escreve(const std::string& destino, const std::string& conteudo, std::ostre
   return true;
 }
 
+// Screen pages become images at 4 pixels per millimetre (about 100 dpi):
+// the size they have on a common monitor.
+constexpr double kPixelsPorMm = 4;
+
+bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
+                  std::ostream& erros) {
+  std::error_code ec;
+  std::filesystem::create_directories(pasta, ec);
+  const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo, GetLarguraEmMm());
+  for (int p = 1; p <= static_cast<int>(paginas.picFolha.size()); ++p) {
+    const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
+    if (!ImagemDaPagina(paginas, p, kPixelsPorMm).save(QString::fromStdString(arquivo.string()),
+                                                        "PNG")) {
+      erros << "Não foi possível gravar a página \"" << arquivo.string()
+            << "\". Verifique a pasta e o espaço livre no disco.\n";
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
+
+bool PedeGraficos(const std::vector<std::string>& argumentos) {
+  std::string erro;
+  const auto pedido = LePedido(argumentos, erro);
+  return pedido && (pedido->pdf || pedido->png);
+}
 
 std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, std::string& erro) {
   PedidoDeAnalise p;
@@ -140,6 +174,30 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
     MontaAnalise(estado.analise, estado.pasta, estado.opcoes, hoje);
     if (pedido->json && !Escreve(*pedido->json, AnaliseEmJson(estado.analise, hoje), saida, erros)) {
       return 1;
+    }
+    if (pedido->texto &&
+        !Escreve(*pedido->texto, TextoDaAnalise(estado.analise, estado.opcoes), saida, erros)) {
+      return 1;
+    }
+    if (!pedido->pdf && !pedido->png) return 0;
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+      erros << "As páginas da análise só podem ser geradas com o ambiente gráfico iniciado.\n";
+      return 1;
+    }
+    const FigurasDaAnalise& figuras = FigurasDoPrograma();
+    const ConteudoDaAnalise conteudo{
+        estado.analise, estado.opcoes, estado.fontes, estado.linhas,
+        ImagemDoCabecalho(estado.opcoes, estado.analise.DataNascimento, figuras),
+        figuras.divisoria};
+    if (pedido->png && !GravaPaginas(*pedido->png, conteudo, erros)) return 1;
+    if (pedido->pdf) {
+      const OpcoesDaImpressao impressao{LerMargens(estado.pasta), estado.opcoes.ImprimirFolhaRosto,
+                                        estado.opcoes.ImprimirPretoEmBranco};
+      if (GravaPdf(*pedido->pdf, conteudo, impressao) == 0) {
+        erros << "Não foi possível gravar o arquivo \"" << *pedido->pdf
+              << "\". Verifique a pasta e o espaço livre no disco.\n";
+        return 1;
+      }
     }
   } catch (const ErroDeArquivo& e) {
     erros << e.what() << "\n";

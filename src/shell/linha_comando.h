@@ -28,7 +28,14 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& argument
 // The analysis as UTF-8 JSON, topics in topic order.
 std::string AnaliseEmJson(const Analise& analise, const Data& hoje);
 
+// Whether these words ask for pages (--pdf or --png): those need the
+// graphics of a QGuiApplication, which the caller creates first.
+bool PedeGraficos(const std::vector<std::string>& argumentos);
+
 // Runs `analise`; returns the exit status (0 done, 2 refused input, 1 failure).
+// --texto writes the exported text (UTF-8, CR LF), "-" being standard output;
+// --pdf prints onto an A4 PDF with the stored margins and print options;
+// --png writes every screen page as PASTA/page-N.png.
 int ExecutaAnalise(const std::vector<std::string>& argumentos, std::ostream& saida,
                    std::ostream& erros);
 

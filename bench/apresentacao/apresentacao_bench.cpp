@@ -1,0 +1,120 @@
+// What composing costs: a real analysis with all thirty topics on and the
+// default texts, into screen pages, into a PDF, and a page into an image.
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <filesystem>
+#include <memory>
+
+#include "presentation/tela.h"
+#include "presentation/texto_justificado.h"
+#include "printing/impressao.h"
+#include "shell/estado.h"
+
+namespace {
+
+using namespace cifra;
+
+void GarantaAplicacao() {
+  static std::unique_ptr<QGuiApplication> app = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char nome[] = "bench_apresentacao";
+    static char* argv[] = {nome, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+  }();
+}
+
+struct AnaliseCompleta {
+  EstadoDoPrograma estado;
+  std::unique_ptr<ConteudoDaAnalise> conteudo;
+
+  AnaliseCompleta() : estado(CarregaEstado(Pasta())) {
+    estado.analise.NomeCompleto = "MARIA DA CONCEICAO DOS SANTOS";
+    estado.analise.DataNascimento = "12/08/1978";
+    estado.opcoes.TopicoAtivo.fill(true);
+    MontaAnalise(estado.analise, estado.pasta, estado.opcoes, {6, 12, 2026});
+    const FigurasDaAnalise& figuras = FigurasDoPrograma();
+    conteudo.reset(new ConteudoDaAnalise{
+        estado.analise, estado.opcoes, estado.fontes, estado.linhas,
+        ImagemDoCabecalho(estado.opcoes, estado.analise.DataNascimento, figuras),
+        figuras.divisoria});
+  }
+  static std::string Pasta() {
+    const auto raiz = std::filesystem::temp_directory_path() / "cifra-bench-apresentacao";
+    std::filesystem::remove_all(raiz);
+    return raiz.string();
+  }
+};
+
+const AnaliseCompleta& Analise30() {
+  GarantaAplicacao();
+  static const AnaliseCompleta a;
+  return a;
+}
+
+void BM_ComporTelas(benchmark::State& state) {
+  const auto& a = Analise30();
+  size_t paginas = 0;
+  for (auto _ : state) {
+    const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo, GetLarguraEmMm(1920));
+    paginas = p.picFolha.size();
+    benchmark::DoNotOptimize(p.picFolha.data());
+  }
+  state.counters["paginas"] = static_cast<double>(paginas);
+}
+BENCHMARK(BM_ComporTelas)->Unit(benchmark::kMillisecond);
+
+void BM_ComporPdf(benchmark::State& state) {
+  const auto& a = Analise30();
+  int paginas = 0;
+  size_t bytes = 0;
+  for (auto _ : state) {
+    QBuffer saida;
+    saida.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&saida);
+    pdf.setResolution(300);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
+                                  QPageLayout::Millimeter));
+    paginas = ImprimirNoDispositivo(pdf, *a.conteudo, {Margens{}, state.range(0) != 0, true});
+    bytes = static_cast<size_t>(saida.size());
+  }
+  state.counters["paginas"] = paginas;
+  state.counters["KB"] = static_cast<double>(bytes) / 1024;
+}
+BENCHMARK(BM_ComporPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_ImagemDaPagina(benchmark::State& state) {
+  const auto& a = Analise30();
+  const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo, GetLarguraEmMm(1920));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ImagemDaPagina(p, 1, static_cast<double>(state.range(0))).bits());
+  }
+}
+BENCHMARK(BM_ImagemDaPagina)->Arg(4)->Unit(benchmark::kMillisecond);
+
+// The longest text of the analysis set on one recorded page, with no limit.
+void BM_TextoJustificado(benchmark::State& state) {
+  const auto& a = Analise30();
+  std::string longo;
+  for (int t = 1; t <= 30; ++t) {
+    const auto& texto = a.estado.analise.ResultadoAnalise[t].Interpretacao;
+    if (texto.size() > longo.size()) longo = texto;
+  }
+  QPicture folha;
+  QPainter painter(&folha);
+  SuperficieQPainter s(painter, SuperficieQPainter::kUnidadesPorMm, 190, 297);
+  s.SetFonte(a.estado.fontes.FonteTexto);
+  for (auto _ : state) {
+    std::string texto = longo;
+    benchmark::DoNotOptimize(ImprimirTextoJustificado(s, 10, 12, 178, 1e9, texto));
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * longo.size()));
+}
+BENCHMARK(BM_TextoJustificado)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,194 @@
+#include "compositor.h"
+
+#include "engine/data.h"
+#include "engine/numerologia.h"
+#include "engine/signo.h"
+#include "texto_justificado.h"
+#include "topicos.h"
+
+namespace cifra {
+namespace {
+
+constexpr double kCabecalho = 27;  // height a page header takes below the top margin
+constexpr const char* kFonteDaPagina = "Times New Roman";
+
+std::string Aparado(const std::string& s) {
+  const auto a = s.find_first_not_of(' ');
+  if (a == std::string::npos) return {};
+  return s.substr(a, s.find_last_not_of(' ') - a + 1);
+}
+
+}  // namespace
+
+Figura ImagemDoCabecalho(const ProgramOptions& opcoes, const std::string& dataNascimento,
+                         const FigurasDaAnalise& figuras) {
+  const std::string escolha = Aparado(opcoes.ImagemCabecalho);
+  if (escolha != kImagemDosSignos) return Figura::DoArquivo(escolha);
+  const int signo = SignoDaData(std::string_view(dataNascimento).substr(0, 5));
+  return signo >= 1 && signo <= 12 ? figuras.signos[signo - 1] : Figura();
+}
+
+GeometriaDaPagina GeometriaDaTela(double largura) {
+  return GeometriaDaPagina{largura, 297, Margens{10, 5, 10, 5}, 272};
+}
+
+GeometriaDaPagina GeometriaDoPapel(double largura, double altura, const Margens& margens) {
+  return GeometriaDaPagina{largura, altura, margens, altura - margens.Inferior - 20};
+}
+
+std::string DataPorExtenso(const std::string& ddmmaaaa) {
+  static constexpr const char* kMeses[] = {"janeiro", "fevereiro", "março",    "abril",
+                                           "maio",    "junho",     "julho",    "agosto",
+                                           "setembro", "outubro",  "novembro", "dezembro"};
+  const auto d = LeData(ddmmaaaa);
+  if (!d || !DataValida(*d)) return ddmmaaaa;
+  const std::string dia = (d->dia < 10 ? "0" : "") + std::to_string(d->dia);
+  return dia + " de " + kMeses[d->mes - 1] + " de " + std::to_string(d->ano);
+}
+
+std::string TituloNaPagina(const LinhaResultado& linha, int topico, bool imprimirNumero) {
+  if (!imprimirNumero) return linha.Titulo;
+  if (topico == 26) return linha.Titulo + " Letra " + linha.Numero;
+  return linha.Titulo + " Número " + FormaDeExibicao(ValorDoNumero(linha.Numero));
+}
+
+CompositorDeAnalise::CompositorDeAnalise(const ConteudoDaAnalise& conteudo,
+                                         const GeometriaDaPagina& geometria)
+    : conteudo_(conteudo), geometria_(geometria) {}
+
+void CompositorDeAnalise::SalvarFontesTela(const SuperficieDeDesenho& s) {
+  fonteSalva_ = s.FonteAtual();
+}
+
+void CompositorDeAnalise::RestaurarFontesTela(SuperficieDeDesenho& s) const {
+  s.SetFonte(fonteSalva_);
+}
+
+double CompositorDeAnalise::NovaPagina(SuperficieDeDesenho& s, double Largura, double Altura,
+                                       int Tipo) {
+  const double y = s.CurrentY;
+  NumeroDaPagina = Tipo == 1 ? 1 : NumeroDaPagina + 1;
+  double reservado = 0;
+  if (conteudo_.opcoes.ImprimirCabecalho || NumeroDaPagina == 1) {
+    DesenhaCabecalho(s, Largura);
+    reservado = kCabecalho;
+  }
+  DesenhaRodape(s, Largura, Altura, std::to_string(NumeroDaPagina));
+  s.CurrentY = y;
+  return reservado;
+}
+
+void CompositorDeAnalise::DesenhaCabecalho(SuperficieDeDesenho& s, double W) {
+  const Margens& m = geometria_.margens;
+  const double L = m.Esquerda, T = m.Superior, R = m.Direita;
+  s.Barra(L, T + 24, W - R, T + 25);
+  s.PaintPicture(conteudo_.imagemCabecalho, L + 2, T, 22, 22);
+
+  // Three lines centred in the band right of the picture.
+  auto centrada = [&](const std::string& linha) {
+    s.CurrentX = L + 24 + ((W - (L + R + 22 + 2)) - s.TextWidth(linha)) / 2;
+    s.Print(linha);
+  };
+  s.CurrentY = T + 2;
+  s.SetFonte({kFonteDaPagina, true, false, 20});
+  centrada(conteudo_.linhas.LinhaCabecalho);
+  s.CurrentY += s.TextHeight(conteudo_.linhas.LinhaCabecalho) + 1;
+  s.SetFonte({kFonteDaPagina, false, false, 14});
+  centrada(conteudo_.analise.NomeCompleto);
+  s.CurrentY += s.TextHeight(conteudo_.analise.NomeCompleto);
+  s.SetFonte({kFonteDaPagina, false, false, 12});
+  centrada(DataPorExtenso(conteudo_.analise.DataNascimento));
+}
+
+void CompositorDeAnalise::DesenhaRodape(SuperficieDeDesenho& s, double W, double H,
+                                        const std::string& numero) {
+  const Margens& m = geometria_.margens;
+  const double L = m.Esquerda, R = m.Direita, B = m.Inferior;
+  const double y = s.CurrentY;
+  s.Barra(L, H - B - 12, W - R, H - B - 11);
+  s.SetFonte({kFonteDaPagina, true, false, 12});
+  s.CurrentX = L + 2;
+  s.CurrentY = H - B - 10;
+  s.Print(conteudo_.linhas.LinhaRodapeUm);
+  s.CurrentY += s.TextHeight(conteudo_.linhas.LinhaRodapeUm);
+  s.SetFonte({kFonteDaPagina, false, false, 10});
+  s.CurrentX = L + 2;
+  s.Print(conteudo_.linhas.LinhaRodapeDois);
+  if (numero != "0") {
+    s.SetFonte({kFonteDaPagina, true, false, 16});
+    s.CurrentY = (H - B) - s.TextHeight(numero);
+    s.CurrentX = (W - R) - s.TextWidth(numero);
+    s.Print(numero);
+  }
+  s.CurrentY = y;
+}
+
+void CompositorDeAnalise::ProximaPagina() {
+  SalvarFontesTela(*superficie_);
+  superficie_ = &paginas_->NovaFolha();
+  ++totalDePaginas_;
+  posicaoAtual_ = NovaPagina(*superficie_, geometria_.Largura, geometria_.Altura, 2);
+  RestaurarFontesTela(*superficie_);
+}
+
+void CompositorDeAnalise::Bloco(std::string texto) {
+  const Margens& m = geometria_.margens;
+  const double x = m.Esquerda + 2;
+  const double xDireito = geometria_.Largura - m.Direita - 2;
+  while (!ImprimirTextoJustificado(*superficie_, posicaoAtual_ + Topo(), x, xDireito,
+                                   geometria_.LimiteInferior, texto)) {
+    ProximaPagina();
+  }
+}
+
+int CompositorDeAnalise::ImprimirAnalise(Paginador& paginas) {
+  const GeometriaDaPagina& g = geometria_;
+  const Margens& m = g.margens;
+  const Fontes& fontes = conteudo_.fontes;
+  const ProgramOptions& opcoes = conteudo_.opcoes;
+  paginas_ = &paginas;
+  superficie_ = &paginas.NovaFolha();
+  totalDePaginas_ = 1;
+  posicaoAtual_ = NovaPagina(*superficie_, g.Largura, g.Altura, 1);
+
+  // A block whose first line would already pass the limit starts on a new page.
+  auto cabeNaPagina = [&] {
+    return posicaoAtual_ + Topo() + superficie_->TextHeight("Agê") <= g.LimiteInferior;
+  };
+
+  for (int t = 1; t <= 30; ++t) {
+    if (!TopicoApresentado(conteudo_.analise, opcoes, t)) continue;
+    const LinhaResultado& linha = conteudo_.analise.ResultadoAnalise[t];
+
+    if (DescricaoApresentada(linha, opcoes)) {
+      superficie_->SetFonte(fontes.FonteDescricao);
+      Bloco(linha.Descricao);
+      posicaoAtual_ = superficie_->CurrentY + superficie_->TextHeight("Agê") + 5 - Topo();
+    }
+
+    superficie_->SetFonte(fontes.FonteTitulo);
+    if (!cabeNaPagina()) ProximaPagina();
+    Bloco(TituloNaPagina(linha, t, opcoes.ImprimirNumero));
+    posicaoAtual_ = superficie_->CurrentY + superficie_->TextHeight("Agê") + 5 - Topo();
+
+    superficie_->SetFonte(fontes.FonteTexto);
+    if (!cabeNaPagina()) ProximaPagina();
+    Bloco(linha.Interpretacao);
+
+    // The separator: 5 mm below the text, on the next page when less than
+    // 5 mm would be left above the limit. Its position is absolute here.
+    double y = superficie_->CurrentY + superficie_->TextHeight("êGg") + 5;
+    if (y + 5 > g.LimiteInferior) {
+      ProximaPagina();
+      y = posicaoAtual_ + Topo();
+    }
+    superficie_->PaintPicture(conteudo_.divisoria, m.Esquerda + 40, y,
+                              g.Largura - 80 - m.Direita - m.Esquerda, 3);
+    posicaoAtual_ = y + 8 - Topo();
+  }
+  paginas_ = nullptr;
+  superficie_ = nullptr;
+  return totalDePaginas_;
+}
+
+}  // namespace cifra

@@ -1,0 +1,19 @@
+#pragma once
+// The analysis as one plain text, for the clipboard and the command line:
+// the same topics, descriptions, titles and interpretations as the pages,
+// without header, footer or page breaks.
+#include <string>
+
+#include "analysis/analise.h"
+#include "settings/opcoes.h"
+
+namespace cifra {
+
+// The separator line written after every topic.
+inline constexpr const char* kSeparadorDoTexto = "-=-=-=-=-=-=-=-=-=-=-";
+
+// Topics in topic-number order; lines end with CR LF; UTF-8. A title carries
+// its number as stored ("11", not the "11/2" of the pages).
+std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes);
+
+}  // namespace cifra

@@ -1,0 +1,94 @@
+#pragma once
+// What every page is drawn on: the recorded screen page, the printer, the PDF
+// and the measuring surface of the tests all offer the same few operations,
+// in millimetres, so that the layout and the page composer are written once.
+#include <QFont>
+#include <QFontMetricsF>
+#include <string>
+#include <string_view>
+
+#include "settings/fontes.h"
+
+class QPainter;
+
+namespace cifra {
+
+class Figura;
+
+class SuperficieDeDesenho {
+ public:
+  virtual ~SuperficieDeDesenho() = default;
+
+  // Drawing position: the top left corner of the next text drawn.
+  double CurrentX = 0;
+  double CurrentY = 0;
+
+  // Width of a text in the current font.
+  double TextWidth(std::string_view utf8) const;
+  double TextWidth(std::u32string_view texto) const { return MedeLargura(texto); }
+  // Height of one line in the current font, whatever the text (the empty one too).
+  double TextHeight(std::string_view utf8) const;
+  double TextHeight(std::u32string_view texto) const { return MedeAltura(texto); }
+  // Draws a text at (CurrentX, CurrentY); the position does not move.
+  void Print(std::string_view utf8);
+  void Print(std::u32string_view texto) { Desenha(texto); }
+
+  // A filled black rectangle between two corners.
+  virtual void Barra(double x1, double y1, double x2, double y2) = 0;
+  // A picture stretched into a rectangle; an empty picture draws nothing.
+  virtual void PaintPicture(const Figura& figura, double x, double y, double largura,
+                            double altura) = 0;
+
+  // Name (blanks at the end are not part of it), size in points, bold, italic.
+  virtual void SetFonte(const Fonte& fonte) = 0;
+  virtual Fonte FonteAtual() const = 0;
+
+  // Size of the drawing area.
+  virtual double ScaleWidth() const = 0;
+  virtual double ScaleHeight() const = 0;
+
+ protected:
+  virtual double MedeLargura(std::u32string_view texto) const = 0;
+  virtual double MedeAltura(std::u32string_view texto) const = 0;
+  virtual void Desenha(std::u32string_view texto) = 0;
+};
+
+// A surface over a QPainter that is already active on its device (a QPicture
+// page, a printer, a PDF writer). The painter is given a transform so that
+// it draws in hundredths of a millimetre; fonts are sized in that unit too,
+// so what is measured is what is drawn, whatever the device's resolution.
+class SuperficieQPainter : public SuperficieDeDesenho {
+ public:
+  // pontosPorMm: device pixels per millimetre (1 for a page that is only
+  // recorded); largura and altura: the drawing area in millimetres.
+  // With tonsDeCinza the pictures are drawn in shades of grey.
+  SuperficieQPainter(QPainter& painter, double pontosPorMm, double largura, double altura,
+                     bool tonsDeCinza = false);
+
+  void Barra(double x1, double y1, double x2, double y2) override;
+  void PaintPicture(const Figura& figura, double x, double y, double largura,
+                    double altura) override;
+  void SetFonte(const Fonte& fonte) override;
+  Fonte FonteAtual() const override { return fonte_; }
+  double ScaleWidth() const override { return largura_; }
+  double ScaleHeight() const override { return altura_; }
+
+  // Painter units per millimetre.
+  static constexpr double kUnidadesPorMm = 100;
+
+ protected:
+  double MedeLargura(std::u32string_view texto) const override;
+  double MedeAltura(std::u32string_view texto) const override;
+  void Desenha(std::u32string_view texto) override;
+
+ private:
+  QPainter& painter_;
+  double largura_;
+  double altura_;
+  bool tonsDeCinza_;
+  Fonte fonte_;
+  QFont fonteQt_;
+  QFontMetricsF metricas_;
+};
+
+}  // namespace cifra

@@ -1,0 +1,32 @@
+#include "topicos.h"
+
+#include "engine/numerologia.h"
+
+namespace cifra {
+
+int ValorDoNumero(std::string_view texto) {
+  size_t i = 0;
+  while (i < texto.size() && (texto[i] == ' ' || texto[i] == '\t')) ++i;
+  int sinal = 1;
+  if (i < texto.size() && (texto[i] == '-' || texto[i] == '+')) {
+    if (texto[i] == '-') sinal = -1;
+    ++i;
+  }
+  long valor = 0;
+  for (; i < texto.size() && texto[i] >= '0' && texto[i] <= '9'; ++i) {
+    valor = valor * 10 + (texto[i] - '0');
+    if (valor > 1'000'000'000) break;
+  }
+  return static_cast<int>(sinal * valor);
+}
+
+bool TopicoApresentado(const Analise& analise, const ProgramOptions& opcoes, int t) {
+  if (t < 1 || t > 30 || !opcoes.TopicoAtivo[t]) return false;
+  return !(t == 15 && ValorDoNumero(analise.ResultadoAnalise[t].Numero) == 89);
+}
+
+bool DescricaoApresentada(const LinhaResultado& linha, const ProgramOptions& opcoes) {
+  return opcoes.ImprimirDescricao && Utf32(linha.Descricao).size() >= 6;
+}
+
+}  // namespace cifra

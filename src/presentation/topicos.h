@@ -1,0 +1,23 @@
+#pragma once
+// Which topics of an analysis are shown, and with what: the rules the pages,
+// the printer and the exported text share.
+#include <string_view>
+
+#include "analysis/analise.h"
+#include "settings/opcoes.h"
+
+namespace cifra {
+
+// The number a text begins with (blanks skipped, optional sign), 0 when none:
+// "89" is 89, "" and "A" are 0.
+int ValorDoNumero(std::string_view texto);
+
+// Topic t (1..30) is shown when it is on; topic 15 never with the number 89,
+// which means the person has no such challenge.
+bool TopicoApresentado(const Analise& analise, const ProgramOptions& opcoes, int t);
+
+// A description is shown when asked for and when it says something: six
+// characters or more.
+bool DescricaoApresentada(const LinhaResultado& linha, const ProgramOptions& opcoes);
+
+}  // namespace cifra

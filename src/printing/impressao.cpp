@@ -1,0 +1,78 @@
+#include "impressao.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include "folha_rosto.h"
+
+namespace cifra {
+namespace {
+
+constexpr double kMmPorPolegada = 25.4;
+
+// One painter for the whole document; every page after the first is a new
+// page of the same device.
+class FolhasDoDispositivo : public Paginador {
+ public:
+  FolhasDoDispositivo(QPagedPaintDevice& dispositivo, SuperficieDeDesenho& superficie)
+      : dispositivo_(dispositivo), superficie_(superficie) {}
+
+  SuperficieDeDesenho& NovaFolha() override {
+    if (folhas_++ > 0) dispositivo_.newPage();
+    return superficie_;
+  }
+
+ private:
+  QPagedPaintDevice& dispositivo_;
+  SuperficieDeDesenho& superficie_;
+  int folhas_ = 0;
+};
+
+}  // namespace
+
+int ComporImpressao(Paginador& folhas, const ConteudoDaAnalise& conteudo, double largura,
+                    double altura, const OpcoesDaImpressao& opcoes, const Figura& borda,
+                    const Figura& capa) {
+  int capas = 0;
+  if (opcoes.folhaRosto) {
+    DesenhaFolhaRosto(folhas.NovaFolha(), opcoes.margens, borda, capa);
+    capas = 1;
+  }
+  CompositorDeAnalise compositor(conteudo, GeometriaDoPapel(largura, altura, opcoes.margens));
+  return capas + compositor.ImprimirAnalise(folhas);
+}
+
+int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalise& conteudo,
+                          const OpcoesDaImpressao& opcoes) {
+  if (auto* impressora = dynamic_cast<QPrinter*>(&dispositivo)) {
+    impressora->setColorMode(opcoes.pretoEmBranco ? QPrinter::GrayScale : QPrinter::Color);
+  }
+  QPainter painter;
+  if (!painter.begin(&dispositivo)) return 0;
+  const double pontosPorMm = dispositivo.logicalDpiX() / kMmPorPolegada;
+  const double largura = dispositivo.width() / pontosPorMm;
+  const double altura = dispositivo.height() / (dispositivo.logicalDpiY() / kMmPorPolegada);
+  SuperficieQPainter superficie(painter, pontosPorMm, largura, altura, opcoes.pretoEmBranco);
+  FolhasDoDispositivo folhas(dispositivo, superficie);
+  const FigurasDaAnalise& figuras = FigurasDoPrograma();
+  const int total =
+      ComporImpressao(folhas, conteudo, largura, altura, opcoes, figuras.borda, figuras.capa);
+  painter.end();
+  return total;
+}
+
+int GravaPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
+             const OpcoesDaImpressao& opcoes) {
+  QPdfWriter pdf(QString::fromStdString(caminho));
+  pdf.setResolution(300);
+  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
+                                QPageLayout::Millimeter));
+  pdf.setCreator(QStringLiteral("Cifralumina"));
+  pdf.setTitle(QStringLiteral("Análise Numerológica - ") +
+               QString::fromStdString(conteudo.analise.NomeCompleto));
+  return ImprimirNoDispositivo(pdf, conteudo, opcoes);
+}
+
+}  // namespace cifra

@@ -1,0 +1,80 @@
+#pragma once
+// A surface with exact metrics that no font affects: a character is a tenth
+// of the font size wide (1 mm at 10 points), a line half the size high (5 mm
+// at 10 points). It records what is drawn.
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/numerologia.h"
+#include "presentation/compositor.h"
+
+namespace cifra::teste {
+
+struct Desenhado {
+  double x, y, largura, altura;  // a text: largura and altura are 0
+  std::string texto;             // the text, or the picture's name
+  Fonte fonte;
+};
+
+class SuperficieDeTeste : public SuperficieDeDesenho {
+ public:
+  explicit SuperficieDeTeste(double largura = 210, double altura = 297)
+      : largura_(largura), altura_(altura) {}
+  void Barra(double x1, double y1, double x2, double y2) override {
+    barras.push_back({x1, y1, x2 - x1, y2 - y1, "", fonte_});
+  }
+  void PaintPicture(const Figura& f, double x, double y, double l, double a) override {
+    figuras.push_back({x, y, l, a, f.Nome(), fonte_});
+  }
+  void SetFonte(const Fonte& f) override { fonte_ = f; }
+  Fonte FonteAtual() const override { return fonte_; }
+  double ScaleWidth() const override { return largura_; }
+  double ScaleHeight() const override { return altura_; }
+
+  // The first text drawn that is exactly this one, or that begins with it.
+  const Desenhado* Texto(const std::string& t, bool inicio = false) const {
+    for (const auto& d : textos) {
+      if (d.texto == t || (inicio && d.texto.starts_with(t))) return &d;
+    }
+    return nullptr;
+  }
+  // The lines drawn, each joined left to right from its pieces.
+  std::vector<std::pair<double, std::string>> Linhas() const {
+    std::vector<std::pair<double, std::string>> linhas;
+    for (const auto& d : textos) {
+      if (linhas.empty() || linhas.back().first != d.y) linhas.push_back({d.y, ""});
+      linhas.back().second += d.texto;
+    }
+    return linhas;
+  }
+
+  std::vector<Desenhado> textos, barras, figuras;
+
+ protected:
+  double MedeLargura(std::u32string_view t) const override {
+    return static_cast<double>(t.size()) * fonte_.Tamanho / 10.0;
+  }
+  double MedeAltura(std::u32string_view) const override { return fonte_.Tamanho / 2.0; }
+  void Desenha(std::u32string_view t) override {
+    textos.push_back({CurrentX, CurrentY, 0, 0, Utf8(t), fonte_});
+  }
+
+ private:
+  double largura_, altura_;
+  Fonte fonte_{"Teste", false, false, 10};
+};
+
+// Pages on test surfaces; page p is at(p - 1).
+struct FolhasDeTeste : Paginador, std::vector<std::unique_ptr<SuperficieDeTeste>> {
+  FolhasDeTeste(double largura, double altura) : largura_(largura), altura_(altura) {}
+  SuperficieDeDesenho& NovaFolha() override {
+    return *emplace_back(std::make_unique<SuperficieDeTeste>(largura_, altura_));
+  }
+  SuperficieDeTeste& Pagina(int p) { return *at(static_cast<size_t>(p - 1)); }
+  double largura_, altura_;
+};
+
+}  // namespace cifra::teste
