@@ -3,6 +3,7 @@
 #include "engine/data.h"
 #include "engine/numerologia.h"
 #include "engine/signo.h"
+#include "library/arquivo_registros.h"
 #include "texto_justificado.h"
 #include "topicos.h"
 
@@ -12,17 +13,11 @@ namespace {
 constexpr double kCabecalho = 27;  // height a page header takes below the top margin
 constexpr const char* kFonteDaPagina = "Times New Roman";
 
-std::string Aparado(const std::string& s) {
-  const auto a = s.find_first_not_of(' ');
-  if (a == std::string::npos) return {};
-  return s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
 }  // namespace
 
 Figura ImagemDoCabecalho(const ProgramOptions& opcoes, const std::string& dataNascimento,
                          const FigurasDaAnalise& figuras) {
-  const std::string escolha = Aparado(opcoes.ImagemCabecalho);
+  const std::string escolha = AparaBrancos(opcoes.ImagemCabecalho);
   if (escolha != kImagemDosSignos) return Figura::DoArquivo(escolha);
   const int signo = SignoDaData(std::string_view(dataNascimento).substr(0, 5));
   return signo >= 1 && signo <= 12 ? figuras.signos[signo - 1] : Figura();
@@ -41,7 +36,7 @@ std::string DataPorExtenso(const std::string& ddmmaaaa) {
                                            "maio",    "junho",     "julho",    "agosto",
                                            "setembro", "outubro",  "novembro", "dezembro"};
   const auto d = LeData(ddmmaaaa);
-  if (!d || !DataValida(*d)) return ddmmaaaa;
+  if (!d) return ddmmaaaa;
   const std::string dia = (d->dia < 10 ? "0" : "") + std::to_string(d->dia);
   return dia + " de " + kMeses[d->mes - 1] + " de " + std::to_string(d->ano);
 }

@@ -1,6 +1,7 @@
 #include "topicos.h"
 
 #include "engine/numerologia.h"
+#include "engine/numeros_data.h"
 
 namespace cifra {
 
@@ -22,7 +23,7 @@ int ValorDoNumero(std::string_view texto) {
 
 bool TopicoApresentado(const Analise& analise, const ProgramOptions& opcoes, int t) {
   if (t < 1 || t > 30 || !opcoes.TopicoAtivo[t]) return false;
-  return !(t == 15 && ValorDoNumero(analise.ResultadoAnalise[t].Numero) == 89);
+  return !(t == 15 && ValorDoNumero(analise.ResultadoAnalise[t].Numero) == kNaoPossui);
 }
 
 bool DescricaoApresentada(const LinhaResultado& linha, const ProgramOptions& opcoes) {

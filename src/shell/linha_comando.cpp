@@ -42,6 +42,11 @@ std::string Json(std::string_view s) {
   return out + "\"";
 }
 
+void FalhaAoGravar(std::ostream& erros, const std::string& arquivo) {
+  erros << "Não foi possível gravar o arquivo \"" << arquivo
+        << "\". Verifique a pasta e o espaço livre no disco.\n";
+}
+
 // Writes to a file, or to standard output for "-".
 bool Escreve(const std::string& destino, const std::string& conteudo, std::ostream& saida,
              std::ostream& erros) {
@@ -53,8 +58,7 @@ bool Escreve(const std::string& destino, const std::string& conteudo, std::ostre
   f << conteudo;
   f.flush();
   if (!f) {
-    erros << "Não foi possível gravar o arquivo \"" << destino
-          << "\". Verifique a pasta e o espaço livre no disco.\n";
+    FalhaAoGravar(erros, destino);
     return false;
   }
   return true;
@@ -73,8 +77,7 @@ bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
     const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
     if (!ImagemDaPagina(paginas, p, kPixelsPorMm).save(QString::fromStdString(arquivo.string()),
                                                         "PNG")) {
-      erros << "Não foi possível gravar a página \"" << arquivo.string()
-            << "\". Verifique a pasta e o espaço livre no disco.\n";
+      FalhaAoGravar(erros, arquivo.string());
       return false;
     }
   }
@@ -194,8 +197,7 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
       const OpcoesDaImpressao impressao{LerMargens(estado.pasta), estado.opcoes.ImprimirFolhaRosto,
                                         estado.opcoes.ImprimirPretoEmBranco};
       if (GravaPdf(*pedido->pdf, conteudo, impressao) == 0) {
-        erros << "Não foi possível gravar o arquivo \"" << *pedido->pdf
-              << "\". Verifique a pasta e o espaço livre no disco.\n";
+        FalhaAoGravar(erros, *pedido->pdf);
         return 1;
       }
     }
