@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -78,17 +79,23 @@ inline void GuardaImagem(const QImage& imagem, const QString& nome) {
 #endif
 }
 
-// A window with a message box drawn over its middle, with a plain title
-// bar carrying its caption, as the operator sees it.
+// A window with a message box over its lower part, with a plain title bar
+// carrying the box's caption, as the operator sees them on the desktop.
 inline QImage ComMensagemPorCima(QWidget* janela, QWidget* caixa) {
-  QImage imagem = janela->grab().toImage();
-  QPainter p(&imagem);
+  const QImage fundo = janela->grab().toImage();
   const QImage frente = caixa->grab().toImage();
-  const QSizeF tamanho = QSizeF(frente.size()) / frente.devicePixelRatio();
-  constexpr double kTitulo = 26;
-  const QSizeF total(tamanho.width(), tamanho.height() + kTitulo);
-  const QPointF canto((janela->width() - total.width()) / 2,
-                      (janela->height() - total.height()) / 2);
+  const QSizeF tamJanela = QSizeF(fundo.size()) / fundo.devicePixelRatio();
+  const QSizeF tamCaixa = QSizeF(frente.size()) / frente.devicePixelRatio();
+  constexpr double kTitulo = 26, kMargem = 12;
+  const QPointF canto(kMargem + std::max(0.0, (tamJanela.width() - tamCaixa.width()) / 2),
+                      kMargem + tamJanela.height() * 0.7);
+  const QSizeF total(tamCaixa.width(), tamCaixa.height() + kTitulo);
+  QImage imagem(QSize(static_cast<int>(std::max(tamJanela.width(), canto.x() + total.width()) + 2 * kMargem),
+                      static_cast<int>(std::max(tamJanela.height(), canto.y() + total.height()) + 2 * kMargem)),
+                QImage::Format_RGB32);
+  imagem.fill(QColor(0xd8, 0xdc, 0xe0));
+  QPainter p(&imagem);
+  p.drawImage(QRectF(QPointF(kMargem, kMargem), tamJanela), fundo);
   p.fillRect(QRectF(canto + QPointF(5, 5), total), QColor(0, 0, 0, 70));
   const QRectF barra(canto, QSizeF(total.width(), kTitulo));
   p.fillRect(barra, QColor(0x3b, 0x4a, 0x5c));
@@ -97,7 +104,7 @@ inline QImage ComMensagemPorCima(QWidget* janela, QWidget* caixa) {
   p.setFont(fonte);
   p.setPen(Qt::white);
   p.drawText(barra.adjusted(10, 0, -10, 0), Qt::AlignVCenter | Qt::AlignLeft, caixa->windowTitle());
-  p.drawImage(QRectF(canto + QPointF(0, kTitulo), tamanho), frente);
+  p.drawImage(QRectF(canto + QPointF(0, kTitulo), tamCaixa), frente);
   p.setPen(QColor(0x3b, 0x4a, 0x5c));
   p.drawRect(QRectF(canto, total).adjusted(0, 0, -1, -1));
   return imagem;

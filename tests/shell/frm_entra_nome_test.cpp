@@ -41,6 +41,7 @@ struct Dialogo {
 TEST(frmEntraNome, DigitosViramDataCompletaEOSignoAparece) {
   Dialogo d;
   EXPECT_EQ(d.janela.windowTitle(), QStringLiteral("Dados para análise..."));
+  cifra::teste::Digita(d.nome, QStringLiteral("Maria da Conceição"));
   cifra::teste::Digita(d.data, QStringLiteral("1a2/0-8x1978"));
   EXPECT_EQ(d.data->text(), QStringLiteral("12/08/1978"));
   EXPECT_EQ(d.janela.SignoExibido(), cifra::SignoDaData("12/08"));
