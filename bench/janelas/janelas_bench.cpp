@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -75,7 +76,7 @@ struct JanelaComAnalise {
     janela->Estado().opcoes.EscutarSons = false;
     janela->Inicia();
     janela->resize(1280, 800);
-    QTest::qWaitForWindowExposed(janela.get());
+    if (!QTest::qWaitForWindowExposed(janela.get())) std::abort();
     exibidor = janela->CriaAnalise({U"MARIA DA CONCEICAO DOS SANTOS", {12, 8, 1978}});
     QApplication::processEvents();
   }
@@ -120,6 +121,11 @@ void BM_VirarPagina(benchmark::State& state) {
 void BM_RolarPagina(benchmark::State& state) {
   JanelaComAnalise& a = Analise();
   VistaDaFolha& v = a.exibidor->Vista();
+  if (state.range(0) == 0) {
+    v.AjustaLargura();
+  } else {
+    v.DefineZoom(state.range(0) / 100.0);
+  }
   QScrollBar* barra = v.verticalScrollBar();
   int passo = barra->singleStep();
   for (auto _ : state) {
@@ -127,6 +133,7 @@ void BM_RolarPagina(benchmark::State& state) {
     barra->setValue(barra->value() + passo);
     v.viewport()->repaint();
   }
+  v.AjustaLargura();
 }
 
 BENCHMARK(BM_PartidaPrimeiraVez)->Unit(benchmark::kMillisecond)->Iterations(10);
@@ -134,6 +141,6 @@ BENCHMARK(BM_PartidaPastaInstalada)->Unit(benchmark::kMillisecond)->Iterations(2
 BENCHMARK(BM_CriarAnalise)->Unit(benchmark::kMillisecond)->Iterations(10);
 // 0 stands for the page width fitted to the window; 200 and 400 are zooms (%).
 BENCHMARK(BM_VirarPagina)->Arg(0)->Arg(200)->Arg(400)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RolarPagina)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RolarPagina)->Arg(0)->Arg(400)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -13,7 +13,10 @@
 namespace {
 
 constexpr int kMargem = 16;                  // pixels of background around the page
-constexpr double kMaximoDoCache = 32e6;      // pixels: above this the page is drawn directly
+// Pixels of a page drawn whole once and then only copied while scrolling;
+// a page larger than this (zoomed far in) is drawn part by part, the part on
+// screen, from its vectors.
+constexpr double kMaximoDoCache = 6e6;
 const QColor kFundo(0x6e, 0x6e, 0x6e);
 const QColor kSombra(0x3c, 0x3c, 0x3c);
 
