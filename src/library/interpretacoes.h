@@ -6,13 +6,10 @@
 
 #include "catalogo.h"
 #include "pasta_dados.h"
+#include "registros_de_texto.h"
 
 namespace cifra {
 
-inline constexpr size_t kRegistroTexto = 5120;
-inline constexpr size_t kRegistroTitulo = 120;
-inline constexpr const char* kArquivoDescricoes = "CDATA.DAT";
-inline constexpr const char* kArquivoTitulos = "Header.DAT";
 
 // Record that holds the text of a number: with master numbers on, 11 is
 // record 10 and 22 record 11; with them off 11 and 22 read the texts of 2
@@ -29,7 +26,6 @@ std::string LerRegistroDeTexto(const PastaDeDados& pasta, std::string_view arqui
 // Writes record n: the text is cut to the record and padded with blanks.
 void GravarRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,
                            std::string_view texto);
-size_t TamanhoDoRegistroDe(std::string_view arquivo);
 
 // The title of every topic, record t of "Header.DAT" for topic t.
 using TitulosDosTopicos = PorTopico<std::string>;
