@@ -14,14 +14,15 @@ std::string LerRegistroDeTexto(const PastaDeDados& pasta, std::string_view arqui
   const size_t tamanho = TamanhoDoRegistroDe(arquivo);
   ArquivoDeRegistros f(pasta.Arquivo(arquivo), tamanho);
   if (registro < 1 || registro > f.Registros()) return {};
-  return LeTextoFixo(f.Le(registro), 0, tamanho);
+  // A file edited by hand elsewhere may break its lines with LF or CR alone.
+  return ComQuebrasCrLf(LeTextoFixo(f.Le(registro), 0, tamanho));
 }
 
 void GravarRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,
                            std::string_view texto) {
   const size_t tamanho = TamanhoDoRegistroDe(arquivo);
   std::vector<uint8_t> r(tamanho);
-  GravaTextoFixo(r, 0, tamanho, texto);
+  GravaTextoFixo(r, 0, tamanho, ComQuebrasCrLf(texto));
   ArquivoDeRegistros(pasta.Arquivo(arquivo), tamanho).Grava(registro, r);
 }
 

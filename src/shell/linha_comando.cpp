@@ -91,9 +91,12 @@ bool PedeGraficos(const std::vector<std::string>& argumentos) {
   return pedido && (pedido->pdf || pedido->png);
 }
 
-std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, std::string& erro) {
-  PedidoDeAnalise p;
-  std::vector<std::string> posicionais;
+namespace {
+
+// Reads the options into p and gathers the other words; false, with the
+// reason in erro, on an option without its value or, when asked, an unknown one.
+bool LeOpcoes(const std::vector<std::string>& args, bool recusaDesconhecidas, PedidoDeAnalise& p,
+              std::vector<std::string>& posicionais, std::string& erro) {
   const std::pair<const char*, std::optional<std::string> PedidoDeAnalise::*> opcoes[] = {
       {"--pasta", &PedidoDeAnalise::pasta}, {"--hoje", &PedidoDeAnalise::hoje},
       {"--json", &PedidoDeAnalise::json},   {"--texto", &PedidoDeAnalise::texto},
@@ -106,18 +109,35 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
       if (a != nome) continue;
       if (i + 1 >= args.size()) {
         erro = std::string("Falta o valor da opção ") + nome + ".";
-        return std::nullopt;
+        return false;
       }
       p.*membro = args[++i];
       reconhecida = true;
     }
     if (reconhecida) continue;
-    if (a.size() > 2 && a.starts_with("--")) {
+    if (recusaDesconhecidas && a.size() > 2 && a.starts_with("--")) {
       erro = "Opção desconhecida: " + a + ".";
-      return std::nullopt;
+      return false;
     }
     posicionais.push_back(a);
   }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> PastaDosArgumentos(const std::vector<std::string>& argumentos) {
+  PedidoDeAnalise p;
+  std::vector<std::string> outros;
+  std::string erro;
+  LeOpcoes(argumentos, false, p, outros, erro);
+  return p.pasta;
+}
+
+std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, std::string& erro) {
+  PedidoDeAnalise p;
+  std::vector<std::string> posicionais;
+  if (!LeOpcoes(args, true, p, posicionais, erro)) return std::nullopt;
   if (posicionais.size() != 2) {
     erro = "Informe o nome completo e a data do nascimento.";
     return std::nullopt;
