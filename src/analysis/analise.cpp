@@ -63,12 +63,12 @@ void MontaAnalise(Analise& a, const PastaDeDados& pasta, const ProgramOptions& o
 
   m.Topico(2, n.CicloFormativo, "CFORM.DAT");
   m.Linha(2).Titulo = "Dia em que Começa o Ciclo Formativo: " + ddmm + ano;
-  m.Linha(2).Descricao = m.Descricao(2) + kCrLf;
+  m.Linha(2).Descricao = m.Descricao(2);
   m.Topico(3, n.CicloProdutivo, "CPROD.DAT");
   m.Linha(3).Titulo = "Dia em que Termina o Ciclo Formativo e Começa o Ciclo Produtivo: " + ddmm +
                       texto(n.AnoInicioProdutivo);
   m.Topico(4, n.CicloColheita, "CCOLH.DAT");
-  m.Linha(4).Titulo = "Dia em que Termina o Ciclo Produtivo e Começa o Ciclo Colheita: " + ddmm +
+  m.Linha(4).Titulo = "Dia em que Termina o Ciclo Produtivo e Começa o Ciclo da Colheita: " + ddmm +
                       texto(n.AnoInicioColheita);
 
   m.Topico(5, n.VibracaoDoDia, "CDNAS.DAT", 3);
@@ -76,12 +76,13 @@ void MontaAnalise(Analise& a, const PastaDeDados& pasta, const ProgramOptions& o
 
   m.Linha(6).Numero = texto(n.DesafioDoDia);
   m.Linha(6).Descricao =
-      "Esta é uma lição a ser aprendida. Esta vibração pode causar ansiedade ou tensão na vida, "
-      "até ser superdada ou compreendida.";
+      "Trata-se de uma lição a ser aprendida. Essa vibração pode causar ansiedade ou tensão na "
+      "vida até ser superada ou compreendida.";
   if (n.DesafioDoDia == 0) {
-    // Without a challenge of its own, the day carries all the others.
-    std::string todos;
-    for (int r = 2; r <= 10; ++r) todos += m.LI(r, "DESNASC.DAT") + kCrLf;
+    // Challenge 0 leaves every lesson open: its own text, then the nine others,
+    // each its own paragraph.
+    std::string todos = m.LI(1, "DESNASC.DAT");
+    for (int r = 2; r <= 10; ++r) todos += std::string(kCrLf) + kCrLf + m.LI(r, "DESNASC.DAT");
     m.Linha(6).Interpretacao = todos;
   } else {
     m.Linha(6).Interpretacao = m.LI(n.DesafioDoDia + 1, "DESNASC.DAT");
@@ -93,14 +94,14 @@ void MontaAnalise(Analise& a, const PastaDeDados& pasta, const ProgramOptions& o
 
   for (int i = 0; i < 4; ++i) m.Topico(8 + i, n.Realizacoes[i], "APICES.DAT", i == 0 ? 4 : 0, ".");
   m.Linha(8).Titulo = std::string("Interpretação das Realizações/Ápices") + kCrLf + kCrLf +
-                      "A sua primeira realização tem início na data de seu nascimento e "
-                      "prolonga-se até os seus " + texto(n.IdadeA2) + " anos.";
+                      "A sua primeira realização tem início na data do seu nascimento e "
+                      "prolonga-se até os seus " + texto(n.IdadeA2) + " anos";
   m.Linha(9).Titulo = "A sua segunda realização tem início aos seus " + texto(n.IdadeA2) +
-                      " anos e prolonga-se até os seus " + texto(n.IdadeA3) + " anos.";
+                      " anos e prolonga-se até os seus " + texto(n.IdadeA3) + " anos";
   m.Linha(10).Titulo = "A sua terceira realização tem início aos seus " + texto(n.IdadeA3) +
-                       " anos e prolonga-se até os seus " + texto(n.IdadeA4) + " anos.";
+                       " anos e prolonga-se até os seus " + texto(n.IdadeA4) + " anos";
   m.Linha(11).Titulo = "A sua quarta realização tem início aos seus " + texto(n.IdadeA4) +
-                       " anos e prolonga-se até o fim de sua vida.";
+                       " anos e prolonga-se até o fim da sua vida";
 
   const int16_t desafios[] = {n.DesafioMaior, n.PrimeiroDesafioMenor, n.SegundoDesafioMenor,
                               n.DesafioMenorAdicional};
@@ -113,8 +114,9 @@ void MontaAnalise(Analise& a, const PastaDeDados& pasta, const ProgramOptions& o
 
   m.Linha(16).Numero = texto(n.Saude);
   m.Linha(16).Descricao =
-      "São esses os números que usamos para indicar precauções relativas à saúde ou para apontar "
-      "onde podem ocorrer os sintomas.";
+      "Este número vem do algarismo que mais se repete entre os números da sua data de "
+      "nascimento. Ele aponta os cuidados com a saúde que merecem mais atenção e os hábitos que "
+      "ajudam a manter o equilíbrio, sem substituir a orientação de um profissional.";
   m.Linha(16).Interpretacao = m.LI(n.IndiceSaude, "INDSAUDE.DAT");
 
   m.Topico(17, n.AnoUniversal, "INTANOUN.DAT", 6);
@@ -126,11 +128,11 @@ void MontaAnalise(Analise& a, const PastaDeDados& pasta, const ProgramOptions& o
 
   m.Topico(23, nome.Expressao, "INTEXEXP.DAT", 8);
   m.Topico(24, nome.ImpulsoDaAlma, "IMPXALMA.DAT", 9);
-  m.Topico(25, nome.EuSilencioso, "EUXSILEN.DAT", 10, kCrLf);
+  m.Topico(25, nome.EuSilencioso, "EUXSILEN.DAT", 10);
   m.Linha(26).Numero = nome.PrimeiraVogal ? Utf8(std::u32string(1, nome.PrimeiraVogal)) : "";
   // A name without a vowel has no first vowel to interpret: the topic stays empty.
   m.Linha(26).Interpretacao =
-      nome.IndiceVogal ? m.LI(nome.IndiceVogal, "INTVOG.DAT") + kCrLf : std::string();
+      nome.IndiceVogal ? m.LI(nome.IndiceVogal, "INTVOG.DAT") : std::string();
   m.Linha(26).Descricao = m.Descricao(11);
   m.Topico(27, nome.Caracteristicas, "INTNOME.DAT", 12);
   m.Topico(28, nome.Realidade, "INTREALI.DAT", 13);

@@ -25,7 +25,7 @@ std::string NomeDoTopico(int numero);  // "[Desconhecido]" outside 1..30
 // Exact match on the catalogue name; 0 when the name is not there.
 int TopicoRealDoNome(std::string_view nome);
 inline constexpr std::string_view kErroTopicoDesconhecido =
-    "Erro QTX4 na Função \"TopicoRealDoNome()\"! Contactar Calderix!";
+    "Erro QTX4 na Função \"TopicoRealDoNome()\"! Contate Calderix!";
 
 std::string ArquivoDoTopico(int numero);  // e.g. "CVIDA.DAT"
 

@@ -120,7 +120,7 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
     posicionais.push_back(a);
   }
   if (posicionais.size() != 2) {
-    erro = "Informe o nome completo e a data do nascimento.";
+    erro = "Informe o nome completo e a data de nascimento.";
     return std::nullopt;
   }
   p.nome = posicionais[0];
