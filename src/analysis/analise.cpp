@@ -76,8 +76,8 @@ void MontaAnalise(Analise& a, const PastaDeDados& pasta, const ProgramOptions& o
 
   m.Linha(6).Numero = texto(n.DesafioDoDia);
   m.Linha(6).Descricao =
-      "Trata-se de uma lição a ser aprendida. Essa vibração pode causar ansiedade ou tensão na "
-      "vida até ser superada ou compreendida.";
+      "Cada desafio é uma lição a ser aprendida: a sua vibração pode causar ansiedade ou tensão "
+      "na vida até ser superada ou compreendida.";
   if (n.DesafioDoDia == 0) {
     // Challenge 0 leaves every lesson open: its own text, then the nine others,
     // each its own paragraph.
@@ -89,7 +89,9 @@ void MontaAnalise(Analise& a, const PastaDeDados& pasta, const ProgramOptions& o
   }
 
   m.Linha(7).Numero = texto(n.PresenteDoDia);
-  m.Linha(7).Descricao = "Este é um dom oferecido para compensar o Desafio do Dia do Nascimento.";
+  m.Linha(7).Descricao =
+      "A cada desafio corresponde um dom, oferecido para compensá-lo: é o presente do dia em que "
+      "você nasceu.";
   m.Linha(7).Interpretacao = m.LI(n.PresenteDoDia + 1, "PRESNASC.DAT") + ".";
 
   for (int i = 0; i < 4; ++i) m.Topico(8 + i, n.Realizacoes[i], "APICES.DAT", i == 0 ? 4 : 0, ".");
@@ -114,9 +116,9 @@ void MontaAnalise(Analise& a, const PastaDeDados& pasta, const ProgramOptions& o
 
   m.Linha(16).Numero = texto(n.Saude);
   m.Linha(16).Descricao =
-      "Este número vem do algarismo que mais se repete entre os números da sua data de "
-      "nascimento. Ele aponta os cuidados com a saúde que merecem mais atenção e os hábitos que "
-      "ajudam a manter o equilíbrio, sem substituir a orientação de um profissional.";
+      "As Indicações para a Saúde partem do algarismo que mais se repete entre os números da sua "
+      "data de nascimento: somado a 1, ele dá o número que orienta os cuidados descritos a "
+      "seguir, sem substituir a orientação de um profissional de saúde.";
   m.Linha(16).Interpretacao = m.LI(n.IndiceSaude, "INDSAUDE.DAT");
 
   m.Topico(17, n.AnoUniversal, "INTANOUN.DAT", 6);
