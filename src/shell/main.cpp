@@ -42,16 +42,14 @@ int main(int argc, char** argv) {
     return cifra::ExecutaAnalise(argumentos, std::cout, std::cerr);
   }
   QApplication app(argc, argv);
-  std::optional<std::string> pasta;
-  for (int i = 1; i + 1 < argc; ++i) {
-    if (std::string(argv[i]) == "--pasta") pasta = argv[i + 1];
-  }
+  const std::vector<std::string> argumentos(argv + 1, argv + argc);
   // Start-up: the hourglass while the data folder is loaded (missing files
   // are created), then the main window and what follows it.
   QApplication::setOverrideCursor(Qt::WaitCursor);
   std::unique_ptr<frmPrincipal> janela;
   try {
-    janela = std::make_unique<frmPrincipal>(cifra::EscolhePastaDeDados(pasta));
+    janela = std::make_unique<frmPrincipal>(
+        cifra::EscolhePastaDeDados(cifra::PastaDosArgumentos(argumentos)));
   } catch (const cifra::ErroDeArquivo& e) {
     QApplication::restoreOverrideCursor();
     QMessageBox::critical(nullptr, QStringLiteral("Erro:"), QString::fromStdString(e.what()));
