@@ -220,6 +220,13 @@ TEST(frmPrincipal, CaminhoDoOperadorDaPrimeiraPartidaAExportacao) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(),
             TextoDaLinhaDeComando(p, "Maria da Silva", "12/08/1978"));
 
+  // With the sounds off a page turns in silence.
+  j.Estado().opcoes.EscutarSons = false;
+  const size_t semSom = sons.size();
+  QTest::mouseClick(p.Filho<QToolButton>("picAvanca"), Qt::LeftButton);
+  EXPECT_EQ(primeira->PaginaExibida(), 2);
+  EXPECT_EQ(sons.size(), semSom);
+
   // Closing both viewers brings the invitation back.
   j.Area().closeAllSubWindows();
   QTest::qWait(20);
@@ -294,6 +301,8 @@ TEST(frmPrincipal, TresManeirasDeSairGravamAsOpcoes) {
 
 TEST(frmPrincipal, ArquivoIlegivelNaPartidaEhAvisadoENuncaSobrescrito) {
   cifra::teste::PastaTemporaria pasta;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                     QString::fromStdString((pasta / "config").string()));
   fs::create_directory(pasta / "cifralumina.dat");
   auto aviso = ResponderMensagem(QMessageBox::Ok);
   frmPrincipal janela(pasta.Caminho().string());
