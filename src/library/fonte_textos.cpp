@@ -41,7 +41,8 @@ std::map<int, std::string> LeFonteDeTextos(std::string_view fonte) {
       continue;
     }
     if (atual == 0) {
-      if (!linha.empty()) {
+      // Before the first record, lines opened by "#" are notes for the editor.
+      if (!linha.empty() && linha[0] != '#') {
         throw ErroNaFonte("linha " + std::to_string(numeroDaLinha) + ": texto antes do primeiro registro");
       }
       continue;

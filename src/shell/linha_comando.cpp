@@ -139,7 +139,7 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
   std::vector<std::string> posicionais;
   if (!LeOpcoes(args, true, p, posicionais, erro)) return std::nullopt;
   if (posicionais.size() != 2) {
-    erro = "Informe o nome completo e a data do nascimento.";
+    erro = "Informe o nome completo e a data de nascimento.";
     return std::nullopt;
   }
   p.nome = posicionais[0];
