@@ -12,8 +12,8 @@ constexpr std::array<Topico, kTopicos> kCatalogo{{
     {4, "Ciclo da Colheita", "CCOLH", "Ciclo da Colheita", 0},
     {5, "Vibrações do Dia do Nascimento", "CDNAS", "Vibrações do Dia do Nascimento", 3},
     {6, "Desafios do Dia do Nascimento", "DESNASC", "Desafios do Dia do Nascimento", 0,
-     "Cada desafio é uma lição a ser aprendida: a sua vibração pode causar ansiedade ou tensão na "
-     "vida até ser superada ou compreendida."},
+     "Cada desafio é uma lição a ser aprendida: a sua vibração pode causar ansiedade ou tensão "
+     "na vida até ser superada ou compreendida."},
     {7, "Presente do Dia do Nascimento", "PRESNASC", "Presente do Dia do Nascimento", 0,
      "A cada desafio corresponde um dom, oferecido para compensá-lo: é o presente do dia em que "
      "você nasceu."},

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "apoio/pasta_temporaria.h"
+#include "library/arquivo_registros.h"
 #include "library/formulas.h"
 #include "library/interpretacoes.h"
 
@@ -14,18 +17,22 @@ namespace {
 class Construtor : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* f : {"CVIDA", "CFORM", "CPROD", "CCOLH", "CDNAS", "DESNASC", "PRESNASC",
-                          "APICES", "DESVIDA", "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN",
-                          "INTANOPS", "INTMESPS", "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN",
-                          "INTVOG", "INTNOME", "INTREALI", "DEFUSERA", "DEFUSERB", "CDATA"}) {
-      const std::string arquivo = std::string(f) + ".DAT";
+    std::set<std::string> codigos{"CDATA"};
+    for (const Topico& t : Catalogo()) codigos.insert(std::string(t.codigo));
+    for (const std::string& c : codigos) {
+      std::string bytes(90 * kRegistroTexto, ' ');
       for (int r : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 90}) {
-        GravarRegistroDeTexto(pasta, arquivo, r, std::string(f) + "#" + std::to_string(r));
+        const std::string texto = c + "#" + std::to_string(r);
+        bytes.replace((r - 1) * kRegistroTexto, texto.size(), texto);
       }
+      GravaArquivoInteiro(raiz / (c + ".DAT"), bytes);
     }
+    std::string titulos(kTopicos * kRegistroTitulo, ' ');
     for (int t = 1; t <= kTopicos; ++t) {
-      GravarRegistroDeTexto(pasta, "Header.DAT", t, "H" + std::to_string(t));
+      const std::string titulo = "H" + std::to_string(t);
+      titulos.replace((t - 1) * kRegistroTitulo, titulo.size(), titulo);
     }
+    GravaArquivoInteiro(raiz / "Header.DAT", titulos);
     opcoes.NumerosMagicos = true;
   }
   void Monta() { a = MontaAnalise(pessoa, hoje, opcoes, LerTitulos(pasta), pasta); }
@@ -52,7 +59,7 @@ TEST_F(Construtor, MariaDaSilvaComMestres) {
       {13, "5", "DESVIDA#6."},    {14, "1", "DESVIDA#2."},     {15, "89", "DESVIDA#90."},
       {16, "2", "INDSAUDE#2"},    {17, "1", "INTANOUN#1"},     {20, "3", "INTANOPS#3"},
       {23, "11", "INTEXEXP#10"},  {24, "22", "IMPXALMA#11"},   {25, "7", "EUXSILEN#7"},
-      {26, "A", "INTVOG#1"},      {27, "3", "INTNOME#3"},      {28, "11", "INTREALI#10"},
+      {26, "A", "INTVOG#1"},  {27, "3", "INTNOME#3"},      {28, "11", "INTREALI#10"},
       {29, "0", ""},              {30, "0", ""},
   };
   for (const Caso& c : casos) {

@@ -70,7 +70,7 @@ TEST(BibliotecaPadrao, FontesCompletasEQueCabemNosRegistros) {
     const std::string fonte = Fonte(e.codigo);
     ASSERT_FALSE(fonte.empty()) << "missing source";
     const auto registros = LeFonteDeTextos(fonte);
-    const size_t tamanho = std::string(e.codigo) == "Header" ? kRegistroTitulo : kRegistroTexto;
+    const size_t tamanho = TamanhoDoRegistroDe(std::string(e.codigo) + ".DAT");
     for (int r : e.registros) {
       SCOPED_TRACE(r);
       const auto it = registros.find(r);
