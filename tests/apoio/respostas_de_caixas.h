@@ -4,6 +4,7 @@
 // click on that button, as the operator would.
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QMessageBox>
 #include <QPushButton>
@@ -61,6 +62,23 @@ inline void Clica(QWidget* controle) {
   const QPoint ponto = caixinha ? QPoint(8, controle->height() / 2) : controle->rect().center();
   QTest::mouseMove(controle, ponto + QPoint(20, 0));
   QTest::mouseClick(controle, Qt::LeftButton, {}, ponto);
+}
+
+// Typing, character by character; accented letters and symbols arrive as the
+// text of their key events, as a keyboard layout or an input method sends them.
+inline void Escreve(QWidget* controle, const QString& texto) {
+  for (const QChar c : texto) {
+    if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
+      QTest::keyClick(controle, static_cast<char>(c.unicode()));
+    } else if (c == QLatin1Char('\n')) {
+      QTest::keyClick(controle, Qt::Key_Return);
+    } else {
+      QKeyEvent aperta(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+      QKeyEvent solta(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(controle, &aperta);
+      QApplication::sendEvent(controle, &solta);
+    }
+  }
 }
 
 // The window as the operator sees it, kept in docs/imagens for the record.
