@@ -17,8 +17,8 @@ struct LinhasRodape {
 };
 
 // The stored lines, or the defaults when the file is missing or empty.
-LinhasRodape CarregaLinhasRodape(const PastaDeDados& pasta);
+LinhasRodape LerLinhasRodape(const PastaDeDados& pasta);
 // Lines longer than a record holds are cut to kMaximoLinhaRodape characters.
-void GravaLinhasRodape(const PastaDeDados& pasta, const LinhasRodape& linhas);
+void GravarLinhasRodape(const PastaDeDados& pasta, const LinhasRodape& linhas);
 
 }  // namespace cifra
