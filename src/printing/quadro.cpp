@@ -55,6 +55,13 @@ Fonte Reduzida(Fonte f, double escala) {
 }
 
 constexpr double kEntreColunas = 8;
+
+struct MedidasDoQuadro {
+  double escala = 1;  // of the operator's font sizes
+  double nome = 1;    // the name's letters and values, relative to the rest
+  double folga = 0;   // mm added below every row
+};
+constexpr double kBase = 0.77;
 constexpr const char* kTituloDoNome = "O Nome Letra por Letra";
 
 // The page is walked once per trial size: the same walk measures and, when
@@ -66,29 +73,29 @@ class DesenhoDoQuadro {
       : s_(s), q_(q), fontes_(fontes), g_(g) {
     x0_ = g.margens.Esquerda + 2;
     x1_ = g.Largura - g.margens.Direita - 2;
-    larguraDaColuna_ = (x1_ - x0_ - kEntreColunas) / 2;
   }
 
-  // Whether everything fits at this size: the widest row of each column in
-  // its column, every word of the name in the width, the bottom above the limit.
-  bool Cabe(double escala) {
-    escala_ = escala;
+  // Whether everything fits with these measures: the widest row of each
+  // column in its column, every word of the name in the width, the bottom
+  // above the limit.
+  bool Cabe(const MedidasDoQuadro& medidas) {
+    m_ = medidas;
     desenhar_ = false;
     cabe_ = true;
     const double fim = Percorre();
     return cabe_ && fim <= g_.LimiteInferior;
   }
 
-  void Desenha(double escala) {
-    escala_ = escala;
+  void Desenha(const MedidasDoQuadro& medidas) {
+    m_ = medidas;
     desenhar_ = true;
     Percorre();
   }
 
  private:
-  void Titulo() { s_.SetFonte(Reduzida(fontes_.FonteTitulo, escala_)); }
-  void Texto() { s_.SetFonte(Reduzida(fontes_.FonteTexto, escala_)); }
-  void Descricao() { s_.SetFonte(Reduzida(fontes_.FonteDescricao, escala_)); }
+  void Titulo() { s_.SetFonte(Reduzida(fontes_.FonteTitulo, m_.escala * fator_)); }
+  void Texto() { s_.SetFonte(Reduzida(fontes_.FonteTexto, m_.escala * fator_)); }
+  void Descricao() { s_.SetFonte(Reduzida(fontes_.FonteDescricao, m_.escala * fator_)); }
 
   void Escreve(double x, double y, const std::string& texto) {
     if (!desenhar_) return;
@@ -113,47 +120,76 @@ class DesenhoDoQuadro {
     return y + 1.5;
   }
 
-  double Coluna(int coluna, double y) {
-    const double x = x0_ + coluna * (larguraDaColuna_ + kEntreColunas);
-    // Widths of the three cells, for every group of the column alike.
-    double rotulo = 0, numero = 0, detalhe = 0, linha = 0;
+  // Widths of a column's three cells, the same for all its groups, and
+  // the height of its rows.
+  struct Celulas {
+    double rotulo = 0, numero = 0, detalhe = 0, linha = 0, titulos = 0;
+    double Largura() const { return std::max(rotulo + numero + detalhe, titulos); }
+  };
+
+  Celulas Mede(int coluna) {
+    Celulas c;
     for (const GrupoDoQuadro& grupo : q_.grupos) {
       if (grupo.coluna != coluna) continue;
+      Titulo();
+      c.titulos = std::max(c.titulos, s_.TextWidth(grupo.titulo));
       for (const NumeroDoQuadro& n : grupo.numeros) {
         Texto();
-        rotulo = std::max(rotulo, s_.TextWidth(n.rotulo) + 2);
-        linha = std::max(linha, s_.TextHeight(n.rotulo));
+        c.rotulo = std::max(c.rotulo, s_.TextWidth(n.rotulo) + 2);
+        c.linha = std::max(c.linha, s_.TextHeight(n.rotulo));
         Titulo();
-        numero = std::max(numero, s_.TextWidth(n.numero) + 2);
-        linha = std::max(linha, s_.TextHeight(n.numero));
+        c.numero = std::max(c.numero, s_.TextWidth(n.numero) + 2);
+        c.linha = std::max(c.linha, s_.TextHeight(n.numero));
         Descricao();
-        detalhe = std::max(detalhe, s_.TextWidth(n.detalhe));
-        linha = std::max(linha, s_.TextHeight(n.detalhe));
+        c.detalhe = std::max(c.detalhe, s_.TextWidth(n.detalhe));
+        c.linha = std::max(c.linha, s_.TextHeight(n.detalhe));
       }
     }
-    Exige(rotulo + numero + detalhe, larguraDaColuna_);
+    return c;
+  }
+
+  // Draws text so that its baseline lies at base: fonts of different sizes
+  // on one row read as one line. A line's baseline lies at about 77 % of its
+  // height in the common faces.
+  void NaLinha(double x, double base, const std::string& texto) {
+    Escreve(x, base - kBase * s_.TextHeight(texto), texto);
+  }
+
+  double Coluna(int coluna, double x, double largura, const Celulas& c, double y) {
     for (const GrupoDoQuadro& grupo : q_.grupos) {
       if (grupo.coluna != coluna) continue;
-      y = Secao(x, y, larguraDaColuna_, grupo.titulo);
+      y = Secao(x, y, largura, grupo.titulo);
       for (const NumeroDoQuadro& n : grupo.numeros) {
-        // Each cell sits on the row's common baseline area, from its top.
+        const double base = y + kBase * c.linha;
         Texto();
-        Escreve(x, y + (linha - s_.TextHeight(n.rotulo)), n.rotulo);
+        NaLinha(x, base, n.rotulo);
         Titulo();
-        Escreve(x + rotulo, y + (linha - s_.TextHeight(n.numero)), n.numero);
+        NaLinha(x + c.rotulo, base, n.numero);
         Descricao();
-        Escreve(x + rotulo + numero, y + (linha - s_.TextHeight(n.detalhe)), n.detalhe);
-        y += linha + 0.8;
+        NaLinha(x + c.rotulo + c.numero, base, n.detalhe);
+        y += c.linha + 0.8 + m_.folga;
       }
       y += 4;
     }
     return y;
   }
 
+  // The two columns side by side, each as wide as it needs and the room
+  // left shared between them; returns the y below the longer one.
+  double Colunas(double y) {
+    const Celulas esquerda = Mede(0), direita = Mede(1);
+    const double sobra = (x1_ - x0_ - kEntreColunas) - esquerda.Largura() - direita.Largura();
+    if (sobra < 0) cabe_ = false;
+    const double l0 = esquerda.Largura() + sobra / 2, l1 = direita.Largura() + sobra / 2;
+    return std::max(Coluna(0, x0_, l0, esquerda, y),
+                    Coluna(1, x0_ + l0 + kEntreColunas, l1, direita, y));
+  }
+
   // The name in rows of letters, vowel values above and consonant values
   // below, a word never split; returns the y below the sums.
   double Nome(double y) {
-    y = Secao(x0_, y, x1_ - x0_, kTituloDoNome);
+    y = Secao(x0_, y, x1_ - x0_, kTituloDoNome) + m_.folga;
+    fator_ = m_.nome;
     Titulo();
     const double altoLetra = s_.TextHeight(U"A");
     double celula = s_.TextWidth(U"W");
@@ -168,7 +204,7 @@ class DesenhoDoQuadro {
       const double largura = celula * static_cast<double>(palavra.size());
       Exige(largura, x1_ - x0_);
       if (!linhaVazia && x + largura > x1_) {
-        y += altoValor * 2 + altoLetra + 3;
+        y += altoValor * 2 + altoLetra + 3 + m_.folga;
         x = x0_;
       }
       for (const LetraDoQuadro& l : palavra) {
@@ -188,15 +224,18 @@ class DesenhoDoQuadro {
       x += entrePalavras;
       linhaVazia = false;
     }
-    y += altoValor * 2 + altoLetra + 3;
+    y += altoValor * 2 + altoLetra + 3 + m_.folga;
 
+    fator_ = (1 + m_.nome) / 2;  // the sums between the letters and the table
     Texto();
     const std::string somas = "Vogais: " + std::to_string(q_.somaDasVogais) +
                               "    Consoantes: " + std::to_string(q_.somaDasConsoantes) +
                               "    Total: " + std::to_string(q_.somaDasVogais + q_.somaDasConsoantes);
     Exige(s_.TextWidth(somas), x1_ - x0_);
     Escreve(x0_, y, somas);
-    return y + s_.TextHeight(somas);
+    y += s_.TextHeight(somas);
+    fator_ = 1;
+    return y;
   }
 
   double Percorre() {
@@ -205,16 +244,16 @@ class DesenhoDoQuadro {
     const std::string titulo = kTituloDoQuadro;
     Escreve(x0_ + (x1_ - x0_ - s_.TextWidth(titulo)) / 2, y, titulo);
     y += s_.TextHeight(titulo) + 3;
-    const double fim = std::max(Coluna(0, y), Coluna(1, y));
-    return Nome(fim + 1);
+    return Nome(Colunas(y) + 1);
   }
 
   SuperficieDeDesenho& s_;
   const QuadroNumerologico& q_;
   const Fontes& fontes_;
   const GeometriaDaPagina& g_;
-  double x0_ = 0, x1_ = 0, larguraDaColuna_ = 0;
-  double escala_ = 1;
+  double x0_ = 0, x1_ = 0;
+  MedidasDoQuadro m_;
+  double fator_ = 1;  // the name's letters are drawn larger
   bool desenhar_ = false;
   bool cabe_ = true;
 };
@@ -263,10 +302,13 @@ void DesenhaQuadroNumerologico(SuperficieDeDesenho& s, const ConteudoDaAnalise& 
   DesenhaRodape(s, conteudo, geometria, "0");
   DesenhoDoQuadro desenho(s, q, conteudo.fontes, geometria);
   // The operator's sizes when they fit, else all three a little smaller
-  // together, down to 40 %.
-  double escala = 1;
-  while (escala > 0.4 && !desenho.Cabe(escala)) escala -= 0.05;
-  desenho.Desenha(escala);
+  // together, down to 40 %. Then the name's letters as large as the width
+  // allows, up to twice the rest, and what room is left shared between the rows.
+  MedidasDoQuadro m;
+  while (m.escala > 0.4 && !desenho.Cabe(m)) m.escala -= 0.05;
+  for (m.nome = 2; m.nome > 1 && !desenho.Cabe(m);) m.nome -= 0.1;
+  for (m.folga = 3; m.folga > 0 && !desenho.Cabe(m);) m.folga -= 0.25;
+  desenho.Desenha(m);
   s.CurrentX = 0;
   s.CurrentY = s.ScaleHeight();
 }

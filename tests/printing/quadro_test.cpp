@@ -51,13 +51,16 @@ struct Quadro {
     std::vector<const teste::Desenhado*> linha;
     const teste::Desenhado* r = s.Texto(rotulo);
     if (!r) return linha;
-    const double base = r->y + r->fonte.Tamanho / 2.0;  // each cell sits on the row's bottom
+    // The cells of a row share a baseline, at 77 % of each one's line height;
+    // the row ends where the next column's label begins.
+    auto base = [](const teste::Desenhado& t) { return t.y + 0.77 * t.fonte.Tamanho / 2.0; };
     for (const auto& t : s.textos) {
-      if (&t != r && t.x > r->x && t.x < r->x + 95 &&
-          std::abs(t.y + t.fonte.Tamanho / 2.0 - base) < 1e-9) {
-        linha.push_back(&t);
-      }
+      if (&t != r && t.x > r->x && std::abs(base(t) - base(*r)) < 1e-9) linha.push_back(&t);
     }
+    std::sort(linha.begin(), linha.end(), [](auto* a, auto* b) { return a->x < b->x; });
+    const auto proximo = std::find_if(linha.begin(), linha.end(),
+                                      [&](auto* t) { return t->fonte == r->fonte; });
+    linha.erase(proximo, linha.end());
     return linha;
   }
 };

@@ -7,11 +7,13 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <regex>
+#include <sstream>
 
 #include "apoio/pasta_temporaria.h"
 #include "presentation/superficie_teste.h"
 #include "printing/impressao.h"
 #include "printing/quadro.h"
+#include "shell/linha_comando.h"
 
 namespace cifra {
 namespace {
@@ -141,6 +143,48 @@ TEST(TrabalhoDeImpressao, PdfNumaPastaQueNaoExisteFalhaSemDeixarNada) {
   teste::PastaTemporaria pasta;
   EXPECT_EQ(GravarPdf((pasta / "nao" / "existe.pdf").string(), ConteudoCurto(), {}), 0);
   EXPECT_FALSE(std::filesystem::exists(pasta / "nao"));
+}
+
+// The command line: --quadro is the chart alone; --pdf prints what the kept
+// TipoImpressao says, as the dialog would.
+TEST(TrabalhoDeImpressao, LinhaDeComandoQuadroEPdfConformeOTipoGuardado) {
+  teste::PastaTemporaria pasta;
+  std::ostringstream saida, erros;
+  auto executa = [&](std::vector<std::string> opcoes) {
+    std::vector<std::string> args = {"Yvone Souza", "22/11/1984", "--pasta",
+                                     pasta.Caminho().string(), "--hoje", "06/12/2026"};
+    args.insert(args.end(), opcoes.begin(), opcoes.end());
+    return ExecutaAnalise(args, saida, erros);
+  };
+  auto paginas = [&](const char* nome) {
+    const auto bytes = teste::LeBytes(pasta / nome);
+    return PaginasDoPdf(std::string(bytes.begin(), bytes.end()));
+  };
+  auto guardaTipo = [&](uint8_t tipo) {
+    auto opcoes = teste::LeBytes(pasta / "cifralumina.dat");
+    opcoes[162] = tipo;
+    opcoes[163] = 0;
+    opcoes[6] = opcoes[7] = 0;  // no cover
+    teste::EscreveBytes(pasta / "cifralumina.dat", opcoes);
+  };
+  ASSERT_EQ(executa({"--quadro", (pasta / "q.pdf").string()}), 0) << erros.str();
+  EXPECT_EQ(paginas("q.pdf"), 1);
+  guardaTipo(1);
+  ASSERT_EQ(executa({"--pdf", (pasta / "a.pdf").string()}), 0) << erros.str();
+  const int analise = paginas("a.pdf");
+  EXPECT_GE(analise, 1);
+  guardaTipo(0);
+  ASSERT_EQ(executa({"--pdf", (pasta / "0.pdf").string()}), 0) << erros.str();
+  EXPECT_EQ(paginas("0.pdf"), 1);
+  guardaTipo(2);
+  ASSERT_EQ(executa({"--pdf", (pasta / "2.pdf").string()}), 0) << erros.str();
+  EXPECT_EQ(paginas("2.pdf"), analise + 1);
+  if (QStandardPaths::findExecutable("pdftotext").isEmpty()) return;
+  const QString quadro = QString::fromStdString((pasta / "q.pdf").string());
+  EXPECT_NE(TextoDaPagina(quadro, 1).find(kTituloDoQuadro), std::string::npos);
+  EXPECT_NE(TextoDaPagina(QString::fromStdString((pasta / "2.pdf").string()), 1)
+                .find(kTituloDoQuadro),
+            std::string::npos);
 }
 
 }  // namespace
