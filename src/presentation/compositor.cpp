@@ -3,7 +3,7 @@
 #include "engine/data.h"
 #include "engine/numerologia.h"
 #include "engine/signo.h"
-#include "library/arquivo_registros.h"
+#include "engine/texto.h"
 #include "texto_justificado.h"
 #include "topicos.h"
 
@@ -11,7 +11,6 @@ namespace cifra {
 namespace {
 
 constexpr double kCabecalho = 27;  // height a page header takes below the top margin
-constexpr const char* kFonteDaPagina = "Times New Roman";
 
 }  // namespace
 
@@ -61,13 +60,13 @@ void DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
     s.Print(linha);
   };
   s.CurrentY = T + 2;
-  s.SetFonte({kFonteDaPagina, true, false, 20});
+  s.SetFonte({kFontePadrao, true, false, 20});
   centrada(conteudo.linhas.LinhaCabecalho);
   s.CurrentY += s.TextHeight(conteudo.linhas.LinhaCabecalho) + 1;
-  s.SetFonte({kFonteDaPagina, false, false, 14});
+  s.SetFonte({kFontePadrao, false, false, 14});
   centrada(conteudo.analise.NomeCompleto);
   s.CurrentY += s.TextHeight(conteudo.analise.NomeCompleto);
-  s.SetFonte({kFonteDaPagina, false, false, 12});
+  s.SetFonte({kFontePadrao, false, false, 12});
   centrada(DataPorExtenso(conteudo.analise.DataNascimento));
 }
 
@@ -78,16 +77,16 @@ void DesenhaRodape(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
   const double L = m.Esquerda, R = m.Direita, B = m.Inferior;
   const double y = s.CurrentY;
   s.Barra(L, H - B - 12, W - R, H - B - 11);
-  s.SetFonte({kFonteDaPagina, true, false, 12});
+  s.SetFonte({kFontePadrao, true, false, 12});
   s.CurrentX = L + 2;
   s.CurrentY = H - B - 10;
   s.Print(conteudo.linhas.LinhaRodapeUm);
   s.CurrentY += s.TextHeight(conteudo.linhas.LinhaRodapeUm);
-  s.SetFonte({kFonteDaPagina, false, false, 10});
+  s.SetFonte({kFontePadrao, false, false, 10});
   s.CurrentX = L + 2;
   s.Print(conteudo.linhas.LinhaRodapeDois);
   if (numero != "0") {
-    s.SetFonte({kFonteDaPagina, true, false, 16});
+    s.SetFonte({kFontePadrao, true, false, 16});
     s.CurrentY = (H - B) - s.TextHeight(numero);
     s.CurrentX = (W - R) - s.TextWidth(numero);
     s.Print(numero);

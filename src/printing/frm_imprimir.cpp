@@ -286,7 +286,7 @@ void frmImprimir::DesenhaExemplo() {
 
 void frmImprimir::MostraAguarde() {
   PintaExemplo([](SuperficieDeDesenho& s) {
-    s.SetFonte({"Times New Roman", false, false, 14});
+    s.SetFonte({kFontePadrao, false, false, 14});
     s.CurrentX = 5;
     s.CurrentY = 5;
     s.Print("Imprimindo,");

@@ -87,6 +87,8 @@ int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalis
 
 int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
               const OpcoesDaImpressao& opcoes) {
+  // Written aside and put in place when complete: a failed job leaves an
+  // older file of the same name as it was.
   QSaveFile arquivo(QString::fromStdString(caminho));
   if (!arquivo.open(QIODevice::WriteOnly)) return 0;
   int total = 0;

@@ -72,13 +72,13 @@ void DesenhaExemplo(SuperficieDeDesenho& s, const Margens& m, double larguraUtil
 
   s.Barra(E * h, (S + 24) * v, W - D * h, (S + 25) * v);
   s.PaintPicture(imagem, (E + 2) * h, S * v, 22 * h, 22 * v);
-  s.SetFonte({"Times New Roman", true, false, 5});
+  s.SetFonte({kFontePadrao, true, false, 5});
   const std::string titulo = "Cifralumina";
   s.CurrentY = (S + 2) * v;
   s.CurrentX = (E + 22) * h + ((W - D * h - (E + 22) * h) - s.TextWidth(titulo)) / 2;
   s.Print(titulo);
 
-  s.SetFonte({"Times New Roman", false, false, 4});
+  s.SetFonte({kFontePadrao, false, false, 4});
   s.Barra(E * h, H - (I + 11) * v, W - D * h, H - (I + 12) * v);
   s.CurrentX = (E + 2) * h;
   s.CurrentY = H - (I + 10) * v;
