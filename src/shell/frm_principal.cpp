@@ -23,6 +23,11 @@
 #include "library/arquivo_registros.h"
 #include "presentation/exportacao.h"
 #include "presentation/frm_exibe_relatorio.h"
+#include "printing/frm_imprimir.h"
+#include "settings/frm_configura_fonte.h"
+#include "settings/frm_configura_programa.h"
+#include "settings/frm_configura_rodape.h"
+#include "settings/frm_selecionar_arquivo.h"
 
 namespace {
 
@@ -42,6 +47,10 @@ const QString kAnaliseExportada = QStringLiteral(
     "transferência do seu computador. Para transportá-la para qualquer editor de textos (ex. "
     "Word), primeiro inicie o programa, crie um novo documento em branco e então pressione CTRL "
     "+ V ou se preferir utilize a opção Editar -> Colar no menu do programa.");
+const QString kSemAnaliseParaImprimir = QStringLiteral(
+    "Para você poder imprimir uma análise é fundamental que exista uma análise sendo exibida em "
+    "seu monitor. Para isso, clique no primeiro botão e crie uma análise. Depois clique "
+    "novamente neste botão para imprimir.");
 const QString kPerguntaSair =
     QStringLiteral("Está certo de que deseja encerrar este programa agora?");
 const char* kChaveGeometria = "janelaPrincipal/geometria";
@@ -459,17 +468,22 @@ void frmPrincipal::closeEvent(QCloseEvent* evento) {
   evento->accept();
 }
 
-void frmPrincipal::AbrirImpressao() { EmBreve(QStringLiteral("A impressão da análise")); }
-void frmPrincipal::AbrirFontes() { EmBreve(QStringLiteral("A configuração das fontes")); }
-void frmPrincipal::AbrirOpcoes() { EmBreve(QStringLiteral("A janela de opções do programa")); }
+void frmPrincipal::AbrirImpressao() {
+  frmExibeRelatorio* e = ExibidorAtivo();
+  if (!e) {
+    QMessageBox::information(this, QStringLiteral("Informação:"), kSemAnaliseParaImprimir);
+    return;
+  }
+  const cifra::PaginasDaTela& paginas = e->Documento().Paginas();
+  frmImprimir::Executa(this, estado_, paginas.nmAnalisado, paginas.dtAnalisada);
+}
+void frmPrincipal::AbrirFontes() { cifra::frmConfiguraFonte::Executa(this, estado_); }
+void frmPrincipal::AbrirOpcoes() { cifra::frmConfiguraPrograma::Executa(this, estado_); }
 void frmPrincipal::AbrirAjuda() { EmBreve(QStringLiteral("A ajuda do programa")); }
 void frmPrincipal::AbrirSobre() { EmBreve(QStringLiteral("A janela Sobre este Programa")); }
-void frmPrincipal::AbrirCabecalhoERodape() {
-  EmBreve(QStringLiteral("A configuração do cabeçalho e do rodapé"));
-}
-void frmPrincipal::AlterarImagemCabecalho() {
-  EmBreve(QStringLiteral("A escolha da imagem do cabeçalho"));
-}
+// The dialog reads the lines back into the program state when it writes them.
+void frmPrincipal::AbrirCabecalhoERodape() { cifra::frmConfiguraRodape::Executa(this, estado_); }
+void frmPrincipal::AlterarImagemCabecalho() { cifra::frmSelecionarArquivo::Executa(this, estado_); }
 void frmPrincipal::DefinirCalculoA() { EmBreve(QStringLiteral("O editor do cálculo do número A")); }
 void frmPrincipal::DefinirCalculoB() { EmBreve(QStringLiteral("O editor do cálculo do número B")); }
 void frmPrincipal::AbrirOrdemDaAnalise() { EmBreve(QStringLiteral("A ordem da análise")); }

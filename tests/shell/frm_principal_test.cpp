@@ -253,10 +253,16 @@ TEST(frmPrincipal, SemAnaliseNavegarEExportarExplicamOQueFazer) {
   cifra::teste::QuandoAbrirModal([](QWidget* w) { w->close(); });
   QTest::mouseClick(p.Botao("cmdCriaAnalise"), Qt::LeftButton);
   EXPECT_TRUE(p.janela->Area().subWindowList().isEmpty());
+  auto imprimir = ResponderMensagem(QMessageBox::Ok);
+  QTest::mouseClick(p.Botao("cmdImprimir"), Qt::LeftButton);
+  EXPECT_EQ(imprimir->titulo, QStringLiteral("Informação:"));
+  EXPECT_TRUE(imprimir->texto.startsWith(QStringLiteral("Para você poder imprimir")))
+      << imprimir->texto.toStdString();
   // Commands whose windows come later say so.
   auto breve = ResponderMensagem(QMessageBox::Ok);
-  QTest::mouseClick(p.Botao("cmdImprimir"), Qt::LeftButton);
+  QTest::mouseClick(p.Botao("cmdAjuda"), Qt::LeftButton);
   EXPECT_EQ(breve->titulo, QStringLiteral("Informação:"));
+  EXPECT_TRUE(breve->texto.contains(QStringLiteral("próxima versão")));
 }
 
 // Every way out keeps the options in memory on disk, except "Não".
