@@ -6,6 +6,7 @@
 #include <string>
 
 #include "analysis/analise.h"
+#include "library/ordem.h"
 #include "figuras.h"
 #include "settings/margens.h"
 #include "settings/fontes.h"
@@ -25,6 +26,8 @@ struct ConteudoDaAnalise {
   LinhasRodape linhas;
   Figura imagemCabecalho;  // see ImagemDoCabecalho
   Figura divisoria;
+  // The operator's topic order ("ordem.dat"), used as far as it is valid.
+  OrdemDosTopicos ordem = OrdemPadrao();
 };
 
 // The header picture: the person's zodiac sign when the option says "[Nulo]",
@@ -61,7 +64,7 @@ std::string DataPorExtenso(const std::string& ddmmaaaa);
 // and its vowel, every other topic " Número " and the number's display form.
 std::string TituloNaPagina(const LinhaResultado& linha, int topico, bool imprimirNumero);
 
-// Composes every shown topic, in topic-number order, onto as many pages as
+// Composes every shown topic, in the operator's order, onto as many pages as
 // they need: each page gets the header when due (the first page always),
 // the footer and its number, then the running text down to the bottom
 // limit. The pages come from folhas, one NovaFolha() per page break.

@@ -4,11 +4,13 @@
 
 namespace cifra {
 
-std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes) {
+std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
+                          const OrdemDosTopicos& ordem) {
   constexpr const char* NL = "\r\n";
   std::string texto;
-  for (const Topico& topico : Catalogo()) {
-    const int t = topico.numero;
+  const OrdemDosTopicos valida = OrdemValida(ordem);
+  for (size_t posicao = 1; posicao < valida.size(); ++posicao) {
+    const int t = valida[posicao];
     if (!TopicoApresentado(analise, opcoes, t)) continue;
     const LinhaResultado& linha = analise.ResultadoAnalise[t];
     if (DescricaoApresentada(linha, opcoes)) texto += linha.Descricao + NL + NL;
