@@ -170,8 +170,9 @@ int CompositorDeAnalise::ImprimirAnalise() {
     return posicaoAtual_ + Topo() + superficie_->TextHeight("Agê") <= g.LimiteInferior;
   };
 
-  for (const Topico& topico : Catalogo()) {
-    const int t = topico.numero;
+  const OrdemDosTopicos ordem = OrdemValida(conteudo_.ordem);
+  for (size_t posicao = 1; posicao < ordem.size(); ++posicao) {
+    const int t = ordem[posicao];
     if (!TopicoApresentado(conteudo_.analise, opcoes, t)) continue;
     const LinhaResultado& linha = conteudo_.analise.ResultadoAnalise[t];
 

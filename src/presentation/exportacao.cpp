@@ -14,9 +14,11 @@ struct TopicoExportado {
 };
 
 template <class Funcao>
-void ParaCadaTopicoExportado(const Analise& analise, const ProgramOptions& opcoes, Funcao&& f) {
-  for (const Topico& topico : Catalogo()) {
-    const int t = topico.numero;
+void ParaCadaTopicoExportado(const Analise& analise, const ProgramOptions& opcoes,
+                             const OrdemDosTopicos& ordem, Funcao&& f) {
+  const OrdemDosTopicos valida = OrdemValida(ordem);
+  for (size_t posicao = 1; posicao < valida.size(); ++posicao) {
+    const int t = valida[posicao];
     if (!TopicoApresentado(analise, opcoes, t)) continue;
     const LinhaResultado& linha = analise.ResultadoAnalise[t];
     std::string titulo = linha.Titulo;
@@ -69,10 +71,11 @@ std::string ParagrafosHtml(std::string_view texto, const char* abre, const char*
 
 }  // namespace
 
-std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes) {
+std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
+                          const OrdemDosTopicos& ordem) {
   constexpr const char* NL = "\r\n";
   std::string texto;
-  ParaCadaTopicoExportado(analise, opcoes, [&](const TopicoExportado& t) {
+  ParaCadaTopicoExportado(analise, opcoes, ordem, [&](const TopicoExportado& t) {
     if (t.descricao) texto += *t.descricao + NL + NL;
     texto += t.titulo + NL + NL;
     texto += t.interpretacao + NL + NL + kSeparadorDoTexto + NL + NL;
@@ -80,9 +83,10 @@ std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes)
   return texto;
 }
 
-std::string HtmlDaAnalise(const Analise& analise, const ProgramOptions& opcoes) {
+std::string HtmlDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
+                          const OrdemDosTopicos& ordem) {
   std::string html = "<html><head><meta charset=\"utf-8\"></head><body>\n";
-  ParaCadaTopicoExportado(analise, opcoes, [&](const TopicoExportado& t) {
+  ParaCadaTopicoExportado(analise, opcoes, ordem, [&](const TopicoExportado& t) {
     if (t.descricao) html += ParagrafosHtml(*t.descricao, "<i>", "</i>");
     html += ParagrafosHtml(t.titulo, "<b>", "</b>");
     html += ParagrafosHtml(t.interpretacao, "", "");

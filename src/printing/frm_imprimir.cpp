@@ -322,7 +322,8 @@ OpcoesDaImpressao frmImprimir::OpcoesEscolhidas() const {
 ConteudoDaAnalise frmImprimir::Conteudo() const {
   const FigurasDaAnalise& figuras = FigurasDoPrograma();
   return {analise_, estado_.opcoes, estado_.fontes, estado_.linhas,
-          ImagemDoCabecalho(estado_.opcoes, analise_.DataNascimento, figuras), figuras.divisoria};
+          ImagemDoCabecalho(estado_.opcoes, analise_.DataNascimento, figuras), figuras.divisoria,
+          estado_.OrdemTopicos};
 }
 
 std::unique_ptr<QPrinter> frmImprimir::NovaImpressora() const {

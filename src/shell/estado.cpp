@@ -61,7 +61,7 @@ ConteudoDaAnalise ConteudoDoEstado(const EstadoDoPrograma& estado) {
   const FigurasDaAnalise& figuras = FigurasDoPrograma();
   return {estado.analise, estado.opcoes, estado.fontes, estado.linhas,
           ImagemDoCabecalho(estado.opcoes, estado.analise.DataNascimento, figuras),
-          figuras.divisoria};
+          figuras.divisoria, estado.OrdemTopicos};
 }
 
 }  // namespace cifra

@@ -420,8 +420,8 @@ void frmPrincipal::cmdExportar_Click() {
     // Plain text as the command line writes it, and the same as HTML so a
     // word processor keeps the bold titles and the paragraphs.
     auto* dados = new QMimeData;
-    dados->setText(QString::fromStdString(cifra::TextoDaAnalise(estado_.analise, estado_.opcoes)));
-    dados->setHtml(QString::fromStdString(cifra::HtmlDaAnalise(estado_.analise, estado_.opcoes)));
+    dados->setText(QString::fromStdString(cifra::TextoDaAnalise(estado_.analise, estado_.opcoes, estado_.OrdemTopicos)));
+    dados->setHtml(QString::fromStdString(cifra::HtmlDaAnalise(estado_.analise, estado_.opcoes, estado_.OrdemTopicos)));
     QClipboard* area = QGuiApplication::clipboard();
     area->clear();
     area->setMimeData(dados);
@@ -474,8 +474,7 @@ void frmPrincipal::AbrirImpressao() {
     QMessageBox::information(this, QStringLiteral("Informação:"), kSemAnaliseParaImprimir);
     return;
   }
-  const cifra::PaginasDaTela& paginas = e->Documento().Paginas();
-  frmImprimir::Executa(this, estado_, paginas.nmAnalisado, paginas.dtAnalisada);
+  frmImprimir::Executa(this, estado_, e->Pessoa());
 }
 void frmPrincipal::AbrirFontes() { cifra::frmConfiguraFonte::Executa(this, estado_); }
 void frmPrincipal::AbrirOpcoes() { cifra::frmConfiguraPrograma::Executa(this, estado_); }

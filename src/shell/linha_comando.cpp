@@ -148,15 +148,16 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
   return p;
 }
 
-std::string AnaliseEmJson(const Analise& a, const Data& hoje) {
+std::string AnaliseEmJson(const Analise& a, const Data& hoje, const OrdemDosTopicos& ordem) {
   std::ostringstream j;
   j << "{\n  \"NomeCompleto\": " << Json(a.NomeCompleto)
     << ",\n  \"DataNascimento\": " << Json(a.DataNascimento)
     << ",\n  \"Hoje\": " << Json(FormataData(hoje)) << ",\n  \"Topicos\": [";
-  for (const Topico& topico : Catalogo()) {
-    const int t = topico.numero;
+  const OrdemDosTopicos valida = OrdemValida(ordem);
+  for (size_t posicao = 1; posicao < valida.size(); ++posicao) {
+    const int t = valida[posicao];
     const LinhaResultado& l = a.ResultadoAnalise[t];
-    j << (t > 1 ? "," : "") << "\n    {\"Topico\": " << t << ", \"Nome\": " << Json(NomeDoTopico(t))
+    j << (posicao > 1 ? "," : "") << "\n    {\"Topico\": " << t << ", \"Nome\": " << Json(NomeDoTopico(t))
       << ", \"Numero\": " << Json(l.Numero) << ", \"Titulo\": " << Json(l.Titulo)
       << ", \"Descricao\": " << Json(l.Descricao)
       << ", \"Interpretacao\": " << Json(l.Interpretacao) << "}";
@@ -191,11 +192,11 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
   try {
     EstadoDoPrograma estado = CarregarEstado(EscolhePastaDeDados(pedido->pasta));
     estado.analise = MontaAnalise(*pessoa, hoje, estado.opcoes, estado.titulos, estado.pasta);
-    if (pedido->json && !Escreve(*pedido->json, AnaliseEmJson(estado.analise, hoje), saida, erros)) {
+    if (pedido->json && !Escreve(*pedido->json, AnaliseEmJson(estado.analise, hoje, estado.OrdemTopicos), saida, erros)) {
       return 1;
     }
     if (pedido->texto &&
-        !Escreve(*pedido->texto, TextoDaAnalise(estado.analise, estado.opcoes), saida, erros)) {
+        !Escreve(*pedido->texto, TextoDaAnalise(estado.analise, estado.opcoes, estado.OrdemTopicos), saida, erros)) {
       return 1;
     }
     if (!pedido->pdf && !pedido->png && !pedido->quadro) return 0;

@@ -7,6 +7,7 @@
 
 #include "analysis/analise.h"
 #include "engine/data.h"
+#include "library/ordem.h"
 
 namespace cifra {
 
@@ -30,8 +31,9 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& argument
 // program takes the same option), nothing when there is none.
 std::optional<std::string> PastaDosArgumentos(const std::vector<std::string>& argumentos);
 
-// The analysis as UTF-8 JSON, topics in topic order.
-std::string AnaliseEmJson(const Analise& analise, const Data& hoje);
+// The analysis as UTF-8 JSON, "Topicos" in the operator's order (as far as
+// it is valid); all thirty, shown or not.
+std::string AnaliseEmJson(const Analise& analise, const Data& hoje, const OrdemDosTopicos& ordem);
 
 // Whether these words ask for pages (--pdf, --png or --quadro): those need the
 // graphics of a QGuiApplication, which the caller creates first.
