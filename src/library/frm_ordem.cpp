@@ -21,13 +21,15 @@ frmOrdem::frmOrdem(QWidget* pai, EstadoDoPrograma& estado) : QDialog(pai), estad
   lstPrioridade_ = new QListWidget(this);
   lstPrioridade_->setObjectName(QStringLiteral("lstPrioridade"));
   lstPrioridade_->setSelectionMode(QAbstractItemView::SingleSelection);
-  lstPrioridade_->setMinimumHeight(380);
   // A damaged order file opens as far as it is valid, so every entry is a topic.
   const OrdemDosTopicos ordem = OrdemValida(estado_.OrdemTopicos);
   for (size_t i = 1; i < ordem.size(); ++i) {
     lstPrioridade_->addItem(QString::fromStdString(NomeDoTopico(ordem[i])));
   }
   lstPrioridade_->setCurrentRow(0);
+  // All thirty in view, so the operator sees the whole order at once.
+  lstPrioridade_->setMinimumHeight(lstPrioridade_->sizeHintForRow(0) * lstPrioridade_->count() +
+                                   2 * lstPrioridade_->frameWidth());
 
   auto* cmdPriorizar = Botao(this, "cmdPriorizar", QStringLiteral("&Subir um nível"));
   auto* cmdDespriorizar = Botao(this, "cmdDespriorizar", QStringLiteral("&Baixar um nível"));
