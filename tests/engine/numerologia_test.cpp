@@ -49,7 +49,7 @@ TEST(SomasDoNome, ExemplosConhecidos) {
   EXPECT_EQ(SomaDasVogais(U"MARIA DA SILVA", true), 22);
   EXPECT_EQ(SomaDasVogais(U"MARIA DA SILVA", false), 4);
   EXPECT_EQ(SomaDasConsoantes(U"MARIA DA SILVA", true), 7);
-  // UTF-8 letters outside A-Z count nothing but do not disturb the rest.
+  // Letters outside A-Z count nothing but do not disturb the rest.
   EXPECT_EQ(SomaDoNome(U"ÑANA", false), 7);
 }
 
