@@ -1,4 +1,5 @@
 #include "engine/numerologia.h"
+#include "engine/texto.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,8 @@ TEST(Utf8, IdaEVoltaEBytesInvalidos) {
   EXPECT_EQ(Utf8(Utf32(texto)), texto);
   EXPECT_EQ(Utf32("\xC3"), std::u32string(1, 0xFFFD));      // cut sequence
   EXPECT_EQ(Utf32("a\x80z"), (std::u32string{U'a', 0xFFFD, U'z'}));
+  EXPECT_EQ(ContaCaracteres("ação!"), 5u);  // 7 bytes
+  EXPECT_EQ(ContaCaracteres(texto), Utf32(texto).size());
 }
 
 }  // namespace
