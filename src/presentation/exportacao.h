@@ -16,4 +16,8 @@ inline constexpr const char* kSeparadorDoTexto = "-=-=-=-=-=-=-=-=-=-=-";
 // its number as stored ("11", not the "11/2" of the pages).
 std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes);
 
+// The same text as HTML, for word processors: descriptions in italics,
+// titles in bold, each paragraph its own <p>, single line breaks as <br>.
+std::string HtmlDaAnalise(const Analise& analise, const ProgramOptions& opcoes);
+
 }  // namespace cifra

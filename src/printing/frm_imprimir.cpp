@@ -25,7 +25,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/numerologia.h"
 #include "library/arquivo_registros.h"
 #include "shell/estado.h"
 
@@ -62,17 +61,17 @@ QString& PastaDoUltimoPdf() {
 
 }  // namespace
 
-bool frmImprimir::Executa(QWidget* pai, EstadoDoPrograma& estado, const std::string& nome,
-                          const std::string& data) {
-  const auto nascimento = LeData(data);
-  if (!nascimento) return false;
-  Ampulheta ampulheta;
-  frmImprimir dialogo(estado, PessoaAnalisada{Utf32(nome), *nascimento},
-                      QPrinterInfo::defaultPrinter(), pai);
-  QApplication::restoreOverrideCursor();
-  const bool impresso = dialogo.exec() == QDialog::Accepted;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  return impresso;
+bool frmImprimir::Executa(QWidget* pai, EstadoDoPrograma& estado,
+                          const PessoaAnalisada& pessoa) {
+  std::unique_ptr<frmImprimir> dialogo;
+  try {
+    Ampulheta ampulheta;  // while the analysis is built again and the preview drawn
+    dialogo = std::make_unique<frmImprimir>(estado, pessoa, QPrinterInfo::defaultPrinter(), pai);
+  } catch (const ErroDeArquivo& e) {
+    Mensagem(pai, QMessageBox::Critical, "Erro:", e.what());
+    return false;
+  }
+  return dialogo->exec() == QDialog::Accepted;
 }
 
 frmImprimir::frmImprimir(EstadoDoPrograma& estado, const PessoaAnalisada& pessoa,

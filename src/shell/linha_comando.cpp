@@ -70,7 +70,7 @@ bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
                   std::ostream& erros) {
   std::error_code ec;
   std::filesystem::create_directories(pasta, ec);
-  const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo, LarguraDaTelaEmMm());
+  const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo);
   for (int p = 1; p <= static_cast<int>(paginas.picFolha.size()); ++p) {
     const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
     QSaveFile destino(QString::fromStdString(arquivo.string()));
@@ -203,11 +203,7 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
       erros << "As páginas da análise só podem ser geradas com o ambiente gráfico iniciado.\n";
       return 1;
     }
-    const FigurasDaAnalise& figuras = FigurasDoPrograma();
-    const ConteudoDaAnalise conteudo{
-        estado.analise, estado.opcoes, estado.fontes, estado.linhas,
-        ImagemDoCabecalho(estado.opcoes, estado.analise.DataNascimento, figuras),
-        figuras.divisoria};
+    const ConteudoDaAnalise conteudo = ConteudoDoEstado(estado);
     if (pedido->png && !GravaPaginas(*pedido->png, conteudo, erros)) return 1;
     // The PDF is what the print dialog would print with the kept choices;
     // the chart alone leaves the cover out.

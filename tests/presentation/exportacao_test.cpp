@@ -35,6 +35,31 @@ TEST(Exportacao, TextoEscritoAMao) {
             "Caminho\r\n\r\nTexto um.\r\nDois.\r\n\r\n-=-=-=-=-=-=-=-=-=-=-\r\n\r\n");
 }
 
+// The HTML flavour keeps the structure a word processor needs.
+TEST(Exportacao, HtmlComTitulosDescricoesEParagrafos) {
+  Analise a;
+  ProgramOptions o;
+  o.TopicoAtivo = {};
+  o.TopicoAtivo[1] = o.TopicoAtivo[2] = true;
+  o.ImprimirNumero = true;
+  a.ResultadoAnalise[1] = {"Número do Destino", "Uma descrição <longa>.",
+                           "Primeiro parágrafo\r\ncontinua.\r\n\r\nSegundo & último.", "11"};
+  a.ResultadoAnalise[2] = {"Título", "abc", "Só isto.", "7"};
+  EXPECT_EQ(HtmlDaAnalise(a, o),
+            "<html><head><meta charset=\"utf-8\"></head><body>\n"
+            "<p><i>Uma descrição &lt;longa&gt;.</i></p>\n"
+            "<p><b>Número do Destino Número 11</b></p>\n"
+            "<p>Primeiro parágrafo<br>continua.</p>\n"
+            "<p>Segundo &amp; último.</p>\n"
+            "<p>-=-=-=-=-=-=-=-=-=-=-</p>\n"
+            "<p><b>Título Número 7</b></p>\n"
+            "<p>Só isto.</p>\n"
+            "<p>-=-=-=-=-=-=-=-=-=-=-</p>\n"
+            "</body></html>\n");
+  o.TopicoAtivo = {};
+  EXPECT_EQ(HtmlDaAnalise(a, o), "<html><head><meta charset=\"utf-8\"></head><body>\n</body></html>\n");
+}
+
 TEST(Exportacao, LinhaDeComandoNaoAplicaAOrdemGuardada) {
   teste::PastaTemporaria raiz;
   auto exporta = [&](const std::string& destino) {
