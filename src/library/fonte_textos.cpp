@@ -48,7 +48,7 @@ std::map<int, std::string> LeFonteDeTextos(std::string_view fonte) {
       continue;
     }
     // Trailing blanks left by an editor mean nothing.
-    while (!linha.empty() && linha.back() == ' ') linha.pop_back();
+    linha = AparaBrancosADireita(linha);
     linhas.push_back(linha);
   }
   fecha();

@@ -3,6 +3,7 @@
 // separator, the cover picture and its border, or a picture file the
 // operator chose for the header.
 #include <QByteArray>
+#include <QSize>
 #include <QImage>
 #include <array>
 #include <memory>
@@ -34,22 +35,32 @@ class Figura {
   const std::string& Nome() const { return nome_; }
 
   // Stretches the picture over the rectangle; with tonsDeCinza its colours
-  // become the grey of the same brightness.
+  // become the grey of the same brightness. The grey is taken from the
+  // picture as drawn, at the device's resolution, so whatever the picture
+  // says its colours are (named colours, rgb(), gradients, a photograph) the
+  // result holds no colour.
   void Desenha(QPainter& painter, const QRectF& destino, bool tonsDeCinza) const;
 
  private:
   void CarregaSvg(const QByteArray& svg);
+  // The picture drawn at that many device pixels, in grey (kept for the next
+  // call of the same size: a separator is drawn once per topic).
+  const QImage& EmCinza(const QSize& pixels) const;
 
   std::string nome_;
-  // Parsed once, in colour and in grey; shared by the copies of a picture.
+  // Parsed once; shared by the copies of a picture.
   std::shared_ptr<QSvgRenderer> svg_;
-  std::shared_ptr<QSvgRenderer> svgCinza_;
   QImage imagem_;
   bool marcador_ = false;
+  struct Cinza {
+    QSize pixels;
+    QImage imagem;
+  };
+  std::shared_ptr<Cinza> cinza_ = std::make_shared<Cinza>();
 };
 
-// An SVG text with every "#rgb" and "#rrggbb" colour turned into its grey.
-QByteArray SvgEmTonsDeCinza(const QByteArray& svg);
+// The picture's colours as greys of the same brightness; transparency stays.
+QImage ImagemEmTonsDeCinza(const QImage& imagem);
 
 struct FigurasDaAnalise {
   std::array<Figura, 12> signos;  // sign n at index n - 1

@@ -417,7 +417,6 @@ void frmImprimir::cmdSalvarPdf_Click() {
     return;
   }
   Mensagem(this, QMessageBox::Critical, "Erro:",
-           QString("Não foi possível gravar o arquivo \"%1\". Verifique a pasta e o espaço "
-                   "livre no disco.")
-               .arg(QDir::toNativeSeparators(arquivo)));
+           QString::fromStdString(
+               MensagemDeFalha("gravar", QDir::toNativeSeparators(arquivo).toStdString(), 0)));
 }

@@ -20,6 +20,8 @@
 
 #include "frm_entra_nome.h"
 #include "janela_sons.h"
+#include "engine/data.h"
+#include "engine/numerologia.h"
 #include "library/arquivo_registros.h"
 #include "presentation/exportacao.h"
 #include "presentation/frm_exibe_relatorio.h"
