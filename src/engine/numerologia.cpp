@@ -20,9 +20,9 @@ bool EhVogal(char32_t c) {
 bool EhLetra(char32_t c) { return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z'); }
 
 template <typename Valor>
-int16_t SomaReduzida(std::string_view nome, bool numerosMagicos, Valor valor) {
+int16_t SomaReduzida(std::u32string_view nome, bool numerosMagicos, Valor valor) {
   int soma = 0;
-  for (char32_t c : Utf32(nome)) soma += valor(c);
+  for (char32_t c : nome) soma += valor(c);
   return numerosMagicos ? ReduzComMestres(soma, true) : ReduzNumero(soma);
 }
 
@@ -69,15 +69,15 @@ int16_t ReduzComMestres(int n, bool numerosMagicos) {
   return static_cast<int16_t>(n);
 }
 
-int16_t SomaDoNome(std::string_view nome, bool numerosMagicos) {
+int16_t SomaDoNome(std::u32string_view nome, bool numerosMagicos) {
   return SomaReduzida(nome, numerosMagicos, ValorDaLetra);
 }
 
-int16_t SomaDasConsoantes(std::string_view nome, bool numerosMagicos) {
+int16_t SomaDasConsoantes(std::u32string_view nome, bool numerosMagicos) {
   return SomaReduzida(nome, numerosMagicos, ValorDaConsoante);
 }
 
-int16_t SomaDasVogais(std::string_view nome, bool numerosMagicos) {
+int16_t SomaDasVogais(std::u32string_view nome, bool numerosMagicos) {
   return SomaReduzida(nome, numerosMagicos, ValorDaVogal);
 }
 

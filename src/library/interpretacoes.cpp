@@ -29,7 +29,7 @@ int RegistroDoNumero(int numero, std::string_view arquivo, bool numerosMagicos) 
   return numero;
 }
 
-std::string LeRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro) {
+std::string LerRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro) {
   const size_t tamanho = TamanhoDoRegistroDe(arquivo);
   ArquivoDeRegistros f(pasta.Arquivo(arquivo), tamanho);
   if (registro < 1 || registro > f.Registros()) return {};
@@ -37,8 +37,8 @@ std::string LeRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquiv
   return AparaBrancos(DeWindows1252(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
 }
 
-void GravaRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,
-                          std::string_view texto) {
+void GravarRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,
+                           std::string_view texto) {
   const size_t tamanho = TamanhoDoRegistroDe(arquivo);
   std::vector<uint8_t> r(tamanho);
   GravaTextoFixo(r, 0, tamanho, texto);
@@ -47,12 +47,12 @@ void GravaRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, i
 
 std::string LeInterpretacao(const PastaDeDados& pasta, int numero, std::string_view arquivo,
                             bool numerosMagicos) {
-  return LeRegistroDeTexto(pasta, arquivo, RegistroDoNumero(numero, arquivo, numerosMagicos));
+  return LerRegistroDeTexto(pasta, arquivo, RegistroDoNumero(numero, arquivo, numerosMagicos));
 }
 
-std::array<std::string, 31> CarregaTitulos(const PastaDeDados& pasta) {
-  std::array<std::string, 31> titulos;
-  for (int t = 1; t <= 30; ++t) titulos[t] = LeRegistroDeTexto(pasta, kArquivoTitulos, t);
+TitulosDosTopicos LerTitulos(const PastaDeDados& pasta) {
+  TitulosDosTopicos titulos;
+  for (const Topico& t : Catalogo()) titulos[t.numero] = LerRegistroDeTexto(pasta, kArquivoTitulos, t.numero);
   return titulos;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 // Interpretation files (one text per number), the descriptions "CDATA.DAT"
 // and the titles "Header.DAT".
-#include <array>
 #include <string>
 #include <string_view>
 
+#include "catalogo.h"
 #include "pasta_dados.h"
 
 namespace cifra {
@@ -25,13 +25,14 @@ std::string LeInterpretacao(const PastaDeDados& pasta, int numero, std::string_v
                             bool numerosMagicos);
 
 // Reads record n of any text file of the library (record size by file kind).
-std::string LeRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro);
+std::string LerRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro);
 // Writes record n: the text is cut to the record and padded with blanks.
-void GravaRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,
-                          std::string_view texto);
+void GravarRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,
+                           std::string_view texto);
 size_t TamanhoDoRegistroDe(std::string_view arquivo);
 
-// Titles 1..30 of "Header.DAT" (element 0 unused).
-std::array<std::string, 31> CarregaTitulos(const PastaDeDados& pasta);
+// The title of every topic, record t of "Header.DAT" for topic t.
+using TitulosDosTopicos = PorTopico<std::string>;
+TitulosDosTopicos LerTitulos(const PastaDeDados& pasta);
 
 }  // namespace cifra

@@ -9,7 +9,7 @@
 
 namespace cifra {
 
-std::vector<std::string> InstalaPadroes(const PastaDeDados& pasta) {
+std::vector<std::string> InstalarPadroes(const PastaDeDados& pasta) {
   std::vector<std::string> escritos;
   for (const ArquivoPadrao& a : ArquivosPadrao()) {
     if (a.nome.empty()) continue;

@@ -40,8 +40,7 @@ int ComporImpressao(Paginador& folhas, const ConteudoDaAnalise& conteudo, double
     DesenhaFolhaRosto(folhas.NovaFolha(), opcoes.margens, borda, capa);
     capas = 1;
   }
-  CompositorDeAnalise compositor(conteudo, GeometriaDoPapel(largura, altura, opcoes.margens));
-  return capas + compositor.ImprimirAnalise(folhas);
+  return capas + ComporAnalise(conteudo, GeometriaDoPapel(largura, altura, opcoes.margens), folhas);
 }
 
 int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalise& conteudo,
@@ -63,7 +62,7 @@ int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalis
   return total;
 }
 
-int GravaPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
+int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
              const OpcoesDaImpressao& opcoes) {
   QPdfWriter pdf(QString::fromStdString(caminho));
   pdf.setResolution(300);

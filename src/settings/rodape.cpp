@@ -30,7 +30,7 @@ void GravaLinha(ArquivoDeRegistros& f, int n, const std::string& linha) {
 
 }  // namespace
 
-LinhasRodape CarregaLinhasRodape(const PastaDeDados& pasta) {
+LinhasRodape LerLinhasRodape(const PastaDeDados& pasta) {
   const auto caminho = pasta.Arquivo(kArquivo);
   std::error_code ec;
   if (!std::filesystem::exists(caminho, ec) || std::filesystem::file_size(caminho, ec) == 0) {
@@ -40,7 +40,7 @@ LinhasRodape CarregaLinhasRodape(const PastaDeDados& pasta) {
   return {LeLinha(f, 1), LeLinha(f, 2), LeLinha(f, 3)};
 }
 
-void GravaLinhasRodape(const PastaDeDados& pasta, const LinhasRodape& l) {
+void GravarLinhasRodape(const PastaDeDados& pasta, const LinhasRodape& l) {
   ArquivoDeRegistros f(pasta.Arquivo(kArquivo), kRegistro);
   GravaLinha(f, 1, l.LinhaRodapeUm);
   GravaLinha(f, 2, l.LinhaRodapeDois);

@@ -25,7 +25,7 @@ constexpr Campo kCampos[] = {
 
 }  // namespace
 
-int ContaClientes(const PastaDeDados& pasta) {
+int ContarClientes(const PastaDeDados& pasta) {
   std::error_code ec;
   const auto tamanho = std::filesystem::file_size(pasta.Arquivo(kArquivo), ec);
   if (ec) return 0;
@@ -33,7 +33,7 @@ int ContaClientes(const PastaDeDados& pasta) {
 }
 
 std::vector<Cliente> LerClientes(const PastaDeDados& pasta) {
-  const int total = ContaClientes(pasta);
+  const int total = ContarClientes(pasta);
   std::vector<Cliente> clientes;
   if (total < 1) return clientes;
   const auto bytes = ArquivoDeRegistros(pasta.Arquivo(kArquivo), kRegistro).LeTudo();
@@ -50,8 +50,8 @@ std::vector<Cliente> LerClientes(const PastaDeDados& pasta) {
   return clientes;
 }
 
-void AcrescentaCliente(const PastaDeDados& pasta, const Cliente& c) {
-  const int total = ContaClientes(pasta);
+void AcrescentarCliente(const PastaDeDados& pasta, const Cliente& c) {
+  const int total = ContarClientes(pasta);
   std::vector<uint8_t> r(kRegistro - 2);  // the last two bytes are never written
   for (const Campo& campo : kCampos) GravaTextoFixo(r, campo.posicao, campo.tamanho, c.*campo.membro);
   ArquivoDeRegistros(pasta.Arquivo(kArquivo), kRegistro).Grava(total + 1, r);

@@ -8,8 +8,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "analysis/pedido.h"
 #include "estado.h"
-#include "entrada_dados.h"
 #include "library/arquivo_registros.h"
 #include "library/catalogo.h"
 #include "presentation/exportacao.h"
@@ -72,7 +72,7 @@ bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
                   std::ostream& erros) {
   std::error_code ec;
   std::filesystem::create_directories(pasta, ec);
-  const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo, GetLarguraEmMm());
+  const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo, LarguraDaTelaEmMm());
   for (int p = 1; p <= static_cast<int>(paginas.picFolha.size()); ++p) {
     const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
     if (!ImagemDaPagina(paginas, p, kPixelsPorMm).save(QString::fromStdString(arquivo.string()),
@@ -133,7 +133,8 @@ std::string AnaliseEmJson(const Analise& a, const Data& hoje) {
   j << "{\n  \"NomeCompleto\": " << Json(a.NomeCompleto)
     << ",\n  \"DataNascimento\": " << Json(a.DataNascimento)
     << ",\n  \"Hoje\": " << Json(FormataData(hoje)) << ",\n  \"Topicos\": [";
-  for (int t = 1; t <= 30; ++t) {
+  for (const Topico& topico : Catalogo()) {
+    const int t = topico.numero;
     const LinhaResultado& l = a.ResultadoAnalise[t];
     j << (t > 1 ? "," : "") << "\n    {\"Topico\": " << t << ", \"Nome\": " << Json(NomeDoTopico(t))
       << ", \"Numero\": " << Json(l.Numero) << ", \"Titulo\": " << Json(l.Titulo)
@@ -161,20 +162,15 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
     }
     hoje = *d;
   }
-  const auto data = CompletaData(pedido->data, hoje);
-  if (!data) {
-    erros << kMensagemDataInvalida << "\n";
-    return 2;
-  }
-  if (ContaCaracteres(pedido->nome) < kMinimoDeCaracteresDoNome) {
-    erros << kMensagemNomeIncompleto << "\n";
+  std::string recusa;
+  const auto pessoa = AceitaPedido(pedido->nome, pedido->data, hoje, &recusa);
+  if (!pessoa) {
+    erros << recusa << "\n";
     return 2;
   }
   try {
-    EstadoDoPrograma estado = CarregaEstado(EscolhePastaDeDados(pedido->pasta));
-    estado.analise.NomeCompleto = DobraNome(pedido->nome);
-    estado.analise.DataNascimento = *data;
-    MontaAnalise(estado.analise, estado.pasta, estado.opcoes, hoje);
+    EstadoDoPrograma estado = CarregarEstado(EscolhePastaDeDados(pedido->pasta));
+    estado.analise = MontaAnalise(*pessoa, hoje, estado.opcoes, estado.titulos, estado.pasta);
     if (pedido->json && !Escreve(*pedido->json, AnaliseEmJson(estado.analise, hoje), saida, erros)) {
       return 1;
     }
@@ -196,7 +192,7 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
     if (pedido->pdf) {
       const OpcoesDaImpressao impressao{LerMargens(estado.pasta), estado.opcoes.ImprimirFolhaRosto,
                                         estado.opcoes.ImprimirPretoEmBranco};
-      if (GravaPdf(*pedido->pdf, conteudo, impressao) == 0) {
+      if (GravarPdf(*pedido->pdf, conteudo, impressao) == 0) {
         FalhaAoGravar(erros, *pedido->pdf);
         return 1;
       }

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   }
   std::optional<cifra::EstadoDoPrograma> estado;
   try {
-    estado.emplace(cifra::CarregaEstado(cifra::EscolhePastaDeDados(pasta)));
+    estado.emplace(cifra::CarregarEstado(cifra::EscolhePastaDeDados(pasta)));
   } catch (const cifra::ErroDeArquivo& e) {
     QMessageBox::critical(nullptr, QStringLiteral("Erro:"), QString::fromStdString(e.what()));
     return 1;

@@ -20,26 +20,29 @@ class Construtor : public ::testing::Test {
                           "INTVOG", "INTNOME", "INTREALI", "DEFUSERA", "DEFUSERB", "CDATA"}) {
       const std::string arquivo = std::string(f) + ".DAT";
       for (int r : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 90}) {
-        GravaRegistroDeTexto(pasta, arquivo, r, std::string(f) + "#" + std::to_string(r));
+        GravarRegistroDeTexto(pasta, arquivo, r, std::string(f) + "#" + std::to_string(r));
       }
     }
-    for (int t = 1; t <= 30; ++t) GravaRegistroDeTexto(pasta, "Header.DAT", t, "H" + std::to_string(t));
-    CarregaTitulosNaAnalise(a, pasta);
-    a.NomeCompleto = "MARIA DA SILVA";
-    a.DataNascimento = "12/08/1978";
+    for (int t = 1; t <= kTopicos; ++t) {
+      GravarRegistroDeTexto(pasta, "Header.DAT", t, "H" + std::to_string(t));
+    }
     opcoes.NumerosMagicos = true;
   }
+  void Monta() { a = MontaAnalise(pessoa, hoje, opcoes, LerTitulos(pasta), pasta); }
   const LinhaResultado& L(int t) const { return a.ResultadoAnalise[t]; }
 
   teste::PastaTemporaria raiz;
   PastaDeDados pasta{raiz.Caminho()};
+  PessoaAnalisada pessoa{U"MARIA DA SILVA", {12, 8, 1978}};
   Analise a;
   ProgramOptions opcoes;
   const Data hoje{6, 12, 2026};
 };
 
 TEST_F(Construtor, MariaDaSilvaComMestres) {
-  MontaAnalise(a, pasta, opcoes, hoje);
+  Monta();
+  EXPECT_EQ(a.NomeCompleto, "MARIA DA SILVA");
+  EXPECT_EQ(a.DataNascimento, "12/08/1978");
   struct Caso { int topico; const char* numero; const char* interpretacao; };
   const Caso casos[] = {
       {1, "9", "CVIDA#9"},        {2, "8", "CFORM#8"},         {3, "3", "CPROD#3"},
@@ -75,7 +78,7 @@ TEST_F(Construtor, MariaDaSilvaComMestres) {
 
 TEST_F(Construtor, SemMestresOsTextosDe11E22SaoOsDe2E4) {
   opcoes.NumerosMagicos = false;
-  MontaAnalise(a, pasta, opcoes, hoje);
+  Monta();
   EXPECT_EQ(L(23).Numero, "2");
   EXPECT_EQ(L(23).Interpretacao, "INTEXEXP#2");
   EXPECT_EQ(L(24).Numero, "4");
@@ -83,8 +86,8 @@ TEST_F(Construtor, SemMestresOsTextosDe11E22SaoOsDe2E4) {
 }
 
 TEST_F(Construtor, DesafioZeroLeOsNoveTextos) {
-  a.DataNascimento = "22/02/1990";
-  MontaAnalise(a, pasta, opcoes, hoje);
+  pessoa.Nascimento = {22, 2, 1990};
+  Monta();
   EXPECT_EQ(L(6).Numero, "0");
   std::string esperado;
   for (int r = 2; r <= 10; ++r) esperado += "DESNASC#" + std::to_string(r) + "\r\n";
@@ -95,10 +98,10 @@ TEST_F(Construtor, DesafioZeroLeOsNoveTextos) {
 }
 
 TEST_F(Construtor, NomeSemVogalEFormulas) {
-  a.NomeCompleto = "BRST KLMN";
+  pessoa.Nome = U"BRST KLMN";
   const std::vector<int16_t> formula{8, 101, 5, 103};
-  GravaFormula(pasta, kFormulaA, true, formula);
-  MontaAnalise(a, pasta, opcoes, hoje);
+  GravarFormula(pasta, kFormulaA, true, formula);
+  Monta();
   EXPECT_EQ(L(26).Numero, "");
   EXPECT_EQ(L(26).Interpretacao, "");
   EXPECT_EQ(L(24).Numero, "0");
@@ -109,18 +112,16 @@ TEST_F(Construtor, NomeSemVogalEFormulas) {
 }
 
 TEST_F(Construtor, DuasExecucoesIguaisEArquivosAusentes) {
-  MontaAnalise(a, pasta, opcoes, hoje);
-  const auto primeira = a.ResultadoAnalise;
-  MontaAnalise(a, pasta, opcoes, hoje);
-  EXPECT_EQ(a.ResultadoAnalise, primeira);
+  Monta();
+  const Analise primeira = a;
+  Monta();
+  EXPECT_EQ(a, primeira);
   // With an empty folder every text is empty and nothing fails.
   teste::PastaTemporaria vazia;
   const PastaDeDados outra(vazia.Caminho());
-  Analise b;
-  b.NomeCompleto = "ANA B";
-  b.DataNascimento = "29/02/1996";
   opcoes.ConsiderarDiaNascimento = true;
-  EXPECT_NO_THROW(MontaAnalise(b, outra, opcoes, {28, 2, 2023}));
+  const Analise b =
+      MontaAnalise({U"ANA B", {29, 2, 1996}}, {28, 2, 2023}, opcoes, LerTitulos(outra), outra);
   EXPECT_EQ(b.ResultadoAnalise[1].Interpretacao, "");
   EXPECT_EQ(b.ResultadoAnalise[7].Interpretacao, ".");
   EXPECT_EQ(b.ResultadoAnalise[1].Titulo, "");

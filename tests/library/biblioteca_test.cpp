@@ -29,7 +29,7 @@ TEST(Catalogo, NomesERotulos) {
 TEST(Ordem, PrimeiroUsoEArquivosDanificados) {
   PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
-  const auto ordem = CarregaOrdemTopicos(pasta);
+  const auto ordem = LerOrdemTopicos(pasta);
   EXPECT_EQ(ordem, OrdemPadrao());
   const auto bytes = LeBytes(raiz / "ordem.dat");
   ASSERT_EQ(bytes.size(), 62u);
@@ -39,14 +39,14 @@ TEST(Ordem, PrimeiroUsoEArquivosDanificados) {
   }
   // A short file with a stray number is read as it is.
   teste::EscreveBytes(raiz / "ordem.dat", {0, 0, 0x1E, 0, 0x63});
-  const auto curta = CarregaOrdemTopicos(pasta);
+  const auto curta = LerOrdemTopicos(pasta);
   EXPECT_EQ(curta[1], 30);
   EXPECT_EQ(curta[2], 0x63);
   EXPECT_EQ(curta[30], 0);
   auto invertida = OrdemPadrao();
   std::reverse(invertida.begin() + 1, invertida.end());
-  GravaOrdemTopicos(pasta, invertida);
-  EXPECT_EQ(CarregaOrdemTopicos(pasta), invertida);
+  GravarOrdemTopicos(pasta, invertida);
+  EXPECT_EQ(LerOrdemTopicos(pasta), invertida);
 }
 
 TEST(Interpretacoes, RegistrosDosNumeros) {
@@ -66,18 +66,18 @@ TEST(Interpretacoes, LeituraEGravacao) {
   const PastaDeDados pasta(raiz.Caminho());
   EXPECT_EQ(LeInterpretacao(pasta, 3, "CVIDA.DAT", false), "");  // created empty
   EXPECT_TRUE(std::filesystem::exists(raiz / "CVIDA.DAT"));
-  GravaRegistroDeTexto(pasta, "CVIDA.DAT", 10, "  Mestre 11.\r\n\r\n");
+  GravarRegistroDeTexto(pasta, "CVIDA.DAT", 10, "  Mestre 11.\r\n\r\n");
   EXPECT_EQ(std::filesystem::file_size(raiz / "CVIDA.DAT"), 10u * 5120);
   EXPECT_EQ(LeInterpretacao(pasta, 11, "CVIDA.DAT", true), "Mestre 11.\r\n\r\n");
   EXPECT_EQ(LeInterpretacao(pasta, 11, "CVIDA.DAT", false), "");  // record 2: zeros
   EXPECT_EQ(LeInterpretacao(pasta, 0, "CVIDA.DAT", true), "");
   EXPECT_EQ(LeInterpretacao(pasta, 12, "CVIDA.DAT", true), "");  // past the end
   const std::string longo(6000, 'x');
-  GravaRegistroDeTexto(pasta, "CVIDA.DAT", 1, longo);
+  GravarRegistroDeTexto(pasta, "CVIDA.DAT", 1, longo);
   EXPECT_EQ(LeInterpretacao(pasta, 1, "CVIDA.DAT", true), std::string(5120, 'x'));
-  GravaRegistroDeTexto(pasta, "header.dat", 2, "Título com acentuação");
+  GravarRegistroDeTexto(pasta, "header.dat", 2, "Título com acentuação");
   EXPECT_EQ(std::filesystem::file_size(raiz / "header.dat"), 240u);
-  const auto titulos = CarregaTitulos(pasta);
+  const auto titulos = LerTitulos(pasta);
   EXPECT_EQ(titulos[2], "Título com acentuação");
   EXPECT_EQ(titulos[1], "");
 }
@@ -85,14 +85,14 @@ TEST(Interpretacoes, LeituraEGravacao) {
 TEST(ArquivosDeFormula, GravadoSobreUmMaisLongo) {
   PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
-  const ContextoFormula ctx{"MARIA DA SILVA", {12, 8, 1978}, {6, 12, 2026}, true};
+  const ContextoFormula ctx{U"MARIA DA SILVA", {12, 8, 1978}, {6, 12, 2026}, true};
   EXPECT_EQ(CalculaNumeroDefinido(pasta, kFormulaA, ctx), 0);  // missing file
   EXPECT_FALSE(std::filesystem::exists(raiz / kFormulaA));
   const std::vector<int16_t> longa{8, 101, 5, 101, 3, 101, 4, 101, 7, 103};
-  GravaFormula(pasta, kFormulaA, true, longa);
+  GravarFormula(pasta, kFormulaA, true, longa);
   const std::vector<int16_t> curta{10, 103};
-  GravaFormula(pasta, kFormulaA, false, curta);
-  const auto codigos = LeFormula(pasta, kFormulaA);
+  GravarFormula(pasta, kFormulaA, false, curta);
+  const auto codigos = LerFormula(pasta, kFormulaA);
   ASSERT_EQ(codigos.size(), 11u);  // never shortened
   EXPECT_EQ(codigos[0], 202);
   EXPECT_EQ(codigos[2], 103);

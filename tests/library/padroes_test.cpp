@@ -92,7 +92,7 @@ TEST(BibliotecaPadrao, InstalacaoNaoSobrescreveOQueJaExiste) {
   teste::PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
   teste::EscreveBytes(raiz / "cvida.dat", teste::Bytes("meu texto"));
-  const auto escritos = InstalaPadroes(pasta);
+  const auto escritos = InstalarPadroes(pasta);
   EXPECT_EQ(escritos.size() + 1, ArquivosPadrao().size());
   EXPECT_EQ(teste::LeBytes(raiz / "cvida.dat"), teste::Bytes("meu texto"));
   EXPECT_FALSE(std::filesystem::exists(raiz / "CVIDA.DAT") &&
@@ -102,8 +102,8 @@ TEST(BibliotecaPadrao, InstalacaoNaoSobrescreveOQueJaExiste) {
   }
   // Every installed text file reads back what its source says.
   EXPECT_EQ(LeInterpretacao(pasta, 22, "INTEXEXP.DAT", true), LeFonteDeTextos(Fonte("INTEXEXP")).at(11));
-  EXPECT_EQ(LeRegistroDeTexto(pasta, "Header.DAT", 30), LeFonteDeTextos(Fonte("Header")).at(30));
-  EXPECT_TRUE(InstalaPadroes(pasta).empty());  // a second run writes nothing
+  EXPECT_EQ(LerRegistroDeTexto(pasta, "Header.DAT", 30), LeFonteDeTextos(Fonte("Header")).at(30));
+  EXPECT_TRUE(InstalarPadroes(pasta).empty());  // a second run writes nothing
 }
 
 TEST(BibliotecaPadrao, FonteMalformadaERecusada) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "apoio/pasta_temporaria.h"
-#include "printing/margens.h"
+#include "settings/margens.h"
 #include "settings/fontes.h"
 #include "settings/opcoes.h"
 #include "settings/rodape.h"
@@ -100,27 +100,27 @@ TEST(Opcoes, ArquivoEscritoAMaoComValoresEstranhos) {
 TEST(Rodape, PadroesPrefixoDeTamanhoECorte) {
   PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
-  EXPECT_EQ(CarregaLinhasRodape(pasta), LinhasRodape{});
+  EXPECT_EQ(LerLinhasRodape(pasta), LinhasRodape{});
   EXPECT_FALSE(std::filesystem::exists(raiz / "rodape.dat"));
   LinhasRodape l{"Linha longa de rodapé número um", "Dois", "Cabeçalho"};
-  GravaLinhasRodape(pasta, l);
+  GravarLinhasRodape(pasta, l);
   auto b = LeBytes(raiz / "rodape.dat");
   EXPECT_EQ(b.size(), 400u + 2 + 9);
   EXPECT_EQ(b[0], 31);
   EXPECT_EQ(b[1], 0);
   EXPECT_EQ(b[2 + 20], 0xE9);  // "é" in one byte
   // A shorter text over a longer one reads back short: the prefix decides.
-  GravaLinhasRodape(pasta, {"Um", "Dois", "Cabeçalho"});
-  EXPECT_EQ(CarregaLinhasRodape(pasta).LinhaRodapeUm, "Um");
+  GravarLinhasRodape(pasta, {"Um", "Dois", "Cabeçalho"});
+  EXPECT_EQ(LerLinhasRodape(pasta).LinhaRodapeUm, "Um");
   EXPECT_EQ(LeBytes(raiz / "rodape.dat")[2 + 10], 'a');  // old bytes stay behind
-  GravaLinhasRodape(pasta, {std::string(250, 'x'), "", ""});
-  EXPECT_EQ(CarregaLinhasRodape(pasta).LinhaRodapeUm, std::string(198, 'x'));
+  GravarLinhasRodape(pasta, {std::string(250, 'x'), "", ""});
+  EXPECT_EQ(LerLinhasRodape(pasta).LinhaRodapeUm, std::string(198, 'x'));
   // A damaged length prefix cannot read past the record.
   b = LeBytes(raiz / "rodape.dat");
   b[0] = 0xFF;
   b[1] = 0x7F;
   teste::EscreveBytes(raiz / "rodape.dat", b);
-  EXPECT_EQ(CarregaLinhasRodape(pasta).LinhaRodapeUm.size(), 198u);
+  EXPECT_EQ(LerLinhasRodape(pasta).LinhaRodapeUm.size(), 198u);
 }
 
 TEST(Margens, PadraoEGravacaoDeDezesseisBytes) {

@@ -1,4 +1,4 @@
-#include "entrada_dados.h"
+#include "pedido.h"
 
 #include <vector>
 
@@ -39,13 +39,26 @@ std::string_view Apara(std::string_view s) {
 
 }  // namespace
 
-std::string DobraNome(std::string_view nome) {
-  std::u32string texto = Utf32(nome);
+std::u32string DobraNome(std::u32string_view nome) {
+  std::u32string texto(nome);
   for (char32_t& c : texto) c = SemAcento(Maiuscula(c));
-  return Utf8(texto);
+  return texto;
 }
 
-int ContaCaracteres(std::string_view utf8) { return static_cast<int>(Utf32(utf8).size()); }
+std::optional<PessoaAnalisada> AceitaPedido(std::string_view nome, std::string_view data,
+                                            const Data& hoje, std::string* recusa) {
+  const auto nascimento = InterpretaData(data, hoje);
+  if (!nascimento) {
+    if (recusa) *recusa = kMensagemDataInvalida;
+    return std::nullopt;
+  }
+  const std::u32string texto = Utf32(nome);
+  if (static_cast<int>(texto.size()) < kMinimoDeCaracteresDoNome) {
+    if (recusa) *recusa = kMensagemNomeIncompleto;
+    return std::nullopt;
+  }
+  return PessoaAnalisada{DobraNome(texto), *nascimento};
+}
 
 std::optional<Data> InterpretaData(std::string_view texto, const Data& hoje) {
   texto = Apara(texto);
