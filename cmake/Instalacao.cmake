@@ -34,3 +34,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${CIFRA_SITE}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
 include(CPack)
+
+if(CIFRA_TESTES)
+  add_test(NAME Instalacao.ProgramaMenuEIcone
+           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/instalacao.sh ${PROJECT_BINARY_DIR})
+endif()

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "apoio/pasta_temporaria.h"
-#include "shell/clientes.h"
 #include "analysis/pedido.h"
 
 namespace cifra {
@@ -50,33 +49,6 @@ TEST(CompletaData, FormasAceitasERecusadas) {
                                "12//1978", "1234567", "12/08/19780"}) {
     EXPECT_FALSE(CompletaData(recusada, hoje).has_value()) << recusada;
   }
-}
-
-TEST(Clientes, AcrescentaLeECortaCampos) {
-  teste::PastaTemporaria raiz;
-  const PastaDeDados pasta(raiz.Caminho());
-  EXPECT_TRUE(LerClientes(pasta).empty());
-  EXPECT_FALSE(std::filesystem::exists(raiz / "caduser.dat"));
-  const Cliente ana{"Ana Conceição", "Rua das Flores, 10", "Recife - PE", "50000-000",
-                    "(81) 3333-4444", "05/03/1990"};
-  const Cliente longo{std::string(120, 'N'), "", "", "12345678901", "", "01/01/2000"};
-  AcrescentarCliente(pasta, ana);
-  AcrescentarCliente(pasta, longo);
-  AcrescentarCliente(pasta, ana);  // the same name twice is two clients
-  EXPECT_EQ(std::filesystem::file_size(raiz / "caduser.dat"), 3u * 337 - 2);
-  const auto lidos = LerClientes(pasta);
-  ASSERT_EQ(lidos.size(), 3u);
-  EXPECT_EQ(lidos[0], ana);
-  EXPECT_EQ(lidos[2], ana);
-  EXPECT_EQ(lidos[1].Nome, std::string(100, 'N'));
-  EXPECT_EQ(lidos[1].Cep, "1234567890");
-  EXPECT_EQ(teste::LeBytes(raiz / "caduser.dat")[10], 0xE7);  // ç in Windows-1252
-  // A file a few bytes short of a record still counts it (nearest whole number).
-  auto b = teste::LeBytes(raiz / "caduser.dat");
-  b.resize(337 + 200);
-  teste::EscreveBytes(raiz / "caduser.dat", b);
-  EXPECT_EQ(ContarClientes(pasta), 2);
-  EXPECT_EQ(LerClientes(pasta)[1].DataNascimento, "");
 }
 
 }  // namespace
