@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 
 #include "folha_rosto.h"
 
@@ -64,14 +65,22 @@ int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalis
 
 int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
              const OpcoesDaImpressao& opcoes) {
-  QPdfWriter pdf(QString::fromStdString(caminho));
-  pdf.setResolution(300);
-  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
-                                QPageLayout::Millimeter));
-  pdf.setCreator(QStringLiteral("Cifralumina"));
-  pdf.setTitle(QStringLiteral("Análise Numerológica - ") +
-               QString::fromStdString(conteudo.analise.NomeCompleto));
-  return ImprimirNoDispositivo(pdf, conteudo, opcoes);
+  // Written aside and put in place when complete: a failed job leaves an
+  // older file of the same name as it was.
+  QSaveFile arquivo(QString::fromStdString(caminho));
+  if (!arquivo.open(QIODevice::WriteOnly)) return 0;
+  int folhas = 0;
+  {
+    QPdfWriter pdf(&arquivo);
+    pdf.setResolution(300);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
+                                  QPageLayout::Millimeter));
+    pdf.setCreator(QStringLiteral("Cifralumina"));
+    pdf.setTitle(QStringLiteral("Análise Numerológica - ") +
+                 QString::fromStdString(conteudo.analise.NomeCompleto));
+    folhas = ImprimirNoDispositivo(pdf, conteudo, opcoes);
+  }
+  return folhas > 0 && arquivo.commit() ? folhas : 0;
 }
 
 }  // namespace cifra

@@ -12,7 +12,8 @@ inline constexpr size_t kMaximoLinhaRodape = 198;  // what a 200-byte record hol
 struct LinhasRodape {
   std::string LinhaRodapeUm = "Análise numerológica personalizada";
   std::string LinhaRodapeDois =
-      "Para adquirir este programa ou outras informações, visite " + std::string(kSiteDoFabricante);
+      "Para adquirir este programa ou obter outras informações, visite " +
+      std::string(kSiteDoFabricante);
   std::string LinhaCabecalho = "Sua vida através da Cifralumina";
   friend bool operator==(const LinhasRodape&, const LinhasRodape&) = default;
 };

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "library/arquivo_registros.h"
+#include "library/campos.h"
 
 namespace cifra {
 namespace {
@@ -19,17 +20,13 @@ constexpr const char* kArquivo = "caduser.dat";
 constexpr int kEsperaPelaTravaMs = 10000;
 constexpr auto kSoODono = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-struct Campo {
-  std::string Cliente::*membro;
-  size_t posicao;
-  size_t tamanho;
+constexpr Campo<Cliente> kCampos[] = {
+    {0, &Cliente::Nome, 100},      {100, &Cliente::Endereco, 150},
+    {250, &Cliente::CidadeUf, 50}, {300, &Cliente::Cep, 10},
+    {310, &Cliente::Telefone, 15}, {325, &Cliente::DataNascimento, 10},
 };
-
-constexpr Campo kCampos[] = {
-    {&Cliente::Nome, 0, 100},      {&Cliente::Endereco, 100, 150},
-    {&Cliente::CidadeUf, 250, 50}, {&Cliente::Cep, 300, 10},
-    {&Cliente::Telefone, 310, 15}, {&Cliente::DataNascimento, 325, 10},
-};
+static_assert(CamposEmOrdem<Cliente>(kCampos) &&
+              static_cast<qint64>(FimDosCampos<Cliente>(kCampos)) == kFimDosCampos);
 
 QString Caminho(const PastaDeDados& pasta) {
   return QString::fromStdString(pasta.Arquivo(kArquivo).string());
@@ -75,9 +72,7 @@ RegistroDeCliente DecodificaRegistro(const QByteArray& arquivo, qint64 k) {
   std::vector<uint8_t> r(kRegistro, 0);
   std::copy_n(arquivo.constData() + inicio, presentes, r.begin());
   RegistroDeCliente lido;
-  for (const Campo& campo : kCampos) {
-    lido.cliente.*campo.membro = AparaBrancos(LeTextoFixo(r, campo.posicao, campo.tamanho));
-  }
+  LeCampos<Cliente>(r, kCampos, lido.cliente);
   lido.danificado = presentes < kFimDosCampos ||
                     std::find(r.begin(), r.begin() + kFimDosCampos, 0) != r.begin() + kFimDosCampos;
   return lido;
@@ -93,9 +88,7 @@ std::vector<RegistroDeCliente> DecodificaArquivo(const QByteArray& arquivo) {
 // A whole record; its last two bytes are zeros.
 QByteArray CodificaRegistro(const Cliente& c) {
   std::vector<uint8_t> r(kRegistro, 0);
-  for (const Campo& campo : kCampos) {
-    GravaTextoFixo(r, campo.posicao, campo.tamanho, c.*campo.membro);
-  }
+  GravaCampos<Cliente>(r, kCampos, c);
   return QByteArray(reinterpret_cast<const char*>(r.data()), kRegistro);
 }
 

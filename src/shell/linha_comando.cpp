@@ -2,9 +2,9 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QSaveFile>
 #include <QString>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <sstream>
 
@@ -42,23 +42,21 @@ std::string Json(std::string_view s) {
   return out + "\"";
 }
 
-void FalhaAoGravar(std::ostream& erros, const std::string& arquivo) {
-  erros << "Não foi possível gravar o arquivo \"" << arquivo
-        << "\". Verifique a pasta e o espaço livre no disco.\n";
+void FalhaAoGravar(std::ostream& erros, const std::string& arquivo, int codigoDeErro = 0) {
+  erros << MensagemDeFalha("gravar", arquivo, codigoDeErro) << "\n";
 }
 
-// Writes to a file, or to standard output for "-".
+// Writes to a file (aside, then in place of the old one), or to standard output for "-".
 bool Escreve(const std::string& destino, const std::string& conteudo, std::ostream& saida,
              std::ostream& erros) {
   if (destino == "-") {
     saida << conteudo;
     return static_cast<bool>(saida);
   }
-  std::ofstream f(destino, std::ios::binary | std::ios::trunc);
-  f << conteudo;
-  f.flush();
-  if (!f) {
-    FalhaAoGravar(erros, destino);
+  try {
+    GravaArquivoInteiro(destino, conteudo);
+  } catch (const ErroDeArquivo& e) {
+    erros << e.what() << "\n";
     return false;
   }
   return true;
@@ -75,8 +73,9 @@ bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
   const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo, LarguraDaTelaEmMm());
   for (int p = 1; p <= static_cast<int>(paginas.picFolha.size()); ++p) {
     const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
-    if (!ImagemDaPagina(paginas, p, kPixelsPorMm).save(QString::fromStdString(arquivo.string()),
-                                                        "PNG")) {
+    QSaveFile destino(QString::fromStdString(arquivo.string()));
+    if (!destino.open(QIODevice::WriteOnly) ||
+        !ImagemDaPagina(paginas, p, kPixelsPorMm).save(&destino, "PNG") || !destino.commit()) {
       FalhaAoGravar(erros, arquivo.string());
       return false;
     }
@@ -92,9 +91,12 @@ bool PedeGraficos(const std::vector<std::string>& argumentos) {
   return pedido && (pedido->pdf || pedido->png);
 }
 
-std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, std::string& erro) {
-  PedidoDeAnalise p;
-  std::vector<std::string> posicionais;
+namespace {
+
+// Reads the options into p and gathers the other words; false, with the
+// reason in erro, on an option without its value or, when asked, an unknown one.
+bool LeOpcoes(const std::vector<std::string>& args, bool recusaDesconhecidas, PedidoDeAnalise& p,
+              std::vector<std::string>& posicionais, std::string& erro) {
   const std::pair<const char*, std::optional<std::string> PedidoDeAnalise::*> opcoes[] = {
       {"--pasta", &PedidoDeAnalise::pasta}, {"--hoje", &PedidoDeAnalise::hoje},
       {"--json", &PedidoDeAnalise::json},   {"--texto", &PedidoDeAnalise::texto},
@@ -107,20 +109,37 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
       if (a != nome) continue;
       if (i + 1 >= args.size()) {
         erro = std::string("Falta o valor da opção ") + nome + ".";
-        return std::nullopt;
+        return false;
       }
       p.*membro = args[++i];
       reconhecida = true;
     }
     if (reconhecida) continue;
-    if (a.size() > 2 && a.starts_with("--")) {
+    if (recusaDesconhecidas && a.size() > 2 && a.starts_with("--")) {
       erro = "Opção desconhecida: " + a + ".";
-      return std::nullopt;
+      return false;
     }
     posicionais.push_back(a);
   }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> PastaDosArgumentos(const std::vector<std::string>& argumentos) {
+  PedidoDeAnalise p;
+  std::vector<std::string> outros;
+  std::string erro;
+  LeOpcoes(argumentos, false, p, outros, erro);
+  return p.pasta;
+}
+
+std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, std::string& erro) {
+  PedidoDeAnalise p;
+  std::vector<std::string> posicionais;
+  if (!LeOpcoes(args, true, p, posicionais, erro)) return std::nullopt;
   if (posicionais.size() != 2) {
-    erro = "Informe o nome completo e a data do nascimento.";
+    erro = "Informe o nome completo e a data de nascimento.";
     return std::nullopt;
   }
   p.nome = posicionais[0];

@@ -49,6 +49,26 @@ TEST(Clientes, AcrescentaLeECortaCampos) {
   EXPECT_EQ(bytes[337 + 100], ' ');  // blank-padded
 }
 
+// Written out by hand: each field at its place, each with a value of its own.
+TEST(Clientes, RegistroComTodosOsCamposDistintos) {
+  teste::PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  const Cliente c{"Ana", "Rua B", "Recife-PE", "50000-000", "81-3333", "05/03/1990"};
+  std::vector<uint8_t> esperado(335, ' ');
+  const std::pair<size_t, std::string_view> campos[] = {
+      {0, "Ana"}, {100, "Rua B"}, {250, "Recife-PE"}, {300, "50000-000"}, {310, "81-3333"},
+      {325, "05/03/1990"}};
+  for (const auto& [pos, texto] : campos) std::copy(texto.begin(), texto.end(), esperado.begin() + pos);
+  esperado.resize(337, 0);
+  AcrescentarCliente(pasta, c);
+  EXPECT_EQ(teste::LeBytes(raiz / "caduser.dat"), esperado);
+  // Records of an older program end two bytes short, the last one included.
+  const auto um = esperado;
+  esperado.insert(esperado.end(), um.begin(), um.end() - 2);
+  teste::EscreveBytes(raiz / "caduser.dat", esperado);
+  EXPECT_EQ(LerCadastro(pasta), (std::vector<RegistroDeCliente>{{c, false}, {c, false}}));
+}
+
 TEST(Clientes, ArquivoSoDoDono) {
   teste::PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
