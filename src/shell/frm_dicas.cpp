@@ -145,7 +145,7 @@ void ControleDeDicas::MouseSobreBotao(QToolButton* botao) {
 
 bool ControleDeDicas::eventFilter(QObject* objeto, QEvent* evento) {
   switch (evento->type()) {
-    case QEvent::ChildAdded:
+    case QEvent::ChildPolished:  // a button added later; by now it is a whole QToolButton
       if (objeto == barra_) {
         auto* filho = static_cast<QChildEvent*>(evento)->child();
         if (auto* botao = qobject_cast<QToolButton*>(filho)) AcompanhaBotao(botao);
