@@ -14,10 +14,13 @@
 
 namespace {
 
-// The name that picks the hint: the button's own, else its action's.
+// The name that picks the hint: its action's (a QToolBar button), else the
+// button's own.
 QString NomeDoBotao(const QToolButton* botao) {
-  if (!botao->objectName().isEmpty()) return botao->objectName();
-  return botao->defaultAction() ? botao->defaultAction()->objectName() : QString();
+  if (botao->defaultAction() && !botao->defaultAction()->objectName().isEmpty()) {
+    return botao->defaultAction()->objectName();
+  }
+  return botao->objectName();
 }
 
 // A button ignores a move without a pressed button, which then reaches the

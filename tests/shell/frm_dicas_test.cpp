@@ -26,6 +26,7 @@ struct JanelaDeTeste {
         QIcon(cifra::PixmapDoRecurso(std::string("icone_") + nome + ".svg", QSize(32, 32))),
         QString::fromLatin1(nome));
     acao->setObjectName(QString::fromLatin1(nome));
+    barra->widgetForAction(acao)->setObjectName(acao->objectName() + QStringLiteral("Botao"));
     botoes.push_back(qobject_cast<QToolButton*>(barra->widgetForAction(acao)));
   }
 
