@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include "folha_rosto.h"
+#include "library/gravacao.h"
 
 namespace cifra {
 namespace {
@@ -64,14 +65,20 @@ int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalis
 
 int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
              const OpcoesDaImpressao& opcoes) {
-  QPdfWriter pdf(QString::fromStdString(caminho));
-  pdf.setResolution(300);
-  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
-                                QPageLayout::Millimeter));
-  pdf.setCreator(QStringLiteral("Cifralumina"));
-  pdf.setTitle(QStringLiteral("Análise Numerológica - ") +
-               QString::fromStdString(conteudo.analise.NomeCompleto));
-  return ImprimirNoDispositivo(pdf, conteudo, opcoes);
+  int folhas = 0;
+  // The PDF is put in place only when complete; a failed write keeps the old file.
+  const bool gravado = GravaArquivoInteiro(caminho, [&](QIODevice& destino) {
+    QPdfWriter pdf(&destino);
+    pdf.setResolution(300);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
+                                  QPageLayout::Millimeter));
+    pdf.setCreator(QStringLiteral("Cifralumina"));
+    pdf.setTitle(QStringLiteral("Análise Numerológica - ") +
+                 QString::fromStdString(conteudo.analise.NomeCompleto));
+    folhas = ImprimirNoDispositivo(pdf, conteudo, opcoes);
+    return folhas > 0;
+  });
+  return gravado ? folhas : 0;
 }
 
 }  // namespace cifra

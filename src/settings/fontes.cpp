@@ -1,5 +1,6 @@
 #include "fontes.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "library/arquivo_registros.h"
@@ -37,6 +38,21 @@ Fontes LerFontes(const PastaDeDados& pasta) {
   if (arquivo.Vazio()) GravarFontes(pasta, Fontes{});
   const auto r = arquivo.Le(1);
   return {LeFonte(r, 0), LeFonte(r, kFonte), LeFonte(r, 2 * kFonte)};
+}
+
+Fonte FonteUtilizavel(const Fonte& fonte, const Fonte& padrao, const FaceConhecida& conhecida) {
+  Fonte f = fonte;
+  f.Nome = AparaBrancos(f.Nome);
+  if (f.Nome.empty() || (conhecida && !conhecida(f.Nome))) f.Nome = padrao.Nome;
+  f.Tamanho = std::clamp(f.Tamanho, kMenorTamanhoDeFonte, kMaiorTamanhoDeFonte);
+  return f;
+}
+
+Fontes FontesUtilizaveis(const Fontes& fontes, const FaceConhecida& conhecida) {
+  const Fontes padrao;
+  return {FonteUtilizavel(fontes.FonteTitulo, padrao.FonteTitulo, conhecida),
+          FonteUtilizavel(fontes.FonteDescricao, padrao.FonteDescricao, conhecida),
+          FonteUtilizavel(fontes.FonteTexto, padrao.FonteTexto, conhecida)};
 }
 
 }  // namespace cifra

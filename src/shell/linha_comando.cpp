@@ -1,17 +1,22 @@
 #include "linha_comando.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <sstream>
+#include <tuple>
 
 #include "analysis/pedido.h"
 #include "estado.h"
 #include "library/arquivo_registros.h"
+#include "engine/numerologia.h"
 #include "library/catalogo.h"
+#include "library/gravacao.h"
 #include "presentation/exportacao.h"
 #include "presentation/tela.h"
 #include "printing/impressao.h"
@@ -19,7 +24,9 @@
 namespace cifra {
 namespace {
 
-std::string Json(std::string_view s) {
+// Every text goes out as valid UTF-8: a malformed byte becomes U+FFFD.
+std::string Json(std::string_view bruto) {
+  const std::string s = Utf8(Utf32(bruto));
   std::string out = "\"";
   for (char c : s) {
     const auto u = static_cast<unsigned char>(c);
@@ -43,25 +50,41 @@ std::string Json(std::string_view s) {
 }
 
 void FalhaAoGravar(std::ostream& erros, const std::string& arquivo) {
-  erros << "Não foi possível gravar o arquivo \"" << arquivo
-        << "\". Verifique a pasta e o espaço livre no disco.\n";
+  erros << MensagemDeFalhaAoGravar(arquivo) << "\n";
 }
 
-// Writes to a file, or to standard output for "-".
+// Writes to a file (aside, then into place), or to standard output for "-".
 bool Escreve(const std::string& destino, const std::string& conteudo, std::ostream& saida,
              std::ostream& erros) {
   if (destino == "-") {
     saida << conteudo;
-    return static_cast<bool>(saida);
+    saida.flush();
+    if (saida) return true;
+    erros << "Não foi possível escrever na saída padrão.\n";
+    return false;
   }
-  std::ofstream f(destino, std::ios::binary | std::ios::trunc);
-  f << conteudo;
-  f.flush();
-  if (!f) {
+  if (!GravaArquivoInteiro(destino, conteudo)) {
     FalhaAoGravar(erros, destino);
     return false;
   }
   return true;
+}
+
+// The PDF's sheet, in millimetres.
+constexpr double kLarguraA4 = 210;
+constexpr double kAlturaA4 = 297;
+
+bool AntesDe(const Data& a, const Data& b) {
+  return std::tie(a.ano, a.mes, a.dia) < std::tie(b.ano, b.mes, b.dia);
+}
+
+bool g_verboso = false;
+
+// Qt's own lines are in English and meant for developers: kept for a
+// --verbose run, otherwise our Portuguese messages say what went wrong.
+void TrataMensagemDoQt(QtMsgType tipo, const QMessageLogContext&, const QString& mensagem) {
+  if (g_verboso) std::fprintf(stderr, "Qt: %s\n", mensagem.toLocal8Bit().constData());
+  if (tipo == QtFatalMsg) std::abort();
 }
 
 // Screen pages become images at 4 pixels per millimetre (about 100 dpi):
@@ -75,8 +98,9 @@ bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
   const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo, LarguraDaTelaEmMm());
   for (int p = 1; p <= static_cast<int>(paginas.picFolha.size()); ++p) {
     const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
-    if (!ImagemDaPagina(paginas, p, kPixelsPorMm).save(QString::fromStdString(arquivo.string()),
-                                                        "PNG")) {
+    const QImage imagem = ImagemDaPagina(paginas, p, kPixelsPorMm);
+    if (!GravaArquivoInteiro(arquivo.string(),
+                             [&](QIODevice& destino) { return imagem.save(&destino, "PNG"); })) {
       FalhaAoGravar(erros, arquivo.string());
       return false;
     }
@@ -85,6 +109,67 @@ bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
 }
 
 }  // namespace
+
+std::string TextoDeAjuda() {
+  return "Uso: cifralumina [--pasta PASTA] [--verbose]\n"
+         "     cifralumina analise NOME DATA [opções]\n"
+         "\n"
+         "Sem \"analise\", abre o programa com janelas.\n"
+         "\n"
+         "Opções:\n"
+         "  -h, --help       Mostra esta ajuda e termina.\n"
+         "  --version        Mostra a versão do programa e termina.\n"
+         "  --pasta PASTA    Usa PASTA como pasta de dados.\n"
+         "  --verbose        Mostra também as mensagens internas do Qt.\n"
+         "\n"
+         "\"cifralumina analise --help\" mostra as opções da análise.\n";
+}
+
+std::string TextoDeAjudaDaAnalise() {
+  return std::string(kUsoAnalise) +
+         "\n\n"
+         "Gera a análise numerológica de NOME, nascido em DATA (DD/MM/AAAA).\n"
+         "\n"
+         "Opções:\n"
+         "  --pasta PASTA    Usa PASTA como pasta de dados.\n"
+         "  --hoje DATA      Calcula como se hoje fosse DATA.\n"
+         "  --json ARQ       Grava a análise em JSON (\"-\" é a saída padrão).\n"
+         "  --texto ARQ      Grava o texto exportado (\"-\" é a saída padrão).\n"
+         "  --pdf ARQ        Grava a impressão em um PDF A4.\n"
+         "  --png PASTA      Grava cada página da tela como PASTA/page-N.png.\n"
+         "  --verbose        Mostra também as mensagens internas do Qt.\n"
+         "  -h, --help       Mostra esta ajuda e termina.\n"
+         "\n"
+         "Saída: 0 feito, 2 dados recusados, 1 falha.\n";
+}
+
+std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std::ostream& saida) {
+  QStringList palavras;
+  for (int i = 0; i < argc; ++i) palavras << QString::fromLocal8Bit(argv[i]);
+  g_verboso = palavras.contains(QStringLiteral("--verbose"));
+  qInstallMessageHandler(TrataMensagemDoQt);
+  if (palavras.size() > 1 && palavras[1] == QStringLiteral("analise")) {
+    return std::nullopt;  // "analise --help" is answered by the analysis itself
+  }
+  QCommandLineParser leitor;
+  const QCommandLineOption ajuda({QStringLiteral("h"), QStringLiteral("help")},
+                                 QStringLiteral("Mostra esta ajuda e termina."));
+  const QCommandLineOption versao(QStringLiteral("version"),
+                                  QStringLiteral("Mostra a versão do programa e termina."));
+  leitor.addOption(ajuda);
+  leitor.addOption(versao);
+  // The window program accepts Qt's own options too: unknown ones are not ours to refuse.
+  leitor.parse(palavras);
+  if (leitor.isSet(ajuda)) {
+    saida << TextoDeAjuda();
+    return 0;
+  }
+  if (leitor.isSet(versao)) {
+    saida << "Cifralumina " << CIFRA_VERSAO << "\n";
+    return 0;
+  }
+  return std::nullopt;
+}
 
 bool PedeGraficos(const std::vector<std::string>& argumentos) {
   std::string erro;
@@ -100,13 +185,28 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
       {"--json", &PedidoDeAnalise::json},   {"--texto", &PedidoDeAnalise::texto},
       {"--pdf", &PedidoDeAnalise::pdf},     {"--png", &PedidoDeAnalise::png},
   };
+  const std::pair<const char*, bool PedidoDeAnalise::*> chaves[] = {
+      {"--help", &PedidoDeAnalise::ajuda},
+      {"-h", &PedidoDeAnalise::ajuda},
+      {"--verbose", &PedidoDeAnalise::verboso},
+  };
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     bool reconhecida = false;
+    for (const auto& [nome, membro] : chaves) {
+      if (a != nome) continue;
+      p.*membro = true;
+      reconhecida = true;
+    }
     for (const auto& [nome, membro] : opcoes) {
       if (a != nome) continue;
-      if (i + 1 >= args.size()) {
+      // "--hoje --pasta DIR": the next word is another option, not the value.
+      if (i + 1 >= args.size() || (args[i + 1].size() > 2 && args[i + 1].starts_with("--"))) {
         erro = std::string("Falta o valor da opção ") + nome + ".";
+        return std::nullopt;
+      }
+      if (args[i + 1].empty()) {
+        erro = std::string("O valor da opção ") + nome + " não pode ficar vazio.";
         return std::nullopt;
       }
       p.*membro = args[++i];
@@ -119,6 +219,7 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
     }
     posicionais.push_back(a);
   }
+  if (p.ajuda) return p;
   if (posicionais.size() != 2) {
     erro = "Informe o nome completo e a data do nascimento.";
     return std::nullopt;
@@ -153,9 +254,14 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
     erros << erro << "\n" << kUsoAnalise << "\n";
     return 2;
   }
+  if (pedido->ajuda) {
+    saida << TextoDeAjudaDaAnalise();
+    return 0;
+  }
   Data hoje = DataDeHoje();
   if (pedido->hoje) {
-    const auto d = LeData(*pedido->hoje);
+    // The same forms as the birth date (a two-digit year against the clock's year).
+    const auto d = InterpretaData(*pedido->hoje, hoje);
     if (!d) {
       erros << "A data de hoje informada não é uma data válida (use DD/MM/AAAA).\n";
       return 2;
@@ -166,6 +272,11 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
   const auto pessoa = AceitaPedido(pedido->nome, pedido->data, hoje, &recusa);
   if (!pessoa) {
     erros << recusa << "\n";
+    return 2;
+  }
+  if (pedido->hoje && AntesDe(hoje, pessoa->Nascimento)) {
+    erros << "A data de hoje informada (" << FormataData(hoje)
+          << ") é anterior à data do nascimento (" << FormataData(pessoa->Nascimento) << ").\n";
     return 2;
   }
   try {
@@ -184,13 +295,22 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
       return 1;
     }
     const FigurasDaAnalise& figuras = FigurasDoPrograma();
+    std::string semImagem;
     const ConteudoDaAnalise conteudo{
         estado.analise, estado.opcoes, estado.fontes, estado.linhas,
-        ImagemDoCabecalho(estado.opcoes, estado.analise.DataNascimento, figuras),
+        ImagemDoCabecalho(estado.opcoes, estado.analise.DataNascimento, figuras, &semImagem),
         figuras.divisoria};
+    if (!semImagem.empty()) erros << semImagem << "\n";
     if (pedido->png && !GravaPaginas(*pedido->png, conteudo, erros)) return 1;
     if (pedido->pdf) {
-      const OpcoesDaImpressao impressao{LerMargens(estado.pasta), estado.opcoes.ImprimirFolhaRosto,
+      bool substituidas = false;
+      const Margens margens =
+          MargensParaOTrabalho(LerMargens(estado.pasta), kLarguraA4, kAlturaA4, &substituidas);
+      if (substituidas) {
+        erros << "As margens gravadas não deixam espaço para a página; este PDF usa as margens "
+                 "padrão (10 mm).\n";
+      }
+      const OpcoesDaImpressao impressao{margens, estado.opcoes.ImprimirFolhaRosto,
                                         estado.opcoes.ImprimirPretoEmBranco};
       if (GravarPdf(*pedido->pdf, conteudo, impressao) == 0) {
         FalhaAoGravar(erros, *pedido->pdf);
