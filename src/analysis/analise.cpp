@@ -66,12 +66,11 @@ Analise MontaAnalise(const PessoaAnalisada& pessoa, const Data& hoje, const Prog
 
   m.Topico(2, n.CicloFormativo);
   m.Linha(2).Titulo = "Dia em que Começa o Ciclo Formativo: " + ddmm + ano;
-  m.Linha(2).Descricao += kCrLf;
   m.Topico(3, n.CicloProdutivo);
   m.Linha(3).Titulo = "Dia em que Termina o Ciclo Formativo e Começa o Ciclo Produtivo: " + ddmm +
                       texto(n.AnoInicioProdutivo);
   m.Topico(4, n.CicloColheita);
-  m.Linha(4).Titulo = "Dia em que Termina o Ciclo Produtivo e Começa o Ciclo Colheita: " + ddmm +
+  m.Linha(4).Titulo = "Dia em que Termina o Ciclo Produtivo e Começa o Ciclo da Colheita: " + ddmm +
                       texto(n.AnoInicioColheita);
 
   // The number shown keeps the master numbers; the plain reduction picks the text.
@@ -80,9 +79,10 @@ Analise MontaAnalise(const PessoaAnalisada& pessoa, const Data& hoje, const Prog
 
   m.Linha(6).Numero = texto(n.DesafioDoDia);
   if (n.DesafioDoDia == 0) {
-    // Without a challenge of its own, the day carries all the others.
-    std::string todos;
-    for (int r = 2; r <= 10; ++r) todos += m.Texto(6, r) + kCrLf;
+    // Challenge 0 leaves every lesson open: its own text, then the nine others,
+    // each its own paragraph.
+    std::string todos = m.Texto(6, 1);
+    for (int r = 2; r <= 10; ++r) todos += std::string(kCrLf) + kCrLf + m.Texto(6, r);
     m.Linha(6).Interpretacao = todos;
   } else {
     m.Linha(6).Interpretacao = m.Texto(6, n.DesafioDoDia + 1);
@@ -93,14 +93,14 @@ Analise MontaAnalise(const PessoaAnalisada& pessoa, const Data& hoje, const Prog
 
   for (int i = 0; i < 4; ++i) m.Topico(8 + i, n.Realizacoes[i], ".");
   m.Linha(8).Titulo = std::string("Interpretação das Realizações/Ápices") + kCrLf + kCrLf +
-                      "A sua primeira realização tem início na data de seu nascimento e "
-                      "prolonga-se até os seus " + texto(n.IdadeA2) + " anos.";
+                      "A sua primeira realização tem início na data do seu nascimento e "
+                      "prolonga-se até os seus " + texto(n.IdadeA2) + " anos";
   m.Linha(9).Titulo = "A sua segunda realização tem início aos seus " + texto(n.IdadeA2) +
-                      " anos e prolonga-se até os seus " + texto(n.IdadeA3) + " anos.";
+                      " anos e prolonga-se até os seus " + texto(n.IdadeA3) + " anos";
   m.Linha(10).Titulo = "A sua terceira realização tem início aos seus " + texto(n.IdadeA3) +
-                       " anos e prolonga-se até os seus " + texto(n.IdadeA4) + " anos.";
+                       " anos e prolonga-se até os seus " + texto(n.IdadeA4) + " anos";
   m.Linha(11).Titulo = "A sua quarta realização tem início aos seus " + texto(n.IdadeA4) +
-                       " anos e prolonga-se até o fim de sua vida.";
+                       " anos e prolonga-se até o fim da sua vida";
 
   const int16_t desafios[] = {n.DesafioMaior, n.PrimeiroDesafioMenor, n.SegundoDesafioMenor,
                               n.DesafioMenorAdicional};
@@ -122,10 +122,10 @@ Analise MontaAnalise(const PessoaAnalisada& pessoa, const Data& hoje, const Prog
 
   m.Topico(23, nome.Expressao);
   m.Topico(24, nome.ImpulsoDaAlma);
-  m.Topico(25, nome.EuSilencioso, kCrLf);
+  m.Topico(25, nome.EuSilencioso);
   m.Linha(26).Numero = nome.PrimeiraVogal ? Utf8(std::u32string(1, nome.PrimeiraVogal)) : "";
   // A name without a vowel has no first vowel to interpret: the topic stays empty.
-  m.Linha(26).Interpretacao = nome.IndiceVogal ? m.Texto(26, nome.IndiceVogal) + kCrLf : "";
+  m.Linha(26).Interpretacao = nome.IndiceVogal ? m.Texto(26, nome.IndiceVogal) : "";
   m.Topico(27, nome.Caracteristicas);
   m.Topico(28, nome.Realidade);
 

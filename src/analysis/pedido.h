@@ -13,9 +13,9 @@ namespace cifra {
 
 inline constexpr std::string_view kMensagemDataInvalida =
     "A data informada não é uma data válida. Se você informou o ano com apenas dois "
-    "dígitos, tente informá-lo com quatro. (ex. 20/08/78 = 20/08/1978)";
+    "dígitos, tente informá-lo com quatro (ex.: 20/08/78 = 20/08/1978).";
 inline constexpr std::string_view kMensagemNomeIncompleto =
-    "Para gerar uma análise numerológica você precisa informar um nome completo. "
+    "Para gerar uma análise numerológica, você precisa informar um nome completo. "
     "Tente novamente.";
 inline constexpr int kMinimoDeCaracteresDoNome = 5;
 

@@ -2,18 +2,20 @@
 
 #include <cstdlib>
 
+#include "texto.h"
+
 namespace cifra {
 namespace {
 
 // Pythagorean table: A=1 ... I=9, J=1 ... R=9, S=1 ... Z=8.
 int16_t ValorPitagorico(char32_t c) {
-  if (c >= U'a' && c <= U'z') c = c - U'a' + U'A';
+  c = Maiuscula(c);
   if (c < U'A' || c > U'Z') return 0;
   return static_cast<int16_t>((c - U'A') % 9 + 1);
 }
 
 bool EhVogal(char32_t c) {
-  if (c >= U'a' && c <= U'z') c = c - U'a' + U'A';
+  c = Maiuscula(c);
   return c == U'A' || c == U'E' || c == U'I' || c == U'O' || c == U'U' || c == U'Y';
 }
 

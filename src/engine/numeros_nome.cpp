@@ -1,6 +1,7 @@
 #include "numeros_nome.h"
 
 #include "numerologia.h"
+#include "texto.h"
 
 namespace cifra {
 
@@ -12,7 +13,7 @@ int LetrasDoNome(std::u32string_view nome) {
 
 char32_t PrimeiraVogalDoNome(std::u32string_view nome) {
   for (char32_t c : nome) {
-    if (c >= U'a' && c <= U'z') c = c - U'a' + U'A';
+    c = Maiuscula(c);
     if (ValorDaVogal(c) != 0) return c;
   }
   return 0;

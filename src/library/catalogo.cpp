@@ -12,10 +12,11 @@ constexpr std::array<Topico, kTopicos> kCatalogo{{
     {4, "Ciclo da Colheita", "CCOLH", "Ciclo da Colheita", 0},
     {5, "Vibrações do Dia do Nascimento", "CDNAS", "Vibrações do Dia do Nascimento", 3},
     {6, "Desafios do Dia do Nascimento", "DESNASC", "Desafios do Dia do Nascimento", 0,
-     "Esta é uma lição a ser aprendida. Esta vibração pode causar ansiedade ou tensão na vida, "
-     "até ser superdada ou compreendida."},
+     "Cada desafio é uma lição a ser aprendida: a sua vibração pode causar ansiedade ou tensão "
+     "na vida até ser superada ou compreendida."},
     {7, "Presente do Dia do Nascimento", "PRESNASC", "Presente do Dia do Nascimento", 0,
-     "Este é um dom oferecido para compensar o Desafio do Dia do Nascimento."},
+     "A cada desafio corresponde um dom, oferecido para compensá-lo: é o presente do dia em que "
+     "você nasceu."},
     {8, "Primeira Realização", "APICES", "Primeira Realização", 4},
     {9, "Segunda Realização", "APICES", "Segunda Realização (=primeira)", 0},
     {10, "Terceira Realização", "APICES", "Terceira Realização (=primeira)", 0},
@@ -25,8 +26,9 @@ constexpr std::array<Topico, kTopicos> kCatalogo{{
     {14, "Segundo Desafio Menor", "DESVIDA", "Segundo Desafio Menor (=menor)", 0},
     {15, "Desafio Menor Adicional", "DESVIDA", "Desafio Menor Adicional (=menor)", 0},
     {16, "Indicações para a Saúde", "INDSAUDE", "Indicações para a Saúde", 0,
-     "São esses os números que usamos para indicar precauções relativas à saúde ou para apontar "
-     "onde podem ocorrer os sintomas."},
+     "As Indicações para a Saúde partem do algarismo que mais se repete entre os números da sua "
+     "data de nascimento: somado a 1, ele dá o número que orienta os cuidados descritos a "
+     "seguir, sem substituir a orientação de um profissional de saúde."},
     {17, "Ano Universal", "INTANOUN", "Interpretação do Ano Universal", 6},
     {18, "Mês Universal", "INTMESUN", "Interpretação do Mês Universal", 0},
     {19, "Dia Universal", "INTDIAUN", "Interpretação do Dia Universal", 0},

@@ -34,7 +34,7 @@ std::string NomeDoTopico(int numero);  // "[Desconhecido]" outside the catalogue
 // Exact match on the catalogue name; 0 when the name is not there.
 int TopicoRealDoNome(std::string_view nome);
 inline constexpr std::string_view kErroTopicoDesconhecido =
-    "Erro QTX4 na Função \"TopicoRealDoNome()\"! Contactar Calderix!";
+    "Erro QTX4 na Função \"TopicoRealDoNome()\"! Contate Calderix!";
 
 std::string ArquivoDoTopico(int numero);  // e.g. "CVIDA.DAT"
 

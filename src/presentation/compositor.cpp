@@ -5,7 +5,7 @@
 #include "engine/data.h"
 #include "engine/numerologia.h"
 #include "engine/signo.h"
-#include "library/arquivo_registros.h"
+#include "engine/texto.h"
 #include "texto_justificado.h"
 #include "topicos.h"
 
@@ -13,7 +13,6 @@ namespace cifra {
 namespace {
 
 constexpr double kCabecalho = 27;  // height a page header takes below the top margin
-constexpr const char* kFonteDaPagina = "Times New Roman";
 
 }  // namespace
 
@@ -110,13 +109,13 @@ void CompositorDeAnalise::DesenhaCabecalho(SuperficieDeDesenho& s) {
     s.Print(linha);
   };
   s.CurrentY = T + 2;
-  s.SetFonte({kFonteDaPagina, true, false, 20});
+  s.SetFonte({kFontePadrao, true, false, 20});
   centrada(conteudo_.linhas.LinhaCabecalho);
   s.CurrentY += s.TextHeight(conteudo_.linhas.LinhaCabecalho) + 1;
-  s.SetFonte({kFonteDaPagina, false, false, 14});
+  s.SetFonte({kFontePadrao, false, false, 14});
   centrada(conteudo_.analise.NomeCompleto);
   s.CurrentY += s.TextHeight(conteudo_.analise.NomeCompleto);
-  s.SetFonte({kFonteDaPagina, false, false, 12});
+  s.SetFonte({kFontePadrao, false, false, 12});
   centrada(DataPorExtenso(conteudo_.analise.DataNascimento));
 }
 
@@ -126,16 +125,16 @@ void CompositorDeAnalise::DesenhaRodape(SuperficieDeDesenho& s, const std::strin
   const double L = m.Esquerda, R = m.Direita, B = m.Inferior;
   const double y = s.CurrentY;
   s.Barra(L, H - B - 12, W - R, H - B - 11);
-  s.SetFonte({kFonteDaPagina, true, false, 12});
+  s.SetFonte({kFontePadrao, true, false, 12});
   s.CurrentX = L + 2;
   s.CurrentY = H - B - 10;
   s.Print(conteudo_.linhas.LinhaRodapeUm);
   s.CurrentY += s.TextHeight(conteudo_.linhas.LinhaRodapeUm);
-  s.SetFonte({kFonteDaPagina, false, false, 10});
+  s.SetFonte({kFontePadrao, false, false, 10});
   s.CurrentX = L + 2;
   s.Print(conteudo_.linhas.LinhaRodapeDois);
   if (numero != "0") {
-    s.SetFonte({kFonteDaPagina, true, false, 16});
+    s.SetFonte({kFontePadrao, true, false, 16});
     s.CurrentY = (H - B) - s.TextHeight(numero);
     s.CurrentX = (W - R) - s.TextWidth(numero);
     s.Print(numero);

@@ -6,7 +6,7 @@
 #include <QPrinter>
 
 #include "folha_rosto.h"
-#include "library/gravacao.h"
+#include "library/saida_inteira.h"
 
 namespace cifra {
 namespace {
@@ -67,7 +67,7 @@ int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
              const OpcoesDaImpressao& opcoes) {
   int folhas = 0;
   // The PDF is put in place only when complete; a failed write keeps the old file.
-  const bool gravado = GravaArquivoInteiro(caminho, [&](QIODevice& destino) {
+  const bool gravado = GravaSaidaInteira(caminho, [&](QIODevice& destino) {
     QPdfWriter pdf(&destino);
     pdf.setResolution(300);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),

@@ -3,32 +3,42 @@
 #include <cmath>
 #include <vector>
 
-#include "library/arquivo_registros.h"
+#include "library/campos.h"
 
 namespace cifra {
 namespace {
-constexpr size_t kRegistro = 168;  // only the first 16 bytes carry data
+
+constexpr size_t kRegistro = 168;
 constexpr const char* kArquivo = "margens.dat";
+
+constexpr Campo<Margens> kCampos[] = {
+    {0, &Margens::Esquerda},
+    {4, &Margens::Superior},
+    {8, &Margens::Direita},
+    {12, &Margens::Inferior},
+};
+// Only the first 16 bytes of the record carry data; a save writes those
+// and leaves the rest of the record as it was.
+constexpr size_t kUsados = FimDosCampos<Margens>(kCampos);
+static_assert(CamposEmOrdem<Margens>(kCampos) && kUsados == 16);
 
 std::vector<uint8_t> Bytes(const Margens& m, size_t tamanho) {
   std::vector<uint8_t> r(tamanho);
-  GravaFloat(r, 0, m.Esquerda);
-  GravaFloat(r, 4, m.Superior);
-  GravaFloat(r, 8, m.Direita);
-  GravaFloat(r, 12, m.Inferior);
+  GravaCampos<Margens>(r, kCampos, m);
   return r;
 }
+
 }  // namespace
 
 Margens LerMargens(const PastaDeDados& pasta) {
-  ArquivoDeRegistros arquivo(pasta.Arquivo(kArquivo), kRegistro);
-  if (arquivo.Vazio()) arquivo.Grava(1, Bytes(Margens{}, kRegistro));
-  const auto r = arquivo.Le(1);
-  return {LeFloat(r, 0), LeFloat(r, 4), LeFloat(r, 8), LeFloat(r, 12)};
+  Margens m;
+  LeCampos<Margens>(LeRegistroUnico(pasta, kArquivo, kRegistro, Bytes(Margens{}, kRegistro)),
+                    kCampos, m);
+  return m;
 }
 
 void GravarMargens(const PastaDeDados& pasta, const Margens& m) {
-  ArquivoDeRegistros(pasta.Arquivo(kArquivo), kRegistro).Grava(1, Bytes(m, 16));
+  GravaRegistroUnico(pasta, kArquivo, kRegistro, Bytes(m, kUsados));
 }
 
 bool MargensCabem(const Margens& m, double largura, double altura) {

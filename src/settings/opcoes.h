@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "library/catalogo.h"
+#include "library/campos.h"
 #include "library/pasta_dados.h"
 
 namespace cifra {
@@ -17,7 +17,7 @@ struct ProgramOptions {
   bool ImprimirPretoEmBranco = true;
   bool ImprimirFolhaRosto = false;
   bool ImprimirCabecalho = false;
-  std::array<uint8_t, 6> Reservado{};  // kept as read
+  BytesReservados<6> Reservado{};  // kept as read
   PorTopico<bool> TopicoAtivo = PadraoTopicos();
   bool EscutarSons = true;
   std::string ImagemCabecalho = kImagemDosSignos;  // "[Nulo]": the zodiac signs

@@ -16,7 +16,7 @@
 #include "library/arquivo_registros.h"
 #include "engine/numerologia.h"
 #include "library/catalogo.h"
-#include "library/gravacao.h"
+#include "library/saida_inteira.h"
 #include "presentation/exportacao.h"
 #include "presentation/tela.h"
 #include "printing/impressao.h"
@@ -49,11 +49,11 @@ std::string Json(std::string_view bruto) {
   return out + "\"";
 }
 
-void FalhaAoGravar(std::ostream& erros, const std::string& arquivo) {
-  erros << MensagemDeFalhaAoGravar(arquivo) << "\n";
+void FalhaAoGravar(std::ostream& erros, const std::string& arquivo, int codigoDeErro = 0) {
+  erros << MensagemDeFalha("gravar", arquivo, codigoDeErro) << "\n";
 }
 
-// Writes to a file (aside, then into place), or to standard output for "-".
+// Writes to a file (aside, then in place of the old one), or to standard output for "-".
 bool Escreve(const std::string& destino, const std::string& conteudo, std::ostream& saida,
              std::ostream& erros) {
   if (destino == "-") {
@@ -63,8 +63,19 @@ bool Escreve(const std::string& destino, const std::string& conteudo, std::ostre
     erros << "Não foi possível escrever na saída padrão.\n";
     return false;
   }
-  if (!GravaArquivoInteiro(destino, conteudo)) {
-    FalhaAoGravar(erros, destino);
+  if (EhArquivoEspecial(destino)) {
+    // /dev/null, /dev/full, a pipe: written in place, never replaced.
+    const bool escrito = GravaSaidaInteira(destino, [&](QIODevice& d) {
+      return d.write(conteudo.data(), static_cast<qint64>(conteudo.size())) ==
+             static_cast<qint64>(conteudo.size());
+    });
+    if (!escrito) FalhaAoGravar(erros, destino);
+    return escrito;
+  }
+  try {
+    GravaArquivoInteiro(destino, conteudo);
+  } catch (const ErroDeArquivo& e) {
+    erros << e.what() << "\n";
     return false;
   }
   return true;
@@ -99,8 +110,8 @@ bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
   for (int p = 1; p <= static_cast<int>(paginas.picFolha.size()); ++p) {
     const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
     const QImage imagem = ImagemDaPagina(paginas, p, kPixelsPorMm);
-    if (!GravaArquivoInteiro(arquivo.string(),
-                             [&](QIODevice& destino) { return imagem.save(&destino, "PNG"); })) {
+    if (!GravaSaidaInteira(arquivo.string(),
+                           [&](QIODevice& destino) { return imagem.save(&destino, "PNG"); })) {
       FalhaAoGravar(erros, arquivo.string());
       return false;
     }
@@ -177,9 +188,12 @@ bool PedeGraficos(const std::vector<std::string>& argumentos) {
   return pedido && (pedido->pdf || pedido->png);
 }
 
-std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, std::string& erro) {
-  PedidoDeAnalise p;
-  std::vector<std::string> posicionais;
+namespace {
+
+// Reads the options into p and gathers the other words; false, with the
+// reason in erro, on an option without its value or, when asked, an unknown one.
+bool LeOpcoes(const std::vector<std::string>& args, bool recusaDesconhecidas, PedidoDeAnalise& p,
+              std::vector<std::string>& posicionais, std::string& erro) {
   const std::pair<const char*, std::optional<std::string> PedidoDeAnalise::*> opcoes[] = {
       {"--pasta", &PedidoDeAnalise::pasta}, {"--hoje", &PedidoDeAnalise::hoje},
       {"--json", &PedidoDeAnalise::json},   {"--texto", &PedidoDeAnalise::texto},
@@ -203,25 +217,42 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
       // "--hoje --pasta DIR": the next word is another option, not the value.
       if (i + 1 >= args.size() || (args[i + 1].size() > 2 && args[i + 1].starts_with("--"))) {
         erro = std::string("Falta o valor da opção ") + nome + ".";
-        return std::nullopt;
+        return false;
       }
       if (args[i + 1].empty()) {
         erro = std::string("O valor da opção ") + nome + " não pode ficar vazio.";
-        return std::nullopt;
+        return false;
       }
       p.*membro = args[++i];
       reconhecida = true;
     }
     if (reconhecida) continue;
-    if (a.size() > 2 && a.starts_with("--")) {
+    if (recusaDesconhecidas && a.size() > 2 && a.starts_with("--")) {
       erro = "Opção desconhecida: " + a + ".";
-      return std::nullopt;
+      return false;
     }
     posicionais.push_back(a);
   }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> PastaDosArgumentos(const std::vector<std::string>& argumentos) {
+  PedidoDeAnalise p;
+  std::vector<std::string> outros;
+  std::string erro;
+  LeOpcoes(argumentos, false, p, outros, erro);
+  return p.pasta;
+}
+
+std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, std::string& erro) {
+  PedidoDeAnalise p;
+  std::vector<std::string> posicionais;
+  if (!LeOpcoes(args, true, p, posicionais, erro)) return std::nullopt;
   if (p.ajuda) return p;
   if (posicionais.size() != 2) {
-    erro = "Informe o nome completo e a data do nascimento.";
+    erro = "Informe o nome completo e a data de nascimento.";
     return std::nullopt;
   }
   p.nome = posicionais[0];

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "apoio/pasta_temporaria.h"
+#include "engine/texto.h"
 #include "library/catalogo.h"
+#include "library/fonte_textos.h"
 #include "library/formulas.h"
 #include "library/interpretacoes.h"
 #include "library/ordem.h"
@@ -101,6 +103,38 @@ TEST(ArquivosDeFormula, GravadoSobreUmMaisLongo) {
   const auto bytes = LeBytes(raiz / kFormulaA);
   EXPECT_EQ(bytes[0], 0xCA);  // 202 little-endian
   EXPECT_EQ(bytes[1], 0x00);
+}
+
+}  // namespace
+}  // namespace cifra
+
+namespace cifra {
+namespace {
+
+// The layout breaks paragraphs at CR LF only: every text is brought to CR LF
+// where it enters the program.
+TEST(QuebrasDeLinha, CrLfEmTodaEntrada) {
+  const std::pair<std::string_view, std::string_view> casos[] = {
+      {"a\nb", "a\r\nb"},          {"a\rb", "a\r\nb"},        {"a\r\nb", "a\r\nb"},
+      {"a\n\nb", "a\r\n\r\nb"},    {"a\r\rb", "a\r\n\r\nb"},  {"a\n\r\nb", "a\r\n\r\nb"},
+      {"\r", "\r\n"},              {"sem quebra", "sem quebra"}, {"", ""}};
+  for (const auto& [entrada, saida] : casos) EXPECT_EQ(ComQuebrasCrLf(entrada), saida) << entrada;
+
+  // A text source saved with LF or with CR alone.
+  for (std::string_view fonte : {"[1]\nUm\nDois\n\n[2]\nTres\n", "[1]\rUm\rDois\r\r[2]\rTres\r"}) {
+    const auto r = LeFonteDeTextos(fonte);
+    EXPECT_EQ(r.at(1), "Um\r\nDois");
+    EXPECT_EQ(r.at(2), "Tres");
+  }
+
+  // A data file written by hand, and a text saved from the editor.
+  PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  teste::EscreveBytes(raiz / "CVIDA.DAT", teste::Bytes("Linha um\nLinha dois\rfim"));
+  EXPECT_EQ(LeInterpretacao(pasta, 1, "CVIDA.DAT", false), "Linha um\r\nLinha dois\r\nfim");
+  GravarRegistroDeTexto(pasta, "CVIDA.DAT", 2, "colado\nde outro programa");
+  const auto b = LeBytes(raiz / "CVIDA.DAT");
+  EXPECT_EQ(std::string(b.begin() + 5120, b.begin() + 5120 + 25), "colado\r\nde outro programa");
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST(BibliotecaPadrao, FontesCompletasEQueCabemNosRegistros) {
     const std::string fonte = Fonte(e.codigo);
     ASSERT_FALSE(fonte.empty()) << "missing source";
     const auto registros = LeFonteDeTextos(fonte);
-    const size_t tamanho = std::string(e.codigo) == "Header" ? kRegistroTitulo : kRegistroTexto;
+    const size_t tamanho = TamanhoDoRegistroDe(std::string(e.codigo) + ".DAT");
     for (int r : e.registros) {
       SCOPED_TRACE(r);
       const auto it = registros.find(r);
@@ -109,7 +109,8 @@ TEST(BibliotecaPadrao, InstalacaoNaoSobrescreveOQueJaExiste) {
 TEST(BibliotecaPadrao, FonteMalformadaERecusada) {
   EXPECT_THROW(LeFonteDeTextos("texto solto\n[1]\na\n"), ErroNaFonte);
   EXPECT_THROW(LeFonteDeTextos("[1]\na\n[1]\nb\n"), ErroNaFonte);
-  const auto r = LeFonteDeTextos("\n[2] comentário\n\nUm.  \n\nDois.\n\n\n[5]\r\nCinco.\r\n");
+  EXPECT_THROW(LeFonteDeTextos("# nota\ntexto solto\n[1]\na\n"), ErroNaFonte);
+  const auto r = LeFonteDeTextos("# nota para quem edita\n#\n\n[2] comentário\n\nUm.  \n\nDois.\n\n\n[5]\r\nCinco.\r\n");
   EXPECT_EQ(r.at(2), "Um.\r\n\r\nDois.");
   EXPECT_EQ(r.at(5), "Cinco.");
   EXPECT_EQ(r.size(), 2u);

@@ -156,7 +156,7 @@ TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
   const Resultado pastaNoCaminho = Executa({"Maria da Silva", "12/08/1978", "--pasta", pasta,
                                             "--texto", pasta});
   EXPECT_EQ(pastaNoCaminho.status, 1);
-  EXPECT_NE(pastaNoCaminho.erros.find("é uma pasta"), std::string::npos) << pastaNoCaminho.erros;
+  EXPECT_NE(pastaNoCaminho.erros.find("Há uma pasta com esse nome"), std::string::npos) << pastaNoCaminho.erros;
 }
 
 }  // namespace

@@ -52,6 +52,25 @@ TEST(CompletaData, FormasAceitasERecusadas) {
   }
 }
 
+// Written out by hand: each field at its place, each with a value of its own.
+TEST(Clientes, RegistroComTodosOsCamposDistintos) {
+  teste::PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  const Cliente c{"Ana", "Rua B", "Recife-PE", "50000-000", "81-3333", "05/03/1990"};
+  std::vector<uint8_t> esperado(335, ' ');
+  const std::pair<size_t, std::string_view> campos[] = {
+      {0, "Ana"}, {100, "Rua B"}, {250, "Recife-PE"}, {300, "50000-000"}, {310, "81-3333"},
+      {325, "05/03/1990"}};
+  for (const auto& [pos, texto] : campos) std::copy(texto.begin(), texto.end(), esperado.begin() + pos);
+  AcrescentarCliente(pasta, c);
+  EXPECT_EQ(teste::LeBytes(raiz / "caduser.dat"), esperado);
+  esperado.resize(337, 0);
+  const auto um = esperado;
+  esperado.insert(esperado.end(), um.begin(), um.end());
+  teste::EscreveBytes(raiz / "caduser.dat", esperado);
+  EXPECT_EQ(LerClientes(pasta), (std::vector<Cliente>{c, c}));
+}
+
 TEST(Clientes, AcrescentaLeECortaCampos) {
   teste::PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
