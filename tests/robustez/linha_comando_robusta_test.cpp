@@ -118,6 +118,24 @@ TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
   EXPECT_EQ(ajuda.erros, "");
 }
 
+TEST(LinhaDeComandoRobusta, MensagensDoQtSoComVerbose) {
+  // Without XDG_RUNTIME_DIR Qt complains in English when graphics start.
+  PastaTemporaria raiz;
+  const std::string antigo = getenv("XDG_RUNTIME_DIR") ? getenv("XDG_RUNTIME_DIR") : "";
+  unsetenv("XDG_RUNTIME_DIR");
+  const std::vector<std::string> args{"analise", "Maria da Silva", "12/08/1978", "--pasta",
+                                      (raiz / "dados").string(), "--png", (raiz / "png").string()};
+  const Resultado calado = Programa(args, raiz.Caminho());
+  auto verboso = args;
+  verboso.push_back("--verbose");
+  const Resultado falante = Programa(verboso, raiz.Caminho());
+  if (!antigo.empty()) setenv("XDG_RUNTIME_DIR", antigo.c_str(), 1);
+  EXPECT_EQ(calado.status, 0);
+  EXPECT_EQ(calado.erros, "");
+  EXPECT_EQ(falante.status, 0);
+  EXPECT_NE(falante.erros.find("Qt: QStandardPaths"), std::string::npos) << falante.erros;
+}
+
 TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
   PastaTemporaria raiz;
   const std::string pasta = (raiz / "dados").string();
@@ -157,6 +175,44 @@ TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
                                             "--texto", pasta});
   EXPECT_EQ(pastaNoCaminho.status, 1);
   EXPECT_NE(pastaNoCaminho.erros.find("Há uma pasta com esse nome"), std::string::npos) << pastaNoCaminho.erros;
+}
+
+TEST(PrimeiraInstalacao, VariosProgramasNumaPastaNova) {
+  // Programs started together on a folder that does not exist yet: each
+  // sees every default file whole or not at all, so all give the same text.
+  constexpr int kProgramas = 8;
+  PastaTemporaria raiz;
+  const std::string pasta = (raiz / "nova").string();
+  std::vector<pid_t> filhos;
+  for (int i = 0; i < kProgramas; ++i) {
+    const fs::path saida = raiz / ("saida-" + std::to_string(i) + ".txt");
+    const pid_t filho = fork();
+    if (filho == 0) {
+      if (!freopen(saida.c_str(), "w", stdout) || !freopen("/dev/null", "w", stderr)) _exit(120);
+      execl(CIFRA_PROGRAMA, CIFRA_PROGRAMA, "analise", "Maria da Silva", "12/08/1978", "--hoje",
+            "06/12/2026", "--pasta", pasta.c_str(), "--texto", "-", static_cast<char*>(nullptr));
+      _exit(121);
+    }
+    filhos.push_back(filho);
+  }
+  for (pid_t filho : filhos) {
+    int estado = 0;
+    waitpid(filho, &estado, 0);
+    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
+  }
+  // The text of a run alone on a folder of its own.
+  const Resultado sozinho = Programa({"analise", "Maria da Silva", "12/08/1978", "--hoje",
+                                      "06/12/2026", "--pasta", (raiz / "outra").string(),
+                                      "--texto", "-"},
+                                     raiz.Caminho());
+  ASSERT_EQ(sozinho.status, 0);
+  for (int i = 0; i < kProgramas; ++i) {
+    EXPECT_EQ(Le(raiz / ("saida-" + std::to_string(i) + ".txt")), sozinho.saida) << i;
+  }
+  // Nothing written aside was left in the folder.
+  for (const auto& e : fs::directory_iterator(pasta)) {
+    EXPECT_FALSE(e.path().filename().string().starts_with(".")) << e.path();
+  }
 }
 
 }  // namespace

@@ -1,0 +1,61 @@
+// The header picture file is whatever the operator typed: only a regular,
+// readable picture of sane size is drawn, anything else leaves the header
+// without a picture and says why, and nothing can block the program.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QImage>
+#include <filesystem>
+#include <fstream>
+
+#include "apoio/pasta_temporaria.h"
+#include "presentation/compositor.h"
+
+namespace cifra {
+namespace {
+namespace fs = std::filesystem;
+
+TEST(ImagemDoCabecalho, SoUmArquivoComumDeTamanhoRazoavel) {
+  teste::PastaTemporaria raiz;
+  const fs::path fifo = raiz / "fila.png";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  fs::create_directory(raiz / "pasta.png");
+  std::ofstream(raiz / "lixo.png", std::ios::binary) << "isto não é uma imagem";
+  {
+    std::ofstream grande(raiz / "grande.png", std::ios::binary);
+    grande.seekp(kMaiorArquivoDeImagem);  // a hole: big on paper, nothing on disk
+    grande.put('\0');
+  }
+  QImage imagem(8, 4, QImage::Format_RGB32);
+  imagem.fill(Qt::red);
+  ASSERT_TRUE(imagem.save(QString::fromStdString((raiz / "boa.png").string())));
+  std::ofstream(raiz / "boa.svg") << "<svg xmlns='http://www.w3.org/2000/svg' width='4' "
+                                     "height='4'><rect width='4' height='4' fill='#f00'/></svg>";
+
+  struct Caso { std::string arquivo; bool desenha; const char* motivo; };
+  const Caso casos[] = {
+      {"fila.png", false, "não é um arquivo comum"},
+      {"pasta.png", false, "não é um arquivo comum"},
+      {"nao-existe.png", false, "não pôde ser aberta"},
+      {"grande.png", false, "grande demais"},
+      {"lixo.png", false, "não é uma imagem"},
+      {"boa.png", true, ""},
+      {"boa.svg", true, ""},
+  };
+  for (const Caso& c : casos) {
+    ProgramOptions opcoes;
+    opcoes.ImagemCabecalho = (raiz / c.arquivo).string();
+    std::string problema;
+    const Figura f = ImagemDoCabecalho(opcoes, "12/08/1978", FigurasDoPrograma(), &problema);
+    EXPECT_EQ(!f.Vazia(), c.desenha) << c.arquivo;
+    if (c.desenha) {
+      EXPECT_EQ(problema, "") << c.arquivo;
+    } else {
+      EXPECT_NE(problema.find(c.motivo), std::string::npos) << c.arquivo << ": " << problema;
+      EXPECT_NE(problema.find(opcoes.ImagemCabecalho), std::string::npos) << problema;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace cifra
