@@ -8,6 +8,7 @@
 #include "analysis/pedido.h"
 #include "engine/formula.h"
 #include "engine/numerologia.h"
+#include "library/fonte_textos.h"
 #include "settings/fontes.h"
 #include "settings/margens.h"
 
@@ -90,6 +91,13 @@ TEST(AritmeticaSemEstouro, FormulaLongaESomaDosDigitos) {
   EXPECT_EQ(SomaDosDigitos(std::numeric_limits<int64_t>::max()), 88);
   EXPECT_EQ(ReduzNumero(std::numeric_limits<int64_t>::min()), 8);
   EXPECT_EQ(ReduzComMestres(29, true), 11);
+}
+
+TEST(FonteDeTextos, NumeroDeRegistroForaDeAlcanceERecusado) {
+  for (const char* fonte : {"[99999999999999999999]\nx\n", "[1000001]\nx\n", "[0]\nx\n"}) {
+    EXPECT_THROW(LeFonteDeTextos(fonte), ErroNaFonte) << fonte;
+  }
+  EXPECT_EQ(LeFonteDeTextos("[1000000]\nx\n").at(1000000), "x");
 }
 
 TEST(Utf8Estrito, SoValoresUnicodeEntramESaem) {
