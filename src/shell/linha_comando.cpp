@@ -148,6 +148,7 @@ std::string TextoDeAjudaDaAnalise() {
          "  --texto ARQ      Grava o texto exportado (\"-\" é a saída padrão).\n"
          "  --pdf ARQ        Grava a impressão em um PDF A4.\n"
          "  --png PASTA      Grava cada página da tela como PASTA/page-N.png.\n"
+         "  --quadro ARQ     Grava só o quadro dos números em um PDF A4.\n"
          "  --verbose        Mostra também as mensagens internas do Qt.\n"
          "  -h, --help       Mostra esta ajuda e termina.\n"
          "\n"
@@ -185,7 +186,7 @@ std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std:
 bool PedeGraficos(const std::vector<std::string>& argumentos) {
   std::string erro;
   const auto pedido = LePedido(argumentos, erro);
-  return pedido && (pedido->pdf || pedido->png);
+  return pedido && (pedido->pdf || pedido->png || pedido->quadro);
 }
 
 namespace {
@@ -198,6 +199,7 @@ bool LeOpcoes(const std::vector<std::string>& args, bool recusaDesconhecidas, Pe
       {"--pasta", &PedidoDeAnalise::pasta}, {"--hoje", &PedidoDeAnalise::hoje},
       {"--json", &PedidoDeAnalise::json},   {"--texto", &PedidoDeAnalise::texto},
       {"--pdf", &PedidoDeAnalise::pdf},     {"--png", &PedidoDeAnalise::png},
+      {"--quadro", &PedidoDeAnalise::quadro},
   };
   const std::pair<const char*, bool PedidoDeAnalise::*> chaves[] = {
       {"--help", &PedidoDeAnalise::ajuda},
@@ -320,7 +322,7 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
         !Escreve(*pedido->texto, TextoDaAnalise(estado.analise, estado.opcoes), saida, erros)) {
       return 1;
     }
-    if (!pedido->pdf && !pedido->png) return 0;
+    if (!pedido->pdf && !pedido->png && !pedido->quadro) return 0;
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
       erros << "As páginas da análise só podem ser geradas com o ambiente gráfico iniciado.\n";
       return 1;
@@ -333,20 +335,28 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
         figuras.divisoria};
     if (!semImagem.empty()) erros << semImagem << "\n";
     if (pedido->png && !GravaPaginas(*pedido->png, conteudo, erros)) return 1;
-    if (pedido->pdf) {
-      bool substituidas = false;
-      const Margens margens =
-          MargensParaOTrabalho(LerMargens(estado.pasta), kLarguraA4, kAlturaA4, &substituidas);
-      if (substituidas) {
-        erros << "As margens gravadas não deixam espaço para a página; este PDF usa as margens "
-                 "padrão (10 mm).\n";
-      }
-      const OpcoesDaImpressao impressao{margens, estado.opcoes.ImprimirFolhaRosto,
-                                        estado.opcoes.ImprimirPretoEmBranco};
-      if (GravarPdf(*pedido->pdf, conteudo, impressao) == 0) {
-        FalhaAoGravar(erros, *pedido->pdf);
-        return 1;
-      }
+    // The PDF is what the print dialog would print with the kept choices;
+    // the chart alone leaves the cover out. Margins that leave no page are
+    // replaced, for this job only, by the defaults.
+    bool substituidas = false;
+    const Margens margens =
+        MargensParaOTrabalho(LerMargens(estado.pasta), kLarguraA4, kAlturaA4, &substituidas);
+    if (substituidas && (pedido->pdf || pedido->quadro)) {
+      erros << "As margens gravadas não deixam espaço para a página; este PDF usa as margens "
+               "padrão (10 mm).\n";
+    }
+    OpcoesDaImpressao impressao{margens, estado.opcoes.ImprimirFolhaRosto,
+                                estado.opcoes.ImprimirPretoEmBranco,
+                                TipoDaOpcao(estado.opcoes.TipoImpressao), hoje};
+    if (pedido->pdf && GravarPdf(*pedido->pdf, conteudo, impressao) == 0) {
+      FalhaAoGravar(erros, *pedido->pdf);
+      return 1;
+    }
+    impressao.folhaRosto = false;
+    impressao.tipo = TipoDeImpressao::Quadro;
+    if (pedido->quadro && GravarPdf(*pedido->quadro, conteudo, impressao) == 0) {
+      FalhaAoGravar(erros, *pedido->quadro);
+      return 1;
     }
   } catch (const ErroDeArquivo& e) {
     erros << e.what() << "\n";
