@@ -30,9 +30,10 @@ struct ConteudoDaAnalise {
 };
 
 // The header picture: the person's zodiac sign when the option says "[Nulo]",
-// otherwise the picture file the operator chose (nothing when it cannot be read).
+// otherwise the picture file the operator chose (nothing when it cannot be
+// read, and then in *problema the message that says why).
 Figura ImagemDoCabecalho(const ProgramOptions& opcoes, const std::string& dataNascimento,
-                         const FigurasDaAnalise& figuras);
+                         const FigurasDaAnalise& figuras, std::string* problema = nullptr);
 
 struct GeometriaDaPagina {
   double Largura = 0;  // mm

@@ -1,14 +1,21 @@
 #include "figuras.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QPen>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <optional>
 
 #ifdef CIFRA_COM_IMAGENS
 static void IniciaRecursosDeImagens() { Q_INIT_RESOURCE(imagens); }
@@ -26,6 +33,33 @@ int Cinza(QRgb c) {
   return (299 * qRed(c) + 587 * qGreen(c) + 114 * qBlue(c) + 500) / 1000;
 }
 
+// The bytes of a regular file of sane size. The file is opened without
+// waiting (a pipe would block the open) and checked on the open descriptor,
+// so what is read is what was checked.
+std::optional<QByteArray> LeArquivoDeImagem(const std::string& caminho, std::string* problema) {
+  auto recusa = [&](const std::string& porque) -> std::optional<QByteArray> {
+    if (problema) *problema = "A imagem do cabeçalho \"" + caminho + "\" " + porque;
+    return std::nullopt;
+  };
+  const int fd = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return recusa("não pôde ser aberta; a página sai sem imagem.");
+  struct stat info {};
+  std::optional<QByteArray> bytes;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    bytes = recusa("não é um arquivo comum; a página sai sem imagem.");
+  } else if (info.st_size > kMaiorArquivoDeImagem) {
+    bytes = recusa("é grande demais (mais de 32 MB); a página sai sem imagem.");
+  } else {
+    QFile arquivo;
+    if (arquivo.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+      bytes = arquivo.read(kMaiorArquivoDeImagem);
+    }
+    if (!bytes) bytes = recusa("não pôde ser lida; a página sai sem imagem.");
+  }
+  ::close(fd);
+  return bytes;
+}
+
 }  // namespace
 
 Figura Figura::DoRecurso(const std::string& caminho) {
@@ -35,17 +69,34 @@ Figura Figura::DoRecurso(const std::string& caminho) {
   return f;
 }
 
-Figura Figura::DoArquivo(const std::string& caminho) {
+Figura Figura::DoArquivo(const std::string& caminho, std::string* problema) {
   Figura f;
   f.nome_ = caminho;
   const QString nome = QString::fromStdString(caminho);
+  if (nome.startsWith(QLatin1Char(':'))) {
+    // A picture built into the program.
+    if (EhSvg(nome)) {
+      QFile arquivo(nome);
+      if (arquivo.open(QIODevice::ReadOnly)) f.CarregaSvg(arquivo.readAll());
+    } else {
+      f.imagem_ = QImage(nome);
+    }
+    return f;
+  }
+  std::optional<QByteArray> bytes = LeArquivoDeImagem(caminho, problema);
+  if (!bytes) return f;
   if (EhSvg(nome)) {
-    QFile arquivo(nome);
-    if (arquivo.open(QIODevice::ReadOnly)) f.CarregaSvg(arquivo.readAll());
+    f.CarregaSvg(*bytes);
   } else {
-    QImageReader leitor(nome);
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader leitor(&buffer, QFileInfo(nome).suffix().toLatin1());
     leitor.setAutoTransform(true);
     f.imagem_ = leitor.read();
+  }
+  if (f.Vazia() && problema) {
+    *problema = "A imagem do cabeçalho \"" + caminho +
+                "\" não é uma imagem que o programa saiba ler; a página sai sem imagem.";
   }
   return f;
 }

@@ -15,6 +15,8 @@ class QSvgRenderer;
 
 namespace cifra {
 
+inline constexpr qint64 kMaiorArquivoDeImagem = 32 * 1024 * 1024;
+
 class Figura {
  public:
   Figura() = default;  // empty: draws nothing
@@ -23,9 +25,12 @@ class Figura {
   // there, a plain outline stands in for it, so a page is never left
   // without its frame.
   static Figura DoRecurso(const std::string& caminho);
-  // A picture file (BMP, JPEG, GIF, PNG, SVG...); one that cannot be read
-  // gives an empty picture.
-  static Figura DoArquivo(const std::string& caminho);
+  // A picture file (BMP, JPEG, GIF, PNG, SVG...). Only a regular, readable
+  // file of at most kMaiorArquivoDeImagem bytes is opened (a pipe or a device
+  // named there would block or never end); anything else, or a file that is
+  // no picture, gives an empty picture and, in *problema, a message for the
+  // operator.
+  static Figura DoArquivo(const std::string& caminho, std::string* problema = nullptr);
   // An SVG picture from its text (for pictures made on the fly and tests).
   static Figura DeSvg(const QByteArray& svg, const std::string& nome);
 

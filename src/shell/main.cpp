@@ -30,6 +30,8 @@ void PreparaPlataformaSemTela() {
 int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName("Cifralumina");
   QCoreApplication::setApplicationName("Cifralumina");
+  // --help and --version never open a window; Qt's messages go through our handler.
+  if (const auto status = cifra::AtendeAntesDasJanelas(argc, argv, std::cout)) return *status;
   if (argc > 1 && std::string(argv[1]) == "analise") {
     const std::vector<std::string> argumentos(argv + 2, argv + argc);
     std::unique_ptr<QCoreApplication> app;
