@@ -352,13 +352,7 @@ void frmImprimir::cmdImprimir_Click() {
   {
     Ampulheta ampulheta;
     MostraAguarde();
-    RedefinirMargens();
-    try {
-      GravarMargens(estado_.pasta, MargensAtuais);
-    } catch (const ErroDeArquivo& e) {
-      Mensagem(this, QMessageBox::Critical, "Erro:", e.what());
-    }
-    GuardaEscolhas();
+    FixaMargensEEscolhas();
     auto impressora = NovaImpressora();
     impresso = ImprimirNoDispositivo(*impressora, Conteudo(), OpcoesEscolhidas()) > 0 &&
                impressora->printerState() != QPrinter::Error &&
@@ -373,6 +367,17 @@ void frmImprimir::cmdImprimir_Click() {
            QString("Não foi possível imprimir na impressora \"%1\". Verifique se ela está "
                    "ligada e pronta para imprimir e tente novamente.")
                .arg(impressora_.printerName()));
+}
+
+// Printing and saving a PDF both keep the margins used and the choices made.
+void frmImprimir::FixaMargensEEscolhas() {
+  RedefinirMargens();
+  try {
+    GravarMargens(estado_.pasta, MargensAtuais);
+  } catch (const ErroDeArquivo& e) {
+    Mensagem(this, QMessageBox::Critical, "Erro:", e.what());
+  }
+  GuardaEscolhas();
 }
 
 void frmImprimir::cmdVisualizar_Click() {
@@ -403,13 +408,7 @@ void frmImprimir::cmdSalvarPdf_Click() {
   bool gravado = false;
   {
     Ampulheta ampulheta;
-    RedefinirMargens();
-    try {
-      GravarMargens(estado_.pasta, MargensAtuais);
-    } catch (const ErroDeArquivo& e) {
-      Mensagem(this, QMessageBox::Critical, "Erro:", e.what());
-    }
-    GuardaEscolhas();
+    FixaMargensEEscolhas();
     gravado = GravarPdf(arquivo.toStdString(), Conteudo(), OpcoesEscolhidas()) > 0;
   }
   if (gravado) {

@@ -63,6 +63,7 @@ class frmImprimir : public QDialog {
   void VerificaMargem(cifra::LadoDaMargem lado);
   // Stores the three choices into the program options.
   void GuardaEscolhas();
+  void FixaMargensEEscolhas();
   cifra::OpcoesDaImpressao OpcoesEscolhidas() const;
   cifra::ConteudoDaAnalise Conteudo() const;
   std::unique_ptr<QPrinter> NovaImpressora() const;
