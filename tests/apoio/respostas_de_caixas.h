@@ -115,8 +115,11 @@ inline void ClicaNaCaixaDeFechar(QWidget* janela) {
   QApplication::sendEvent(janela, &fechar);
 }
 
-// The window as the operator sees it, kept in docs/imagens for the record.
+// The window as the operator sees it, kept in docs/imagens for the record;
+// written only when CIFRA_GRAVAR_IMAGENS is set, so that an ordinary test run
+// leaves the tree as it was.
 inline void Retrata(QWidget* janela, const QString& nome) {
+  if (qEnvironmentVariableIsEmpty("CIFRA_GRAVAR_IMAGENS")) return;
   janela->grab().save(QStringLiteral(CIFRA_IMAGENS_DIR "/") + nome + QStringLiteral(".png"));
 }
 
