@@ -118,6 +118,16 @@ std::string MensagemDeFalha(std::string_view acao, const fs::path& caminho, int 
 }
 
 void GravaArquivoInteiro(const fs::path& caminho, std::string_view bytes) {
+  struct stat info {};
+  if (::stat(caminho.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+    // A device or a pipe (/dev/null, /dev/full, /dev/stdout): there is
+    // nothing to put aside, and it must never be replaced by a file.
+    Descritor destino(::open(caminho.c_str(), O_WRONLY | O_CLOEXEC));
+    int codigo = destino.Aberto() ? EscreveTudo(destino.fd(), bytes.data(), bytes.size()) : errno;
+    if (destino.Aberto()) codigo = codigo ? codigo : destino.Fecha();
+    if (codigo) Falha("gravar", caminho, codigo);
+    return;
+  }
   const mode_t modo = ModoParaGravar(caminho);
   // The new content goes to a hidden file beside the old one (the same disk,
   // so the final rename cannot fail half-way).

@@ -30,7 +30,8 @@ std::string MensagemDeFalha(std::string_view acao, const std::filesystem::path& 
 // in place of the old one in one step, so that a failed or interrupted write
 // leaves the old file exactly as it was. An existing file keeps its
 // permissions; one that the program may not write is refused before anything
-// is written. Throws ErroDeArquivo.
+// is written. A device or a pipe is written in place and never replaced.
+// Throws ErroDeArquivo.
 void GravaArquivoInteiro(const std::filesystem::path& caminho, std::string_view bytes);
 
 class ArquivoDeRegistros {

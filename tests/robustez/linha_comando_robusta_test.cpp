@@ -143,9 +143,8 @@ TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
   ASSERT_EQ(Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta}, raiz.Caminho()).status, 0);
   const std::string antigo = "conteúdo anterior\n";
   struct Caso { const char* opcao; const char* arquivo; };
-  // The PDF under a file-size limit is left out for now: since the print job
-  // writes the PDF itself, a run under the limit still ends with status 0.
-  const Caso casos[] = {{"--json", "a.json"}, {"--texto", "a.txt"}, {"--png", "paginas"}};
+  const Caso casos[] = {{"--json", "a.json"}, {"--texto", "a.txt"}, {"--png", "paginas"},
+                        {"--pdf", "a.pdf"}, {"--quadro", "q.pdf"}};
   for (const Caso& c : casos) {
     const fs::path destino = raiz / c.arquivo;
     const fs::path conferido = std::string(c.opcao) == "--png" ? destino / "page-1.png" : destino;
@@ -165,12 +164,15 @@ TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
     }
   }
   // /dev/full takes no replacement: the write fails and the file is named.
-  const Resultado cheio = Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta,
-                                    "--json", "/dev/full"},
-                                   raiz.Caminho());
-  EXPECT_EQ(cheio.status, 1);
-  EXPECT_NE(cheio.erros.find("\"/dev/full\""), std::string::npos) << cheio.erros;
-  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  for (const char* opcao : {"--json", "--pdf"}) {
+    const Resultado cheio = Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta,
+                                      opcao, "/dev/full"},
+                                     raiz.Caminho());
+    EXPECT_EQ(cheio.status, 1) << opcao;
+    EXPECT_NE(cheio.erros.find("\"/dev/full\". Não há espaço livre no disco."), std::string::npos)
+        << cheio.erros;
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  }
   // A folder in place of the file is named as such.
   const Resultado pastaNoCaminho = Executa({"Maria da Silva", "12/08/1978", "--pasta", pasta,
                                             "--texto", pasta});
