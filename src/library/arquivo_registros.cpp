@@ -69,6 +69,32 @@ int EscreveTudo(int fd, const char* origem, size_t n) {
   return 0;
 }
 
+// A new file beside caminho holding bytes, synced: its name, or throws
+// (nothing is left behind then).
+std::string ProvisorioCom(const fs::path& caminho, std::string_view bytes, mode_t modo) {
+  // A hidden file in the same folder (the same disk, so the final rename
+  // cannot fail half-way).
+  std::string provisorio =
+      (caminho.parent_path() / ("." + caminho.filename().string() + ".XXXXXX")).string();
+  Descritor novo(::mkstemp(provisorio.data()));
+  if (!novo.Aberto()) Falha("gravar", caminho, errno);
+  int codigo = EscreveTudo(novo.fd(), bytes.data(), bytes.size());
+  if (!codigo && ::fchmod(novo.fd(), modo) != 0) codigo = errno;
+  if (!codigo && ::fsync(novo.fd()) != 0) codigo = errno;
+  if (!codigo) codigo = novo.Fecha();
+  if (codigo) {
+    ::unlink(provisorio.c_str());
+    Falha("gravar", caminho, codigo);
+  }
+  return provisorio;
+}
+
+mode_t ModoDeArquivoNovo() {
+  const mode_t mascara = ::umask(0);
+  ::umask(mascara);
+  return 0666 & ~mascara;
+}
+
 // The permissions the rewritten file gets: those of the existing file, which
 // must be writable as it is (replacing a read-only file by a new one would
 // get round its protection), or the usual ones for a new file.
@@ -76,9 +102,7 @@ mode_t ModoParaGravar(const fs::path& caminho) {
   struct stat info {};
   if (::stat(caminho.c_str(), &info) != 0) {
     if (errno != ENOENT) Falha("gravar", caminho, errno);
-    const mode_t mascara = ::umask(0);
-    ::umask(mascara);
-    return 0666 & ~mascara;
+    return ModoDeArquivoNovo();
   }
   if (S_ISDIR(info.st_mode)) Falha("gravar", caminho, EISDIR);
   Descritor teste(::open(caminho.c_str(), O_WRONLY | O_CLOEXEC));
@@ -117,6 +141,25 @@ std::string MensagemDeFalha(std::string_view acao, const fs::path& caminho, int 
          motivo;
 }
 
+bool InstalaSeAusente(const fs::path& caminho, std::string_view bytes) {
+  struct stat info {};
+  if (::lstat(caminho.c_str(), &info) == 0) return false;
+  const std::string provisorio = ProvisorioCom(caminho, bytes, ModoDeArquivoNovo());
+  // Put in place only while nothing has that name: a program that got there
+  // first (or the operator) keeps its file, and a reader sees the whole
+  // file or none. A filesystem without the no-replace rename gets a hard
+  // link, which fails just as well when the name is taken.
+  if (::renameat2(AT_FDCWD, provisorio.c_str(), AT_FDCWD, caminho.c_str(), RENAME_NOREPLACE) == 0) {
+    return true;
+  }
+  int codigo = errno;
+  if (codigo == EINVAL) codigo = ::link(provisorio.c_str(), caminho.c_str()) == 0 ? 0 : errno;
+  ::unlink(provisorio.c_str());
+  if (codigo == 0) return true;
+  if (codigo == EEXIST) return false;
+  Falha("gravar", caminho, codigo);
+}
+
 void GravaArquivoInteiro(const fs::path& caminho, std::string_view bytes) {
   struct stat info {};
   if (::stat(caminho.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
@@ -128,23 +171,12 @@ void GravaArquivoInteiro(const fs::path& caminho, std::string_view bytes) {
     if (codigo) Falha("gravar", caminho, codigo);
     return;
   }
-  const mode_t modo = ModoParaGravar(caminho);
-  // The new content goes to a hidden file beside the old one (the same disk,
-  // so the final rename cannot fail half-way).
-  std::string provisorio =
-      (caminho.parent_path() / ("." + caminho.filename().string() + ".XXXXXX")).string();
-  Descritor novo(::mkstemp(provisorio.data()));
-  if (!novo.Aberto()) Falha("gravar", caminho, errno);
-  auto desiste = [&](int codigo) {
+  const std::string provisorio = ProvisorioCom(caminho, bytes, ModoParaGravar(caminho));
+  if (::rename(provisorio.c_str(), caminho.c_str()) != 0) {
+    const int codigo = errno;
     ::unlink(provisorio.c_str());
     Falha("gravar", caminho, codigo);
-  };
-  int codigo = EscreveTudo(novo.fd(), bytes.data(), bytes.size());
-  if (!codigo && ::fchmod(novo.fd(), modo) != 0) codigo = errno;
-  if (!codigo && ::fsync(novo.fd()) != 0) codigo = errno;
-  if (!codigo) codigo = novo.Fecha();
-  if (codigo) desiste(codigo);
-  if (::rename(provisorio.c_str(), caminho.c_str()) != 0) desiste(errno);
+  }
 }
 
 ArquivoDeRegistros::ArquivoDeRegistros(fs::path caminho, size_t tamanho)

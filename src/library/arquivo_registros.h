@@ -34,6 +34,12 @@ std::string MensagemDeFalha(std::string_view acao, const std::filesystem::path& 
 // Throws ErroDeArquivo.
 void GravaArquivoInteiro(const std::filesystem::path& caminho, std::string_view bytes);
 
+// Puts a new file with bytes at caminho only while nothing has that name
+// (written aside, then moved in without replacing), so programs starting
+// together never read half a file nor replace one another's. Returns whether
+// this call put it there. Throws ErroDeArquivo.
+bool InstalaSeAusente(const std::filesystem::path& caminho, std::string_view bytes);
+
 class ArquivoDeRegistros {
  public:
   // Opens the file, creating it empty when it does not exist.

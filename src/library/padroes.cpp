@@ -31,14 +31,17 @@ std::vector<std::string> InstalarPadroes(const PastaDeDados& pasta) {
   for (const std::string& nome : ArquivosPadrao()) {
     const auto destino = pasta.Arquivo(nome);
     std::error_code ec;
-    if (std::filesystem::exists(destino, ec)) continue;
+    if (std::filesystem::symlink_status(destino, ec).type() != std::filesystem::file_type::not_found) {
+      continue;  // whatever is there (even a link that leads nowhere) is the operator's
+    }
     QFile recurso(kRecursos + "/" + QString::fromStdString(nome));
     if (!recurso.open(QIODevice::ReadOnly)) continue;
     const QByteArray bytes = recurso.readAll();
-    // Written aside and then put in place: a half-written default would pass
-    // for the operator's own file next time.
-    GravaArquivoInteiro(destino, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    escritos.push_back(nome);
+    // A half-written default would pass for the operator's own file, and
+    // another program starting now may be installing the same one.
+    if (InstalaSeAusente(destino, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))) {
+      escritos.push_back(nome);
+    }
   }
   return escritos;
 }

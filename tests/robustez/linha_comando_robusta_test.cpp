@@ -181,40 +181,50 @@ TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
 }
 
 TEST(PrimeiraInstalacao, VariosProgramasNumaPastaNova) {
-  // Programs started together on a folder that does not exist yet: each
-  // sees every default file whole or not at all, so all give the same text.
-  constexpr int kProgramas = 8;
+  // Programs released together on a folder that does not exist yet: each
+  // sees every default file whole or not at all, so all give the same text
+  // as a run alone. Several rounds, since a race shows only now and then.
+  constexpr int kProgramas = 10, kRodadas = 5;
   PastaTemporaria raiz;
-  const std::string pasta = (raiz / "nova").string();
-  std::vector<pid_t> filhos;
-  for (int i = 0; i < kProgramas; ++i) {
-    const fs::path saida = raiz / ("saida-" + std::to_string(i) + ".txt");
-    const pid_t filho = fork();
-    if (filho == 0) {
-      if (!freopen(saida.c_str(), "w", stdout) || !freopen("/dev/null", "w", stderr)) _exit(120);
-      execl(CIFRA_PROGRAMA, CIFRA_PROGRAMA, "analise", "Maria da Silva", "12/08/1978", "--hoje",
-            "06/12/2026", "--pasta", pasta.c_str(), "--texto", "-", static_cast<char*>(nullptr));
-      _exit(121);
-    }
-    filhos.push_back(filho);
-  }
-  for (pid_t filho : filhos) {
-    int estado = 0;
-    waitpid(filho, &estado, 0);
-    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
-  }
-  // The text of a run alone on a folder of its own.
   const Resultado sozinho = Programa({"analise", "Maria da Silva", "12/08/1978", "--hoje",
-                                      "06/12/2026", "--pasta", (raiz / "outra").string(),
+                                      "06/12/2026", "--pasta", (raiz / "sozinha").string(),
                                       "--texto", "-"},
                                      raiz.Caminho());
   ASSERT_EQ(sozinho.status, 0);
-  for (int i = 0; i < kProgramas; ++i) {
-    EXPECT_EQ(Le(raiz / ("saida-" + std::to_string(i) + ".txt")), sozinho.saida) << i;
-  }
-  // Nothing written aside was left in the folder.
-  for (const auto& e : fs::directory_iterator(pasta)) {
-    EXPECT_FALSE(e.path().filename().string().starts_with(".")) << e.path();
+  for (int rodada = 0; rodada < kRodadas; ++rodada) {
+    const std::string pasta = (raiz / ("nova-" + std::to_string(rodada))).string();
+    int largada[2];
+    ASSERT_EQ(pipe(largada), 0);
+    std::vector<pid_t> filhos;
+    for (int i = 0; i < kProgramas; ++i) {
+      const fs::path saida = raiz / ("saida-" + std::to_string(i) + ".txt");
+      const pid_t filho = fork();
+      if (filho == 0) {
+        // Waits until every program is ready, then all start at once.
+        close(largada[1]);
+        char c;
+        (void)!read(largada[0], &c, 1);
+        if (!freopen(saida.c_str(), "w", stdout) || !freopen("/dev/null", "w", stderr)) _exit(120);
+        execl(CIFRA_PROGRAMA, CIFRA_PROGRAMA, "analise", "Maria da Silva", "12/08/1978", "--hoje",
+              "06/12/2026", "--pasta", pasta.c_str(), "--texto", "-", static_cast<char*>(nullptr));
+        _exit(121);
+      }
+      filhos.push_back(filho);
+    }
+    close(largada[0]);
+    close(largada[1]);
+    for (pid_t filho : filhos) {
+      int estado = 0;
+      waitpid(filho, &estado, 0);
+      EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << rodada << " " << estado;
+    }
+    for (int i = 0; i < kProgramas; ++i) {
+      EXPECT_EQ(Le(raiz / ("saida-" + std::to_string(i) + ".txt")), sozinho.saida) << rodada << " " << i;
+    }
+    // Nothing written aside was left in the folder.
+    for (const auto& e : fs::directory_iterator(pasta)) {
+      EXPECT_FALSE(e.path().filename().string().starts_with(".")) << e.path();
+    }
   }
 }
 
