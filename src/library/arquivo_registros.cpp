@@ -114,6 +114,11 @@ mode_t ModoParaGravar(const fs::path& caminho) {
 
 std::string MensagemDeFalha(std::string_view acao, const fs::path& caminho, int codigo) {
   std::string motivo;
+  std::error_code ec;
+  // A link that leads nowhere fails its open as a missing file would.
+  if ((codigo == ENOENT || codigo == ELOOP) && fs::is_symlink(fs::symlink_status(caminho, ec))) {
+    codigo = ELOOP;
+  }
   switch (codigo) {
     case ENOSPC:
     case EDQUOT:
@@ -134,11 +139,34 @@ std::string MensagemDeFalha(std::string_view acao, const fs::path& caminho, int 
     case ENOTDIR:
       motivo = " A pasta não existe.";
       break;
+    case ELOOP:
+      motivo = " É um atalho (link simbólico) que não leva a nenhum arquivo.";
+      break;
     default:
       motivo = " Verifique a pasta e o espaço livre no disco.";
   }
   return "Não foi possível " + std::string(acao) + " o arquivo \"" + caminho.string() + "\"." +
          motivo;
+}
+
+bool NomeOcupado(const fs::path& caminho) {
+  struct stat info {};
+  return ::lstat(caminho.c_str(), &info) == 0;
+}
+
+fs::path ArquivoParaGravar(const fs::path& caminho) {
+  std::error_code ec;
+  if (!fs::is_symlink(fs::symlink_status(caminho, ec))) return caminho;
+  const fs::path alvo = fs::canonical(caminho, ec);
+  if (ec) Falha("gravar", caminho, ELOOP);
+  const fs::path pasta = fs::canonical(fs::absolute(caminho, ec).parent_path(), ec);
+  const auto [fim, _] = std::mismatch(pasta.begin(), pasta.end(), alvo.begin(), alvo.end());
+  if (ec || fim != pasta.end()) {
+    throw ErroDeArquivo("Não foi possível gravar o arquivo \"" + caminho.string() +
+                        "\". É um atalho (link simbólico) para fora da sua pasta, e o programa "
+                        "não grava fora dela.");
+  }
+  return alvo;
 }
 
 bool InstalaSeAusente(const fs::path& caminho, std::string_view bytes) {
@@ -160,17 +188,19 @@ bool InstalaSeAusente(const fs::path& caminho, std::string_view bytes) {
   Falha("gravar", caminho, codigo);
 }
 
-void GravaArquivoInteiro(const fs::path& caminho, std::string_view bytes) {
+void GravaArquivoInteiro(const fs::path& pedido, std::string_view bytes) {
   struct stat info {};
-  if (::stat(caminho.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+  if (::stat(pedido.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
     // A device or a pipe (/dev/null, /dev/full, /dev/stdout): there is
     // nothing to put aside, and it must never be replaced by a file.
-    Descritor destino(::open(caminho.c_str(), O_WRONLY | O_CLOEXEC));
+    Descritor destino(::open(pedido.c_str(), O_WRONLY | O_CLOEXEC));
     int codigo = destino.Aberto() ? EscreveTudo(destino.fd(), bytes.data(), bytes.size()) : errno;
     if (destino.Aberto()) codigo = codigo ? codigo : destino.Fecha();
-    if (codigo) Falha("gravar", caminho, codigo);
+    if (codigo) Falha("gravar", pedido, codigo);
     return;
   }
+  // Renamed over the link's target, not over the link itself.
+  const fs::path caminho = ArquivoParaGravar(pedido);
   const std::string provisorio = ProvisorioCom(caminho, bytes, ModoParaGravar(caminho));
   if (::rename(provisorio.c_str(), caminho.c_str()) != 0) {
     const int codigo = errno;
@@ -183,6 +213,9 @@ ArquivoDeRegistros::ArquivoDeRegistros(fs::path caminho, size_t tamanho)
     : caminho_(std::move(caminho)), tamanho_(tamanho) {
   struct stat info {};
   if (::stat(caminho_.c_str(), &info) == 0) return;
+  // A link that leads nowhere is reported like a file that cannot be read;
+  // nothing is created through it.
+  if (NomeOcupado(caminho_)) Falha("ler", caminho_, errno);
   Descritor cria(::open(caminho_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
   if (!cria.Aberto() && errno != EEXIST) Falha("criar", caminho_, errno);
 }
@@ -230,7 +263,7 @@ void ArquivoDeRegistros::Grava(int64_t n, std::span<const uint8_t> bytes) {
   if (n < 1) Falha("gravar", caminho_, 0);
   const size_t quantos = std::min(bytes.size(), tamanho_);
   const uint64_t inicio = static_cast<uint64_t>(n - 1) * tamanho_;
-  ModoParaGravar(caminho_);  // refused before anything is read
+  ModoParaGravar(ArquivoParaGravar(caminho_));  // refused before anything is read
   std::vector<uint8_t> tudo = LeTudo();
   if (tudo.size() < inicio + quantos) tudo.resize(inicio + quantos, 0);
   std::copy_n(bytes.begin(), quantos, tudo.begin() + static_cast<std::ptrdiff_t>(inicio));

@@ -24,7 +24,7 @@ PastaDeDados::PastaDeDados(fs::path raiz) : raiz_(std::move(raiz)) {
 fs::path PastaDeDados::Arquivo(std::string_view nome) const {
   const fs::path exato = raiz_ / nome;
   std::error_code ec;
-  if (fs::exists(exato, ec)) return exato;
+  if (NomeOcupado(exato)) return exato;
   for (fs::directory_iterator it(raiz_, ec), fim; !ec && it != fim; it.increment(ec)) {
     if (MesmoNome(it->path().filename().string(), nome)) return it->path();
   }

@@ -40,9 +40,8 @@ LinhasRodape LerLinhasRodape(const PastaDeDados& pasta) {
   // Unlike the other settings files, a missing footer file is not created:
   // the defaults serve until the operator saves lines of their own.
   LinhasRodape l;
-  std::error_code ec;
   const auto caminho = pasta.Arquivo(kArquivo);
-  if (!std::filesystem::exists(caminho, ec)) return l;
+  if (!NomeOcupado(caminho)) return l;
   const ArquivoDeRegistros f(caminho, kRegistro);
   if (f.Vazio()) return l;
   for (const auto& [registro, membro] : kLinhas) l.*membro = LeLinha(f, registro);
