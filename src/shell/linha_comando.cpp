@@ -293,6 +293,7 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
   }
   try {
     EstadoDoPrograma estado = CarregarEstado(EscolhePastaDeDados(pedido->pasta));
+    for (const std::string& aviso : estado.avisos) erros << aviso << "\n";
     estado.analise = MontaAnalise(*pessoa, hoje, estado.opcoes, estado.titulos, estado.pasta);
     if (pedido->json && !Escreve(*pedido->json, AnaliseEmJson(estado.analise, hoje, estado.OrdemTopicos), saida, erros)) {
       return 1;

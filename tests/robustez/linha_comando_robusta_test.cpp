@@ -33,7 +33,7 @@ std::string Le(const fs::path& p) {
 // write past it fails as on a full disk); standard output and error go to
 // files of the test folder.
 Resultado Programa(const std::vector<std::string>& args, const fs::path& pasta,
-                   rlim_t limiteDeArquivo = RLIM_INFINITY) {
+                   rlim_t limiteDeArquivo = RLIM_INFINITY, bool comoUsuarioComum = false) {
   const fs::path out = pasta / "saida.txt", err = pasta / "erros.txt";
   const pid_t filho = fork();
   if (filho == 0) {
@@ -41,6 +41,8 @@ Resultado Programa(const std::vector<std::string>& args, const fs::path& pasta,
     signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
     const rlimit limite{limiteDeArquivo, limiteDeArquivo};
     setrlimit(RLIMIT_FSIZE, &limite);
+    // The superuser may write anywhere: permissions are tried as "nobody".
+    if (comoUsuarioComum && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(122);
     std::vector<char*> argv{const_cast<char*>(CIFRA_PROGRAMA)};
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -226,6 +228,32 @@ TEST(PrimeiraInstalacao, VariosProgramasNumaPastaNova) {
       EXPECT_FALSE(e.path().filename().string().starts_with(".")) << e.path();
     }
   }
+}
+
+TEST(PastaSomenteParaLeitura, PadraoQueFaltaVemDoProprioPrograma) {
+  PastaTemporaria raiz;
+  fs::permissions(raiz.Caminho(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+  const fs::path pasta = raiz / "dados";
+  const std::vector<std::string> pedido{"analise", "Maria da Silva", "12/08/1978", "--hoje",
+                                        "06/12/2026", "--pasta", pasta.string(), "--texto", "-"};
+  const Resultado completo = Programa(pedido, raiz.Caminho());
+  ASSERT_EQ(completo.status, 0) << completo.erros;
+  // An interpretation file and a sound go missing from a folder the program may not write.
+  fs::remove(pasta / "CVIDA.DAT");
+  fs::remove(pasta / "aguarda.wav");
+  fs::permissions(pasta, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec |
+                             fs::perms::others_read);
+  const Resultado r = Programa(pedido, raiz.Caminho(), RLIM_INFINITY, true);
+  fs::permissions(pasta, fs::perms::owner_all);
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, completo.saida);
+  // Said once, naming the first file and counting the other.
+  EXPECT_NE(r.erros.find("Não foi possível gravar o arquivo \"" + (pasta / "CVIDA.DAT").string() +
+                         "\". O programa não tem permissão para isso. O mesmo aconteceu com mais 1 "
+                         "arquivo padrão."),
+            std::string::npos) << r.erros;
+  EXPECT_EQ(r.erros.find("cópias que traz consigo"), r.erros.rfind("cópias que traz consigo"));
+  EXPECT_FALSE(fs::exists(pasta / "CVIDA.DAT"));
 }
 
 }  // namespace
