@@ -133,17 +133,27 @@ std::string MensagemDeFalha(std::string_view acao, const fs::path& caminho, int 
       motivo = " O programa não tem permissão para isso.";
       break;
     case EISDIR:
-      motivo = " Há uma pasta com esse nome no lugar do arquivo.";
+      motivo = " É uma pasta, e não um arquivo.";
       break;
     case ENOENT:
-    case ENOTDIR:
       motivo = " A pasta não existe.";
+      break;
+    case ENOTDIR:
+      motivo = " Uma parte do caminho é um arquivo, e não uma pasta.";
       break;
     case ELOOP:
       motivo = " É um atalho (link simbólico) que não leva a nenhum arquivo.";
       break;
+    case ENAMETOOLONG:
+      motivo = " O nome é longo demais.";
+      break;
+    case EIO:
+      motivo = " O disco informou um erro de leitura ou gravação.";
+      break;
+    case 0:
+      break;
     default:
-      motivo = " Verifique a pasta e o espaço livre no disco.";
+      motivo = " Verifique a pasta e o disco.";
   }
   return "Não foi possível " + std::string(acao) + " o arquivo \"" + caminho.string() + "\"." +
          motivo;

@@ -15,7 +15,9 @@ void GravaSaidaInteira(const std::string& caminho,
   QByteArray bytes;
   QBuffer memoria(&bytes);
   memoria.open(QIODevice::WriteOnly);
-  if (!escreve(memoria)) throw ErroDeArquivo(MensagemDeFalha("gravar", caminho, 0));
+  if (!escreve(memoria)) {
+    throw ErroDeArquivo("Não foi possível gerar o conteúdo do arquivo \"" + caminho + "\".");
+  }
   memoria.close();
   GravaArquivoInteiro(caminho, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }

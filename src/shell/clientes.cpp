@@ -5,6 +5,7 @@
 #include <QLockFile>
 #include <QString>
 #include <algorithm>
+#include <cerrno>
 #include <span>
 
 #include "library/arquivo_registros.h"
@@ -38,10 +39,9 @@ QString CaminhoParaGravar(const PastaDeDados& pasta) {
 
 [[noreturn]] void Falha(const QString& mensagem) { throw ErroDeArquivo(mensagem.toStdString()); }
 
-[[noreturn]] void FalhaAoGravar(const QString& caminho) {
-  Falha(QStringLiteral("Não foi possível gravar o cadastro de clientes \"%1\". "
-                       "Verifique se há espaço no disco e permissão de escrita na pasta.")
-            .arg(caminho));
+// The reason comes from the error code of the call that failed, read at once.
+[[noreturn]] void FalhaAoGravar(const QString& caminho, int codigoDeErro) {
+  throw ErroDeArquivo(MensagemDeFalha("gravar", caminho.toStdString(), codigoDeErro));
 }
 
 // Held while the file is written; another program waits for it.
@@ -53,7 +53,7 @@ class Trava {
         Falha(QStringLiteral("O cadastro de clientes está sendo gravado por outro programa. "
                              "Aguarde um instante e tente novamente."));
       }
-      FalhaAoGravar(caminho);
+      FalhaAoGravar(caminho, errno);
     }
   }
 
@@ -141,14 +141,15 @@ void AcrescentarCliente(const PastaDeDados& pasta, const Cliente& c) {
   const QString caminho = CaminhoParaGravar(pasta);
   Trava trava(caminho);
   QFile f(caminho);
-  if (!f.open(QIODevice::ReadWrite, kSoODono)) FalhaAoGravar(caminho);
+  if (!f.open(QIODevice::ReadWrite, kSoODono)) FalhaAoGravar(caminho, errno);
   f.setPermissions(kSoODono);  // a file made before this rule gets it too
   const qint64 fim = f.size();
   const qint64 inicio = (fim + kRegistro - 1) / kRegistro * kRegistro;
   const QByteArray bytes = QByteArray(inicio - fim, '\0') + CodificaRegistro(c);
   if (!f.seek(fim) || f.write(bytes) != bytes.size() || !f.flush()) {
+    const int codigo = errno;
     f.resize(fim);  // takes back only what this append added
-    FalhaAoGravar(caminho);
+    FalhaAoGravar(caminho, codigo);
   }
 }
 

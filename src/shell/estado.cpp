@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QStandardPaths>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 
@@ -29,8 +30,7 @@ EstadoDoPrograma CarregarEstado(const std::string& raiz, ProblemasDoInicio* prob
         const std::filesystem::path caminho = e.pasta.Arquivo(arquivo);
         std::error_code ec;
         if (std::filesystem::exists(caminho, ec) && !std::filesystem::is_regular_file(caminho, ec)) {
-          throw ErroDeArquivo("Não foi possível ler o arquivo \"" + caminho.string() +
-                              "\": há uma pasta em seu lugar.");
+          throw ErroDeArquivo(MensagemDeFalha("ler", caminho, EISDIR));
         }
       }
       le();

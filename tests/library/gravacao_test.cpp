@@ -80,7 +80,7 @@ TEST_F(Gravacao, ArquivoSomenteParaLeitura) {
 TEST_F(Gravacao, PastaNoLugarDoArquivo) {
   fs::remove(arquivo);
   fs::create_directory(arquivo);
-  EXPECT_EQ(FalhaCom(arquivo, "Há uma pasta com esse nome"), 0);
+  EXPECT_EQ(FalhaCom(arquivo, "É uma pasta, e não um arquivo."), 0);
   EXPECT_TRUE(fs::is_directory(arquivo));
   EXPECT_EQ(FalhaCom(pasta / "nao-existe" / "x.dat", "Não foi possível criar"), 0);
 }

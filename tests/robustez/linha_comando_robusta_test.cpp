@@ -10,6 +10,7 @@
 
 #include <QStringDecoder>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "apoio/executa.h"
@@ -179,7 +180,7 @@ TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
   const Resultado pastaNoCaminho = Executa({"Maria da Silva", "12/08/1978", "--pasta", pasta,
                                             "--texto", pasta});
   EXPECT_EQ(pastaNoCaminho.status, 1);
-  EXPECT_NE(pastaNoCaminho.erros.find("Há uma pasta com esse nome"), std::string::npos) << pastaNoCaminho.erros;
+  EXPECT_NE(pastaNoCaminho.erros.find("É uma pasta, e não um arquivo."), std::string::npos) << pastaNoCaminho.erros;
 }
 
 TEST(PrimeiraInstalacao, VariosProgramasNumaPastaNova) {
@@ -254,6 +255,47 @@ TEST(PastaSomenteParaLeitura, PadraoQueFaltaVemDoProprioPrograma) {
             std::string::npos) << r.erros;
   EXPECT_EQ(r.erros.find("cópias que traz consigo"), r.erros.rfind("cópias que traz consigo"));
   EXPECT_FALSE(fs::exists(pasta / "CVIDA.DAT"));
+}
+
+TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
+  PastaTemporaria raiz;
+  fs::permissions(raiz.Caminho(), fs::perms::all);
+  const fs::path dados = raiz / "dados";
+  ASSERT_EQ(Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", dados.string()}, raiz.Caminho()).status, 0);
+  fs::permissions(dados, fs::perms::all);
+  const std::string fechada = "O programa não tem permissão para entrar nela ou numa das pastas que a contêm.";
+  struct Caso {
+    std::function<void()> prepara, desfaz;
+    fs::path pasta;
+    std::vector<std::string> extras;
+    std::string trecho;
+  };
+  const Caso casos[] = {
+      {[&] { fs::remove(dados / "fontes.dat"); fs::create_directory(dados / "fontes.dat"); },
+       [&] { fs::remove(dados / "fontes.dat"); }, dados, {},
+       "ler o arquivo \"" + (dados / "fontes.dat").string() + "\". É uma pasta, e não um arquivo."},
+      {[&] { fs::permissions(dados, fs::perms::owner_all | fs::perms::others_read | fs::perms::others_write); },
+       [&] { fs::permissions(dados, fs::perms::all); }, dados, {}, fechada},
+      {[&] { fs::permissions(raiz.Caminho(), fs::perms::owner_all); },
+       [&] { fs::permissions(raiz.Caminho(), fs::perms::all); }, dados, {}, fechada},
+      {[&] { std::ofstream(raiz / "arquivo") << "x"; }, [] {}, raiz / "arquivo", {},
+       "Há um arquivo com esse nome no lugar da pasta."},
+      {[] {}, [] {}, dados, {"--png", (raiz / "arquivo" / "paginas").string()},
+       "Uma parte do caminho é um arquivo, e não uma pasta."},
+  };
+  for (const Caso& c : casos) {
+    c.prepara();
+    std::vector<std::string> args{"analise", "Maria da Silva", "12/08/1978", "--pasta", c.pasta.string()};
+    args.insert(args.end(), c.extras.begin(), c.extras.end());
+    const fs::path saidas = raiz / "saidas";
+    fs::create_directories(saidas);
+    fs::permissions(saidas, fs::perms::all);
+    const Resultado r = Programa(args, saidas, RLIM_INFINITY, true);
+    c.desfaz();
+    EXPECT_EQ(r.status, 1) << c.trecho;
+    EXPECT_NE(r.erros.find(c.trecho), std::string::npos) << r.erros;
+    EXPECT_EQ(r.erros.find("espaço"), std::string::npos) << r.erros;
+  }
 }
 
 }  // namespace
