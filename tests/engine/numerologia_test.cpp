@@ -55,12 +55,9 @@ TEST(SomasDoNome, ExemplosConhecidos) {
 }
 
 TEST(FormaDeExibicao, MestresEMarcador) {
-  EXPECT_EQ(FormaDeExibicao(11), "11/2");
-  EXPECT_EQ(FormaDeExibicao(22), "22/4");
-  EXPECT_EQ(FormaDeExibicao(89), "Não Possui");
-  EXPECT_EQ(FormaDeExibicao(0), "0");
-  EXPECT_EQ(FormaDeExibicao(-3), "-3");
-  EXPECT_EQ(FormaDeExibicao(33), "33");
+  const std::pair<int, const char*> casos[] = {
+      {11, "11/2"}, {22, "22/4"}, {89, "Não Possui"}, {0, "0"}, {-3, "-3"}, {33, "33"}};
+  for (const auto& [n, forma] : casos) EXPECT_EQ(FormaDeExibicao(n), forma);
 }
 
 TEST(Utf8, IdaEVoltaEBytesInvalidos) {

@@ -54,13 +54,12 @@ TEST(NumerosDoNome, CasosDeBorda) {
   EXPECT_EQ(CalculaNumerosDoNome(U"  BRYAN", 1, false).PrimeiraVogal, U'Y');
   EXPECT_EQ(LetrasDoNome(U"ANA-LUIZA"), 9);
   EXPECT_EQ(SomaDoNome(U"ANA-LUIZA", false), SomaDoNome(U"ANALUIZA", false));
-  EXPECT_EQ(CalculaNumerosDoNome(U"X", 22, true).Realidade, ReduzComMestres(4 + 6, true));
+  // Reality of a life path 22 and an expression X (6): 4 + 6 = 10 -> 1.
+  EXPECT_EQ(CalculaNumerosDoNome(U"X", 22, true).Realidade, 1);
   const auto semVogal = CalculaNumerosDoNome(U"BRST KLM", 3, true);
   EXPECT_EQ(semVogal.PrimeiraVogal, 0);
   EXPECT_EQ(semVogal.IndiceVogal, 0);
   EXPECT_EQ(semVogal.ImpulsoDaAlma, 0);
-  // Reality of a life path 22 and an expression 9: 4 + 9 = 13 -> 4.
-  EXPECT_EQ(ReduzComMestres(ReduzNumero(22) + ReduzNumero(9), true), 4);
 }
 
 class Formulas : public ::testing::Test {
