@@ -2,14 +2,13 @@
 // killed while the new content is still going out. The file must keep every
 // byte it had; what was half-written is only a hidden file beside it.
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 
 #include <gtest/gtest.h>
 
 #include "apoio/pasta_temporaria.h"
+#include "apoio/processo.h"
 #include "library/interpretacoes.h"
 
 namespace cifra {
@@ -40,12 +39,10 @@ TEST(GravacaoInterrompida, MatarQuemGravaNoMeioDeixaOArquivoComoEra) {
 
   int apanhadas = 0;
   for (int tentativa = 0; tentativa < 20 && apanhadas < 3; ++tentativa) {
-    const pid_t filho = ::fork();
-    ASSERT_GE(filho, 0);
-    if (filho == 0) {
+    const pid_t filho = teste::Inicia([&] {
       GravarRegistroDeTexto(PastaDeDados(pasta.Caminho()), "CVIDA.DAT", 1, "Um texto novo.");
-      ::_exit(0);
-    }
+      return 0;
+    });
     // Kill it as soon as the new content is partly out.
     bool noMeio = false;
     const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(20);

@@ -1,7 +1,4 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <filesystem>
@@ -9,10 +6,9 @@
 #include <thread>
 
 #include "apoio/pasta_temporaria.h"
+#include "apoio/processo.h"
 #include "library/arquivo_registros.h"
 #include "shell/clientes.h"
-
-extern char** environ;
 
 namespace cifra {
 namespace {
@@ -158,55 +154,30 @@ TEST(Clientes, FiltroIgnoraAcentosEMaiusculas) {
   }
 }
 
-// Two programs appending at once. The test program runs itself twice as the
-// two programs (the test below, which does nothing when run normally).
-constexpr const char* kVariavelDoFilho = "CIFRA_CADASTRO_FILHO";
-constexpr int kPorProcesso = 100;
-
-TEST(CadastroConcorrente, ProcessoFilho) {
-  const char* pedido = std::getenv(kVariavelDoFilho);
-  if (!pedido) GTEST_SKIP() << "run by CadastroConcorrente.DoisProgramasNaoPerdemNenhum";
-  const std::string s(pedido);
-  const fs::path raiz = s.substr(0, s.rfind('|'));
-  const std::string prefixo = s.substr(s.rfind('|') + 1);
-  // Start together: wait for the signal file.
-  for (int i = 0; i < 1000 && !fs::exists(raiz / "comecar"); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  const PastaDeDados pasta(raiz);
-  for (int i = 0; i < kPorProcesso; ++i) {
-    AcrescentarCliente(pasta, Cliente{prefixo + " " + std::to_string(1000 + i), "Rua", "", "", "",
-                                      "01/01/1990"});
-  }
-}
-
+// Two programs appending at once, started together by a signal file.
 TEST(CadastroConcorrente, DoisProgramasNaoPerdemNenhum) {
+  constexpr int kPorProcesso = 100;
   teste::PastaTemporaria raiz;
-  const std::string programa = fs::read_symlink("/proc/self/exe").string();
   std::vector<pid_t> filhos;
-  for (const char* prefixo : {"PRIMEIRO", "SEGUNDO"}) {
-    std::vector<std::string> ambiente;
-    for (char** e = environ; *e; ++e) ambiente.emplace_back(*e);
-    ambiente.push_back(std::string(kVariavelDoFilho) + "=" + raiz.Caminho().string() + "|" + prefixo);
-    std::vector<char*> env;
-    for (auto& a : ambiente) env.push_back(a.data());
-    env.push_back(nullptr);
-    std::string filtro = "--gtest_filter=CadastroConcorrente.ProcessoFilho";
-    char* argv[] = {const_cast<char*>(programa.c_str()), filtro.data(), nullptr};
-    posix_spawn_file_actions_t silencio;  // the children's own test report is not ours
-    posix_spawn_file_actions_init(&silencio);
-    posix_spawn_file_actions_addopen(&silencio, 1, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, programa.c_str(), &silencio, nullptr, argv, env.data()), 0);
-    posix_spawn_file_actions_destroy(&silencio);
-    filhos.push_back(pid);
+  for (const std::string prefixo : {"PRIMEIRO", "SEGUNDO"}) {
+    filhos.push_back(teste::Inicia([&] {
+      for (int i = 0; i < 1000 && !fs::exists(raiz / "comecar"); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      }
+      try {
+        const PastaDeDados pasta(raiz.Caminho());
+        for (int i = 0; i < kPorProcesso; ++i) {
+          AcrescentarCliente(pasta,
+                             {prefixo + " " + std::to_string(1000 + i), "Rua", "", "", "", "01/01/1990"});
+        }
+      } catch (const ErroDeArquivo&) {
+        return 1;
+      }
+      return 0;
+    }));
   }
   teste::EscreveBytes(raiz / "comecar", {});
-  for (pid_t pid : filhos) {
-    int estado = 0;
-    ASSERT_EQ(waitpid(pid, &estado, 0), pid);
-    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
-  }
+  for (pid_t pid : filhos) EXPECT_EQ(teste::Termina(pid), 0);
   const auto lidos = LerCadastro(PastaDeDados(raiz.Caminho()));
   ASSERT_EQ(lidos.size(), 2u * kPorProcesso);
   EXPECT_EQ(fs::file_size(raiz / "caduser.dat"), 2u * kPorProcesso * 337);
