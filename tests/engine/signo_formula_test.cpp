@@ -34,21 +34,8 @@ TEST(Signo, TodoDiaDoAnoTemUmSigno) {
   }
 }
 
-TEST(NumerosDoNome, MariaDaSilva) {
-  const auto ligado = CalculaNumerosDoNome(U"MARIA DA SILVA", 9, true);
-  EXPECT_EQ(ligado.Expressao, 11);
-  EXPECT_EQ(ligado.ImpulsoDaAlma, 22);
-  EXPECT_EQ(ligado.EuSilencioso, 7);
-  EXPECT_EQ(ligado.PrimeiraVogal, U'A');
-  EXPECT_EQ(ligado.IndiceVogal, 1);
-  EXPECT_EQ(ligado.Caracteristicas, 3);
-  EXPECT_EQ(ligado.Realidade, 11);  // R(9) + R(11) = 11
-  const auto desligado = CalculaNumerosDoNome(U"MARIA DA SILVA", 9, false);
-  EXPECT_EQ(desligado.Expressao, 2);
-  EXPECT_EQ(desligado.ImpulsoDaAlma, 4);
-  EXPECT_EQ(desligado.Realidade, 2);
-}
-
+// MARIA DA SILVA's name numbers, with and without master numbers, are
+// checked where the analysis is built from them.
 TEST(NumerosDoNome, CasosDeBorda) {
   EXPECT_EQ(CalculaNumerosDoNome(U"YVONE", 1, false).IndiceVogal, 6);
   EXPECT_EQ(CalculaNumerosDoNome(U"  BRYAN", 1, false).PrimeiraVogal, U'Y');
