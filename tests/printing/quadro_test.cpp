@@ -155,44 +155,36 @@ TEST(QuadroNumerologico, NomeLetraPorLetraVogaisEmCimaConsoantesEmBaixo) {
   EXPECT_TRUE(q.s.Texto("Vogais: 22    Consoantes: 25    Total: 47"));
 }
 
-TEST(QuadroNumerologico, UmaPaginaComCabecalhoRodapeSemNumero) {
-  const Quadro q(TodosOsTopicos());
-  EXPECT_TRUE(q.s.Texto("MARIA DA SILVA"));
-  EXPECT_TRUE(q.s.Texto("12 de agosto de 1978"));
-  EXPECT_TRUE(q.s.Texto("Rodapé um"));
-  ASSERT_EQ(q.s.figuras.size(), 1u);
-  EXPECT_EQ(q.s.figuras[0].texto, "signo");
-  const auto* titulo = q.s.Texto(kTituloDoQuadro);
-  ASSERT_TRUE(titulo);
-  for (const auto& t : q.s.textos) {
-    EXPECT_FALSE(t.fonte.Negrito && t.fonte.Tamanho == 16) << "número de página " << t.texto;
-    if (t.y < titulo->y || t.y > q.papel.Altura - 10 - 12) continue;  // header and footer
-    EXPECT_LE(t.y, q.papel.LimiteInferior) << t.texto;
-    EXPECT_GE(t.x, 12 - 1e-9) << t.texto;
-    EXPECT_LE(t.x + t.texto.size() * t.fonte.Tamanho / 10.0, 198 + 1e-9) << t.texto;
-  }
-}
-
-// Fonts too large for the page are made smaller together, and all still fits.
-TEST(QuadroNumerologico, FontesGrandesDiminuemJuntasAteCaber) {
+// One page with header and footer and no page number; its body within the
+// margins and above the footer, even when the fonts are too large for it:
+// those are made smaller together.
+TEST(QuadroNumerologico, UmaPaginaSemNumeroQueCabeMesmoComFontesGrandes) {
   Fontes grandes;
   grandes.FonteTitulo.Tamanho = 30;
   grandes.FonteDescricao.Tamanho = 24;
   grandes.FonteTexto.Tamanho = 28;
-  const Quadro q(TodosOsTopicos(), grandes);
-  const auto* rotulo = q.s.Texto("Caminho da Vida");
-  ASSERT_TRUE(rotulo);
-  EXPECT_LT(rotulo->fonte.Tamanho, 28);
-  const auto* titulo = q.s.Texto(kTituloDoQuadro);
-  ASSERT_TRUE(titulo);
-  EXPECT_LT(titulo->fonte.Tamanho, 30);
-  double fim = 0;
-  for (const auto& t : q.s.textos) {
-    if (t.y < titulo->y || t.y > q.papel.Altura - 10 - 12) continue;
-    fim = std::max(fim, t.y + t.fonte.Tamanho / 2.0);
-    EXPECT_LE(t.x + Utf32(t.texto).size() * t.fonte.Tamanho / 10.0, 198 + 1e-9) << t.texto;
+  for (const Fontes& fontes : {Fontes{}, grandes}) {
+    const Quadro q(TodosOsTopicos(), fontes);
+    const auto* titulo = q.s.Texto(kTituloDoQuadro);
+    ASSERT_TRUE(titulo);
+    for (const auto& t : q.s.textos) {
+      const bool numeroDePagina = t.fonte.Negrito && t.fonte.Tamanho == 16;
+      EXPECT_FALSE(numeroDePagina && fontes == Fontes{}) << "número de página " << t.texto;
+      if (t.y < titulo->y || t.y > q.papel.Altura - 10 - 12) continue;  // header and footer
+      EXPECT_LE(t.y + t.fonte.Tamanho / 2.0, q.papel.LimiteInferior) << t.texto;
+      EXPECT_GE(t.x, 12 - 1e-9) << t.texto;
+      EXPECT_LE(t.x + Utf32(t.texto).size() * t.fonte.Tamanho / 10.0, 198 + 1e-9) << t.texto;
+    }
   }
-  EXPECT_LE(fim, q.papel.LimiteInferior);
+  const Quadro q(TodosOsTopicos(), grandes);
+  EXPECT_LT(q.s.Texto("Caminho da Vida")->fonte.Tamanho, 28);
+  EXPECT_LT(q.s.Texto(kTituloDoQuadro)->fonte.Tamanho, 30);
+  const Quadro normal(TodosOsTopicos());
+  for (const char* texto : {"MARIA DA SILVA", "12 de agosto de 1978", "Rodapé um"}) {
+    EXPECT_TRUE(normal.s.Texto(texto)) << texto;
+  }
+  ASSERT_EQ(normal.s.figuras.size(), 1u);
+  EXPECT_EQ(normal.s.figuras[0].texto, "signo");
 }
 
 // A name too long for one row goes on in the next, a word never split.
