@@ -42,8 +42,9 @@ TEST_F(Calculo, UmaFormulaDeDoisBlocosGravadaSobreUmaDeCincoGuardaARestaAntiga) 
   EXPECT_EQ(caixas.Vistas()[0].texto.toStdString(), frmEditaCalculo::kPerguntaMestres);
   EXPECT_EQ(caixas.Vistas()[1].titulo, "Operação OK");
   EXPECT_EQ(janela.result(), QDialog::Accepted);
-  EXPECT_EQ(teste::LeBytes(pasta / "DEFUSERB.CFG"),
-            Codigos({202, 10, 101, 5, 103, 3, 101, 7, 102, 10, 103}));
+  // The layout is the formula files' test; here, the codes now in the file.
+  EXPECT_EQ(LerFormula(estado.pasta, kFormulaB),
+            (std::vector<int16_t>{202, 10, 101, 5, 103, 3, 101, 7, 102, 10, 103}));
 }
 
 TEST_F(Calculo, AFormulaAparecePorExtensoEComSeuValorEnquantoCresce) {

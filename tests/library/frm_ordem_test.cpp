@@ -5,17 +5,18 @@
 
 #include "apoio/janelas.h"
 #include "library/frm_ordem.h"
+#include "library/ordem.h"
 
 namespace cifra {
 namespace {
 
 using teste::Clica;
 
-// The 62 bytes of an order: element 0, then the topics in position order.
-std::vector<uint8_t> BytesDaOrdem(std::initializer_list<int> topicos) {
-  std::vector<uint8_t> b{0, 0};
-  for (int t : topicos) b.insert(b.end(), {static_cast<uint8_t>(t), 0});
-  return b;
+// The topics in position order (element 0 unused, as in the file).
+OrdemDosTopicos Ordem(std::initializer_list<int> topicos) {
+  OrdemDosTopicos o{};
+  std::copy(topicos.begin(), topicos.end(), o.begin() + 1);
+  return o;
 }
 
 struct JanelaDeOrdem : teste::ComEstado, ::testing::Test {};
@@ -39,18 +40,15 @@ TEST_F(JanelaDeOrdem, OPrimeiroNaoSobeEDesceAoFimEm29CliquesEO30oBipa) {
   teste::Retrata(&janela, QStringLiteral("frmOrdem"));
   Clica(janela, QStringLiteral("cmdOk"));
   EXPECT_EQ(janela.result(), QDialog::Accepted);
-  EXPECT_EQ(teste::LeBytes(pasta / "ordem.dat"),
-            BytesDaOrdem({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
-                          22, 23, 24, 25, 26, 27, 28, 29, 30, 1}));
-  EXPECT_EQ(estado.OrdemTopicos[30], 1);
-  EXPECT_EQ(estado.OrdemTopicos[1], 2);
+  const auto movida = Ordem({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
+                             21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 1});
+  EXPECT_EQ(LerOrdemTopicos(estado.pasta), movida);  // the layout is the settings records' test
+  EXPECT_EQ(estado.OrdemTopicos, movida);
 }
 
 TEST_F(JanelaDeOrdem, UmArquivoDeOrdemEstragadoAbreNaParteValida) {
   // 5 first, 5 again, a 99, then 3: the rest follows in number order.
-  std::vector<uint8_t> estragado = BytesDaOrdem({5, 5, 99, 3});
-  estragado.resize(62, 0);
-  teste::EscreveBytes(pasta / "ordem.dat", estragado);
+  GravarOrdemTopicos(estado.pasta, Ordem({5, 5, 99, 3}));
   estado = CarregarEstado(pasta.Caminho().string());
   frmOrdem janela(nullptr, estado);
   janela.show();
@@ -59,9 +57,9 @@ TEST_F(JanelaDeOrdem, UmArquivoDeOrdemEstragadoAbreNaParteValida) {
   EXPECT_EQ(lista->item(0)->text(), "Vibrações do Dia do Nascimento");
   EXPECT_EQ(lista->item(2)->text(), "Caminho da Vida");
   Clica(janela, QStringLiteral("cmdOk"));
-  EXPECT_EQ(teste::LeBytes(pasta / "ordem.dat"),
-            BytesDaOrdem({5, 3, 1, 2, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
-                          21, 22, 23, 24, 25, 26, 27, 28, 29, 30}));
+  EXPECT_EQ(LerOrdemTopicos(estado.pasta),
+            Ordem({5, 3, 1, 2, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22,
+                   23, 24, 25, 26, 27, 28, 29, 30}));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "apoio/janelas.h"
 #include "library/frm_altera_form.h"
 #include "library/frm_seleciona_alteracao.h"
+#include "library/interpretacoes.h"
 
 namespace cifra {
 namespace {
@@ -24,17 +25,6 @@ void Cola(frmAlteraForm& editor, const QString& texto) {
   caixa->setFocus();
   QTest::keyClick(caixa, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(caixa, Qt::Key_V, Qt::ControlModifier);
-}
-
-// The file with record n (of `tamanho` bytes) holding `texto`, blank-padded.
-std::vector<uint8_t> ComRegistro(std::vector<uint8_t> arquivo, int n, const std::string& texto,
-                                 size_t tamanho) {
-  const size_t inicio = static_cast<size_t>(n - 1) * tamanho;
-  if (arquivo.size() < inicio + tamanho) arquivo.resize(inicio + tamanho, ' ');
-  for (size_t i = 0; i < tamanho; ++i) {
-    arquivo[inicio + i] = i < texto.size() ? static_cast<uint8_t>(texto[i]) : ' ';
-  }
-  return arquivo;
 }
 
 struct Editor : teste::ComEstado, ::testing::Test {
@@ -109,8 +99,8 @@ TEST_F(Editor, UmTextoDe6000CaracteresSoEGravadoCortadoDepoisDeOOperadorConcorda
   Clica(janela, QStringLiteral("cmdAlterarTexto"));
   ASSERT_EQ(caixas.Vistas().size(), 2u);
   EXPECT_TRUE(caixas.Vistas()[0].texto.contains(QStringLiteral("6000 caracteres")));
-  EXPECT_EQ(teste::LeBytes(pasta / "CVIDA.DAT"),
-            ComRegistro(antes, 1, std::string(3000, 'a') + std::string(2120, 'b'), 5120));
+  EXPECT_EQ(LerRegistroDeTexto(estado.pasta, "CVIDA.DAT", 1),
+            std::string(3000, 'a') + std::string(2120, 'b'));
 }
 
 TEST_F(Editor, CaracteresQueOArquivoNaoGuardaSaoNomeadosENadaEGravado) {
@@ -143,7 +133,6 @@ TEST_F(Editor, TituloEDescricaoRecusadosOndeSaoPadrao) {
 }
 
 TEST_F(Editor, UmTituloNovoVaiAoArquivoCortadoEm120EParaAProximaAnalise) {
-  const auto antes = teste::LeBytes(pasta / "Header.DAT");
   const std::string titulo = "Seu caminho " + std::string(130, '*');
   QuandoAbrir<frmAlteraForm> editor([&](frmAlteraForm& e) {
     EXPECT_EQ(Controle<QPlainTextEdit>(e, QStringLiteral("txtTexto"))->toPlainText().toStdString(),
@@ -153,7 +142,7 @@ TEST_F(Editor, UmTituloNovoVaiAoArquivoCortadoEm120EParaAProximaAnalise) {
   });
   RespondeCaixas caixas({QMessageBox::Yes});
   Escolhe(QStringLiteral("Caminho da Vida"), "cmdAlterarTitulo");
-  EXPECT_EQ(teste::LeBytes(pasta / "Header.DAT"), ComRegistro(antes, 1, titulo.substr(0, 120), 120));
+  EXPECT_EQ(LerRegistroDeTexto(estado.pasta, "Header.DAT", 1), titulo.substr(0, 120));
   EXPECT_EQ(estado.titulos[1], titulo.substr(0, 120));
 }
 

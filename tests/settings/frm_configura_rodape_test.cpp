@@ -14,14 +14,6 @@ QLineEdit* Caixa(QWidget& j, const char* nome) {
   return teste::Controle<QLineEdit>(j, QString::fromLatin1(nome));
 }
 
-// Record of a line: its length, then its Windows-1252 bytes.
-std::vector<uint8_t> Registro(std::string_view bytes) {
-  std::vector<uint8_t> r(2 + bytes.size(), 0);
-  r[0] = static_cast<uint8_t>(bytes.size());
-  for (size_t i = 0; i < bytes.size(); ++i) r[2 + i] = static_cast<uint8_t>(bytes[i]);
-  return r;
-}
-
 struct JanelaDeRodape : teste::ComEstado, ::testing::Test {
   frmConfiguraRodape janela{nullptr, estado};
   void SetUp() override { janela.show(); }
@@ -38,15 +30,9 @@ TEST_F(JanelaDeRodape, OkGravaAsTresLinhasAvisaEOProgramaPassaAUsaLas) {
   ASSERT_EQ(caixas.Vistas().size(), 1u);
   EXPECT_EQ(caixas.Vistas()[0].texto.toStdString(), frmConfiguraRodape::kAvisoGravado);
   EXPECT_FALSE(janela.isVisible());
-  std::vector<uint8_t> esperado = Registro("Consult\xF3rio \xD4mega");
-  esperado.resize(200, 0);
-  const auto dois = Registro("Fone 555-0100");
-  esperado.insert(esperado.end(), dois.begin(), dois.end());
-  esperado.resize(400, 0);
-  const auto tres = Registro("N\xFAmeros de voc\xEA");
-  esperado.insert(esperado.end(), tres.begin(), tres.end());
-  EXPECT_EQ(teste::LeBytes(pasta / "rodape.dat"), esperado);
-  EXPECT_EQ(estado.linhas.LinhaCabecalho, "Números de você");
+  const LinhasRodape novas{"Consultório Ômega", "Fone 555-0100", "Números de você"};
+  EXPECT_EQ(LerLinhasRodape(estado.pasta), novas);  // the layout is the settings records' test
+  EXPECT_EQ(estado.linhas, novas);
 }
 
 TEST_F(JanelaDeRodape, AsCaixasNaoAceitamMaisDoQueORegistroGuarda) {
