@@ -80,14 +80,18 @@ TEST_F(Editor, CadaEscolhaAbreORegistroCertoDoArquivoCerto) {
   EXPECT_TRUE(Controle<QRadioButton>(janela, QStringLiteral("optNumeros_0"))->isChecked());
 }
 
-TEST_F(Editor, UmTextoDe6000CaracteresSoEGravadoCortadoDepoisDeOOperadorConcordar) {
+// A line break counts two characters (CR LF in the file); the cut falls
+// between its two halves, and half a line break is none.
+TEST_F(Editor, UmTextoLongoSoEGravadoCortadoDepoisDeOOperadorConcordar) {
   const auto antes = teste::LeBytes(pasta / "CVIDA.DAT");
-  const QString longo = QString(3000, QLatin1Char('a')) + QString(3000, QLatin1Char('b'));
+  const QString longo = QString(3000, QLatin1Char('a')) + QLatin1Char('\n') +
+                        QString(2117, QLatin1Char('b')) + QLatin1Char('\n') +
+                        QString(880, QLatin1Char('c'));
   RespondeCaixas caixas({QMessageBox::No, QMessageBox::Yes});
   QuandoAbrir<frmAlteraForm> editor([&](frmAlteraForm& e) {
     Cola(e, longo);
     EXPECT_EQ(Controle<QLabel>(e, QStringLiteral("lblRestantes"))->text(),
-              "Passou 880 caracteres do limite de 5120.");
+              "Passou 881 caracteres do limite de 5120.");
     teste::Retrata(&e, QStringLiteral("frmAlteraForm"));
     Clica(e, QStringLiteral("cmdSalvar"));  // No: nothing written, the text stays
     EXPECT_TRUE(e.isVisible());
@@ -98,9 +102,9 @@ TEST_F(Editor, UmTextoDe6000CaracteresSoEGravadoCortadoDepoisDeOOperadorConcorda
   Escolhe(QStringLiteral("Caminho da Vida"), "optNumeros_0");
   Clica(janela, QStringLiteral("cmdAlterarTexto"));
   ASSERT_EQ(caixas.Vistas().size(), 2u);
-  EXPECT_TRUE(caixas.Vistas()[0].texto.contains(QStringLiteral("6000 caracteres")));
+  EXPECT_TRUE(caixas.Vistas()[0].texto.contains(QStringLiteral("6001 caracteres")));
   EXPECT_EQ(LerRegistroDeTexto(estado.pasta, "CVIDA.DAT", 1),
-            std::string(3000, 'a') + std::string(2120, 'b'));
+            std::string(3000, 'a') + "\r\n" + std::string(2117, 'b'));
 }
 
 TEST_F(Editor, CaracteresQueOArquivoNaoGuardaSaoNomeadosENadaEGravado) {
