@@ -270,13 +270,22 @@ std::vector<uint8_t> ArquivoDeRegistros::LeTudo() const {
 }
 
 void ArquivoDeRegistros::Grava(int64_t n, std::span<const uint8_t> bytes) {
-  if (n < 1) Falha("gravar", caminho_, 0);
-  const size_t quantos = std::min(bytes.size(), tamanho_);
-  const uint64_t inicio = static_cast<uint64_t>(n - 1) * tamanho_;
+  const Registro um{n, std::vector<uint8_t>(bytes.begin(), bytes.end())};
+  Grava(std::span<const Registro>(&um, 1));
+}
+
+void ArquivoDeRegistros::Grava(std::span<const Registro> registros) {
+  for (const Registro& r : registros) {
+    if (r.n < 1) Falha("gravar", caminho_, 0);
+  }
   ModoParaGravar(ArquivoParaGravar(caminho_));  // refused before anything is read
   std::vector<uint8_t> tudo = LeTudo();
-  if (tudo.size() < inicio + quantos) tudo.resize(inicio + quantos, 0);
-  std::copy_n(bytes.begin(), quantos, tudo.begin() + static_cast<std::ptrdiff_t>(inicio));
+  for (const Registro& r : registros) {
+    const size_t quantos = std::min(r.bytes.size(), tamanho_);
+    const uint64_t inicio = static_cast<uint64_t>(r.n - 1) * tamanho_;
+    if (tudo.size() < inicio + quantos) tudo.resize(inicio + quantos, 0);
+    std::copy_n(r.bytes.begin(), quantos, tudo.begin() + static_cast<std::ptrdiff_t>(inicio));
+  }
   GravaArquivoInteiro(caminho_, std::string_view(reinterpret_cast<const char*>(tudo.data()), tudo.size()));
 }
 

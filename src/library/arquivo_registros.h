@@ -70,6 +70,13 @@ class ArquivoDeRegistros {
   // The file is rewritten aside and replaced (GravaArquivoInteiro): a write
   // that fails leaves it untouched.
   void Grava(int64_t n, std::span<const uint8_t> bytes);
+  // Several records in one replacement: either all of them are written or
+  // the file stays as it was.
+  struct Registro {
+    int64_t n;
+    std::vector<uint8_t> bytes;
+  };
+  void Grava(std::span<const Registro> registros);
 
   const std::filesystem::path& Caminho() const { return caminho_; }
   size_t TamanhoDoRegistro() const { return tamanho_; }

@@ -49,8 +49,11 @@ LinhasRodape LerLinhasRodape(const PastaDeDados& pasta) {
 }
 
 void GravarLinhasRodape(const PastaDeDados& pasta, const LinhasRodape& l) {
-  ArquivoDeRegistros f(pasta.Arquivo(kArquivo), kRegistro);
-  for (const auto& [registro, membro] : kLinhas) f.Grava(registro, Bytes(l.*membro));
+  // The three lines go in one replacement, so a failed save never leaves
+  // a header from one save beside a footer from another.
+  std::vector<ArquivoDeRegistros::Registro> registros;
+  for (const auto& [registro, membro] : kLinhas) registros.push_back({registro, Bytes(l.*membro)});
+  ArquivoDeRegistros(pasta.Arquivo(kArquivo), kRegistro).Grava(registros);
 }
 
 }  // namespace cifra

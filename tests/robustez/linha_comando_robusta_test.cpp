@@ -15,6 +15,7 @@
 
 #include "apoio/executa.h"
 #include "apoio/pasta_temporaria.h"
+#include "apoio/processo.h"
 #include "shell/linha_comando.h"
 
 namespace cifra {
@@ -201,26 +202,20 @@ TEST(PrimeiraInstalacao, VariosProgramasNumaPastaNova) {
     std::vector<pid_t> filhos;
     for (int i = 0; i < kProgramas; ++i) {
       const fs::path saida = raiz / ("saida-" + std::to_string(i) + ".txt");
-      const pid_t filho = fork();
-      if (filho == 0) {
+      filhos.push_back(teste::Inicia([&] {
         // Waits until every program is ready, then all start at once.
         close(largada[1]);
         char c;
         (void)!read(largada[0], &c, 1);
-        if (!freopen(saida.c_str(), "w", stdout) || !freopen("/dev/null", "w", stderr)) _exit(120);
+        if (!freopen(saida.c_str(), "w", stdout) || !freopen("/dev/null", "w", stderr)) return 120;
         execl(CIFRA_PROGRAMA, CIFRA_PROGRAMA, "analise", "Maria da Silva", "12/08/1978", "--hoje",
               "06/12/2026", "--pasta", pasta.c_str(), "--texto", "-", static_cast<char*>(nullptr));
-        _exit(121);
-      }
-      filhos.push_back(filho);
+        return 121;
+      }));
     }
     close(largada[0]);
     close(largada[1]);
-    for (pid_t filho : filhos) {
-      int estado = 0;
-      waitpid(filho, &estado, 0);
-      EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << rodada << " " << estado;
-    }
+    for (pid_t filho : filhos) EXPECT_EQ(teste::Termina(filho), 0) << rodada;
     for (int i = 0; i < kProgramas; ++i) {
       EXPECT_EQ(Le(raiz / ("saida-" + std::to_string(i) + ".txt")), sozinho.saida) << rodada << " " << i;
     }
