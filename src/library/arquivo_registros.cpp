@@ -200,10 +200,17 @@ bool InstalaSeAusente(const fs::path& caminho, std::string_view bytes) {
 
 void GravaArquivoInteiro(const fs::path& pedido, std::string_view bytes) {
   struct stat info {};
-  if (::stat(pedido.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
-    // A device or a pipe (/dev/null, /dev/full, /dev/stdout): there is
-    // nothing to put aside, and it must never be replaced by a file.
-    Descritor destino(::open(pedido.c_str(), O_WRONLY | O_CLOEXEC));
+  std::error_code ec;
+  const std::string absoluto = fs::absolute(pedido, ec).lexically_normal().string();
+  // /dev/stdout, /dev/fd/N and /proc/self/fd/N name a descriptor already
+  // open (a file the shell opened, perhaps to append), so they are written
+  // in place like a device.
+  const bool doSistema = absoluto.starts_with("/dev/") || absoluto.starts_with("/proc/");
+  if (doSistema ||
+      (::stat(pedido.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))) {
+    // A device or a pipe (/dev/null, /dev/full): there is nothing to put
+    // aside, and it must never be replaced by a file.
+    Descritor destino(::open(pedido.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
     int codigo = destino.Aberto() ? EscreveTudo(destino.fd(), bytes.data(), bytes.size()) : errno;
     if (destino.Aberto()) codigo = codigo ? codigo : destino.Fecha();
     if (codigo) Falha("gravar", pedido, codigo);

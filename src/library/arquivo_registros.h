@@ -42,8 +42,9 @@ std::filesystem::path ArquivoParaGravar(const std::filesystem::path& caminho);
 // in place of the old one in one step, so that a failed or interrupted write
 // leaves the old file exactly as it was. An existing file keeps its
 // permissions; one that the program may not write is refused before anything
-// is written. A device or a pipe is written in place and never replaced; a
-// symbolic link follows ArquivoParaGravar. Throws ErroDeArquivo.
+// is written. A device, a pipe or an open descriptor (/dev/stdout) is
+// written in place, never replaced; a symbolic link follows
+// ArquivoParaGravar. Throws ErroDeArquivo.
 void GravaArquivoInteiro(const std::filesystem::path& caminho, std::string_view bytes);
 
 // Puts a new file with bytes at caminho only while nothing has that name

@@ -177,6 +177,12 @@ TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
         << cheio.erros;
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
   }
+  // /dev/stdout is the file the output went to, written in place.
+  const Resultado padrao = Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta,
+                                     "--json", "/dev/stdout"},
+                                    raiz.Caminho());
+  EXPECT_EQ(padrao.status, 0) << padrao.erros;
+  EXPECT_TRUE(padrao.saida.starts_with("{\n  \"NomeCompleto\": \"MARIA DA SILVA\"")) << padrao.saida;
   // A folder in place of the file is named as such.
   const Resultado pastaNoCaminho = Executa({"Maria da Silva", "12/08/1978", "--pasta", pasta,
                                             "--texto", pasta});
