@@ -1,6 +1,7 @@
 #include "tela.h"
 
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QPainter>
 #include <QScreen>
 #include <cmath>
@@ -83,6 +84,12 @@ QImage ImagemDaPagina(const PaginasDaTela& paginas, int pagina, double pixelsPor
           pixelsPorMm / SuperficieQPainter::kUnidadesPorMm);
   p.drawPicture(0, 0, paginas.picFolha[static_cast<size_t>(pagina - 1)]);
   return imagem;
+}
+
+bool GravaPaginaPng(const PaginasDaTela& paginas, int pagina, double pixelsPorMm,
+                    QIODevice& destino) {
+  QImageWriter escritor(&destino, "png");
+  return escritor.write(ImagemDaPagina(paginas, pagina, pixelsPorMm));
 }
 
 }  // namespace cifra

@@ -8,6 +8,7 @@
 
 #include "compositor.h"
 
+class QIODevice;
 class QScreen;
 
 namespace cifra {
@@ -35,5 +36,9 @@ PaginasDaTela ImprimirAnaliseNoMonitor(const ConteudoDaAnalise& conteudo, double
 
 // A page as an image on white, at the given number of pixels per millimetre.
 QImage ImagemDaPagina(const PaginasDaTela& paginas, int pagina, double pixelsPorMm);
+
+// Writes a page as a PNG image; false when the device refused the data.
+bool GravaPaginaPng(const PaginasDaTela& paginas, int pagina, double pixelsPorMm,
+                    QIODevice& destino);
 
 }  // namespace cifra

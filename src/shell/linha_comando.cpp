@@ -1,7 +1,7 @@
 #include "linha_comando.h"
 
 #include <QGuiApplication>
-#include <QImage>
+#include <QSaveFile>
 #include <QString>
 #include <filesystem>
 #include <fstream>
@@ -75,8 +75,10 @@ bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
   const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo, GetLarguraEmMm());
   for (int p = 1; p <= static_cast<int>(paginas.picFolha.size()); ++p) {
     const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
-    if (!ImagemDaPagina(paginas, p, kPixelsPorMm).save(QString::fromStdString(arquivo.string()),
-                                                        "PNG")) {
+    // Written aside and put in place only when whole.
+    QSaveFile png(QString::fromStdString(arquivo.string()));
+    if (!png.open(QIODevice::WriteOnly) || !GravaPaginaPng(paginas, p, kPixelsPorMm, png) ||
+        !png.commit()) {
       FalhaAoGravar(erros, arquivo.string());
       return false;
     }
