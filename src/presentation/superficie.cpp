@@ -4,6 +4,9 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
+#include <unordered_map>
 
 #include "engine/numerologia.h"
 #include "figuras.h"
@@ -39,8 +42,29 @@ QFont FonteQt(const Fonte& f) {
 
 }  // namespace
 
+// The fonts are sized some 400 painter units high, and Qt keeps no metrics
+// for glyphs that large: every measure loads and scales each glyph again. A
+// page measures the same words over and over, so the width of every short
+// text (a word with its space) is kept, per font, for the whole run. Only
+// numbers are kept, no Qt objects, so nothing outlives the application.
+struct SuperficieQPainter::LargurasDaFonte {
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::u32string_view t) const { return std::hash<std::u32string_view>{}(t); }
+  };
+  std::unordered_map<std::u32string, double, Hash, std::equal_to<>> larguras;
+
+  static constexpr size_t kMaisLongoGuardado = 40;  // characters; lines are not kept
+  static constexpr size_t kMaximo = 50000;          // texts per font, then start again
+
+  static LargurasDaFonte& Da(const Fonte& f) {
+    thread_local std::map<std::tuple<std::string, bool, bool, int>, LargurasDaFonte> fontes;
+    return fontes[{f.Nome, f.Negrito, f.Italico, f.Tamanho}];
+  }
+};
+
 double SuperficieDeDesenho::TextWidth(std::string_view utf8) const {
-  return MedeLargura(Utf32(utf8));
+  return TextWidth(std::u32string_view(Utf32(utf8)));
 }
 
 double SuperficieDeDesenho::TextHeight(std::string_view utf8) const {
@@ -57,7 +81,8 @@ SuperficieQPainter::SuperficieQPainter(QPainter& painter, double pontosPorMm, do
       tonsDeCinza_(tonsDeCinza),
       fonte_{"Times New Roman", false, false, 12},
       fonteQt_(FonteQt(fonte_)),
-      metricas_(fonteQt_) {
+      metricas_(fonteQt_),
+      larguras_(&LargurasDaFonte::Da(fonte_)) {
   painter_.resetTransform();
   painter_.scale(pontosPorMm / kU, pontosPorMm / kU);
   painter_.setPen(Qt::black);
@@ -71,11 +96,20 @@ void SuperficieQPainter::SetFonte(const Fonte& fonte) {
   fonte_.Nome = SemBrancosNoFim(fonte.Nome);
   fonteQt_ = FonteQt(fonte_);
   metricas_ = QFontMetricsF(fonteQt_);
+  larguras_ = &LargurasDaFonte::Da(fonte_);
   painter_.setFont(fonteQt_);
 }
 
 double SuperficieQPainter::MedeLargura(std::u32string_view texto) const {
-  return metricas_.horizontalAdvance(ParaQt(texto)) / kU;
+  if (texto.size() > LargurasDaFonte::kMaisLongoGuardado) {
+    return metricas_.horizontalAdvance(ParaQt(texto));
+  }
+  auto& guardadas = larguras_->larguras;
+  if (const auto it = guardadas.find(texto); it != guardadas.end()) return it->second;
+  if (guardadas.size() >= LargurasDaFonte::kMaximo) guardadas.clear();
+  const double largura = metricas_.horizontalAdvance(ParaQt(texto));
+  guardadas.emplace(texto, largura);
+  return largura;
 }
 
 double SuperficieQPainter::MedeAltura(std::u32string_view) const {
