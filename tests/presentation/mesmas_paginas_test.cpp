@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QPainter>
 #include <QPicture>
@@ -20,6 +21,7 @@
 
 #include "apoio/pasta_temporaria.h"
 #include "engine/numerologia.h"
+#include "presentation/tela.h"
 #include "presentation/texto_justificado.h"
 #include "printing/impressao.h"
 #include "shell/estado.h"
@@ -104,10 +106,19 @@ std::vector<std::string> GravaAnalisePadrao() {
                                    ImagemDoCabecalho(e.opcoes, e.analise.DataNascimento, figuras),
                                    figuras.divisoria};
   std::vector<std::string> g{"# screen pages 457.14 mm wide"};
+  const double largura = 0.9 * 1920 * 15 / 56.7;
   {
-    const double largura = 0.9 * 1920 * 15 / 56.7;
     FolhasGravadas folhas(largura, 297, g);
     CompositorDeAnalise(conteudo, GeometriaDaTela(largura)).ImprimirAnalise(folhas);
+  }
+  // The screen pages as the program records them, byte for byte: what the
+  // painter was given to draw, not only where the layout put it.
+  const PaginasDaTela telas = ImprimirAnaliseNoMonitor(conteudo, largura);
+  for (size_t p = 0; p < telas.picFolha.size(); ++p) {
+    const QPicture& folha = telas.picFolha[p];
+    const QByteArray dados = QByteArray::fromRawData(folha.data(), folha.size());
+    g.push_back("Q " + std::to_string(p + 1) + " " +
+                QCryptographicHash::hash(dados, QCryptographicHash::Sha1).toHex().toStdString());
   }
   g.push_back("# A4 paper with the cover");
   {
