@@ -9,6 +9,7 @@
 // CIFRA_REGRAVAR=1 and look at the pages before committing it.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QFile>
@@ -119,6 +120,14 @@ std::vector<std::string> GravaAnalisePadrao() {
     const QByteArray dados = QByteArray::fromRawData(folha.data(), folha.size());
     g.push_back("Q " + std::to_string(p + 1) + " " +
                 QCryptographicHash::hash(dados, QCryptographicHash::Sha1).toHex().toStdString());
+  }
+  // Written as PNG, a page keeps every pixel (the first page has the colours).
+  for (const int p : {1, static_cast<int>(telas.picFolha.size())}) {
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(GravaPaginaPng(telas, p, 4, png));
+    const QImage lida = QImage::fromData(png.data(), "PNG").convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(lida == ImagemDaPagina(telas, p, 4)) << "page " << p;
   }
   g.push_back("# A4 paper with the cover");
   {
