@@ -14,14 +14,13 @@ void BM_MontaAnalise(benchmark::State& state) {
   const auto raiz = std::filesystem::temp_directory_path() / "cifra-bench-analise";
   std::filesystem::remove_all(raiz);
   const cifra::PastaDeDados pasta(raiz);
-  cifra::InstalaPadroes(pasta);
+  cifra::InstalarPadroes(pasta);
   cifra::ProgramOptions opcoes;
   opcoes.NumerosMagicos = state.range(0) != 0;
-  cifra::Analise analise;
-  analise.NomeCompleto = "MARIA DA CONCEICAO DOS SANTOS";
-  analise.DataNascimento = "12/08/1978";
+  const cifra::TitulosDosTopicos titulos = cifra::LerTitulos(pasta);
+  const cifra::PessoaAnalisada pessoa{U"MARIA DA CONCEICAO DOS SANTOS", {12, 8, 1978}};
   for (auto _ : state) {
-    cifra::MontaAnalise(analise, pasta, opcoes, {6, 12, 2026});
+    cifra::Analise analise = cifra::MontaAnalise(pessoa, {6, 12, 2026}, opcoes, titulos, pasta);
     benchmark::DoNotOptimize(analise);
   }
   std::filesystem::remove_all(raiz);

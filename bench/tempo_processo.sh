@@ -1,7 +1,8 @@
 #!/bin/bash
 # Whole-process time of `cifralumina analise ... --pdf` against the
 # QTextDocument program printing the same words, run alternately so that both
-# see the same load on the machine; prints the medians and their ratio.
+# see the same load on the machine; prints the medians and their ratio, in
+# wall-clock time and in processor time (the steadier one on a busy machine).
 #   bench/tempo_processo.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build=${1:-build}
@@ -25,27 +26,23 @@ open(p, 'wb').write(b)
 PY
 "$programa" analise "${analise[@]}" --texto "$trab/analise.txt"
 
-agora() { date +%s%N; }
-mede() {  # prints the milliseconds a command takes
-  local t0 t1
-  t0=$(agora)
-  "$@" >/dev/null 2>&1
-  t1=$(agora)
-  echo $(((t1 - t0) / 1000))
+# Wall clock and processor time (user + system) of one run, in milliseconds.
+mede() {
+  /usr/bin/time -f "%e %U %S" -o "$trab/tempo" "$@" >/dev/null 2>&1
+  awk '{printf "%d %d\n", $1 * 1000, ($2 + $3) * 1000}' "$trab/tempo"
 }
-mediana() { sort -n | awk '{v[NR]=$1} END {m=(NR%2)?v[(NR+1)/2]:(v[NR/2]+v[NR/2+1])/2; printf "%.1f", m/1000}'; }
+mediana() { sort -n | awk '{v[NR]=$1} END {m=(NR%2)?v[(NR+1)/2]:(v[NR/2]+v[NR/2+1])/2; printf "%.0f", m}'; }
 
-nosso=() ref=() vazio=()
+: >"$trab/nosso"; : >"$trab/ref"; : >"$trab/vazio"
 for ((i = 0; i < runs; i++)); do
-  nosso+=("$(mede "$programa" analise "${analise[@]}" --pdf "$trab/a.pdf")")
-  ref+=("$(mede "$referencia" "$trab/analise.txt" "$trab/r.pdf")")
-  vazio+=("$(mede "$referencia" --uma-linha "$trab/v.pdf")")
+  mede "$programa" analise "${analise[@]}" --pdf "$trab/a.pdf" >>"$trab/nosso"
+  mede "$referencia" "$trab/analise.txt" "$trab/r.pdf" >>"$trab/ref"
+  mede "$referencia" --uma-linha "$trab/v.pdf" >>"$trab/vazio"
 done
-mn=$(printf '%s\n' "${nosso[@]}" | mediana)
-mr=$(printf '%s\n' "${ref[@]}" | mediana)
-mv=$(printf '%s\n' "${vazio[@]}" | mediana)
-echo "runs: $runs (medians, wall clock)"
-echo "cifralumina analise --pdf:   $mn ms"
-echo "QTextDocument reference:     $mr ms"
-echo "Qt start + one-line PDF:     $mv ms"
-awk -v a="$mn" -v b="$mr" 'BEGIN {printf "ratio cifralumina/reference: %.2f\n", a / b}'
+coluna() { cut -d' ' -f"$2" "$trab/$1" | mediana; }
+printf '%-32s %10s %10s\n' "runs: $runs, medians in ms" "wall" "processor"
+printf '%-32s %10s %10s\n' "cifralumina analise --pdf" "$(coluna nosso 1)" "$(coluna nosso 2)"
+printf '%-32s %10s %10s\n' "QTextDocument reference" "$(coluna ref 1)" "$(coluna ref 2)"
+printf '%-32s %10s %10s\n' "Qt start + one-line PDF" "$(coluna vazio 1)" "$(coluna vazio 2)"
+awk -v a="$(coluna nosso 1)" -v b="$(coluna ref 1)" -v c="$(coluna nosso 2)" -v d="$(coluna ref 2)" \
+  'BEGIN {printf "ratio cifralumina/reference:     %10.2f %10.2f\n", a / b, c / d}'

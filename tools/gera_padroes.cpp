@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "library/fonte_textos.h"
+#include "library/registros_de_texto.h"
 #include "library/windows1252.h"
 
 namespace fs = std::filesystem;
@@ -44,8 +45,8 @@ std::string LeArquivo(const fs::path& p) {
 
 Arquivo GeraTexto(const fs::path& fonte) {
   const std::string base = fonte.stem().string();
-  const bool titulos = base == "Header";
-  const size_t tamanho = titulos ? 120 : 5120;
+  const std::string nome = base + ".DAT";
+  const size_t tamanho = cifra::TamanhoDoRegistroDe(nome);
   std::map<int, std::string> registros;
   try {
     registros = cifra::LeFonteDeTextos(LeArquivo(fonte));
@@ -66,7 +67,7 @@ Arquivo GeraTexto(const fs::path& fonte) {
     }
     bytes.replace(static_cast<size_t>(n - 1) * tamanho, codificado.size(), codificado);
   }
-  return {base + ".DAT", bytes};
+  return {nome, bytes};
 }
 
 // Bytes as a C++ string literal: printable ASCII as is, the rest as

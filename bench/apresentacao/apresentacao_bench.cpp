@@ -33,11 +33,10 @@ struct AnaliseCompleta {
   EstadoDoPrograma estado;
   std::unique_ptr<ConteudoDaAnalise> conteudo;
 
-  AnaliseCompleta() : estado(CarregaEstado(Pasta())) {
-    estado.analise.NomeCompleto = "MARIA DA CONCEICAO DOS SANTOS";
-    estado.analise.DataNascimento = "12/08/1978";
+  AnaliseCompleta() : estado(CarregarEstado(Pasta())) {
     estado.opcoes.TopicoAtivo.fill(true);
-    MontaAnalise(estado.analise, estado.pasta, estado.opcoes, {6, 12, 2026});
+    estado.analise = MontaAnalise({U"MARIA DA CONCEICAO DOS SANTOS", {12, 8, 1978}},
+                                  {6, 12, 2026}, estado.opcoes, estado.titulos, estado.pasta);
     const FigurasDaAnalise& figuras = FigurasDoPrograma();
     conteudo.reset(new ConteudoDaAnalise{
         estado.analise, estado.opcoes, estado.fontes, estado.linhas,
@@ -61,7 +60,7 @@ void BM_ComporTelas(benchmark::State& state) {
   const auto& a = Analise30();
   size_t paginas = 0;
   for (auto _ : state) {
-    const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo, GetLarguraEmMm(1920));
+    const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo, LarguraDaTelaEmMm(1920));
     paginas = p.picFolha.size();
     benchmark::DoNotOptimize(p.picFolha.data());
   }
@@ -90,7 +89,7 @@ BENCHMARK(BM_ComporPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ImagemDaPagina(benchmark::State& state) {
   const auto& a = Analise30();
-  const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo, GetLarguraEmMm(1920));
+  const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo, LarguraDaTelaEmMm(1920));
   for (auto _ : state) {
     benchmark::DoNotOptimize(ImagemDaPagina(p, 1, static_cast<double>(state.range(0))).bits());
   }
@@ -101,7 +100,7 @@ BENCHMARK(BM_ImagemDaPagina)->Arg(4)->Unit(benchmark::kMillisecond);
 // line writes them (into memory here, so the disk does not count).
 void BM_PaginasPng(benchmark::State& state) {
   const auto& a = Analise30();
-  const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo, GetLarguraEmMm(1920));
+  const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo, LarguraDaTelaEmMm(1920));
   const int paginas = static_cast<int>(p.picFolha.size());
   qint64 bytes = 0;
   for (auto _ : state) {

@@ -1,11 +1,13 @@
 #pragma once
 // The analysis builder: one person's name and date of birth in, the numbers
-// and texts of all thirty topics out.
-#include <array>
+// and texts of all the topics out.
 #include <string>
 
 #include "engine/data.h"
+#include "library/catalogo.h"
+#include "library/interpretacoes.h"
 #include "library/pasta_dados.h"
+#include "pedido.h"
 #include "settings/opcoes.h"
 
 namespace cifra {
@@ -19,18 +21,18 @@ struct LinhaResultado {
 };
 
 struct Analise {
-  std::string NomeCompleto;    // folded name
+  std::string NomeCompleto;    // folded name, UTF-8
   std::string DataNascimento;  // dd/mm/aaaa
-  std::array<LinhaResultado, 31> ResultadoAnalise;  // row t = topic t; row 0 unused
+  PorTopico<LinhaResultado> ResultadoAnalise;  // row t = topic t
+  friend bool operator==(const Analise&, const Analise&) = default;
 };
 
-// Fills rows 1..30 in place; fields the builder does not write (the titles
-// of most topics, some descriptions) keep what they held, normally the titles
-// loaded from "Header.DAT". The date must be a valid dd/mm/aaaa.
-void MontaAnalise(Analise& analise, const PastaDeDados& pasta, const ProgramOptions& opcoes,
-                  const Data& hoje);
-
-// Titles from "Header.DAT" into every row, as at start-up.
-void CarregaTitulosNaAnalise(Analise& analise, const PastaDeDados& pasta);
+// Builds every topic of the person's analysis: numbers from the name and the
+// dates, texts from the interpretation files of the folder (with the master
+// numbers as the options say), the titles given (normally LerTitulos), some
+// of them replaced by the dates and ages they announce.
+Analise MontaAnalise(const PessoaAnalisada& pessoa, const Data& hoje,
+                     const ProgramOptions& opcoes, const TitulosDosTopicos& titulos,
+                     const PastaDeDados& pasta);
 
 }  // namespace cifra

@@ -27,9 +27,9 @@ int ValorDoBloco(int16_t codigo, bool mestres, const ContextoFormula& c) {
     }
     case 10: return LetrasDoNome(c.nome);
     case 11: {
-      const auto espaco = c.nome.find(' ');
-      if (espaco == std::string::npos) return 0;
-      const int soma = SomaDoNome(std::string_view(c.nome).substr(0, espaco), c.numerosMagicos);
+      const auto espaco = c.nome.find(U' ');
+      if (espaco == std::u32string::npos) return 0;
+      const int soma = SomaDoNome(std::u32string_view(c.nome).substr(0, espaco), c.numerosMagicos);
       return mestres ? soma : ReduzNumero(soma);
     }
     default: return 0;

@@ -18,7 +18,7 @@ inline constexpr int16_t kFim = 103;
 }  // namespace codigo_formula
 
 struct ContextoFormula {
-  std::string nome;  // the folded full name
+  std::u32string nome;  // the folded full name
   Data nascimento;
   Data hoje;
   bool numerosMagicos = false;

@@ -2,27 +2,29 @@
 
 #include <cstdlib>
 
+#include "texto.h"
+
 namespace cifra {
 namespace {
 
 // Pythagorean table: A=1 ... I=9, J=1 ... R=9, S=1 ... Z=8.
 int16_t ValorPitagorico(char32_t c) {
-  if (c >= U'a' && c <= U'z') c = c - U'a' + U'A';
+  c = Maiuscula(c);
   if (c < U'A' || c > U'Z') return 0;
   return static_cast<int16_t>((c - U'A') % 9 + 1);
 }
 
 bool EhVogal(char32_t c) {
-  if (c >= U'a' && c <= U'z') c = c - U'a' + U'A';
+  c = Maiuscula(c);
   return c == U'A' || c == U'E' || c == U'I' || c == U'O' || c == U'U' || c == U'Y';
 }
 
 bool EhLetra(char32_t c) { return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z'); }
 
 template <typename Valor>
-int16_t SomaReduzida(std::string_view nome, bool numerosMagicos, Valor valor) {
+int16_t SomaReduzida(std::u32string_view nome, bool numerosMagicos, Valor valor) {
   int soma = 0;
-  for (char32_t c : Utf32(nome)) soma += valor(c);
+  for (char32_t c : nome) soma += valor(c);
   return numerosMagicos ? ReduzComMestres(soma, true) : ReduzNumero(soma);
 }
 
@@ -69,15 +71,15 @@ int16_t ReduzComMestres(int n, bool numerosMagicos) {
   return static_cast<int16_t>(n);
 }
 
-int16_t SomaDoNome(std::string_view nome, bool numerosMagicos) {
+int16_t SomaDoNome(std::u32string_view nome, bool numerosMagicos) {
   return SomaReduzida(nome, numerosMagicos, ValorDaLetra);
 }
 
-int16_t SomaDasConsoantes(std::string_view nome, bool numerosMagicos) {
+int16_t SomaDasConsoantes(std::u32string_view nome, bool numerosMagicos) {
   return SomaReduzida(nome, numerosMagicos, ValorDaConsoante);
 }
 
-int16_t SomaDasVogais(std::string_view nome, bool numerosMagicos) {
+int16_t SomaDasVogais(std::u32string_view nome, bool numerosMagicos) {
   return SomaReduzida(nome, numerosMagicos, ValorDaVogal);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Letter values, reductions and the name sums: the arithmetic every number
-// of an analysis rests on. Plain C++; names arrive as UTF-8.
+// of an analysis rests on. Plain C++; names arrive already decoded, one
+// code point a character (the request decodes the typed name once).
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,9 +21,9 @@ int16_t ReduzNumero(int n);
 // Reduction that stops at 11 and 22; with master numbers off they become 2 and 4.
 int16_t ReduzComMestres(int n, bool numerosMagicos);
 
-int16_t SomaDoNome(std::string_view nome, bool numerosMagicos);
-int16_t SomaDasConsoantes(std::string_view nome, bool numerosMagicos);
-int16_t SomaDasVogais(std::string_view nome, bool numerosMagicos);
+int16_t SomaDoNome(std::u32string_view nome, bool numerosMagicos);
+int16_t SomaDasConsoantes(std::u32string_view nome, bool numerosMagicos);
+int16_t SomaDasVogais(std::u32string_view nome, bool numerosMagicos);
 
 // How a number is shown beside a title: 11 "11/2", 22 "22/4", 89 "Não Possui".
 std::string FormaDeExibicao(int n);

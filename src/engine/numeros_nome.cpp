@@ -1,24 +1,25 @@
 #include "numeros_nome.h"
 
 #include "numerologia.h"
+#include "texto.h"
 
 namespace cifra {
 
-int LetrasDoNome(std::string_view nome) {
+int LetrasDoNome(std::u32string_view nome) {
   int total = 0;
-  for (char32_t c : Utf32(nome)) total += c != U' ';
+  for (char32_t c : nome) total += c != U' ';
   return total;
 }
 
-char32_t PrimeiraVogalDoNome(std::string_view nome) {
-  for (char32_t c : Utf32(nome)) {
-    if (c >= U'a' && c <= U'z') c = c - U'a' + U'A';
+char32_t PrimeiraVogalDoNome(std::u32string_view nome) {
+  for (char32_t c : nome) {
+    c = Maiuscula(c);
     if (ValorDaVogal(c) != 0) return c;
   }
   return 0;
 }
 
-NumerosDoNome CalculaNumerosDoNome(std::string_view nome, int16_t caminhoDaVida,
+NumerosDoNome CalculaNumerosDoNome(std::u32string_view nome, int16_t caminhoDaVida,
                                    bool mestres) {
   NumerosDoNome n;
   n.Expressao = SomaDoNome(nome, mestres);

@@ -15,12 +15,12 @@ struct NumerosDoNome {
   int16_t Realidade = 0;
 };
 
-NumerosDoNome CalculaNumerosDoNome(std::string_view nome, int16_t caminhoDaVida,
+NumerosDoNome CalculaNumerosDoNome(std::u32string_view nome, int16_t caminhoDaVida,
                                    bool numerosMagicos);
 
 // Characters of the name that are not spaces (digits, hyphens and apostrophes count).
-int LetrasDoNome(std::string_view nome);
+int LetrasDoNome(std::u32string_view nome);
 // The first of A E I O U Y in the name, upper case; 0 when there is none.
-char32_t PrimeiraVogalDoNome(std::string_view nome);
+char32_t PrimeiraVogalDoNome(std::u32string_view nome);
 
 }  // namespace cifra

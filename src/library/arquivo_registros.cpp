@@ -1,9 +1,12 @@
 #include "arquivo_registros.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <bit>
 #include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <system_error>
 
 #include "windows1252.h"
@@ -13,25 +16,133 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Explica(const std::string& acao, const fs::path& caminho) {
-  std::string motivo;
-  if (errno == ENOSPC) {
-    motivo = " Não há espaço livre no disco.";
-  } else if (errno == EACCES || errno == EROFS || errno == EPERM) {
-    motivo = " O programa não tem permissão para isso.";
+// A file descriptor closed on every way out.
+class Descritor {
+ public:
+  explicit Descritor(int fd) : fd_(fd) {}
+  ~Descritor() {
+    if (fd_ >= 0) ::close(fd_);
   }
-  return "Não foi possível " + acao + " o arquivo \"" + caminho.string() + "\"." + motivo;
+  Descritor(const Descritor&) = delete;
+  Descritor& operator=(const Descritor&) = delete;
+  int fd() const { return fd_; }
+  bool Aberto() const { return fd_ >= 0; }
+  // Closes now, so that a failure of the close itself is seen; the error code or 0.
+  int Fecha() {
+    const int r = ::close(fd_);
+    fd_ = -1;
+    return r == 0 ? 0 : errno;
+  }
+
+ private:
+  int fd_;
+};
+
+[[noreturn]] void Falha(std::string_view acao, const fs::path& caminho, int codigo) {
+  throw ErroDeArquivo(MensagemDeFalha(acao, caminho, codigo));
+}
+
+// Reads up to n bytes at an offset; fewer at the end of the file. The error code or 0.
+int LeEm(int fd, uint8_t* destino, size_t n, uint64_t inicio, size_t* lidos) {
+  *lidos = 0;
+  while (*lidos < n) {
+    const ssize_t r = ::pread(fd, destino + *lidos, n - *lidos,
+                              static_cast<off_t>(inicio + *lidos));
+    if (r < 0 && errno == EINTR) continue;
+    if (r < 0) return errno;
+    if (r == 0) break;
+    *lidos += static_cast<size_t>(r);
+  }
+  return 0;
+}
+
+// Writes every byte; a short write (a full disk, a size limit) is an error.
+int EscreveTudo(int fd, const char* origem, size_t n) {
+  size_t escritos = 0;
+  while (escritos < n) {
+    const ssize_t r = ::write(fd, origem + escritos, n - escritos);
+    if (r < 0 && errno == EINTR) continue;
+    if (r < 0) return errno;
+    if (r == 0) return ENOSPC;
+    escritos += static_cast<size_t>(r);
+  }
+  return 0;
+}
+
+// The permissions the rewritten file gets: those of the existing file, which
+// must be writable as it is (replacing a read-only file by a new one would
+// get round its protection), or the usual ones for a new file.
+mode_t ModoParaGravar(const fs::path& caminho) {
+  struct stat info {};
+  if (::stat(caminho.c_str(), &info) != 0) {
+    if (errno != ENOENT) Falha("gravar", caminho, errno);
+    const mode_t mascara = ::umask(0);
+    ::umask(mascara);
+    return 0666 & ~mascara;
+  }
+  if (S_ISDIR(info.st_mode)) Falha("gravar", caminho, EISDIR);
+  Descritor teste(::open(caminho.c_str(), O_WRONLY | O_CLOEXEC));
+  if (!teste.Aberto()) Falha("gravar", caminho, errno);
+  return info.st_mode & 07777;
 }
 
 }  // namespace
 
+std::string MensagemDeFalha(std::string_view acao, const fs::path& caminho, int codigo) {
+  std::string motivo;
+  switch (codigo) {
+    case ENOSPC:
+    case EDQUOT:
+      motivo = " Não há espaço livre no disco.";
+      break;
+    case EFBIG:
+      motivo = " O arquivo ficaria maior do que o sistema permite.";
+      break;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      motivo = " O programa não tem permissão para isso.";
+      break;
+    case EISDIR:
+      motivo = " Há uma pasta com esse nome no lugar do arquivo.";
+      break;
+    case ENOENT:
+    case ENOTDIR:
+      motivo = " A pasta não existe.";
+      break;
+    default:
+      motivo = " Verifique a pasta e o espaço livre no disco.";
+  }
+  return "Não foi possível " + std::string(acao) + " o arquivo \"" + caminho.string() + "\"." +
+         motivo;
+}
+
+void GravaArquivoInteiro(const fs::path& caminho, std::string_view bytes) {
+  const mode_t modo = ModoParaGravar(caminho);
+  // The new content goes to a hidden file beside the old one (the same disk,
+  // so the final rename cannot fail half-way).
+  std::string provisorio =
+      (caminho.parent_path() / ("." + caminho.filename().string() + ".XXXXXX")).string();
+  Descritor novo(::mkstemp(provisorio.data()));
+  if (!novo.Aberto()) Falha("gravar", caminho, errno);
+  auto desiste = [&](int codigo) {
+    ::unlink(provisorio.c_str());
+    Falha("gravar", caminho, codigo);
+  };
+  int codigo = EscreveTudo(novo.fd(), bytes.data(), bytes.size());
+  if (!codigo && ::fchmod(novo.fd(), modo) != 0) codigo = errno;
+  if (!codigo && ::fsync(novo.fd()) != 0) codigo = errno;
+  if (!codigo) codigo = novo.Fecha();
+  if (codigo) desiste(codigo);
+  if (::rename(provisorio.c_str(), caminho.c_str()) != 0) desiste(errno);
+}
+
 ArquivoDeRegistros::ArquivoDeRegistros(fs::path caminho, size_t tamanho)
     : caminho_(std::move(caminho)), tamanho_(tamanho) {
-  std::error_code ec;
-  if (fs::exists(caminho_, ec)) return;
-  errno = 0;
-  std::ofstream cria(caminho_, std::ios::binary | std::ios::app);
-  if (!cria) throw ErroDeArquivo(Explica("criar", caminho_));
+  struct stat info {};
+  if (::stat(caminho_.c_str(), &info) == 0) return;
+  Descritor cria(::open(caminho_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (!cria.Aberto() && errno != EEXIST) Falha("criar", caminho_, errno);
 }
 
 uint64_t ArquivoDeRegistros::Tamanho() const {
@@ -48,44 +159,40 @@ std::vector<uint8_t> ArquivoDeRegistros::Le(int64_t n) const {
   std::vector<uint8_t> bytes(tamanho_, 0);
   if (n < 1) return bytes;
   const uint64_t inicio = static_cast<uint64_t>(n - 1) * tamanho_;
-  const uint64_t total = Tamanho();
-  if (inicio >= total) return bytes;
-  std::ifstream f(caminho_, std::ios::binary);
-  if (!f) throw ErroDeArquivo(Explica("ler", caminho_));
-  f.seekg(static_cast<std::streamoff>(inicio));
-  f.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(tamanho_));
+  if (inicio >= Tamanho()) return bytes;
+  Descritor f(::open(caminho_.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!f.Aberto()) Falha("ler", caminho_, errno);
+  size_t lidos = 0;
+  if (const int codigo = LeEm(f.fd(), bytes.data(), tamanho_, inicio, &lidos)) {
+    Falha("ler", caminho_, codigo);
+  }
   return bytes;  // a short read leaves the zeros in place
 }
 
 std::vector<uint8_t> ArquivoDeRegistros::LeTudo() const {
-  std::vector<uint8_t> bytes(Tamanho(), 0);
-  std::ifstream f(caminho_, std::ios::binary);
-  if (!f) throw ErroDeArquivo(Explica("ler", caminho_));
-  f.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  Descritor f(::open(caminho_.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!f.Aberto()) Falha("ler", caminho_, errno);
+  struct stat info {};
+  if (::fstat(f.fd(), &info) != 0) Falha("ler", caminho_, errno);
+  if (S_ISDIR(info.st_mode)) Falha("ler", caminho_, EISDIR);
+  std::vector<uint8_t> bytes(static_cast<size_t>(info.st_size), 0);
+  size_t lidos = 0;
+  if (const int codigo = LeEm(f.fd(), bytes.data(), bytes.size(), 0, &lidos)) {
+    Falha("ler", caminho_, codigo);
+  }
+  bytes.resize(lidos);
   return bytes;
 }
 
 void ArquivoDeRegistros::Grava(int64_t n, std::span<const uint8_t> bytes) {
-  if (n < 1) throw ErroDeArquivo(Explica("gravar", caminho_));
+  if (n < 1) Falha("gravar", caminho_, 0);
   const size_t quantos = std::min(bytes.size(), tamanho_);
   const uint64_t inicio = static_cast<uint64_t>(n - 1) * tamanho_;
-  errno = 0;
-  std::fstream f(caminho_, std::ios::binary | std::ios::in | std::ios::out);
-  if (!f) {
-    f.clear();
-    f.open(caminho_, std::ios::binary | std::ios::out | std::ios::trunc);
-    if (!f) throw ErroDeArquivo(Explica("gravar", caminho_));
-  }
-  f.seekp(0, std::ios::end);
-  const auto fim = static_cast<uint64_t>(f.tellp());
-  if (fim < inicio) {
-    const std::vector<char> zeros(inicio - fim, 0);
-    f.write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
-  }
-  f.seekp(static_cast<std::streamoff>(inicio));
-  f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(quantos));
-  f.flush();
-  if (!f) throw ErroDeArquivo(Explica("gravar", caminho_));
+  ModoParaGravar(caminho_);  // refused before anything is read
+  std::vector<uint8_t> tudo = LeTudo();
+  if (tudo.size() < inicio + quantos) tudo.resize(inicio + quantos, 0);
+  std::copy_n(bytes.begin(), quantos, tudo.begin() + static_cast<std::ptrdiff_t>(inicio));
+  GravaArquivoInteiro(caminho_, std::string_view(reinterpret_cast<const char*>(tudo.data()), tudo.size()));
 }
 
 int16_t LeInt16(std::span<const uint8_t> r, size_t pos) {
@@ -104,6 +211,7 @@ void GravaInt16(std::span<uint8_t> r, size_t pos, int16_t v) {
 }
 
 float LeFloat(std::span<const uint8_t> r, size_t pos) {
+  if (pos + 4 > r.size()) return 0;
   uint32_t u = 0;
   for (int i = 3; i >= 0; --i) u = (u << 8) | r[pos + i];
   return std::bit_cast<float>(u);
@@ -115,8 +223,9 @@ void GravaFloat(std::span<uint8_t> r, size_t pos, float v) {
 }
 
 std::string LeTextoFixo(std::span<const uint8_t> r, size_t pos, size_t tamanho) {
-  const auto bytes = r.subspan(pos, tamanho);
-  return AparaBrancosADireita(
+  if (pos >= r.size()) return {};
+  const auto bytes = r.subspan(pos, std::min(tamanho, r.size() - pos));
+  return AparaBrancos(
       DeWindows1252(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
 }
 
@@ -125,22 +234,6 @@ void GravaTextoFixo(std::span<uint8_t> r, size_t pos, size_t tamanho, std::strin
   for (size_t i = 0; i < tamanho; ++i) {
     r[pos + i] = i < bytes.size() ? static_cast<uint8_t>(bytes[i]) : ' ';
   }
-}
-
-namespace {
-bool EhBranco(char c) { return c == ' ' || c == '\0'; }
-}  // namespace
-
-std::string AparaBrancosADireita(std::string_view s) {
-  size_t fim = s.size();
-  while (fim > 0 && EhBranco(s[fim - 1])) --fim;
-  return std::string(s.substr(0, fim));
-}
-
-std::string AparaBrancos(std::string_view s) {
-  size_t inicio = 0;
-  while (inicio < s.size() && EhBranco(s[inicio])) ++inicio;
-  return AparaBrancosADireita(s.substr(inicio));
 }
 
 }  // namespace cifra

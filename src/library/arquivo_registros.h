@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/texto.h"
+
 namespace cifra {
 
 // A file that could not be created, read or written; the message is for the operator.
@@ -17,6 +19,19 @@ class ErroDeArquivo : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// "Não foi possível <acao> o arquivo "<caminho>"." and, from the error code
+// of the call that failed (an errno value, 0 when there is none), what the
+// operator can do about it.
+std::string MensagemDeFalha(std::string_view acao, const std::filesystem::path& caminho,
+                            int codigoDeErro);
+
+// Writes a whole file aside (a new file in the same folder) and then puts it
+// in place of the old one in one step, so that a failed or interrupted write
+// leaves the old file exactly as it was. An existing file keeps its
+// permissions; one that the program may not write is refused before anything
+// is written. Throws ErroDeArquivo.
+void GravaArquivoInteiro(const std::filesystem::path& caminho, std::string_view bytes);
 
 class ArquivoDeRegistros {
  public:
@@ -33,6 +48,8 @@ class ArquivoDeRegistros {
   std::vector<uint8_t> LeTudo() const;
   // Writes bytes at the start of record n (from 1); a shorter buffer leaves
   // the rest of the record as it was. A gap before the record is zero-filled.
+  // The file is rewritten aside and replaced (GravaArquivoInteiro): a write
+  // that fails leaves it untouched.
   void Grava(int64_t n, std::span<const uint8_t> bytes);
 
   const std::filesystem::path& Caminho() const { return caminho_; }
@@ -44,7 +61,7 @@ class ArquivoDeRegistros {
 };
 
 // Field helpers over a record's bytes: little-endian integers and
-// blank-padded Windows-1252 texts.
+// blank-padded Windows-1252 texts. A field past the end of the bytes reads as zero.
 int16_t LeInt16(std::span<const uint8_t> r, size_t pos);
 uint16_t LeUInt16(std::span<const uint8_t> r, size_t pos);
 void GravaInt16(std::span<uint8_t> r, size_t pos, int16_t v);
@@ -54,13 +71,9 @@ void GravaFloat(std::span<uint8_t> r, size_t pos, float v);
 inline bool LeFlag(std::span<const uint8_t> r, size_t pos) { return LeInt16(r, pos) != 0; }
 inline void GravaFlag(std::span<uint8_t> r, size_t pos, bool v) { GravaInt16(r, pos, v ? -1 : 0); }
 
-// Decoded text of a fixed field, trailing blanks and NUL bytes removed.
+// Decoded text of a fixed field, blanks and NUL bytes at both ends removed.
 std::string LeTextoFixo(std::span<const uint8_t> r, size_t pos, size_t tamanho);
 // Encodes the text, cuts it to the field and pads it with blanks.
 void GravaTextoFixo(std::span<uint8_t> r, size_t pos, size_t tamanho, std::string_view utf8);
-
-// Removes blanks (and NUL bytes) from both ends; line breaks stay.
-std::string AparaBrancos(std::string_view s);
-std::string AparaBrancosADireita(std::string_view s);
 
 }  // namespace cifra

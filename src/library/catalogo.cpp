@@ -11,8 +11,12 @@ constexpr std::array<Topico, kTopicos> kCatalogo{{
     {3, "Ciclo Produtivo", "CPROD", "Ciclo Produtivo", 0},
     {4, "Ciclo da Colheita", "CCOLH", "Ciclo da Colheita", 0},
     {5, "Vibrações do Dia do Nascimento", "CDNAS", "Vibrações do Dia do Nascimento", 3},
-    {6, "Desafios do Dia do Nascimento", "DESNASC", "Desafios do Dia do Nascimento", 0},
-    {7, "Presente do Dia do Nascimento", "PRESNASC", "Presente do Dia do Nascimento", 0},
+    {6, "Desafios do Dia do Nascimento", "DESNASC", "Desafios do Dia do Nascimento", 0,
+     "Cada desafio é uma lição a ser aprendida: a sua vibração pode causar ansiedade ou tensão "
+     "na vida até ser superada ou compreendida."},
+    {7, "Presente do Dia do Nascimento", "PRESNASC", "Presente do Dia do Nascimento", 0,
+     "A cada desafio corresponde um dom, oferecido para compensá-lo: é o presente do dia em que "
+     "você nasceu."},
     {8, "Primeira Realização", "APICES", "Primeira Realização", 4},
     {9, "Segunda Realização", "APICES", "Segunda Realização (=primeira)", 0},
     {10, "Terceira Realização", "APICES", "Terceira Realização (=primeira)", 0},
@@ -21,7 +25,10 @@ constexpr std::array<Topico, kTopicos> kCatalogo{{
     {13, "Primeiro Desafio Menor", "DESVIDA", "Primeiro Desafio Menor (=menor)", 0},
     {14, "Segundo Desafio Menor", "DESVIDA", "Segundo Desafio Menor (=menor)", 0},
     {15, "Desafio Menor Adicional", "DESVIDA", "Desafio Menor Adicional (=menor)", 0},
-    {16, "Indicações para a Saúde", "INDSAUDE", "Indicações para a Saúde", 0},
+    {16, "Indicações para a Saúde", "INDSAUDE", "Indicações para a Saúde", 0,
+     "As Indicações para a Saúde partem do algarismo que mais se repete entre os números da sua "
+     "data de nascimento: somado a 1, ele dá o número que orienta os cuidados descritos a "
+     "seguir, sem substituir a orientação de um profissional de saúde."},
     {17, "Ano Universal", "INTANOUN", "Interpretação do Ano Universal", 6},
     {18, "Mês Universal", "INTMESUN", "Interpretação do Mês Universal", 0},
     {19, "Dia Universal", "INTDIAUN", "Interpretação do Dia Universal", 0},
@@ -43,12 +50,12 @@ constexpr std::array<Topico, kTopicos> kCatalogo{{
 const std::array<Topico, kTopicos>& Catalogo() { return kCatalogo; }
 
 const Topico& TopicoDoNumero(int numero) {
-  if (numero < 1 || numero > kTopicos) throw std::out_of_range("tópico inexistente");
+  if (!TopicoValido(numero)) throw std::out_of_range("tópico inexistente");
   return kCatalogo[numero - 1];
 }
 
 std::string NomeDoTopico(int numero) {
-  if (numero < 1 || numero > kTopicos) return "[Desconhecido]";
+  if (!TopicoValido(numero)) return "[Desconhecido]";
   return std::string(kCatalogo[numero - 1].nome);
 }
 

@@ -3,9 +3,13 @@
 #include <cctype>
 #include <vector>
 
+#include "engine/texto.h"
+
 namespace cifra {
 
-std::map<int, std::string> LeFonteDeTextos(std::string_view conteudo) {
+std::map<int, std::string> LeFonteDeTextos(std::string_view fonte) {
+  // Whatever line breaks the source was saved with, the lines end in CR LF here.
+  const std::string conteudo = ComQuebrasCrLf(fonte);
   std::map<int, std::string> registros;
   std::vector<std::string> linhas;
   int atual = 0;
@@ -24,12 +28,11 @@ std::map<int, std::string> LeFonteDeTextos(std::string_view conteudo) {
   int numeroDaLinha = 0;
   size_t pos = 0;
   while (pos < conteudo.size()) {
-    size_t fimDaLinha = conteudo.find('\n', pos);
-    if (fimDaLinha == std::string_view::npos) fimDaLinha = conteudo.size();
-    std::string linha(conteudo.substr(pos, fimDaLinha - pos));
-    pos = fimDaLinha + 1;
+    size_t fimDaLinha = conteudo.find("\r\n", pos);
+    if (fimDaLinha == std::string::npos) fimDaLinha = conteudo.size();
+    std::string linha = conteudo.substr(pos, fimDaLinha - pos);
+    pos = fimDaLinha + 2;
     ++numeroDaLinha;
-    if (!linha.empty() && linha.back() == '\r') linha.pop_back();
     if (linha.size() > 2 && linha[0] == '[' && std::isdigit(static_cast<unsigned char>(linha[1])) &&
         linha.find(']') != std::string::npos) {
       fecha();
@@ -38,7 +41,8 @@ std::map<int, std::string> LeFonteDeTextos(std::string_view conteudo) {
       continue;
     }
     if (atual == 0) {
-      if (!linha.empty()) {
+      // Before the first record, lines opened by "#" are notes for the editor.
+      if (!linha.empty() && linha[0] != '#') {
         throw ErroNaFonte("linha " + std::to_string(numeroDaLinha) + ": texto antes do primeiro registro");
       }
       continue;

@@ -7,7 +7,7 @@
 
 namespace cifra {
 
-std::vector<int16_t> LeFormula(const PastaDeDados& pasta, std::string_view arquivo) {
+std::vector<int16_t> LerFormula(const PastaDeDados& pasta, std::string_view arquivo) {
   const auto caminho = pasta.Arquivo(arquivo);
   std::error_code ec;
   if (!std::filesystem::exists(caminho, ec)) return {};
@@ -17,8 +17,8 @@ std::vector<int16_t> LeFormula(const PastaDeDados& pasta, std::string_view arqui
   return codigos;
 }
 
-void GravaFormula(const PastaDeDados& pasta, std::string_view arquivo, bool mestresValidos,
-                  std::span<const int16_t> codigos) {
+void GravarFormula(const PastaDeDados& pasta, std::string_view arquivo, bool mestresValidos,
+                   std::span<const int16_t> codigos) {
   std::vector<uint8_t> bytes(2 * (codigos.size() + 1));
   GravaInt16(bytes, 0, mestresValidos ? codigo_formula::kMestresValidos
                                       : codigo_formula::kSemMestres);
@@ -30,7 +30,7 @@ void GravaFormula(const PastaDeDados& pasta, std::string_view arquivo, bool mest
 
 int16_t CalculaNumeroDefinido(const PastaDeDados& pasta, std::string_view arquivo,
                               const ContextoFormula& contexto) {
-  const auto codigos = LeFormula(pasta, arquivo);
+  const auto codigos = LerFormula(pasta, arquivo);
   if (codigos.empty()) return 0;
   return AvaliaFormula(codigos, contexto);
 }

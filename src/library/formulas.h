@@ -15,10 +15,10 @@ inline constexpr const char* kFormulaA = "DEFUSERA.CFG";
 inline constexpr const char* kFormulaB = "DEFUSERB.CFG";
 
 // Every code in the file, up to its end (an older tail after the end code included).
-std::vector<int16_t> LeFormula(const PastaDeDados& pasta, std::string_view arquivo);
+std::vector<int16_t> LerFormula(const PastaDeDados& pasta, std::string_view arquivo);
 // Writes the master flag and the codes from record 1; older records beyond stay.
-void GravaFormula(const PastaDeDados& pasta, std::string_view arquivo, bool mestresValidos,
-                  std::span<const int16_t> codigos);
+void GravarFormula(const PastaDeDados& pasta, std::string_view arquivo, bool mestresValidos,
+                   std::span<const int16_t> codigos);
 // A missing or empty file gives 0.
 int16_t CalculaNumeroDefinido(const PastaDeDados& pasta, std::string_view arquivo,
                               const ContextoFormula& contexto);

@@ -1,58 +1,39 @@
 #include "interpretacoes.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "arquivo_registros.h"
-#include "windows1252.h"
 
 namespace cifra {
-namespace {
-
-std::string Maiusculas(std::string_view s) {
-  std::string m(s);
-  for (char& c : m) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return m;
-}
-
-}  // namespace
-
-size_t TamanhoDoRegistroDe(std::string_view arquivo) {
-  return Maiusculas(arquivo).find("HEADER.DAT") != std::string::npos ? kRegistroTitulo
-                                                                     : kRegistroTexto;
-}
-
 int RegistroDoNumero(int numero, std::string_view arquivo, bool numerosMagicos) {
-  if (Maiusculas(arquivo) == "CDATA.DAT") return numero;
+  if (MaiusculasAscii(arquivo) == kArquivoDescricoes) return numero;
   if (numero == 11) return numerosMagicos ? 10 : 2;
   if (numero == 22) return numerosMagicos ? 11 : 4;
   return numero;
 }
 
-std::string LeRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro) {
+std::string LerRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro) {
   const size_t tamanho = TamanhoDoRegistroDe(arquivo);
   ArquivoDeRegistros f(pasta.Arquivo(arquivo), tamanho);
   if (registro < 1 || registro > f.Registros()) return {};
-  const auto bytes = f.Le(registro);
-  return AparaBrancos(DeWindows1252(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
+  // A file edited by hand elsewhere may break its lines with LF or CR alone.
+  return ComQuebrasCrLf(LeTextoFixo(f.Le(registro), 0, tamanho));
 }
 
-void GravaRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,
-                          std::string_view texto) {
+void GravarRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,
+                           std::string_view texto) {
   const size_t tamanho = TamanhoDoRegistroDe(arquivo);
   std::vector<uint8_t> r(tamanho);
-  GravaTextoFixo(r, 0, tamanho, texto);
+  GravaTextoFixo(r, 0, tamanho, ComQuebrasCrLf(texto));
   ArquivoDeRegistros(pasta.Arquivo(arquivo), tamanho).Grava(registro, r);
 }
 
 std::string LeInterpretacao(const PastaDeDados& pasta, int numero, std::string_view arquivo,
                             bool numerosMagicos) {
-  return LeRegistroDeTexto(pasta, arquivo, RegistroDoNumero(numero, arquivo, numerosMagicos));
+  return LerRegistroDeTexto(pasta, arquivo, RegistroDoNumero(numero, arquivo, numerosMagicos));
 }
 
-std::array<std::string, 31> CarregaTitulos(const PastaDeDados& pasta) {
-  std::array<std::string, 31> titulos;
-  for (int t = 1; t <= 30; ++t) titulos[t] = LeRegistroDeTexto(pasta, kArquivoTitulos, t);
+TitulosDosTopicos LerTitulos(const PastaDeDados& pasta) {
+  TitulosDosTopicos titulos;
+  for (const Topico& t : Catalogo()) titulos[t.numero] = LerRegistroDeTexto(pasta, kArquivoTitulos, t.numero);
   return titulos;
 }
 

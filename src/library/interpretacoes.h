@@ -1,37 +1,36 @@
 #pragma once
 // Interpretation files (one text per number), the descriptions "CDATA.DAT"
 // and the titles "Header.DAT".
-#include <array>
 #include <string>
 #include <string_view>
 
+#include "catalogo.h"
 #include "pasta_dados.h"
+#include "registros_de_texto.h"
 
 namespace cifra {
 
-inline constexpr size_t kRegistroTexto = 5120;
-inline constexpr size_t kRegistroTitulo = 120;
-inline constexpr const char* kArquivoDescricoes = "CDATA.DAT";
-inline constexpr const char* kArquivoTitulos = "Header.DAT";
 
 // Record that holds the text of a number: with master numbers on, 11 is
 // record 10 and 22 record 11; with them off 11 and 22 read the texts of 2
 // and 4. "CDATA.DAT" is addressed by record directly.
 int RegistroDoNumero(int numero, std::string_view arquivo, bool numerosMagicos);
 
-// The text for a number, trimmed of blanks at both ends (line breaks stay).
+// The text for a number, trimmed of blanks at both ends (line breaks stay,
+// as CR LF whatever the file holds).
 // A missing file is created empty; a record before 1 or past the end is "".
 std::string LeInterpretacao(const PastaDeDados& pasta, int numero, std::string_view arquivo,
                             bool numerosMagicos);
 
 // Reads record n of any text file of the library (record size by file kind).
-std::string LeRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro);
-// Writes record n: the text is cut to the record and padded with blanks.
-void GravaRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,
-                          std::string_view texto);
-size_t TamanhoDoRegistroDe(std::string_view arquivo);
+std::string LerRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro);
+// Writes record n: line breaks become CR LF, the text is cut to the record
+// and padded with blanks. The editor's text box saves through here.
+void GravarRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,
+                           std::string_view texto);
 
-// Titles 1..30 of "Header.DAT" (element 0 unused).
-std::array<std::string, 31> CarregaTitulos(const PastaDeDados& pasta);
+// The title of every topic, record t of "Header.DAT" for topic t.
+using TitulosDosTopicos = PorTopico<std::string>;
+TitulosDosTopicos LerTitulos(const PastaDeDados& pasta);
 
 }  // namespace cifra

@@ -1,29 +1,34 @@
 #include "ordem.h"
 
-#include "arquivo_registros.h"
+#include "campos.h"
 
 namespace cifra {
 namespace {
-constexpr size_t kRegistro = 62;
+
+// One int16 per slot of the order, slot 0 included: 62 bytes.
+constexpr size_t kRegistro = 2 * std::tuple_size_v<OrdemDosTopicos>;
 constexpr const char* kArquivo = "ordem.dat";
+
+std::vector<uint8_t> Bytes(const OrdemDosTopicos& ordem) {
+  std::vector<uint8_t> r(kRegistro);
+  for (size_t i = 0; i < ordem.size(); ++i) GravaInt16(r, 2 * i, ordem[i]);
+  return r;
+}
+
 }  // namespace
 
 OrdemDosTopicos OrdemPadrao() {
   OrdemDosTopicos ordem{};
-  for (int i = 1; i <= 30; ++i) ordem[i] = static_cast<int16_t>(i);
+  for (const Topico& t : Catalogo()) ordem[t.numero] = static_cast<int16_t>(t.numero);
   return ordem;
 }
 
-void GravaOrdemTopicos(const PastaDeDados& pasta, const OrdemDosTopicos& ordem) {
-  std::vector<uint8_t> r(kRegistro);
-  for (size_t i = 0; i < ordem.size(); ++i) GravaInt16(r, 2 * i, ordem[i]);
-  ArquivoDeRegistros(pasta.Arquivo(kArquivo), kRegistro).Grava(1, r);
+void GravarOrdemTopicos(const PastaDeDados& pasta, const OrdemDosTopicos& ordem) {
+  GravaRegistroUnico(pasta, kArquivo, kRegistro, Bytes(ordem));
 }
 
-OrdemDosTopicos CarregaOrdemTopicos(const PastaDeDados& pasta) {
-  ArquivoDeRegistros arquivo(pasta.Arquivo(kArquivo), kRegistro);
-  if (arquivo.Vazio()) GravaOrdemTopicos(pasta, OrdemPadrao());
-  const auto r = arquivo.Le(1);
+OrdemDosTopicos LerOrdemTopicos(const PastaDeDados& pasta) {
+  const auto r = LeRegistroUnico(pasta, kArquivo, kRegistro, Bytes(OrdemPadrao()));
   OrdemDosTopicos ordem{};
   for (size_t i = 0; i < ordem.size(); ++i) ordem[i] = LeInt16(r, 2 * i);
   return ordem;

@@ -1,18 +1,19 @@
 #pragma once
 // The order in which the operator wants the topics to appear ("ordem.dat").
-#include <array>
 #include <cstdint>
 
+#include "catalogo.h"
 #include "pasta_dados.h"
 
 namespace cifra {
 
 // Element 0 carries no topic; element i is the topic in position i.
-using OrdemDosTopicos = std::array<int16_t, 31>;
+using OrdemDosTopicos = PorTopico<int16_t>;
 
 OrdemDosTopicos OrdemPadrao();
-// Reads the order, creating the file with 1..30 when it is missing or empty.
-OrdemDosTopicos CarregaOrdemTopicos(const PastaDeDados& pasta);
-void GravaOrdemTopicos(const PastaDeDados& pasta, const OrdemDosTopicos& ordem);
+// Reads the order, creating the file in topic-number order when it is
+// missing or empty.
+OrdemDosTopicos LerOrdemTopicos(const PastaDeDados& pasta);
+void GravarOrdemTopicos(const PastaDeDados& pasta, const OrdemDosTopicos& ordem);
 
 }  // namespace cifra

@@ -11,6 +11,6 @@ namespace cifra {
 // Writes every default file that the folder lacks (names compared without
 // regard to case); a file the operator already has is never touched.
 // Returns the names written.
-std::vector<std::string> InstalaPadroes(const PastaDeDados& pasta);
+std::vector<std::string> InstalarPadroes(const PastaDeDados& pasta);
 
 }  // namespace cifra

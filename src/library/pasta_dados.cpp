@@ -1,7 +1,5 @@
 #include "pasta_dados.h"
 
-#include <algorithm>
-#include <cctype>
 #include <system_error>
 
 #include "arquivo_registros.h"
@@ -11,9 +9,7 @@ namespace fs = std::filesystem;
 
 namespace {
 bool MesmoNome(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
+  return MaiusculasAscii(a) == MaiusculasAscii(b);
 }
 }  // namespace
 

@@ -3,7 +3,7 @@
 #include "engine/data.h"
 #include "engine/numerologia.h"
 #include "engine/signo.h"
-#include "library/arquivo_registros.h"
+#include "engine/texto.h"
 #include "texto_justificado.h"
 #include "topicos.h"
 
@@ -11,7 +11,6 @@ namespace cifra {
 namespace {
 
 constexpr double kCabecalho = 27;  // height a page header takes below the top margin
-constexpr const char* kFonteDaPagina = "Times New Roman";
 
 }  // namespace
 
@@ -47,33 +46,56 @@ std::string TituloNaPagina(const LinhaResultado& linha, int topico, bool imprimi
   return linha.Titulo + " Número " + FormaDeExibicao(ValorDoNumero(linha.Numero));
 }
 
-CompositorDeAnalise::CompositorDeAnalise(const ConteudoDaAnalise& conteudo,
-                                         const GeometriaDaPagina& geometria)
-    : conteudo_(conteudo), geometria_(geometria) {}
+namespace {
 
-void CompositorDeAnalise::SalvarFontesTela(const SuperficieDeDesenho& s) {
-  fonteSalva_ = s.FonteAtual();
-}
+// One composition: the pages in progress and where the next block starts.
+class CompositorDeAnalise {
+ public:
+  CompositorDeAnalise(const ConteudoDaAnalise& conteudo, const GeometriaDaPagina& geometria,
+                      Paginador& folhas)
+      : conteudo_(conteudo), geometria_(geometria), folhas_(folhas) {}
 
-void CompositorDeAnalise::RestaurarFontesTela(SuperficieDeDesenho& s) const {
-  s.SetFonte(fonteSalva_);
-}
+  int ImprimirAnalise();
 
-double CompositorDeAnalise::NovaPagina(SuperficieDeDesenho& s, double Largura, double Altura,
-                                       int Tipo) {
+ private:
+  enum class TipoDePagina { kPrimeira, kSeguinte };
+  // Starts a page: header when due, footer and page number. Returns the
+  // height the header takes below the top margin, kCabecalho or 0.
+  double NovaPagina(SuperficieDeDesenho& s, TipoDePagina tipo);
+  void DesenhaCabecalho(SuperficieDeDesenho& s);
+  void DesenhaRodape(SuperficieDeDesenho& s, const std::string& numero);
+  // The running text's font survives the header and footer of a new page.
+  void SalvarFontesTela(const SuperficieDeDesenho& s) { fonteSalva_ = s.FonteAtual(); }
+  void RestaurarFontesTela(SuperficieDeDesenho& s) const { s.SetFonte(fonteSalva_); }
+  // Lays a text out from posicaoAtual_, going on over new pages until it is done.
+  void Bloco(std::string texto);
+  void ProximaPagina();
+  double Topo() const { return geometria_.margens.Superior; }
+
+  const ConteudoDaAnalise& conteudo_;
+  const GeometriaDaPagina geometria_;
+  Paginador& folhas_;
+  SuperficieDeDesenho* superficie_ = nullptr;  // the page being drawn
+  int NumeroDaPagina = 0;
+  double posicaoAtual_ = 0;  // where the next block starts, below the top margin
+  Fonte fonteSalva_;
+};
+
+double CompositorDeAnalise::NovaPagina(SuperficieDeDesenho& s, TipoDePagina tipo) {
   const double y = s.CurrentY;
-  NumeroDaPagina = Tipo == 1 ? 1 : NumeroDaPagina + 1;
+  NumeroDaPagina = tipo == TipoDePagina::kPrimeira ? 1 : NumeroDaPagina + 1;
   double reservado = 0;
   if (conteudo_.opcoes.ImprimirCabecalho || NumeroDaPagina == 1) {
-    DesenhaCabecalho(s, Largura);
+    DesenhaCabecalho(s);
     reservado = kCabecalho;
   }
-  DesenhaRodape(s, Largura, Altura, std::to_string(NumeroDaPagina));
+  DesenhaRodape(s, std::to_string(NumeroDaPagina));
   s.CurrentY = y;
   return reservado;
 }
 
-void CompositorDeAnalise::DesenhaCabecalho(SuperficieDeDesenho& s, double W) {
+void CompositorDeAnalise::DesenhaCabecalho(SuperficieDeDesenho& s) {
+  const double W = geometria_.Largura;
   const Margens& m = geometria_.margens;
   const double L = m.Esquerda, T = m.Superior, R = m.Direita;
   s.Barra(L, T + 24, W - R, T + 25);
@@ -85,32 +107,32 @@ void CompositorDeAnalise::DesenhaCabecalho(SuperficieDeDesenho& s, double W) {
     s.Print(linha);
   };
   s.CurrentY = T + 2;
-  s.SetFonte({kFonteDaPagina, true, false, 20});
+  s.SetFonte({kFontePadrao, true, false, 20});
   centrada(conteudo_.linhas.LinhaCabecalho);
   s.CurrentY += s.TextHeight(conteudo_.linhas.LinhaCabecalho) + 1;
-  s.SetFonte({kFonteDaPagina, false, false, 14});
+  s.SetFonte({kFontePadrao, false, false, 14});
   centrada(conteudo_.analise.NomeCompleto);
   s.CurrentY += s.TextHeight(conteudo_.analise.NomeCompleto);
-  s.SetFonte({kFonteDaPagina, false, false, 12});
+  s.SetFonte({kFontePadrao, false, false, 12});
   centrada(DataPorExtenso(conteudo_.analise.DataNascimento));
 }
 
-void CompositorDeAnalise::DesenhaRodape(SuperficieDeDesenho& s, double W, double H,
-                                        const std::string& numero) {
+void CompositorDeAnalise::DesenhaRodape(SuperficieDeDesenho& s, const std::string& numero) {
+  const double W = geometria_.Largura, H = geometria_.Altura;
   const Margens& m = geometria_.margens;
   const double L = m.Esquerda, R = m.Direita, B = m.Inferior;
   const double y = s.CurrentY;
   s.Barra(L, H - B - 12, W - R, H - B - 11);
-  s.SetFonte({kFonteDaPagina, true, false, 12});
+  s.SetFonte({kFontePadrao, true, false, 12});
   s.CurrentX = L + 2;
   s.CurrentY = H - B - 10;
   s.Print(conteudo_.linhas.LinhaRodapeUm);
   s.CurrentY += s.TextHeight(conteudo_.linhas.LinhaRodapeUm);
-  s.SetFonte({kFonteDaPagina, false, false, 10});
+  s.SetFonte({kFontePadrao, false, false, 10});
   s.CurrentX = L + 2;
   s.Print(conteudo_.linhas.LinhaRodapeDois);
   if (numero != "0") {
-    s.SetFonte({kFonteDaPagina, true, false, 16});
+    s.SetFonte({kFontePadrao, true, false, 16});
     s.CurrentY = (H - B) - s.TextHeight(numero);
     s.CurrentX = (W - R) - s.TextWidth(numero);
     s.Print(numero);
@@ -120,9 +142,8 @@ void CompositorDeAnalise::DesenhaRodape(SuperficieDeDesenho& s, double W, double
 
 void CompositorDeAnalise::ProximaPagina() {
   SalvarFontesTela(*superficie_);
-  superficie_ = &paginas_->NovaFolha();
-  ++totalDePaginas_;
-  posicaoAtual_ = NovaPagina(*superficie_, geometria_.Largura, geometria_.Altura, 2);
+  superficie_ = &folhas_.NovaFolha();
+  posicaoAtual_ = NovaPagina(*superficie_, TipoDePagina::kSeguinte);
   RestaurarFontesTela(*superficie_);
 }
 
@@ -136,22 +157,21 @@ void CompositorDeAnalise::Bloco(std::string texto) {
   }
 }
 
-int CompositorDeAnalise::ImprimirAnalise(Paginador& paginas) {
+int CompositorDeAnalise::ImprimirAnalise() {
   const GeometriaDaPagina& g = geometria_;
   const Margens& m = g.margens;
   const Fontes& fontes = conteudo_.fontes;
   const ProgramOptions& opcoes = conteudo_.opcoes;
-  paginas_ = &paginas;
-  superficie_ = &paginas.NovaFolha();
-  totalDePaginas_ = 1;
-  posicaoAtual_ = NovaPagina(*superficie_, g.Largura, g.Altura, 1);
+  superficie_ = &folhas_.NovaFolha();
+  posicaoAtual_ = NovaPagina(*superficie_, TipoDePagina::kPrimeira);
 
   // A block whose first line would already pass the limit starts on a new page.
   auto cabeNaPagina = [&] {
     return posicaoAtual_ + Topo() + superficie_->TextHeight("Agê") <= g.LimiteInferior;
   };
 
-  for (int t = 1; t <= 30; ++t) {
+  for (const Topico& topico : Catalogo()) {
+    const int t = topico.numero;
     if (!TopicoApresentado(conteudo_.analise, opcoes, t)) continue;
     const LinhaResultado& linha = conteudo_.analise.ResultadoAnalise[t];
 
@@ -181,9 +201,15 @@ int CompositorDeAnalise::ImprimirAnalise(Paginador& paginas) {
                               g.Largura - 80 - m.Direita - m.Esquerda, 3);
     posicaoAtual_ = y + 8 - Topo();
   }
-  paginas_ = nullptr;
   superficie_ = nullptr;
-  return totalDePaginas_;
+  return NumeroDaPagina;
+}
+
+}  // namespace
+
+int ComporAnalise(const ConteudoDaAnalise& conteudo, const GeometriaDaPagina& geometria,
+                  Paginador& folhas) {
+  return CompositorDeAnalise(conteudo, geometria, folhas).ImprimirAnalise();
 }
 
 }  // namespace cifra

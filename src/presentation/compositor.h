@@ -7,20 +7,22 @@
 
 #include "analysis/analise.h"
 #include "figuras.h"
-#include "printing/margens.h"
+#include "settings/margens.h"
 #include "settings/fontes.h"
+#include "settings/margens.h"
 #include "settings/opcoes.h"
 #include "settings/rodape.h"
 #include "superficie.h"
 
 namespace cifra {
 
-// Everything a composition draws, gathered by the caller.
+// Everything a composition draws, gathered by the caller and copied in, so
+// a composition never depends on what the caller keeps alive.
 struct ConteudoDaAnalise {
-  const Analise& analise;
-  const ProgramOptions& opcoes;
-  const Fontes& fontes;
-  const LinhasRodape& linhas;
+  Analise analise;
+  ProgramOptions opcoes;
+  Fontes fontes;
+  LinhasRodape linhas;
   Figura imagemCabecalho;  // see ImagemDoCabecalho
   Figura divisoria;
 };
@@ -59,38 +61,12 @@ std::string DataPorExtenso(const std::string& ddmmaaaa);
 // and its vowel, every other topic " Número " and the number's display form.
 std::string TituloNaPagina(const LinhaResultado& linha, int topico, bool imprimirNumero);
 
-class CompositorDeAnalise {
- public:
-  CompositorDeAnalise(const ConteudoDaAnalise& conteudo, const GeometriaDaPagina& geometria);
-
-  // Composes every shown topic, in topic-number order, onto as many pages as
-  // they need; returns the number of pages.
-  int ImprimirAnalise(Paginador& paginas);
-
-  // Starts a page (Tipo 1 the first, 2 a further one): header when due,
-  // footer and page number. Returns the height the header takes, 27 or 0.
-  double NovaPagina(SuperficieDeDesenho& s, double Largura, double Altura, int Tipo);
-  void DesenhaCabecalho(SuperficieDeDesenho& s, double largura);
-  void DesenhaRodape(SuperficieDeDesenho& s, double largura, double altura,
-                     const std::string& numero);
-  void SalvarFontesTela(const SuperficieDeDesenho& s);
-  void RestaurarFontesTela(SuperficieDeDesenho& s) const;
-
-  int NumeroDaPagina = 0;
-
- private:
-  // Lays a text out from PosicaoAtual, going on over new pages until it is done.
-  void Bloco(std::string texto);
-  void ProximaPagina();
-  double Topo() const { return geometria_.margens.Superior; }
-
-  const ConteudoDaAnalise& conteudo_;
-  GeometriaDaPagina geometria_;
-  Paginador* paginas_ = nullptr;
-  SuperficieDeDesenho* superficie_ = nullptr;
-  int totalDePaginas_ = 0;
-  double posicaoAtual_ = 0;  // where the next block starts, below the top margin
-  Fonte fonteSalva_;
-};
+// Composes every shown topic, in topic-number order, onto as many pages as
+// they need: each page gets the header when due (the first page always),
+// the footer and its number, then the running text down to the bottom
+// limit. The pages come from folhas, one NovaFolha() per page break.
+// Returns the number of pages.
+int ComporAnalise(const ConteudoDaAnalise& conteudo, const GeometriaDaPagina& geometria,
+                  Paginador& folhas);
 
 }  // namespace cifra

@@ -7,7 +7,8 @@ namespace cifra {
 std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes) {
   constexpr const char* NL = "\r\n";
   std::string texto;
-  for (int t = 1; t <= 30; ++t) {
+  for (const Topico& topico : Catalogo()) {
+    const int t = topico.numero;
     if (!TopicoApresentado(analise, opcoes, t)) continue;
     const LinhaResultado& linha = analise.ResultadoAnalise[t];
     if (DescricaoApresentada(linha, opcoes)) texto += linha.Descricao + NL + NL;

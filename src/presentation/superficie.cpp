@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "engine/numerologia.h"
+#include "engine/texto.h"
 #include "figuras.h"
 
 namespace cifra {
@@ -21,13 +22,8 @@ QString ParaQt(std::u32string_view texto) {
   return QString::fromUcs4(texto.data(), static_cast<qsizetype>(texto.size()));
 }
 
-std::string SemBrancosNoFim(std::string nome) {
-  while (!nome.empty() && nome.back() == ' ') nome.pop_back();
-  return nome;
-}
-
 QFont FonteQt(const Fonte& f) {
-  QFont q(QString::fromStdString(SemBrancosNoFim(f.Nome)));
+  QFont q(QString::fromStdString(AparaBrancos(f.Nome)));
   // The size in painter units: pixel sizes do not depend on the device's
   // resolution, and at a hundred units per millimetre their rounding is
   // below a thousandth of the size.
@@ -79,7 +75,7 @@ SuperficieQPainter::SuperficieQPainter(QPainter& painter, double pontosPorMm, do
       largura_(largura),
       altura_(altura),
       tonsDeCinza_(tonsDeCinza),
-      fonte_{"Times New Roman", false, false, 12},
+      fonte_{kFontePadrao, false, false, 12},
       fonteQt_(FonteQt(fonte_)),
       metricas_(fonteQt_),
       larguras_(&LargurasDaFonte::Da(fonte_)) {
@@ -93,7 +89,7 @@ SuperficieQPainter::SuperficieQPainter(QPainter& painter, double pontosPorMm, do
 
 void SuperficieQPainter::SetFonte(const Fonte& fonte) {
   fonte_ = fonte;
-  fonte_.Nome = SemBrancosNoFim(fonte.Nome);
+  fonte_.Nome = AparaBrancos(fonte.Nome);
   fonteQt_ = FonteQt(fonte_);
   metricas_ = QFontMetricsF(fonteQt_);
   larguras_ = &LargurasDaFonte::Da(fonte_);

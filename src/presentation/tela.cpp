@@ -49,16 +49,16 @@ class FolhasDaTela : public Paginador {
 
 }  // namespace
 
-double GetLarguraEmMm(int larguraDaTelaEmPixels) {
+double LarguraDaTelaEmMm(int larguraDaTelaEmPixels) {
   return 0.9 * larguraDaTelaEmPixels * kTwipsPorPixel / kTwipsPorMm;
 }
 
-double GetLarguraEmMm() {
+double LarguraDaTelaEmMm() {
   const bool semTela = !qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ||
                        QGuiApplication::platformName() == QLatin1String("offscreen") ||
                        QGuiApplication::primaryScreen() == nullptr;
-  if (semTela) return GetLarguraEmMm(kLarguraDeTelaPadrao);
-  return GetLarguraEmMm(QGuiApplication::primaryScreen()->geometry().width());
+  if (semTela) return LarguraDaTelaEmMm(kLarguraDeTelaPadrao);
+  return LarguraDaTelaEmMm(QGuiApplication::primaryScreen()->geometry().width());
 }
 
 PaginasDaTela ImprimirAnaliseNoMonitor(const ConteudoDaAnalise& conteudo, double largura) {
@@ -68,7 +68,7 @@ PaginasDaTela ImprimirAnaliseNoMonitor(const ConteudoDaAnalise& conteudo, double
   paginas.dtAnalisada = conteudo.analise.DataNascimento;
   {
     FolhasDaTela folhas(paginas.picFolha, largura);
-    CompositorDeAnalise(conteudo, GeometriaDaTela(largura)).ImprimirAnalise(folhas);
+    ComporAnalise(conteudo, GeometriaDaTela(largura), folhas);
   }
   return paginas;
 }

@@ -15,12 +15,12 @@ namespace cifra {
 
 // Page width on screen: 90 % of the screen's width, the screen measured at
 // 15 twips per pixel and 56.7 twips per millimetre.
-double GetLarguraEmMm(int larguraDaTelaEmPixels);
+double LarguraDaTelaEmMm(int larguraDaTelaEmPixels);
 // The same for the primary screen. Without a real screen (no display, or
 // the offscreen platform) a 1920-pixel wide screen is assumed, the most
 // common desktop width, so that pages made on the command line are alike
 // from one machine to the next.
-double GetLarguraEmMm();
+double LarguraDaTelaEmMm();
 inline constexpr int kLarguraDeTelaPadrao = 1920;
 
 struct PaginasDaTela {

@@ -22,7 +22,7 @@ int ValorDoNumero(std::string_view texto) {
 }
 
 bool TopicoApresentado(const Analise& analise, const ProgramOptions& opcoes, int t) {
-  if (t < 1 || t > 30 || !opcoes.TopicoAtivo[t]) return false;
+  if (!TopicoValido(t) || !opcoes.TopicoAtivo[t]) return false;
   return !(t == 15 && ValorDoNumero(analise.ResultadoAnalise[t].Numero) == kNaoPossui);
 }
 

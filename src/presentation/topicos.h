@@ -12,7 +12,7 @@ namespace cifra {
 // "89" is 89, "" and "A" are 0.
 int ValorDoNumero(std::string_view texto);
 
-// Topic t (1..30) is shown when it is on; topic 15 never with the number 89,
+// Topic t is shown when it is on; topic 15 never with the number 89,
 // which means the person has no such challenge.
 bool TopicoApresentado(const Analise& analise, const ProgramOptions& opcoes, int t);
 

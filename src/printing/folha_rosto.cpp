@@ -12,7 +12,7 @@ void DesenhaFolhaRosto(SuperficieDeDesenho& s, const Margens& m, const Figura& b
   const double alturaDaCapa = 0.6 * L > 0.6 * A ? 0.5 * A : 0.6 * L;
   s.PaintPicture(capa, E + 0.2 * L, S + 0.1 * A, 0.6 * L, alturaDaCapa);
 
-  s.SetFonte({"Times New Roman", true, false, 40});
+  s.SetFonte({kFontePadrao, true, false, 40});
   s.CurrentY = S + 0.7 * A;
   for (const char* palavra : {"Análise", "Numerológica"}) {
     s.CurrentX = E + (L - s.TextWidth(palavra)) / 2;

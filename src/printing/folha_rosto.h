@@ -3,7 +3,7 @@
 // the cover picture and the words "Análise Numerológica".
 #include "presentation/figuras.h"
 #include "presentation/superficie.h"
-#include "printing/margens.h"
+#include "settings/margens.h"
 
 namespace cifra {
 

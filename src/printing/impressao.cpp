@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 
 #include "folha_rosto.h"
 
@@ -40,8 +41,7 @@ int ComporImpressao(Paginador& folhas, const ConteudoDaAnalise& conteudo, double
     DesenhaFolhaRosto(folhas.NovaFolha(), opcoes.margens, borda, capa);
     capas = 1;
   }
-  CompositorDeAnalise compositor(conteudo, GeometriaDoPapel(largura, altura, opcoes.margens));
-  return capas + compositor.ImprimirAnalise(folhas);
+  return capas + ComporAnalise(conteudo, GeometriaDoPapel(largura, altura, opcoes.margens), folhas);
 }
 
 int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalise& conteudo,
@@ -63,16 +63,24 @@ int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalis
   return total;
 }
 
-int GravaPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
+int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
              const OpcoesDaImpressao& opcoes) {
-  QPdfWriter pdf(QString::fromStdString(caminho));
-  pdf.setResolution(300);
-  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
-                                QPageLayout::Millimeter));
-  pdf.setCreator(QStringLiteral("Cifralumina"));
-  pdf.setTitle(QStringLiteral("Análise Numerológica - ") +
-               QString::fromStdString(conteudo.analise.NomeCompleto));
-  return ImprimirNoDispositivo(pdf, conteudo, opcoes);
+  // Written aside and put in place when complete: a failed job leaves an
+  // older file of the same name as it was.
+  QSaveFile arquivo(QString::fromStdString(caminho));
+  if (!arquivo.open(QIODevice::WriteOnly)) return 0;
+  int folhas = 0;
+  {
+    QPdfWriter pdf(&arquivo);
+    pdf.setResolution(300);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
+                                  QPageLayout::Millimeter));
+    pdf.setCreator(QStringLiteral("Cifralumina"));
+    pdf.setTitle(QStringLiteral("Análise Numerológica - ") +
+                 QString::fromStdString(conteudo.analise.NomeCompleto));
+    folhas = ImprimirNoDispositivo(pdf, conteudo, opcoes);
+  }
+  return folhas > 0 && arquivo.commit() ? folhas : 0;
 }
 
 }  // namespace cifra

@@ -33,7 +33,7 @@ int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalis
 // The job onto an A4 PDF file at 300 dpi, with no margins of its own (the
 // operator's margins are the only ones). Returns the number of sheets, 0
 // when the file could not be written.
-int GravaPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
+int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
              const OpcoesDaImpressao& opcoes);
 
 }  // namespace cifra

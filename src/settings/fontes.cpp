@@ -2,41 +2,50 @@
 
 #include <vector>
 
-#include "library/arquivo_registros.h"
+#include "library/campos.h"
 
 namespace cifra {
 namespace {
 
 constexpr size_t kRegistro = 168;
-constexpr size_t kFonte = 56;  // 50 of name, then bold, italic and size
 constexpr const char* kArquivo = "fontes.dat";
 
-Fonte LeFonte(std::span<const uint8_t> r, size_t pos) {
-  return {LeTextoFixo(r, pos, 50), LeFlag(r, pos + 50), LeFlag(r, pos + 52), LeInt16(r, pos + 54)};
-}
+// One font: 50 bytes of name, then bold, italic and size.
+constexpr Campo<Fonte> kCamposDaFonte[] = {
+    {0, &Fonte::Nome, 50},
+    {50, &Fonte::Negrito},
+    {52, &Fonte::Italico},
+    {54, &Fonte::Tamanho},
+};
+constexpr size_t kFonte = FimDosCampos<Fonte>(kCamposDaFonte);
+static_assert(CamposEmOrdem<Fonte>(kCamposDaFonte) && kFonte == 56);
 
-void GravaFonte(std::span<uint8_t> r, size_t pos, const Fonte& f) {
-  GravaTextoFixo(r, pos, 50, f.Nome);
-  GravaFlag(r, pos + 50, f.Negrito);
-  GravaFlag(r, pos + 52, f.Italico);
-  GravaInt16(r, pos + 54, f.Tamanho);
+// The three fonts one after the other.
+constexpr Fonte Fontes::*kOrdem[] = {&Fontes::FonteTitulo, &Fontes::FonteDescricao,
+                                     &Fontes::FonteTexto};
+static_assert(std::size(kOrdem) * kFonte == kRegistro);
+
+std::vector<uint8_t> Bytes(const Fontes& f) {
+  std::vector<uint8_t> r(kRegistro);
+  for (size_t i = 0; i < std::size(kOrdem); ++i) {
+    GravaCampos<Fonte>(r, kCamposDaFonte, f.*kOrdem[i], i * kFonte);
+  }
+  return r;
 }
 
 }  // namespace
 
 void GravarFontes(const PastaDeDados& pasta, const Fontes& f) {
-  std::vector<uint8_t> r(kRegistro);
-  GravaFonte(r, 0, f.FonteTitulo);
-  GravaFonte(r, kFonte, f.FonteDescricao);
-  GravaFonte(r, 2 * kFonte, f.FonteTexto);
-  ArquivoDeRegistros(pasta.Arquivo(kArquivo), kRegistro).Grava(1, r);
+  GravaRegistroUnico(pasta, kArquivo, kRegistro, Bytes(f));
 }
 
 Fontes LerFontes(const PastaDeDados& pasta) {
-  ArquivoDeRegistros arquivo(pasta.Arquivo(kArquivo), kRegistro);
-  if (arquivo.Vazio()) GravarFontes(pasta, Fontes{});
-  const auto r = arquivo.Le(1);
-  return {LeFonte(r, 0), LeFonte(r, kFonte), LeFonte(r, 2 * kFonte)};
+  const auto r = LeRegistroUnico(pasta, kArquivo, kRegistro, Bytes(Fontes{}));
+  Fontes f;
+  for (size_t i = 0; i < std::size(kOrdem); ++i) {
+    LeCampos<Fonte>(r, kCamposDaFonte, f.*kOrdem[i], i * kFonte);
+  }
+  return f;
 }
 
 }  // namespace cifra

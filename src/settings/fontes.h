@@ -7,6 +7,10 @@
 
 namespace cifra {
 
+// The font of the page's own lines (header, footer, cover) and of a surface
+// before any font is chosen.
+inline constexpr const char* kFontePadrao = "Times New Roman";
+
 struct Fonte {
   std::string Nome;  // kept without the file's blank padding
   bool Negrito = false;
@@ -18,7 +22,7 @@ struct Fonte {
 struct Fontes {
   Fonte FonteTitulo{"Courier New", true, false, 14};
   Fonte FonteDescricao{"Arial", false, true, 10};
-  Fonte FonteTexto{"Times New Roman", false, false, 12};
+  Fonte FonteTexto{kFontePadrao, false, false, 12};
   friend bool operator==(const Fontes&, const Fontes&) = default;
 };
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "library/campos.h"
 #include "library/pasta_dados.h"
 
 namespace cifra {
@@ -16,8 +17,8 @@ struct ProgramOptions {
   bool ImprimirPretoEmBranco = true;
   bool ImprimirFolhaRosto = false;
   bool ImprimirCabecalho = false;
-  std::array<uint8_t, 6> Reservado{};  // kept as read
-  std::array<bool, 31> TopicoAtivo = PadraoTopicos();
+  BytesReservados<6> Reservado{};  // kept as read
+  PorTopico<bool> TopicoAtivo = PadraoTopicos();
   bool EscutarSons = true;
   std::string ImagemCabecalho = kImagemDosSignos;  // "[Nulo]": the zodiac signs
   bool ExibirQuadroNumerologico = false;
@@ -25,8 +26,8 @@ struct ProgramOptions {
   bool ConsiderarDiaNascimento = false;
   bool NumerosMagicos = false;
 
-  static std::array<bool, 31> PadraoTopicos() {
-    std::array<bool, 31> t{};
+  static PorTopico<bool> PadraoTopicos() {
+    PorTopico<bool> t{};
     for (int i : {1, 23, 25, 26, 27}) t[i] = true;
     return t;
   }

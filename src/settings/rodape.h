@@ -11,14 +11,14 @@ inline constexpr size_t kMaximoLinhaRodape = 198;  // what a 200-byte record hol
 struct LinhasRodape {
   std::string LinhaRodapeUm = "Análise numerológica personalizada";
   std::string LinhaRodapeDois =
-      "Para adquirir este programa ou outras informações, visite www.cifralumina.com.br";
+      "Para adquirir este programa ou obter outras informações, visite www.cifralumina.com.br";
   std::string LinhaCabecalho = "Sua vida através da Cifralumina";
   friend bool operator==(const LinhasRodape&, const LinhasRodape&) = default;
 };
 
 // The stored lines, or the defaults when the file is missing or empty.
-LinhasRodape CarregaLinhasRodape(const PastaDeDados& pasta);
+LinhasRodape LerLinhasRodape(const PastaDeDados& pasta);
 // Lines longer than a record holds are cut to kMaximoLinhaRodape characters.
-void GravaLinhasRodape(const PastaDeDados& pasta, const LinhasRodape& linhas);
+void GravarLinhasRodape(const PastaDeDados& pasta, const LinhasRodape& linhas);
 
 }  // namespace cifra

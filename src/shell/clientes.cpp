@@ -1,9 +1,6 @@
 #include "clientes.h"
 
-#include <filesystem>
-#include <system_error>
-
-#include "library/arquivo_registros.h"
+#include "library/campos.h"
 
 namespace cifra {
 namespace {
@@ -11,21 +8,18 @@ namespace {
 constexpr size_t kRegistro = 337;
 constexpr const char* kArquivo = "caduser.dat";
 
-struct Campo {
-  std::string Cliente::*membro;
-  size_t posicao;
-  size_t tamanho;
+constexpr Campo<Cliente> kCampos[] = {
+    {0, &Cliente::Nome, 100},      {100, &Cliente::Endereco, 150},
+    {250, &Cliente::CidadeUf, 50}, {300, &Cliente::Cep, 10},
+    {310, &Cliente::Telefone, 15}, {325, &Cliente::DataNascimento, 10},
 };
-
-constexpr Campo kCampos[] = {
-    {&Cliente::Nome, 0, 100},      {&Cliente::Endereco, 100, 150},
-    {&Cliente::CidadeUf, 250, 50}, {&Cliente::Cep, 300, 10},
-    {&Cliente::Telefone, 310, 15}, {&Cliente::DataNascimento, 325, 10},
-};
+// The last two bytes of a record are never written.
+constexpr size_t kUsados = FimDosCampos<Cliente>(kCampos);
+static_assert(CamposEmOrdem<Cliente>(kCampos) && kUsados == kRegistro - 2);
 
 }  // namespace
 
-int ContaClientes(const PastaDeDados& pasta) {
+int ContarClientes(const PastaDeDados& pasta) {
   std::error_code ec;
   const auto tamanho = std::filesystem::file_size(pasta.Arquivo(kArquivo), ec);
   if (ec) return 0;
@@ -33,27 +27,25 @@ int ContaClientes(const PastaDeDados& pasta) {
 }
 
 std::vector<Cliente> LerClientes(const PastaDeDados& pasta) {
-  const int total = ContaClientes(pasta);
+  const int total = ContarClientes(pasta);
   std::vector<Cliente> clientes;
   if (total < 1) return clientes;
   const auto bytes = ArquivoDeRegistros(pasta.Arquivo(kArquivo), kRegistro).LeTudo();
+  const std::span<const uint8_t> tudo(bytes);
   for (int k = 0; k < total; ++k) {
-    std::vector<uint8_t> r(kRegistro, 0);
     const size_t inicio = static_cast<size_t>(k) * kRegistro;
-    for (size_t i = 0; i < kRegistro && inicio + i < bytes.size(); ++i) r[i] = bytes[inicio + i];
     Cliente c;
-    for (const Campo& campo : kCampos) {
-      c.*campo.membro = AparaBrancos(LeTextoFixo(r, campo.posicao, campo.tamanho));
-    }
+    // The last record may be short: its missing bytes read as blanks.
+    LeCampos<Cliente>(tudo.subspan(std::min(inicio, tudo.size())), kCampos, c);
     clientes.push_back(std::move(c));
   }
   return clientes;
 }
 
-void AcrescentaCliente(const PastaDeDados& pasta, const Cliente& c) {
-  const int total = ContaClientes(pasta);
-  std::vector<uint8_t> r(kRegistro - 2);  // the last two bytes are never written
-  for (const Campo& campo : kCampos) GravaTextoFixo(r, campo.posicao, campo.tamanho, c.*campo.membro);
+void AcrescentarCliente(const PastaDeDados& pasta, const Cliente& c) {
+  const int total = ContarClientes(pasta);
+  std::vector<uint8_t> r(kUsados);
+  GravaCampos<Cliente>(r, kCampos, c);
   ArquivoDeRegistros(pasta.Arquivo(kArquivo), kRegistro).Grava(total + 1, r);
 }
 

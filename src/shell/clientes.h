@@ -20,8 +20,8 @@ struct Cliente {
 // Clients in record order, fields trimmed; a missing file holds none.
 std::vector<Cliente> LerClientes(const PastaDeDados& pasta);
 // Number of records: the file length over 337, to the nearest whole number.
-int ContaClientes(const PastaDeDados& pasta);
+int ContarClientes(const PastaDeDados& pasta);
 // Appends a record; each field is cut to its length and blank-padded.
-void AcrescentaCliente(const PastaDeDados& pasta, const Cliente& cliente);
+void AcrescentarCliente(const PastaDeDados& pasta, const Cliente& cliente);
 
 }  // namespace cifra

@@ -16,14 +16,14 @@ std::string EscolhePastaDeDados(const std::optional<std::string>& pastaPedida) {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
 }
 
-EstadoDoPrograma CarregaEstado(const std::string& raiz) {
-  EstadoDoPrograma e{PastaDeDados(raiz), {}, {}, {}, {}, {}};
-  InstalaPadroes(e.pasta);
-  e.OrdemTopicos = CarregaOrdemTopicos(e.pasta);
-  CarregaTitulosNaAnalise(e.analise, e.pasta);
+EstadoDoPrograma CarregarEstado(const std::string& raiz) {
+  EstadoDoPrograma e{PastaDeDados(raiz), {}, {}, {}, {}, {}, {}};
+  InstalarPadroes(e.pasta);
+  e.OrdemTopicos = LerOrdemTopicos(e.pasta);
+  e.titulos = LerTitulos(e.pasta);
   e.fontes = LerFontes(e.pasta);
   e.opcoes = CarregarEstadoPrograma(e.pasta);
-  e.linhas = CarregaLinhasRodape(e.pasta);
+  e.linhas = LerLinhasRodape(e.pasta);
   return e;
 }
 

@@ -15,15 +15,16 @@ namespace cifra {
 struct EstadoDoPrograma {
   PastaDeDados pasta;
   OrdemDosTopicos OrdemTopicos{};
+  TitulosDosTopicos titulos;  // "Header.DAT", what MontaAnalise starts from
   Fontes fontes;
   ProgramOptions opcoes;
   LinhasRodape linhas;
-  Analise analise;  // its titles are loaded from "Header.DAT"
+  Analise analise;  // the analysis on show; empty until one is built
 };
 
 // Installs missing defaults, then reads the order, the titles, the fonts,
 // the options and the header and footer lines (creating missing files).
-EstadoDoPrograma CarregaEstado(const std::string& raiz);
+EstadoDoPrograma CarregarEstado(const std::string& raiz);
 
 // --pasta DIR, else CIFRALUMINA_PASTA, else the per-user data location.
 std::string EscolhePastaDeDados(const std::optional<std::string>& pastaPedida);

@@ -4,12 +4,11 @@
 #include <QSaveFile>
 #include <QString>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <sstream>
 
+#include "analysis/pedido.h"
 #include "estado.h"
-#include "entrada_dados.h"
 #include "library/arquivo_registros.h"
 #include "library/catalogo.h"
 #include "presentation/exportacao.h"
@@ -42,23 +41,21 @@ std::string Json(std::string_view s) {
   return out + "\"";
 }
 
-void FalhaAoGravar(std::ostream& erros, const std::string& arquivo) {
-  erros << "Não foi possível gravar o arquivo \"" << arquivo
-        << "\". Verifique a pasta e o espaço livre no disco.\n";
+void FalhaAoGravar(std::ostream& erros, const std::string& arquivo, int codigoDeErro = 0) {
+  erros << MensagemDeFalha("gravar", arquivo, codigoDeErro) << "\n";
 }
 
-// Writes to a file, or to standard output for "-".
+// Writes to a file (aside, then in place of the old one), or to standard output for "-".
 bool Escreve(const std::string& destino, const std::string& conteudo, std::ostream& saida,
              std::ostream& erros) {
   if (destino == "-") {
     saida << conteudo;
     return static_cast<bool>(saida);
   }
-  std::ofstream f(destino, std::ios::binary | std::ios::trunc);
-  f << conteudo;
-  f.flush();
-  if (!f) {
-    FalhaAoGravar(erros, destino);
+  try {
+    GravaArquivoInteiro(destino, conteudo);
+  } catch (const ErroDeArquivo& e) {
+    erros << e.what() << "\n";
     return false;
   }
   return true;
@@ -72,7 +69,7 @@ bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
                   std::ostream& erros) {
   std::error_code ec;
   std::filesystem::create_directories(pasta, ec);
-  const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo, GetLarguraEmMm());
+  const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo, LarguraDaTelaEmMm());
   for (int p = 1; p <= static_cast<int>(paginas.picFolha.size()); ++p) {
     const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
     // Written aside and put in place only when whole.
@@ -94,9 +91,12 @@ bool PedeGraficos(const std::vector<std::string>& argumentos) {
   return pedido && (pedido->pdf || pedido->png);
 }
 
-std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, std::string& erro) {
-  PedidoDeAnalise p;
-  std::vector<std::string> posicionais;
+namespace {
+
+// Reads the options into p and gathers the other words; false, with the
+// reason in erro, on an option without its value or, when asked, an unknown one.
+bool LeOpcoes(const std::vector<std::string>& args, bool recusaDesconhecidas, PedidoDeAnalise& p,
+              std::vector<std::string>& posicionais, std::string& erro) {
   const std::pair<const char*, std::optional<std::string> PedidoDeAnalise::*> opcoes[] = {
       {"--pasta", &PedidoDeAnalise::pasta}, {"--hoje", &PedidoDeAnalise::hoje},
       {"--json", &PedidoDeAnalise::json},   {"--texto", &PedidoDeAnalise::texto},
@@ -109,20 +109,37 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
       if (a != nome) continue;
       if (i + 1 >= args.size()) {
         erro = std::string("Falta o valor da opção ") + nome + ".";
-        return std::nullopt;
+        return false;
       }
       p.*membro = args[++i];
       reconhecida = true;
     }
     if (reconhecida) continue;
-    if (a.size() > 2 && a.starts_with("--")) {
+    if (recusaDesconhecidas && a.size() > 2 && a.starts_with("--")) {
       erro = "Opção desconhecida: " + a + ".";
-      return std::nullopt;
+      return false;
     }
     posicionais.push_back(a);
   }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> PastaDosArgumentos(const std::vector<std::string>& argumentos) {
+  PedidoDeAnalise p;
+  std::vector<std::string> outros;
+  std::string erro;
+  LeOpcoes(argumentos, false, p, outros, erro);
+  return p.pasta;
+}
+
+std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, std::string& erro) {
+  PedidoDeAnalise p;
+  std::vector<std::string> posicionais;
+  if (!LeOpcoes(args, true, p, posicionais, erro)) return std::nullopt;
   if (posicionais.size() != 2) {
-    erro = "Informe o nome completo e a data do nascimento.";
+    erro = "Informe o nome completo e a data de nascimento.";
     return std::nullopt;
   }
   p.nome = posicionais[0];
@@ -135,7 +152,8 @@ std::string AnaliseEmJson(const Analise& a, const Data& hoje) {
   j << "{\n  \"NomeCompleto\": " << Json(a.NomeCompleto)
     << ",\n  \"DataNascimento\": " << Json(a.DataNascimento)
     << ",\n  \"Hoje\": " << Json(FormataData(hoje)) << ",\n  \"Topicos\": [";
-  for (int t = 1; t <= 30; ++t) {
+  for (const Topico& topico : Catalogo()) {
+    const int t = topico.numero;
     const LinhaResultado& l = a.ResultadoAnalise[t];
     j << (t > 1 ? "," : "") << "\n    {\"Topico\": " << t << ", \"Nome\": " << Json(NomeDoTopico(t))
       << ", \"Numero\": " << Json(l.Numero) << ", \"Titulo\": " << Json(l.Titulo)
@@ -163,20 +181,15 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
     }
     hoje = *d;
   }
-  const auto data = CompletaData(pedido->data, hoje);
-  if (!data) {
-    erros << kMensagemDataInvalida << "\n";
-    return 2;
-  }
-  if (ContaCaracteres(pedido->nome) < kMinimoDeCaracteresDoNome) {
-    erros << kMensagemNomeIncompleto << "\n";
+  std::string recusa;
+  const auto pessoa = AceitaPedido(pedido->nome, pedido->data, hoje, &recusa);
+  if (!pessoa) {
+    erros << recusa << "\n";
     return 2;
   }
   try {
-    EstadoDoPrograma estado = CarregaEstado(EscolhePastaDeDados(pedido->pasta));
-    estado.analise.NomeCompleto = DobraNome(pedido->nome);
-    estado.analise.DataNascimento = *data;
-    MontaAnalise(estado.analise, estado.pasta, estado.opcoes, hoje);
+    EstadoDoPrograma estado = CarregarEstado(EscolhePastaDeDados(pedido->pasta));
+    estado.analise = MontaAnalise(*pessoa, hoje, estado.opcoes, estado.titulos, estado.pasta);
     if (pedido->json && !Escreve(*pedido->json, AnaliseEmJson(estado.analise, hoje), saida, erros)) {
       return 1;
     }
@@ -198,7 +211,7 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
     if (pedido->pdf) {
       const OpcoesDaImpressao impressao{LerMargens(estado.pasta), estado.opcoes.ImprimirFolhaRosto,
                                         estado.opcoes.ImprimirPretoEmBranco};
-      if (GravaPdf(*pedido->pdf, conteudo, impressao) == 0) {
+      if (GravarPdf(*pedido->pdf, conteudo, impressao) == 0) {
         FalhaAoGravar(erros, *pedido->pdf);
         return 1;
       }

@@ -25,6 +25,10 @@ struct PedidoDeAnalise {
 std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& argumentos,
                                         std::string& erro);
 
+// The data folder named by --pasta among the program's words (the window
+// program takes the same option), nothing when there is none.
+std::optional<std::string> PastaDosArgumentos(const std::vector<std::string>& argumentos);
+
 // The analysis as UTF-8 JSON, topics in topic order.
 std::string AnaliseEmJson(const Analise& analise, const Data& hoje);
 

@@ -44,13 +44,11 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The window program loads everything as start-up does, so a new data
   // folder gets its settings files and the default library at once.
-  std::optional<std::string> pasta;
-  for (int i = 1; i + 1 < argc; ++i) {
-    if (std::string(argv[i]) == "--pasta") pasta = argv[i + 1];
-  }
+  const std::vector<std::string> argumentos(argv + 1, argv + argc);
   std::optional<cifra::EstadoDoPrograma> estado;
   try {
-    estado.emplace(cifra::CarregaEstado(cifra::EscolhePastaDeDados(pasta)));
+    estado.emplace(
+        cifra::CarregarEstado(cifra::EscolhePastaDeDados(cifra::PastaDosArgumentos(argumentos))));
   } catch (const cifra::ErroDeArquivo& e) {
     QMessageBox::critical(nullptr, QStringLiteral("Erro:"), QString::fromStdString(e.what()));
     return 1;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "apoio/pasta_temporaria.h"
+#include "library/arquivo_registros.h"
 #include "library/formulas.h"
 #include "library/interpretacoes.h"
 
@@ -14,32 +17,39 @@ namespace {
 class Construtor : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* f : {"CVIDA", "CFORM", "CPROD", "CCOLH", "CDNAS", "DESNASC", "PRESNASC",
-                          "APICES", "DESVIDA", "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN",
-                          "INTANOPS", "INTMESPS", "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN",
-                          "INTVOG", "INTNOME", "INTREALI", "DEFUSERA", "DEFUSERB", "CDATA"}) {
-      const std::string arquivo = std::string(f) + ".DAT";
+    std::set<std::string> codigos{"CDATA"};
+    for (const Topico& t : Catalogo()) codigos.insert(std::string(t.codigo));
+    for (const std::string& c : codigos) {
+      std::string bytes(90 * kRegistroTexto, ' ');
       for (int r : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 90}) {
-        GravaRegistroDeTexto(pasta, arquivo, r, std::string(f) + "#" + std::to_string(r));
+        const std::string texto = c + "#" + std::to_string(r);
+        bytes.replace((r - 1) * kRegistroTexto, texto.size(), texto);
       }
+      GravaArquivoInteiro(raiz / (c + ".DAT"), bytes);
     }
-    for (int t = 1; t <= 30; ++t) GravaRegistroDeTexto(pasta, "Header.DAT", t, "H" + std::to_string(t));
-    CarregaTitulosNaAnalise(a, pasta);
-    a.NomeCompleto = "MARIA DA SILVA";
-    a.DataNascimento = "12/08/1978";
+    std::string titulos(kTopicos * kRegistroTitulo, ' ');
+    for (int t = 1; t <= kTopicos; ++t) {
+      const std::string titulo = "H" + std::to_string(t);
+      titulos.replace((t - 1) * kRegistroTitulo, titulo.size(), titulo);
+    }
+    GravaArquivoInteiro(raiz / "Header.DAT", titulos);
     opcoes.NumerosMagicos = true;
   }
+  void Monta() { a = MontaAnalise(pessoa, hoje, opcoes, LerTitulos(pasta), pasta); }
   const LinhaResultado& L(int t) const { return a.ResultadoAnalise[t]; }
 
   teste::PastaTemporaria raiz;
   PastaDeDados pasta{raiz.Caminho()};
+  PessoaAnalisada pessoa{U"MARIA DA SILVA", {12, 8, 1978}};
   Analise a;
   ProgramOptions opcoes;
   const Data hoje{6, 12, 2026};
 };
 
 TEST_F(Construtor, MariaDaSilvaComMestres) {
-  MontaAnalise(a, pasta, opcoes, hoje);
+  Monta();
+  EXPECT_EQ(a.NomeCompleto, "MARIA DA SILVA");
+  EXPECT_EQ(a.DataNascimento, "12/08/1978");
   struct Caso { int topico; const char* numero; const char* interpretacao; };
   const Caso casos[] = {
       {1, "9", "CVIDA#9"},        {2, "8", "CFORM#8"},         {3, "3", "CPROD#3"},
@@ -48,8 +58,8 @@ TEST_F(Construtor, MariaDaSilvaComMestres) {
       {10, "3", "APICES#3."},     {11, "6", "APICES#6."},      {12, "4", "DESVIDA#5."},
       {13, "5", "DESVIDA#6."},    {14, "1", "DESVIDA#2."},     {15, "89", "DESVIDA#90."},
       {16, "2", "INDSAUDE#2"},    {17, "1", "INTANOUN#1"},     {20, "3", "INTANOPS#3"},
-      {23, "11", "INTEXEXP#10"},  {24, "22", "IMPXALMA#11"},   {25, "7", "EUXSILEN#7\r\n"},
-      {26, "A", "INTVOG#1\r\n"},  {27, "3", "INTNOME#3"},      {28, "11", "INTREALI#10"},
+      {23, "11", "INTEXEXP#10"},  {24, "22", "IMPXALMA#11"},   {25, "7", "EUXSILEN#7"},
+      {26, "A", "INTVOG#1"},  {27, "3", "INTNOME#3"},      {28, "11", "INTREALI#10"},
       {29, "0", ""},              {30, "0", ""},
   };
   for (const Caso& c : casos) {
@@ -60,34 +70,35 @@ TEST_F(Construtor, MariaDaSilvaComMestres) {
   EXPECT_EQ(L(1).Titulo, "H1");
   EXPECT_EQ(L(2).Titulo, "Dia em que Começa o Ciclo Formativo: 12/08/1978");
   EXPECT_EQ(L(3).Titulo, "Dia em que Termina o Ciclo Formativo e Começa o Ciclo Produtivo: 12/08/2006");
-  EXPECT_EQ(L(4).Titulo, "Dia em que Termina o Ciclo Produtivo e Começa o Ciclo Colheita: 12/08/2033");
+  EXPECT_EQ(L(4).Titulo, "Dia em que Termina o Ciclo Produtivo e Começa o Ciclo da Colheita: 12/08/2033");
   EXPECT_EQ(L(8).Titulo,
             "Interpretação das Realizações/Ápices\r\n\r\nA sua primeira realização tem início na "
-            "data de seu nascimento e prolonga-se até os seus 27 anos.");
-  EXPECT_EQ(L(11).Titulo, "A sua quarta realização tem início aos seus 45 anos e prolonga-se até o fim de sua vida.");
+            "data do seu nascimento e prolonga-se até os seus 27 anos");
+  EXPECT_EQ(L(11).Titulo, "A sua quarta realização tem início aos seus 45 anos e prolonga-se até o fim da sua vida");
   EXPECT_EQ(L(1).Descricao, "CDATA#1");
-  EXPECT_EQ(L(2).Descricao, "CDATA#2\r\n");
+  EXPECT_EQ(L(2).Descricao, "CDATA#2");
   EXPECT_EQ(L(3).Descricao, "");
   EXPECT_EQ(L(26).Descricao, "CDATA#11");  // description records ignore master numbers
   EXPECT_EQ(L(30).Descricao, "CDATA#15");
-  EXPECT_NE(L(6).Descricao.find("superdada"), std::string::npos);
+  EXPECT_NE(L(6).Descricao.find("até ser superada ou compreendida."), std::string::npos);
 }
 
 TEST_F(Construtor, SemMestresOsTextosDe11E22SaoOsDe2E4) {
   opcoes.NumerosMagicos = false;
-  MontaAnalise(a, pasta, opcoes, hoje);
+  Monta();
   EXPECT_EQ(L(23).Numero, "2");
   EXPECT_EQ(L(23).Interpretacao, "INTEXEXP#2");
   EXPECT_EQ(L(24).Numero, "4");
   EXPECT_EQ(L(8).Numero, "2");
 }
 
-TEST_F(Construtor, DesafioZeroLeOsNoveTextos) {
-  a.DataNascimento = "22/02/1990";
-  MontaAnalise(a, pasta, opcoes, hoje);
+TEST_F(Construtor, DesafioZeroLeOSeuTextoEOsOutrosNoveEmParagrafos) {
+  pessoa.Nascimento = {22, 2, 1990};
+  Monta();
   EXPECT_EQ(L(6).Numero, "0");
-  std::string esperado;
-  for (int r = 2; r <= 10; ++r) esperado += "DESNASC#" + std::to_string(r) + "\r\n";
+  const std::string esperado =
+      "DESNASC#1\r\n\r\nDESNASC#2\r\n\r\nDESNASC#3\r\n\r\nDESNASC#4\r\n\r\nDESNASC#5\r\n\r\n"
+      "DESNASC#6\r\n\r\nDESNASC#7\r\n\r\nDESNASC#8\r\n\r\nDESNASC#9\r\n\r\nDESNASC#10";
   EXPECT_EQ(L(6).Interpretacao, esperado);
   EXPECT_EQ(L(7).Interpretacao, "PRESNASC#10.");
   EXPECT_EQ(L(5).Numero, "22");
@@ -95,10 +106,10 @@ TEST_F(Construtor, DesafioZeroLeOsNoveTextos) {
 }
 
 TEST_F(Construtor, NomeSemVogalEFormulas) {
-  a.NomeCompleto = "BRST KLMN";
+  pessoa.Nome = U"BRST KLMN";
   const std::vector<int16_t> formula{8, 101, 5, 103};
-  GravaFormula(pasta, kFormulaA, true, formula);
-  MontaAnalise(a, pasta, opcoes, hoje);
+  GravarFormula(pasta, kFormulaA, true, formula);
+  Monta();
   EXPECT_EQ(L(26).Numero, "");
   EXPECT_EQ(L(26).Interpretacao, "");
   EXPECT_EQ(L(24).Numero, "0");
@@ -109,18 +120,16 @@ TEST_F(Construtor, NomeSemVogalEFormulas) {
 }
 
 TEST_F(Construtor, DuasExecucoesIguaisEArquivosAusentes) {
-  MontaAnalise(a, pasta, opcoes, hoje);
-  const auto primeira = a.ResultadoAnalise;
-  MontaAnalise(a, pasta, opcoes, hoje);
-  EXPECT_EQ(a.ResultadoAnalise, primeira);
+  Monta();
+  const Analise primeira = a;
+  Monta();
+  EXPECT_EQ(a, primeira);
   // With an empty folder every text is empty and nothing fails.
   teste::PastaTemporaria vazia;
   const PastaDeDados outra(vazia.Caminho());
-  Analise b;
-  b.NomeCompleto = "ANA B";
-  b.DataNascimento = "29/02/1996";
   opcoes.ConsiderarDiaNascimento = true;
-  EXPECT_NO_THROW(MontaAnalise(b, outra, opcoes, {28, 2, 2023}));
+  const Analise b =
+      MontaAnalise({U"ANA B", {29, 2, 1996}}, {28, 2, 2023}, opcoes, LerTitulos(outra), outra);
   EXPECT_EQ(b.ResultadoAnalise[1].Interpretacao, "");
   EXPECT_EQ(b.ResultadoAnalise[7].Interpretacao, ".");
   EXPECT_EQ(b.ResultadoAnalise[1].Titulo, "");

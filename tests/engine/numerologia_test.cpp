@@ -36,21 +36,21 @@ TEST(Reducao, ComESemMestres) {
 }
 
 TEST(SomasDoNome, ExemplosConhecidos) {
-  EXPECT_EQ(SomaDoNome("ANA", false), 7);
-  EXPECT_EQ(SomaDoNome("JOSE SILVA", false), 4);
-  EXPECT_EQ(SomaDoNome("R2D2", false), 8);  // digits count in the full table only
-  EXPECT_EQ(SomaDasConsoantes("R2D2", false), 4);
-  EXPECT_EQ(SomaDasVogais("YARA", false), 9);
-  EXPECT_EQ(SomaDasConsoantes("YARA", false), 9);
-  EXPECT_EQ(SomaDasVogais("BCD", true), 0);
+  EXPECT_EQ(SomaDoNome(U"ANA", false), 7);
+  EXPECT_EQ(SomaDoNome(U"JOSE SILVA", false), 4);
+  EXPECT_EQ(SomaDoNome(U"R2D2", false), 8);  // digits count in the full table only
+  EXPECT_EQ(SomaDasConsoantes(U"R2D2", false), 4);
+  EXPECT_EQ(SomaDasVogais(U"YARA", false), 9);
+  EXPECT_EQ(SomaDasConsoantes(U"YARA", false), 9);
+  EXPECT_EQ(SomaDasVogais(U"BCD", true), 0);
   // MARIA DA SILVA: 47 -> 11, vowels 22, consonants 25 -> 7.
-  EXPECT_EQ(SomaDoNome("MARIA DA SILVA", true), 11);
-  EXPECT_EQ(SomaDoNome("MARIA DA SILVA", false), 2);
-  EXPECT_EQ(SomaDasVogais("MARIA DA SILVA", true), 22);
-  EXPECT_EQ(SomaDasVogais("MARIA DA SILVA", false), 4);
-  EXPECT_EQ(SomaDasConsoantes("MARIA DA SILVA", true), 7);
+  EXPECT_EQ(SomaDoNome(U"MARIA DA SILVA", true), 11);
+  EXPECT_EQ(SomaDoNome(U"MARIA DA SILVA", false), 2);
+  EXPECT_EQ(SomaDasVogais(U"MARIA DA SILVA", true), 22);
+  EXPECT_EQ(SomaDasVogais(U"MARIA DA SILVA", false), 4);
+  EXPECT_EQ(SomaDasConsoantes(U"MARIA DA SILVA", true), 7);
   // UTF-8 letters outside A-Z count nothing but do not disturb the rest.
-  EXPECT_EQ(SomaDoNome("ÑANA", false), 7);
+  EXPECT_EQ(SomaDoNome(U"ÑANA", false), 7);
 }
 
 TEST(FormaDeExibicao, MestresEMarcador) {

@@ -35,7 +35,7 @@ TEST(Signo, TodoDiaDoAnoTemUmSigno) {
 }
 
 TEST(NumerosDoNome, MariaDaSilva) {
-  const auto ligado = CalculaNumerosDoNome("MARIA DA SILVA", 9, true);
+  const auto ligado = CalculaNumerosDoNome(U"MARIA DA SILVA", 9, true);
   EXPECT_EQ(ligado.Expressao, 11);
   EXPECT_EQ(ligado.ImpulsoDaAlma, 22);
   EXPECT_EQ(ligado.EuSilencioso, 7);
@@ -43,19 +43,19 @@ TEST(NumerosDoNome, MariaDaSilva) {
   EXPECT_EQ(ligado.IndiceVogal, 1);
   EXPECT_EQ(ligado.Caracteristicas, 3);
   EXPECT_EQ(ligado.Realidade, 11);  // R(9) + R(11) = 11
-  const auto desligado = CalculaNumerosDoNome("MARIA DA SILVA", 9, false);
+  const auto desligado = CalculaNumerosDoNome(U"MARIA DA SILVA", 9, false);
   EXPECT_EQ(desligado.Expressao, 2);
   EXPECT_EQ(desligado.ImpulsoDaAlma, 4);
   EXPECT_EQ(desligado.Realidade, 2);
 }
 
 TEST(NumerosDoNome, CasosDeBorda) {
-  EXPECT_EQ(CalculaNumerosDoNome("YVONE", 1, false).IndiceVogal, 6);
-  EXPECT_EQ(CalculaNumerosDoNome("  BRYAN", 1, false).PrimeiraVogal, U'Y');
-  EXPECT_EQ(LetrasDoNome("ANA-LUIZA"), 9);
-  EXPECT_EQ(SomaDoNome("ANA-LUIZA", false), SomaDoNome("ANALUIZA", false));
-  EXPECT_EQ(CalculaNumerosDoNome("X", 22, true).Realidade, ReduzComMestres(4 + 6, true));
-  const auto semVogal = CalculaNumerosDoNome("BRST KLM", 3, true);
+  EXPECT_EQ(CalculaNumerosDoNome(U"YVONE", 1, false).IndiceVogal, 6);
+  EXPECT_EQ(CalculaNumerosDoNome(U"  BRYAN", 1, false).PrimeiraVogal, U'Y');
+  EXPECT_EQ(LetrasDoNome(U"ANA-LUIZA"), 9);
+  EXPECT_EQ(SomaDoNome(U"ANA-LUIZA", false), SomaDoNome(U"ANALUIZA", false));
+  EXPECT_EQ(CalculaNumerosDoNome(U"X", 22, true).Realidade, ReduzComMestres(4 + 6, true));
+  const auto semVogal = CalculaNumerosDoNome(U"BRST KLM", 3, true);
   EXPECT_EQ(semVogal.PrimeiraVogal, 0);
   EXPECT_EQ(semVogal.IndiceVogal, 0);
   EXPECT_EQ(semVogal.ImpulsoDaAlma, 0);
@@ -65,7 +65,7 @@ TEST(NumerosDoNome, CasosDeBorda) {
 
 class Formulas : public ::testing::Test {
  protected:
-  ContextoFormula ctx{"MARIA DA SILVA", {12, 8, 1978}, {29, 11, 2026}, true};
+  ContextoFormula ctx{U"MARIA DA SILVA", {12, 8, 1978}, {29, 11, 2026}, true};
 };
 
 TEST_F(Formulas, ExemplosDeCadeias) {
@@ -104,7 +104,7 @@ TEST_F(Formulas, MestresDaFormulaDependemDaOpcao) {
   EXPECT_EQ(AvaliaFormula(dia, ctx), 11);
   ctx.numerosMagicos = false;
   EXPECT_EQ(AvaliaFormula(dia, ctx), 2);
-  ctx.nome = "ANA";
+  ctx.nome = U"ANA";
   EXPECT_EQ(ValorDoBloco(11, true, ctx), 0);  // no space: no first name
 }
 

@@ -84,9 +84,9 @@ TEST(Campos, InteirosFlagsFloatsETextos) {
   EXPECT_EQ(LeTextoFixo(r, 8, 6), "Ação l");
   GravaTextoFixo(r, 8, 6, "Oi");
   EXPECT_EQ(std::string(r.begin() + 8, r.begin() + 14), "Oi    ");
-  // Trailing NULs trim like blanks; leading blanks stay for fixed fields.
+  // NULs trim like blanks, at both ends.
   const std::vector<uint8_t> nul{' ', 'a', 'b', ' ', 0, 0};
-  EXPECT_EQ(LeTextoFixo(nul, 0, 6), " ab");
+  EXPECT_EQ(LeTextoFixo(nul, 0, 6), "ab");
   EXPECT_EQ(AparaBrancos(std::string_view(" \0x\r\n \0", 7)), "x\r\n");
   EXPECT_EQ(LeInt16(r, 19), 0);  // a field past the end reads as zero
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "apoio/pasta_temporaria.h"
+#include "engine/texto.h"
 #include "library/catalogo.h"
+#include "library/fonte_textos.h"
 #include "library/formulas.h"
 #include "library/interpretacoes.h"
 #include "library/ordem.h"
@@ -29,7 +31,7 @@ TEST(Catalogo, NomesERotulos) {
 TEST(Ordem, PrimeiroUsoEArquivosDanificados) {
   PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
-  const auto ordem = CarregaOrdemTopicos(pasta);
+  const auto ordem = LerOrdemTopicos(pasta);
   EXPECT_EQ(ordem, OrdemPadrao());
   const auto bytes = LeBytes(raiz / "ordem.dat");
   ASSERT_EQ(bytes.size(), 62u);
@@ -39,14 +41,14 @@ TEST(Ordem, PrimeiroUsoEArquivosDanificados) {
   }
   // A short file with a stray number is read as it is.
   teste::EscreveBytes(raiz / "ordem.dat", {0, 0, 0x1E, 0, 0x63});
-  const auto curta = CarregaOrdemTopicos(pasta);
+  const auto curta = LerOrdemTopicos(pasta);
   EXPECT_EQ(curta[1], 30);
   EXPECT_EQ(curta[2], 0x63);
   EXPECT_EQ(curta[30], 0);
   auto invertida = OrdemPadrao();
   std::reverse(invertida.begin() + 1, invertida.end());
-  GravaOrdemTopicos(pasta, invertida);
-  EXPECT_EQ(CarregaOrdemTopicos(pasta), invertida);
+  GravarOrdemTopicos(pasta, invertida);
+  EXPECT_EQ(LerOrdemTopicos(pasta), invertida);
 }
 
 TEST(Interpretacoes, RegistrosDosNumeros) {
@@ -66,18 +68,18 @@ TEST(Interpretacoes, LeituraEGravacao) {
   const PastaDeDados pasta(raiz.Caminho());
   EXPECT_EQ(LeInterpretacao(pasta, 3, "CVIDA.DAT", false), "");  // created empty
   EXPECT_TRUE(std::filesystem::exists(raiz / "CVIDA.DAT"));
-  GravaRegistroDeTexto(pasta, "CVIDA.DAT", 10, "  Mestre 11.\r\n\r\n");
+  GravarRegistroDeTexto(pasta, "CVIDA.DAT", 10, "  Mestre 11.\r\n\r\n");
   EXPECT_EQ(std::filesystem::file_size(raiz / "CVIDA.DAT"), 10u * 5120);
   EXPECT_EQ(LeInterpretacao(pasta, 11, "CVIDA.DAT", true), "Mestre 11.\r\n\r\n");
   EXPECT_EQ(LeInterpretacao(pasta, 11, "CVIDA.DAT", false), "");  // record 2: zeros
   EXPECT_EQ(LeInterpretacao(pasta, 0, "CVIDA.DAT", true), "");
   EXPECT_EQ(LeInterpretacao(pasta, 12, "CVIDA.DAT", true), "");  // past the end
   const std::string longo(6000, 'x');
-  GravaRegistroDeTexto(pasta, "CVIDA.DAT", 1, longo);
+  GravarRegistroDeTexto(pasta, "CVIDA.DAT", 1, longo);
   EXPECT_EQ(LeInterpretacao(pasta, 1, "CVIDA.DAT", true), std::string(5120, 'x'));
-  GravaRegistroDeTexto(pasta, "header.dat", 2, "Título com acentuação");
+  GravarRegistroDeTexto(pasta, "header.dat", 2, "Título com acentuação");
   EXPECT_EQ(std::filesystem::file_size(raiz / "header.dat"), 240u);
-  const auto titulos = CarregaTitulos(pasta);
+  const auto titulos = LerTitulos(pasta);
   EXPECT_EQ(titulos[2], "Título com acentuação");
   EXPECT_EQ(titulos[1], "");
 }
@@ -85,14 +87,14 @@ TEST(Interpretacoes, LeituraEGravacao) {
 TEST(ArquivosDeFormula, GravadoSobreUmMaisLongo) {
   PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
-  const ContextoFormula ctx{"MARIA DA SILVA", {12, 8, 1978}, {6, 12, 2026}, true};
+  const ContextoFormula ctx{U"MARIA DA SILVA", {12, 8, 1978}, {6, 12, 2026}, true};
   EXPECT_EQ(CalculaNumeroDefinido(pasta, kFormulaA, ctx), 0);  // missing file
   EXPECT_FALSE(std::filesystem::exists(raiz / kFormulaA));
   const std::vector<int16_t> longa{8, 101, 5, 101, 3, 101, 4, 101, 7, 103};
-  GravaFormula(pasta, kFormulaA, true, longa);
+  GravarFormula(pasta, kFormulaA, true, longa);
   const std::vector<int16_t> curta{10, 103};
-  GravaFormula(pasta, kFormulaA, false, curta);
-  const auto codigos = LeFormula(pasta, kFormulaA);
+  GravarFormula(pasta, kFormulaA, false, curta);
+  const auto codigos = LerFormula(pasta, kFormulaA);
   ASSERT_EQ(codigos.size(), 11u);  // never shortened
   EXPECT_EQ(codigos[0], 202);
   EXPECT_EQ(codigos[2], 103);
@@ -101,6 +103,38 @@ TEST(ArquivosDeFormula, GravadoSobreUmMaisLongo) {
   const auto bytes = LeBytes(raiz / kFormulaA);
   EXPECT_EQ(bytes[0], 0xCA);  // 202 little-endian
   EXPECT_EQ(bytes[1], 0x00);
+}
+
+}  // namespace
+}  // namespace cifra
+
+namespace cifra {
+namespace {
+
+// The layout breaks paragraphs at CR LF only: every text is brought to CR LF
+// where it enters the program.
+TEST(QuebrasDeLinha, CrLfEmTodaEntrada) {
+  const std::pair<std::string_view, std::string_view> casos[] = {
+      {"a\nb", "a\r\nb"},          {"a\rb", "a\r\nb"},        {"a\r\nb", "a\r\nb"},
+      {"a\n\nb", "a\r\n\r\nb"},    {"a\r\rb", "a\r\n\r\nb"},  {"a\n\r\nb", "a\r\n\r\nb"},
+      {"\r", "\r\n"},              {"sem quebra", "sem quebra"}, {"", ""}};
+  for (const auto& [entrada, saida] : casos) EXPECT_EQ(ComQuebrasCrLf(entrada), saida) << entrada;
+
+  // A text source saved with LF or with CR alone.
+  for (std::string_view fonte : {"[1]\nUm\nDois\n\n[2]\nTres\n", "[1]\rUm\rDois\r\r[2]\rTres\r"}) {
+    const auto r = LeFonteDeTextos(fonte);
+    EXPECT_EQ(r.at(1), "Um\r\nDois");
+    EXPECT_EQ(r.at(2), "Tres");
+  }
+
+  // A data file written by hand, and a text saved from the editor.
+  PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  teste::EscreveBytes(raiz / "CVIDA.DAT", teste::Bytes("Linha um\nLinha dois\rfim"));
+  EXPECT_EQ(LeInterpretacao(pasta, 1, "CVIDA.DAT", false), "Linha um\r\nLinha dois\r\nfim");
+  GravarRegistroDeTexto(pasta, "CVIDA.DAT", 2, "colado\nde outro programa");
+  const auto b = LeBytes(raiz / "CVIDA.DAT");
+  EXPECT_EQ(std::string(b.begin() + 5120, b.begin() + 5120 + 25), "colado\r\nde outro programa");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@ set -euo pipefail
 textos="$1"
 command -v hunspell >/dev/null || { echo "hunspell ausente"; exit 77; }
 [ -f /usr/share/hunspell/pt_BR.dic ] || { echo "dicionário pt_BR ausente"; exit 77; }
-texto=$(grep -hv '^\[[0-9]' "$textos"/*.txt)
+texto=$(grep -hvE '^(\[[0-9]|#)' "$textos"/*.txt)
 total=$(printf '%s\n' "$texto" | wc -w)
 marcadas=$(printf '%s\n' "$texto" | hunspell -d pt_BR -p "$textos/termos-do-oficio.dic" -l || true)
 n=$(printf '%s' "$marcadas" | grep -c . || true)

@@ -70,7 +70,7 @@ TEST(BibliotecaPadrao, FontesCompletasEQueCabemNosRegistros) {
     const std::string fonte = Fonte(e.codigo);
     ASSERT_FALSE(fonte.empty()) << "missing source";
     const auto registros = LeFonteDeTextos(fonte);
-    const size_t tamanho = std::string(e.codigo) == "Header" ? kRegistroTitulo : kRegistroTexto;
+    const size_t tamanho = TamanhoDoRegistroDe(std::string(e.codigo) + ".DAT");
     for (int r : e.registros) {
       SCOPED_TRACE(r);
       const auto it = registros.find(r);
@@ -92,7 +92,7 @@ TEST(BibliotecaPadrao, InstalacaoNaoSobrescreveOQueJaExiste) {
   teste::PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
   teste::EscreveBytes(raiz / "cvida.dat", teste::Bytes("meu texto"));
-  const auto escritos = InstalaPadroes(pasta);
+  const auto escritos = InstalarPadroes(pasta);
   EXPECT_EQ(escritos.size() + 1, ArquivosPadrao().size());
   EXPECT_EQ(teste::LeBytes(raiz / "cvida.dat"), teste::Bytes("meu texto"));
   EXPECT_FALSE(std::filesystem::exists(raiz / "CVIDA.DAT") &&
@@ -102,14 +102,15 @@ TEST(BibliotecaPadrao, InstalacaoNaoSobrescreveOQueJaExiste) {
   }
   // Every installed text file reads back what its source says.
   EXPECT_EQ(LeInterpretacao(pasta, 22, "INTEXEXP.DAT", true), LeFonteDeTextos(Fonte("INTEXEXP")).at(11));
-  EXPECT_EQ(LeRegistroDeTexto(pasta, "Header.DAT", 30), LeFonteDeTextos(Fonte("Header")).at(30));
-  EXPECT_TRUE(InstalaPadroes(pasta).empty());  // a second run writes nothing
+  EXPECT_EQ(LerRegistroDeTexto(pasta, "Header.DAT", 30), LeFonteDeTextos(Fonte("Header")).at(30));
+  EXPECT_TRUE(InstalarPadroes(pasta).empty());  // a second run writes nothing
 }
 
 TEST(BibliotecaPadrao, FonteMalformadaERecusada) {
   EXPECT_THROW(LeFonteDeTextos("texto solto\n[1]\na\n"), ErroNaFonte);
   EXPECT_THROW(LeFonteDeTextos("[1]\na\n[1]\nb\n"), ErroNaFonte);
-  const auto r = LeFonteDeTextos("\n[2] comentário\n\nUm.  \n\nDois.\n\n\n[5]\r\nCinco.\r\n");
+  EXPECT_THROW(LeFonteDeTextos("# nota\ntexto solto\n[1]\na\n"), ErroNaFonte);
+  const auto r = LeFonteDeTextos("# nota para quem edita\n#\n\n[2] comentário\n\nUm.  \n\nDois.\n\n\n[5]\r\nCinco.\r\n");
   EXPECT_EQ(r.at(2), "Um.\r\n\r\nDois.");
   EXPECT_EQ(r.at(5), "Cinco.");
   EXPECT_EQ(r.size(), 2u);

@@ -31,7 +31,7 @@ struct Cenario {
     const ConteudoDaAnalise c{analise, opcoes, fontes, linhas, Figura::DoRecurso(":/t/signo"),
                               Figura::DoRecurso(":/t/divisoria")};
     teste::FolhasDeTeste folhas(200, 297);
-    const int total = CompositorDeAnalise(c, GeometriaDaTela(200)).ImprimirAnalise(folhas);
+    const int total = ComporAnalise(c, GeometriaDaTela(200), folhas);
     EXPECT_EQ(total, static_cast<int>(folhas.size()));
     return folhas;
   }

@@ -97,11 +97,10 @@ class FolhasGravadas : public Paginador {
 // The default analysis with all thirty topics on.
 std::vector<std::string> GravaAnalisePadrao() {
   teste::PastaTemporaria raiz;
-  EstadoDoPrograma e = CarregaEstado(raiz.Caminho().string());
-  e.analise.NomeCompleto = "MARIA DA SILVA";
-  e.analise.DataNascimento = "12/08/1978";
+  EstadoDoPrograma e = CarregarEstado(raiz.Caminho().string());
   e.opcoes.TopicoAtivo.fill(true);
-  MontaAnalise(e.analise, e.pasta, e.opcoes, {6, 12, 2026});
+  e.analise = MontaAnalise({U"MARIA DA SILVA", {12, 8, 1978}}, {6, 12, 2026}, e.opcoes, e.titulos,
+                           e.pasta);
   const FigurasDaAnalise& figuras = FigurasDoPrograma();
   const ConteudoDaAnalise conteudo{e.analise, e.opcoes, e.fontes, e.linhas,
                                    ImagemDoCabecalho(e.opcoes, e.analise.DataNascimento, figuras),
@@ -110,7 +109,7 @@ std::vector<std::string> GravaAnalisePadrao() {
   const double largura = 0.9 * 1920 * 15 / 56.7;
   {
     FolhasGravadas folhas(largura, 297, g);
-    CompositorDeAnalise(conteudo, GeometriaDaTela(largura)).ImprimirAnalise(folhas);
+    ComporAnalise(conteudo, GeometriaDaTela(largura), folhas);
   }
   // The screen pages as the program records them, byte for byte: what the
   // painter was given to draw, not only where the layout put it.

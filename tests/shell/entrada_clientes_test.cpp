@@ -2,24 +2,35 @@
 
 #include "apoio/pasta_temporaria.h"
 #include "shell/clientes.h"
-#include "shell/entrada_dados.h"
+#include "analysis/pedido.h"
 
 namespace cifra {
 namespace {
 
 TEST(DobraNome, MaiusculasSemOsAcentosComuns) {
-  const std::pair<const char*, const char*> casos[] = {
-      {"joão da conceição", "JOAO DA CONCEICAO"},
-      {"Müller", "MULLER"},
-      {"Ñúñez", "ÑUÑEZ"},
-      {"àÀâÂãÃéÉêÊíÍîÎïÏóÓôÔõÕúÚûÛüÜçÇ", "AAAAAAEEEEIIIIIIOOOOOOUUUUUUCC"},
-      {"Hélène d'Ávila-Souza 2", "HELÈNE D'AVILA-SOUZA 2"},
-      {"ärger ëòù ÿ œ", "ÄRGER ËÒÙ Ÿ Œ"},
-      {"  dois  espaços ", "  DOIS  ESPACOS "},
+  const std::pair<const char32_t*, const char32_t*> casos[] = {
+      {U"joão da conceição", U"JOAO DA CONCEICAO"},
+      {U"Müller", U"MULLER"},
+      {U"Ñúñez", U"ÑUÑEZ"},
+      {U"àÀâÂãÃéÉêÊíÍîÎïÏóÓôÔõÕúÚûÛüÜçÇ", U"AAAAAAEEEEIIIIIIOOOOOOUUUUUUCC"},
+      {U"Hélène d'Ávila-Souza 2", U"HELÈNE D'AVILA-SOUZA 2"},
+      {U"ärger ëòù ÿ œ", U"ÄRGER ËÒÙ Ÿ Œ"},
+      {U"  dois  espaços ", U"  DOIS  ESPACOS "},
   };
-  for (const auto& [entrada, saida] : casos) EXPECT_EQ(DobraNome(entrada), saida) << entrada;
-  EXPECT_EQ(ContaCaracteres("ANA B"), 5);
-  EXPECT_EQ(ContaCaracteres("JOÃO"), 4);
+  for (const auto& [entrada, saida] : casos) EXPECT_TRUE(DobraNome(entrada) == saida);
+}
+
+TEST(AceitaPedido, DataPrimeiroDepoisONomeContadoEmCaracteres) {
+  const Data hoje{6, 12, 2026};
+  std::string recusa;
+  const auto joao = AceitaPedido("joão", "12/8/78", hoje, &recusa);  // four characters
+  EXPECT_FALSE(joao);
+  EXPECT_EQ(recusa, kMensagemNomeIncompleto);
+  EXPECT_FALSE(AceitaPedido("joão", "31/02/1978", hoje, &recusa));
+  EXPECT_EQ(recusa, kMensagemDataInvalida);
+  const auto ana = AceitaPedido("ana b", "120878", hoje, &recusa);
+  ASSERT_TRUE(ana);
+  EXPECT_EQ(*ana, (PessoaAnalisada{U"ANA B", {12, 8, 1978}}));
 }
 
 TEST(CompletaData, FormasAceitasERecusadas) {
@@ -41,6 +52,25 @@ TEST(CompletaData, FormasAceitasERecusadas) {
   }
 }
 
+// Written out by hand: each field at its place, each with a value of its own.
+TEST(Clientes, RegistroComTodosOsCamposDistintos) {
+  teste::PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  const Cliente c{"Ana", "Rua B", "Recife-PE", "50000-000", "81-3333", "05/03/1990"};
+  std::vector<uint8_t> esperado(335, ' ');
+  const std::pair<size_t, std::string_view> campos[] = {
+      {0, "Ana"}, {100, "Rua B"}, {250, "Recife-PE"}, {300, "50000-000"}, {310, "81-3333"},
+      {325, "05/03/1990"}};
+  for (const auto& [pos, texto] : campos) std::copy(texto.begin(), texto.end(), esperado.begin() + pos);
+  AcrescentarCliente(pasta, c);
+  EXPECT_EQ(teste::LeBytes(raiz / "caduser.dat"), esperado);
+  esperado.resize(337, 0);
+  const auto um = esperado;
+  esperado.insert(esperado.end(), um.begin(), um.end());
+  teste::EscreveBytes(raiz / "caduser.dat", esperado);
+  EXPECT_EQ(LerClientes(pasta), (std::vector<Cliente>{c, c}));
+}
+
 TEST(Clientes, AcrescentaLeECortaCampos) {
   teste::PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
@@ -49,9 +79,9 @@ TEST(Clientes, AcrescentaLeECortaCampos) {
   const Cliente ana{"Ana Conceição", "Rua das Flores, 10", "Recife - PE", "50000-000",
                     "(81) 3333-4444", "05/03/1990"};
   const Cliente longo{std::string(120, 'N'), "", "", "12345678901", "", "01/01/2000"};
-  AcrescentaCliente(pasta, ana);
-  AcrescentaCliente(pasta, longo);
-  AcrescentaCliente(pasta, ana);  // the same name twice is two clients
+  AcrescentarCliente(pasta, ana);
+  AcrescentarCliente(pasta, longo);
+  AcrescentarCliente(pasta, ana);  // the same name twice is two clients
   EXPECT_EQ(std::filesystem::file_size(raiz / "caduser.dat"), 3u * 337 - 2);
   const auto lidos = LerClientes(pasta);
   ASSERT_EQ(lidos.size(), 3u);
@@ -64,7 +94,7 @@ TEST(Clientes, AcrescentaLeECortaCampos) {
   auto b = teste::LeBytes(raiz / "caduser.dat");
   b.resize(337 + 200);
   teste::EscreveBytes(raiz / "caduser.dat", b);
-  EXPECT_EQ(ContaClientes(pasta), 2);
+  EXPECT_EQ(ContarClientes(pasta), 2);
   EXPECT_EQ(LerClientes(pasta)[1].DataNascimento, "");
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -65,6 +66,34 @@ TEST(LinhaDeComando, JsonDaAnaliseNumaPastaNova) {
   std::ostringstream conteudo;
   conteudo << f.rdbuf();
   EXPECT_EQ(conteudo.str(), r.saida);
+}
+
+TEST(LinhaDeComando, PastaDoAmbienteQuandoNaoHaPastaPedida) {
+  teste::PastaTemporaria raiz;
+  ::setenv("CIFRALUMINA_PASTA", (raiz / "ambiente").c_str(), 1);
+  EXPECT_EQ(Executa({"Maria da Silva", "12/08/1978", "--texto", (raiz / "a.txt").string()}).status, 0);
+  EXPECT_TRUE(std::filesystem::exists(raiz / "ambiente" / "cifralumina.dat"));
+  // --pasta comes first.
+  EXPECT_EQ(Executa({"Maria da Silva", "12/08/1978", "--pasta", (raiz / "pedida").string()}).status, 0);
+  EXPECT_TRUE(std::filesystem::exists(raiz / "pedida" / "cifralumina.dat"));
+  ::unsetenv("CIFRALUMINA_PASTA");
+  EXPECT_EQ(PastaDosArgumentos({"-style", "fusion", "--pasta", "/dados"}), "/dados");
+  EXPECT_EQ(PastaDosArgumentos({"--pasta"}), std::nullopt);
+}
+
+TEST(LinhaDeComando, SaidaQueNaoPodeSerGravadaTerminaComStatus1) {
+  teste::PastaTemporaria raiz;
+  const std::string pasta = (raiz / "dados").string();
+  std::filesystem::create_directory(raiz / "uma-pasta");
+  for (const char* opcao : {"--texto", "--json"}) {
+    for (const auto& destino : {raiz / "uma-pasta", raiz / "nao-existe" / "a.txt"}) {
+      const Resultado r = Executa({"Maria da Silva", "12/08/1978", "--pasta", pasta, opcao,
+                                   destino.string()});
+      EXPECT_EQ(r.status, 1) << opcao << " " << destino;
+      EXPECT_NE(r.erros.find("Não foi possível gravar o arquivo"), std::string::npos) << r.erros;
+    }
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(raiz / "uma-pasta"));
 }
 
 TEST(LinhaDeComando, PastaQueNaoPodeSerCriada) {

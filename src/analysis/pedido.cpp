@@ -1,23 +1,12 @@
-#include "entrada_dados.h"
+#include "pedido.h"
 
 #include <vector>
 
 #include "engine/numerologia.h"
+#include "engine/texto.h"
 
 namespace cifra {
 namespace {
-
-char32_t Maiuscula(char32_t c) {
-  if (c >= U'a' && c <= U'z') return c - 0x20;
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
-  switch (c) {
-    case 0xFF: return 0x178;   // ÿ
-    case 0x161: return 0x160;  // š
-    case 0x153: return 0x152;  // œ
-    case 0x17E: return 0x17D;  // ž
-    default: return c;
-  }
-}
 
 char32_t SemAcento(char32_t c) {
   switch (c) {
@@ -31,24 +20,31 @@ char32_t SemAcento(char32_t c) {
   }
 }
 
-std::string_view Apara(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
 }  // namespace
 
-std::string DobraNome(std::string_view nome) {
-  std::u32string texto = Utf32(nome);
+std::u32string DobraNome(std::u32string_view nome) {
+  std::u32string texto(nome);
   for (char32_t& c : texto) c = SemAcento(Maiuscula(c));
-  return Utf8(texto);
+  return texto;
 }
 
-int ContaCaracteres(std::string_view utf8) { return static_cast<int>(Utf32(utf8).size()); }
+std::optional<PessoaAnalisada> AceitaPedido(std::string_view nome, std::string_view data,
+                                            const Data& hoje, std::string* recusa) {
+  const auto nascimento = InterpretaData(data, hoje);
+  if (!nascimento) {
+    if (recusa) *recusa = kMensagemDataInvalida;
+    return std::nullopt;
+  }
+  const std::u32string texto = Utf32(nome);
+  if (static_cast<int>(texto.size()) < kMinimoDeCaracteresDoNome) {
+    if (recusa) *recusa = kMensagemNomeIncompleto;
+    return std::nullopt;
+  }
+  return PessoaAnalisada{DobraNome(texto), *nascimento};
+}
 
-std::optional<Data> InterpretaData(std::string_view texto, const Data& hoje) {
-  texto = Apara(texto);
+std::optional<Data> InterpretaData(std::string_view digitado, const Data& hoje) {
+  const std::string texto = AparaBrancos(digitado);
   std::vector<std::string> partes(1);
   for (char c : texto) {
     if (c >= '0' && c <= '9') {

@@ -1,0 +1,46 @@
+#pragma once
+// What an analysis request accepts, the same for the request dialog and the
+// command line: a full name, folded to upper case without the common
+// Portuguese accents, and a date brought to dd/mm/aaaa. The typed name is
+// decoded here once; from here on the core works on its code points.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/data.h"
+
+namespace cifra {
+
+inline constexpr std::string_view kMensagemDataInvalida =
+    "A data informada não é uma data válida. Se você informou o ano com apenas dois "
+    "dígitos, tente informá-lo com quatro (ex.: 20/08/78 = 20/08/1978).";
+inline constexpr std::string_view kMensagemNomeIncompleto =
+    "Para gerar uma análise numerológica, você precisa informar um nome completo. "
+    "Tente novamente.";
+inline constexpr int kMinimoDeCaracteresDoNome = 5;
+
+// The person an analysis is about, as a request accepted it.
+struct PessoaAnalisada {
+  std::u32string Nome;  // folded full name
+  Data Nascimento;      // a valid date
+  friend bool operator==(const PessoaAnalisada&, const PessoaAnalisada&) = default;
+};
+
+// The typed name and date (UTF-8) as a person, or nothing and in *recusa the
+// message that tells the operator why: the date is checked first, then the
+// name's length (kMinimoDeCaracteresDoNome characters at least).
+std::optional<PessoaAnalisada> AceitaPedido(std::string_view nome, std::string_view data,
+                                            const Data& hoje, std::string* recusa);
+
+// Upper case, then Á À Â Ã É Ê Í Î Ï Ó Ô Õ Ú Û Ü Ç folded to plain letters;
+// every other character stays (Ñ, È, digits, hyphens, spaces).
+std::u32string DobraNome(std::u32string_view nome);
+
+// Reads a typed date: day, month and year separated by "/", "-" or ".", or
+// written as 6 or 8 digits. A two-digit year is the latest such year that is
+// not after hoje's year (78 is 1978, 05 is 2005 in 2026).
+std::optional<Data> InterpretaData(std::string_view texto, const Data& hoje);
+// The typed date as dd/mm/aaaa, or nothing when it is not a date.
+std::optional<std::string> CompletaData(std::string_view texto, const Data& hoje);
+
+}  // namespace cifra

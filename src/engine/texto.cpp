@@ -1,0 +1,57 @@
+#include "texto.h"
+
+namespace cifra {
+namespace {
+bool EhBranco(char c) { return c == ' ' || c == '\0'; }
+}  // namespace
+
+std::string AparaBrancosADireita(std::string_view s) {
+  size_t fim = s.size();
+  while (fim > 0 && EhBranco(s[fim - 1])) --fim;
+  return std::string(s.substr(0, fim));
+}
+
+std::string AparaBrancos(std::string_view s) {
+  size_t inicio = 0;
+  while (inicio < s.size() && EhBranco(s[inicio])) ++inicio;
+  return AparaBrancosADireita(s.substr(inicio));
+}
+
+char32_t Maiuscula(char32_t c) {
+  if (c >= U'a' && c <= U'z') return c - 0x20;
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
+  switch (c) {
+    case 0xFF: return 0x178;   // ÿ
+    case 0x161: return 0x160;  // š
+    case 0x153: return 0x152;  // œ
+    case 0x17E: return 0x17D;  // ž
+    default: return c;
+  }
+}
+
+std::string MaiusculasAscii(std::string_view s) {
+  std::string m(s);
+  for (char& c : m) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(Maiuscula(static_cast<char32_t>(c)));
+  }
+  return m;
+}
+
+std::string ComQuebrasCrLf(std::string_view texto) {
+  std::string saida;
+  saida.reserve(texto.size() + texto.size() / 32);
+  for (size_t i = 0; i < texto.size(); ++i) {
+    const char c = texto[i];
+    if (c == '\r') {
+      if (i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
+      saida += "\r\n";
+    } else if (c == '\n') {
+      saida += "\r\n";
+    } else {
+      saida += c;
+    }
+  }
+  return saida;
+}
+
+}  // namespace cifra
