@@ -56,14 +56,17 @@ Figura Figura::DeSvg(const QByteArray& svg, const std::string& nome) {
   return f;
 }
 
+struct Figura::SvgCinza {
+  QByteArray svg;  // in colour
+  std::unique_ptr<QSvgRenderer> desenho;
+};
+
 void Figura::CarregaSvg(const QByteArray& svg) {
   auto cor = std::make_shared<QSvgRenderer>(svg);
   if (!cor->isValid()) return;
   cor->setAspectRatioMode(Qt::IgnoreAspectRatio);
-  auto cinza = std::make_shared<QSvgRenderer>(SvgEmTonsDeCinza(svg));
-  cinza->setAspectRatioMode(Qt::IgnoreAspectRatio);
   svg_ = std::move(cor);
-  svgCinza_ = std::move(cinza);
+  svgCinza_ = std::make_shared<SvgCinza>(SvgCinza{svg, nullptr});
 }
 
 void Figura::Desenha(QPainter& painter, const QRectF& destino, bool tonsDeCinza) const {
@@ -79,7 +82,15 @@ void Figura::Desenha(QPainter& painter, const QRectF& destino, bool tonsDeCinza)
     return;
   }
   if (svg_) {
-    (tonsDeCinza ? svgCinza_ : svg_)->render(&painter, destino);
+    if (!tonsDeCinza) {
+      svg_->render(&painter, destino);
+      return;
+    }
+    if (!svgCinza_->desenho) {
+      svgCinza_->desenho = std::make_unique<QSvgRenderer>(SvgEmTonsDeCinza(svgCinza_->svg));
+      svgCinza_->desenho->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    }
+    svgCinza_->desenho->render(&painter, destino);
   } else if (!imagem_.isNull()) {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -41,9 +41,11 @@ class Figura {
   void CarregaSvg(const QByteArray& svg);
 
   std::string nome_;
-  // Parsed once, in colour and in grey; shared by the copies of a picture.
+  // Parsed once and shared by the copies of a picture. The grey version is
+  // wanted only in black and white, so it is parsed when first drawn.
+  struct SvgCinza;
   std::shared_ptr<QSvgRenderer> svg_;
-  std::shared_ptr<QSvgRenderer> svgCinza_;
+  std::shared_ptr<SvgCinza> svgCinza_;
   QImage imagem_;
   bool marcador_ = false;
 };
