@@ -34,4 +34,18 @@ OrdemDosTopicos LerOrdemTopicos(const PastaDeDados& pasta) {
   return ordem;
 }
 
+OrdemDosTopicos OrdemValida(const OrdemDosTopicos& ordem) {
+  PorTopico<bool> posto{};
+  OrdemDosTopicos valida{};
+  size_t i = 1;
+  auto poe = [&](int topico) {
+    if (!TopicoValido(topico) || posto[static_cast<size_t>(topico)]) return;
+    posto[static_cast<size_t>(topico)] = true;
+    valida[i++] = static_cast<int16_t>(topico);
+  };
+  for (size_t p = 1; p < ordem.size(); ++p) poe(ordem[p]);
+  for (const Topico& t : Catalogo()) poe(t.numero);
+  return valida;
+}
+
 }  // namespace cifra

@@ -16,4 +16,10 @@ OrdemDosTopicos OrdemPadrao();
 OrdemDosTopicos LerOrdemTopicos(const PastaDeDados& pasta);
 void GravarOrdemTopicos(const PastaDeDados& pasta, const OrdemDosTopicos& ordem);
 
+// The order as far as it is valid: positions 1..kTopicos in turn, each topic
+// taken the first time it appears (numbers outside the catalogue and repeats
+// are skipped), then every topic still missing in number order. Whatever
+// sets topics in sequence (pages, print, text, the order dialog) walks this.
+OrdemDosTopicos OrdemValida(const OrdemDosTopicos& ordem);
+
 }  // namespace cifra

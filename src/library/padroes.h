@@ -8,6 +8,9 @@
 
 namespace cifra {
 
+// The names of the default files the program carries.
+std::vector<std::string> ArquivosPadrao();
+
 // Writes every default file that the folder lacks (names compared without
 // regard to case); a file the operator already has is never touched.
 // Returns the names written.

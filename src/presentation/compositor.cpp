@@ -46,6 +46,54 @@ std::string TituloNaPagina(const LinhaResultado& linha, int topico, bool imprimi
   return linha.Titulo + " Número " + FormaDeExibicao(ValorDoNumero(linha.Numero));
 }
 
+void DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
+                      const GeometriaDaPagina& geometria) {
+  const double W = geometria.Largura;
+  const Margens& m = geometria.margens;
+  const double L = m.Esquerda, T = m.Superior, R = m.Direita;
+  s.Barra(L, T + 24, W - R, T + 25);
+  s.PaintPicture(conteudo.imagemCabecalho, L + 2, T, 22, 22);
+
+  // Three lines centred in the band right of the picture.
+  auto centrada = [&](const std::string& linha) {
+    s.CurrentX = L + 24 + ((W - (L + R + 22 + 2)) - s.TextWidth(linha)) / 2;
+    s.Print(linha);
+  };
+  s.CurrentY = T + 2;
+  s.SetFonte({kFontePadrao, true, false, 20});
+  centrada(conteudo.linhas.LinhaCabecalho);
+  s.CurrentY += s.TextHeight(conteudo.linhas.LinhaCabecalho) + 1;
+  s.SetFonte({kFontePadrao, false, false, 14});
+  centrada(conteudo.analise.NomeCompleto);
+  s.CurrentY += s.TextHeight(conteudo.analise.NomeCompleto);
+  s.SetFonte({kFontePadrao, false, false, 12});
+  centrada(DataPorExtenso(conteudo.analise.DataNascimento));
+}
+
+void DesenhaRodape(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
+                   const GeometriaDaPagina& geometria, const std::string& numero) {
+  const double W = geometria.Largura, H = geometria.Altura;
+  const Margens& m = geometria.margens;
+  const double L = m.Esquerda, R = m.Direita, B = m.Inferior;
+  const double y = s.CurrentY;
+  s.Barra(L, H - B - 12, W - R, H - B - 11);
+  s.SetFonte({kFontePadrao, true, false, 12});
+  s.CurrentX = L + 2;
+  s.CurrentY = H - B - 10;
+  s.Print(conteudo.linhas.LinhaRodapeUm);
+  s.CurrentY += s.TextHeight(conteudo.linhas.LinhaRodapeUm);
+  s.SetFonte({kFontePadrao, false, false, 10});
+  s.CurrentX = L + 2;
+  s.Print(conteudo.linhas.LinhaRodapeDois);
+  if (numero != "0") {
+    s.SetFonte({kFontePadrao, true, false, 16});
+    s.CurrentY = (H - B) - s.TextHeight(numero);
+    s.CurrentX = (W - R) - s.TextWidth(numero);
+    s.Print(numero);
+  }
+  s.CurrentY = y;
+}
+
 namespace {
 
 // One composition: the pages in progress and where the next block starts.
@@ -62,8 +110,6 @@ class CompositorDeAnalise {
   // Starts a page: header when due, footer and page number. Returns the
   // height the header takes below the top margin, kCabecalho or 0.
   double NovaPagina(SuperficieDeDesenho& s, TipoDePagina tipo);
-  void DesenhaCabecalho(SuperficieDeDesenho& s);
-  void DesenhaRodape(SuperficieDeDesenho& s, const std::string& numero);
   // The running text's font survives the header and footer of a new page.
   void SalvarFontesTela(const SuperficieDeDesenho& s) { fonteSalva_ = s.FonteAtual(); }
   void RestaurarFontesTela(SuperficieDeDesenho& s) const { s.SetFonte(fonteSalva_); }
@@ -86,58 +132,12 @@ double CompositorDeAnalise::NovaPagina(SuperficieDeDesenho& s, TipoDePagina tipo
   NumeroDaPagina = tipo == TipoDePagina::kPrimeira ? 1 : NumeroDaPagina + 1;
   double reservado = 0;
   if (conteudo_.opcoes.ImprimirCabecalho || NumeroDaPagina == 1) {
-    DesenhaCabecalho(s);
+    DesenhaCabecalho(s, conteudo_, geometria_);
     reservado = kCabecalho;
   }
-  DesenhaRodape(s, std::to_string(NumeroDaPagina));
+  DesenhaRodape(s, conteudo_, geometria_, std::to_string(NumeroDaPagina));
   s.CurrentY = y;
   return reservado;
-}
-
-void CompositorDeAnalise::DesenhaCabecalho(SuperficieDeDesenho& s) {
-  const double W = geometria_.Largura;
-  const Margens& m = geometria_.margens;
-  const double L = m.Esquerda, T = m.Superior, R = m.Direita;
-  s.Barra(L, T + 24, W - R, T + 25);
-  s.PaintPicture(conteudo_.imagemCabecalho, L + 2, T, 22, 22);
-
-  // Three lines centred in the band right of the picture.
-  auto centrada = [&](const std::string& linha) {
-    s.CurrentX = L + 24 + ((W - (L + R + 22 + 2)) - s.TextWidth(linha)) / 2;
-    s.Print(linha);
-  };
-  s.CurrentY = T + 2;
-  s.SetFonte({kFontePadrao, true, false, 20});
-  centrada(conteudo_.linhas.LinhaCabecalho);
-  s.CurrentY += s.TextHeight(conteudo_.linhas.LinhaCabecalho) + 1;
-  s.SetFonte({kFontePadrao, false, false, 14});
-  centrada(conteudo_.analise.NomeCompleto);
-  s.CurrentY += s.TextHeight(conteudo_.analise.NomeCompleto);
-  s.SetFonte({kFontePadrao, false, false, 12});
-  centrada(DataPorExtenso(conteudo_.analise.DataNascimento));
-}
-
-void CompositorDeAnalise::DesenhaRodape(SuperficieDeDesenho& s, const std::string& numero) {
-  const double W = geometria_.Largura, H = geometria_.Altura;
-  const Margens& m = geometria_.margens;
-  const double L = m.Esquerda, R = m.Direita, B = m.Inferior;
-  const double y = s.CurrentY;
-  s.Barra(L, H - B - 12, W - R, H - B - 11);
-  s.SetFonte({kFontePadrao, true, false, 12});
-  s.CurrentX = L + 2;
-  s.CurrentY = H - B - 10;
-  s.Print(conteudo_.linhas.LinhaRodapeUm);
-  s.CurrentY += s.TextHeight(conteudo_.linhas.LinhaRodapeUm);
-  s.SetFonte({kFontePadrao, false, false, 10});
-  s.CurrentX = L + 2;
-  s.Print(conteudo_.linhas.LinhaRodapeDois);
-  if (numero != "0") {
-    s.SetFonte({kFontePadrao, true, false, 16});
-    s.CurrentY = (H - B) - s.TextHeight(numero);
-    s.CurrentX = (W - R) - s.TextWidth(numero);
-    s.Print(numero);
-  }
-  s.CurrentY = y;
 }
 
 void CompositorDeAnalise::ProximaPagina() {

@@ -7,7 +7,6 @@
 
 #include "analysis/analise.h"
 #include "figuras.h"
-#include "settings/margens.h"
 #include "settings/fontes.h"
 #include "settings/margens.h"
 #include "settings/opcoes.h"
@@ -60,6 +59,15 @@ std::string DataPorExtenso(const std::string& ddmmaaaa);
 // The title as a page shows it: with ImprimirNumero, topic 26 gets " Letra "
 // and its vowel, every other topic " Número " and the number's display form.
 std::string TituloNaPagina(const LinhaResultado& linha, int topico, bool imprimirNumero);
+
+// The page header: a rule, the picture, the header line, the person's name
+// and date of birth, in the band above the running text.
+void DesenhaCabecalho(SuperficieDeDesenho& superficie, const ConteudoDaAnalise& conteudo,
+                      const GeometriaDaPagina& geometria);
+// The footer: a rule, the two footer lines and the page number, which a
+// number "0" leaves out. The surface's CurrentY is kept.
+void DesenhaRodape(SuperficieDeDesenho& superficie, const ConteudoDaAnalise& conteudo,
+                   const GeometriaDaPagina& geometria, const std::string& numero);
 
 // Composes every shown topic, in topic-number order, onto as many pages as
 // they need: each page gets the header when due (the first page always),

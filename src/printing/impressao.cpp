@@ -1,5 +1,6 @@
 #include "impressao.h"
 
+#include <QDate>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -7,6 +8,7 @@
 #include <QSaveFile>
 
 #include "folha_rosto.h"
+#include "quadro.h"
 
 namespace cifra {
 namespace {
@@ -31,17 +33,38 @@ class FolhasDoDispositivo : public Paginador {
   int folhas_ = 0;
 };
 
+Data Hoje(const Data& pedido) {
+  if (DataValida(pedido)) return pedido;
+  const QDate hoje = QDate::currentDate();
+  return {hoje.day(), hoje.month(), hoje.year()};
+}
+
 }  // namespace
+
+TipoDeImpressao TipoDaOpcao(int16_t tipoImpressao) {
+  return tipoImpressao >= 0 && tipoImpressao <= 2 ? static_cast<TipoDeImpressao>(tipoImpressao)
+                                                  : TipoDeImpressao::Ambos;
+}
+
+std::string TituloDoDocumento(const Analise& analise) {
+  return "Análise Numerológica - " + analise.NomeCompleto;
+}
 
 int ComporImpressao(Paginador& folhas, const ConteudoDaAnalise& conteudo, double largura,
                     double altura, const OpcoesDaImpressao& opcoes, const Figura& borda,
                     const Figura& capa) {
-  int capas = 0;
+  const GeometriaDaPagina papel = GeometriaDoPapel(largura, altura, opcoes.margens);
+  int total = 0;
   if (opcoes.folhaRosto) {
     DesenhaFolhaRosto(folhas.NovaFolha(), opcoes.margens, borda, capa);
-    capas = 1;
+    ++total;
   }
-  return capas + ComporAnalise(conteudo, GeometriaDoPapel(largura, altura, opcoes.margens), folhas);
+  if (opcoes.tipo != TipoDeImpressao::Analise) {
+    DesenhaQuadroNumerologico(folhas.NovaFolha(), conteudo, papel, Hoje(opcoes.hoje));
+    ++total;
+  }
+  if (opcoes.tipo != TipoDeImpressao::Quadro) total += ComporAnalise(conteudo, papel, folhas);
+  return total;
 }
 
 int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalise& conteudo,
@@ -59,28 +82,27 @@ int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalis
   const FigurasDaAnalise& figuras = FigurasDoPrograma();
   const int total =
       ComporImpressao(folhas, conteudo, largura, altura, opcoes, figuras.borda, figuras.capa);
-  painter.end();
-  return total;
+  return painter.end() ? total : 0;
 }
 
 int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
-             const OpcoesDaImpressao& opcoes) {
+              const OpcoesDaImpressao& opcoes) {
   // Written aside and put in place when complete: a failed job leaves an
   // older file of the same name as it was.
   QSaveFile arquivo(QString::fromStdString(caminho));
   if (!arquivo.open(QIODevice::WriteOnly)) return 0;
-  int folhas = 0;
+  int total = 0;
   {
     QPdfWriter pdf(&arquivo);
     pdf.setResolution(300);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                   QPageLayout::Millimeter));
     pdf.setCreator(QStringLiteral("Cifralumina"));
-    pdf.setTitle(QStringLiteral("Análise Numerológica - ") +
-                 QString::fromStdString(conteudo.analise.NomeCompleto));
-    folhas = ImprimirNoDispositivo(pdf, conteudo, opcoes);
+    pdf.setTitle(QString::fromStdString(TituloDoDocumento(conteudo.analise)));
+    total = ImprimirNoDispositivo(pdf, conteudo, opcoes);
   }
-  return folhas > 0 && arquivo.commit() ? folhas : 0;
+  if (total == 0 || !arquivo.commit()) return 0;
+  return total;
 }
 
 }  // namespace cifra

@@ -1,24 +1,39 @@
 #pragma once
-// The print job: an optional cover page, then the analysis composed on the
-// paper's usable page with the operator's margins. The same job drives a
-// printer and a PDF file.
+// The print job: an optional cover page, the numerology chart and/or the
+// analysis composed on the paper's usable page with the operator's margins.
+// The same job drives a printer, a PDF file and the print preview.
+#include <cstdint>
 #include <string>
 
+#include "engine/data.h"
 #include "presentation/compositor.h"
 
 class QPagedPaintDevice;
 
 namespace cifra {
 
+// What the job prints (the value kept in TipoImpressao).
+enum class TipoDeImpressao : int16_t { Quadro = 0, Analise = 1, Ambos = 2 };
+
 struct OpcoesDaImpressao {
   Margens margens;
   bool folhaRosto = false;     // ImprimirFolhaRosto
   bool pretoEmBranco = false;  // ImprimirPretoEmBranco
+  TipoDeImpressao tipo = TipoDeImpressao::Ambos;
+  Data hoje{};  // the day of the chart's numbers of today; an invalid one means the clock's
 };
 
+// TipoImpressao as stored; a value out of range prints both.
+TipoDeImpressao TipoDaOpcao(int16_t tipoImpressao);
+
+// "Análise Numerológica - " and the person's name: the document's name in
+// the printer's queue and the title of a PDF.
+std::string TituloDoDocumento(const Analise& analise);
+
 // The job on pages given one after the other (each of largura x altura mm of
-// usable page): the cover when asked, then the analysis with page numbers
-// from 1. Returns the number of sheets, the cover included.
+// usable page): the cover when asked, then the chart (unless only the
+// analysis is asked for), then the analysis (unless only the chart is) with
+// page numbers from 1. Returns the number of sheets, the cover included.
 int ComporImpressao(Paginador& folhas, const ConteudoDaAnalise& conteudo, double largura,
                     double altura, const OpcoesDaImpressao& opcoes, const Figura& borda,
                     const Figura& capa);
@@ -31,9 +46,11 @@ int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalis
                           const OpcoesDaImpressao& opcoes);
 
 // The job onto an A4 PDF file at 300 dpi, with no margins of its own (the
-// operator's margins are the only ones). Returns the number of sheets, 0
-// when the file could not be written.
+// operator's margins are the only ones), titled with TituloDoDocumento. The
+// file is written aside and replaces an existing one only once complete.
+// Returns the number of sheets, 0 when the file could not be written (an
+// existing file is then left as it was).
 int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
-             const OpcoesDaImpressao& opcoes);
+              const OpcoesDaImpressao& opcoes);
 
 }  // namespace cifra

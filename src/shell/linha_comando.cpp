@@ -88,7 +88,7 @@ bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
 bool PedeGraficos(const std::vector<std::string>& argumentos) {
   std::string erro;
   const auto pedido = LePedido(argumentos, erro);
-  return pedido && (pedido->pdf || pedido->png);
+  return pedido && (pedido->pdf || pedido->png || pedido->quadro);
 }
 
 namespace {
@@ -101,6 +101,7 @@ bool LeOpcoes(const std::vector<std::string>& args, bool recusaDesconhecidas, Pe
       {"--pasta", &PedidoDeAnalise::pasta}, {"--hoje", &PedidoDeAnalise::hoje},
       {"--json", &PedidoDeAnalise::json},   {"--texto", &PedidoDeAnalise::texto},
       {"--pdf", &PedidoDeAnalise::pdf},     {"--png", &PedidoDeAnalise::png},
+      {"--quadro", &PedidoDeAnalise::quadro},
   };
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -197,7 +198,7 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
         !Escreve(*pedido->texto, TextoDaAnalise(estado.analise, estado.opcoes), saida, erros)) {
       return 1;
     }
-    if (!pedido->pdf && !pedido->png) return 0;
+    if (!pedido->pdf && !pedido->png && !pedido->quadro) return 0;
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
       erros << "As páginas da análise só podem ser geradas com o ambiente gráfico iniciado.\n";
       return 1;
@@ -208,13 +209,20 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
         ImagemDoCabecalho(estado.opcoes, estado.analise.DataNascimento, figuras),
         figuras.divisoria};
     if (pedido->png && !GravaPaginas(*pedido->png, conteudo, erros)) return 1;
-    if (pedido->pdf) {
-      const OpcoesDaImpressao impressao{LerMargens(estado.pasta), estado.opcoes.ImprimirFolhaRosto,
-                                        estado.opcoes.ImprimirPretoEmBranco};
-      if (GravarPdf(*pedido->pdf, conteudo, impressao) == 0) {
-        FalhaAoGravar(erros, *pedido->pdf);
-        return 1;
-      }
+    // The PDF is what the print dialog would print with the kept choices;
+    // the chart alone leaves the cover out.
+    OpcoesDaImpressao impressao{LerMargens(estado.pasta), estado.opcoes.ImprimirFolhaRosto,
+                                estado.opcoes.ImprimirPretoEmBranco,
+                                TipoDaOpcao(estado.opcoes.TipoImpressao), hoje};
+    if (pedido->pdf && GravarPdf(*pedido->pdf, conteudo, impressao) == 0) {
+      FalhaAoGravar(erros, *pedido->pdf);
+      return 1;
+    }
+    impressao.folhaRosto = false;
+    impressao.tipo = TipoDeImpressao::Quadro;
+    if (pedido->quadro && GravarPdf(*pedido->quadro, conteudo, impressao) == 0) {
+      FalhaAoGravar(erros, *pedido->quadro);
+      return 1;
     }
   } catch (const ErroDeArquivo& e) {
     erros << e.what() << "\n";

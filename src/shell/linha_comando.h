@@ -19,6 +19,7 @@ struct PedidoDeAnalise {
   std::optional<std::string> texto;
   std::optional<std::string> pdf;
   std::optional<std::string> png;
+  std::optional<std::string> quadro;
 };
 
 // Parses the words after "analise"; on a mistake returns nothing and says why.
@@ -32,19 +33,21 @@ std::optional<std::string> PastaDosArgumentos(const std::vector<std::string>& ar
 // The analysis as UTF-8 JSON, topics in topic order.
 std::string AnaliseEmJson(const Analise& analise, const Data& hoje);
 
-// Whether these words ask for pages (--pdf or --png): those need the
+// Whether these words ask for pages (--pdf, --png or --quadro): those need the
 // graphics of a QGuiApplication, which the caller creates first.
 bool PedeGraficos(const std::vector<std::string>& argumentos);
 
 // Runs `analise`; returns the exit status (0 done, 2 refused input, 1 failure).
 // --texto writes the exported text (UTF-8, CR LF), "-" being standard output;
-// --pdf prints onto an A4 PDF with the stored margins and print options;
+// --pdf prints onto an A4 PDF with the stored margins and print options
+// (cover, black and white, and chart, analysis or both as TipoImpressao says);
+// --quadro writes the numerology chart alone as a one-page A4 PDF;
 // --png writes every screen page as PASTA/page-N.png.
 int ExecutaAnalise(const std::vector<std::string>& argumentos, std::ostream& saida,
                    std::ostream& erros);
 
 inline constexpr const char* kUsoAnalise =
     "Uso: cifralumina analise NOME DATA [--pasta PASTA] [--hoje DD/MM/AAAA] [--json ARQ] "
-    "[--texto ARQ] [--pdf ARQ] [--png PASTA]";
+    "[--texto ARQ] [--pdf ARQ] [--png PASTA] [--quadro ARQ]";
 
 }  // namespace cifra

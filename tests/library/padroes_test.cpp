@@ -7,10 +7,10 @@
 #include <sstream>
 
 #include "apoio/pasta_temporaria.h"
+#include "library/catalogo.h"
 #include "library/fonte_textos.h"
 #include "library/interpretacoes.h"
 #include "library/padroes.h"
-#include "library/padroes_embutidos.h"
 #include "library/windows1252.h"
 
 namespace cifra {
@@ -94,6 +94,13 @@ TEST(BibliotecaPadrao, InstalacaoNaoSobrescreveOQueJaExiste) {
   teste::EscreveBytes(raiz / "cvida.dat", teste::Bytes("meu texto"));
   const auto escritos = InstalarPadroes(pasta);
   EXPECT_EQ(escritos.size() + 1, ArquivosPadrao().size());
+  const auto padroes = ArquivosPadrao();
+  std::set<std::string> esperados{"CDATA.DAT", "Header.DAT", "welcomeb.wav", "aguarda.wav",
+                                  "virafolh.wav"};
+  for (const Topico& t : Catalogo()) esperados.insert(ArquivoDoTopico(t.numero));
+  for (const std::string& nome : esperados) {
+    EXPECT_NE(std::find(padroes.begin(), padroes.end(), nome), padroes.end()) << nome;
+  }
   EXPECT_EQ(teste::LeBytes(raiz / "cvida.dat"), teste::Bytes("meu texto"));
   EXPECT_FALSE(std::filesystem::exists(raiz / "CVIDA.DAT") &&
                std::filesystem::equivalent(raiz / "CVIDA.DAT", raiz / "cvida.dat") == false);

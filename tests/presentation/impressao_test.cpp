@@ -21,7 +21,8 @@ TEST(Impressao, MargensDoOperadorECapaAntesDaPagina1) {
   const ConteudoDaAnalise c{a, o, fontes, linhas, Figura(), Figura()};
   for (bool capa : {false, true}) {
     teste::FolhasDeTeste folhas(200, 287);
-    const int total = ComporImpressao(folhas, c, 200, 287, {Margens{}, capa, true}, Figura(),
+    const int total = ComporImpressao(folhas, c, 200, 287,
+                                      {Margens{}, capa, true, TipoDeImpressao::Analise}, Figura(),
                                       Figura::DoRecurso("capa"));
     ASSERT_EQ(total, static_cast<int>(folhas.size()));
     ASSERT_GE(total, 3 + capa);

@@ -131,7 +131,8 @@ std::vector<std::string> GravaAnalisePadrao() {
   g.push_back("# A4 paper with the cover");
   {
     FolhasGravadas folhas(210, 297, g);
-    ComporImpressao(folhas, conteudo, 210, 297, {Margens{}, true, false}, figuras.borda,
+    ComporImpressao(folhas, conteudo, 210, 297,
+                    {Margens{}, true, false, TipoDeImpressao::Analise}, figuras.borda,
                     figuras.capa);
   }
   return g;

@@ -1,0 +1,105 @@
+#include "imprimir.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "presentation/texto_justificado.h"
+
+namespace cifra {
+
+double LeNumeroInicial(std::string_view t) {
+  size_t i = t.find_first_not_of(" \t");
+  if (i == std::string_view::npos) return 0;
+  const size_t inicio = i;
+  if (t[i] == '+' || t[i] == '-') ++i;
+  auto digitos = [&] {
+    const size_t antes = i;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+    return i - antes;
+  };
+  size_t contados = digitos();
+  if (i < t.size() && t[i] == '.') {
+    ++i;
+    contados += digitos();
+  }
+  if (contados == 0) return 0;
+  // from_chars reads the same whatever the locale, but takes no "+".
+  std::string_view numero = t.substr(inicio, i - inicio);
+  if (numero.front() == '+') numero.remove_prefix(1);
+  double valor = 0;
+  std::from_chars(numero.data(), numero.data() + numero.size(), valor);
+  return valor;
+}
+
+std::string FormaCurta(float valor) {
+  char buf[32];
+  const auto r = std::to_chars(buf, buf + sizeof buf, valor);
+  return std::string(buf, r.ptr);
+}
+
+double LimiteDaMargem(LadoDaMargem lado, double larguraUtil, double alturaUtil) {
+  const bool horizontal = lado == LadoDaMargem::Esquerda || lado == LadoDaMargem::Direita;
+  return 0.2 * (horizontal ? larguraUtil : alturaUtil);
+}
+
+std::optional<std::string> RecusaDaMargem(LadoDaMargem lado, std::string_view texto,
+                                          double larguraUtil, double alturaUtil) {
+  const double limite = LimiteDaMargem(lado, larguraUtil, alturaUtil);
+  // A tolerance far below what can be typed keeps "equal" equal after the
+  // page size went through its own binary fractions.
+  if (LeNumeroInicial(texto) <= limite + 1e-9) return std::nullopt;
+  static constexpr const char* kNomes[] = {"superior", "inferior", "esquerda", "direita"};
+  return std::string("A margem ") + kNomes[static_cast<int>(lado)] + " não pode ser maior que " +
+         std::to_string(static_cast<long>(std::floor(limite + 1e-9))) + "mm";
+}
+
+float& MargemDoLado(Margens& m, LadoDaMargem lado) {
+  switch (lado) {
+    case LadoDaMargem::Superior: return m.Superior;
+    case LadoDaMargem::Inferior: return m.Inferior;
+    case LadoDaMargem::Esquerda: return m.Esquerda;
+    case LadoDaMargem::Direita: break;
+  }
+  return m.Direita;
+}
+
+void DesenhaExemplo(SuperficieDeDesenho& s, const Margens& m, double larguraUtil,
+                    double alturaUtil, const Figura& imagem, const std::string& texto) {
+  const double W = s.ScaleWidth(), H = s.ScaleHeight();
+  const double h = W / larguraUtil, v = H / alturaUtil;
+  const double E = m.Esquerda, S = m.Superior, D = m.Direita, I = m.Inferior;
+
+  s.Barra(E * h, (S + 24) * v, W - D * h, (S + 25) * v);
+  s.PaintPicture(imagem, (E + 2) * h, S * v, 22 * h, 22 * v);
+  s.SetFonte({kFontePadrao, true, false, 5});
+  const std::string titulo = "Cifralumina";
+  s.CurrentY = (S + 2) * v;
+  s.CurrentX = (E + 22) * h + ((W - D * h - (E + 22) * h) - s.TextWidth(titulo)) / 2;
+  s.Print(titulo);
+
+  s.SetFonte({kFontePadrao, false, false, 4});
+  s.Barra(E * h, H - (I + 11) * v, W - D * h, H - (I + 12) * v);
+  s.CurrentX = (E + 2) * h;
+  s.CurrentY = H - (I + 10) * v;
+  s.Print("Análise do programa Cifralumina");
+
+  std::string corpo = texto;
+  ImprimirTextoJustificado(s, (S + 27) * v, (E + 2) * h, W - (D + 2) * h, H - (I + 20) * v,
+                           corpo);
+}
+
+std::string NomeDoPdf(const std::string& nome, const Data& hoje) {
+  std::string limpo;
+  for (char c : nome) {
+    if (std::string_view("\\/:*?\"<>|").find(c) == std::string_view::npos &&
+        static_cast<unsigned char>(c) >= 0x20) {
+      limpo += c;
+    }
+  }
+  char data[16];
+  std::snprintf(data, sizeof data, "%04d-%02d-%02d", hoje.ano, hoje.mes, hoje.dia);
+  return "Analise - " + limpo + " - " + data + ".pdf";
+}
+
+}  // namespace cifra

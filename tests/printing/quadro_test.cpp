@@ -1,0 +1,201 @@
+// The numerology chart on the measuring surface: what it shows, where, and
+// in which fonts.
+#include "printing/quadro.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "engine/numerologia.h"
+#include "presentation/superficie_teste.h"
+
+namespace cifra {
+namespace {
+
+// Maria da Silva, born 12/08/1978; numbers chosen to cover the display forms:
+// master numbers, the "no challenge" marker, the first vowel's letter.
+Analise AnaliseDeMaria() {
+  Analise a;
+  a.NomeCompleto = "MARIA DA SILVA";
+  a.DataNascimento = "12/08/1978";
+  const std::map<int, std::string> numeros = {
+      {1, "9"},  {2, "8"},  {3, "3"},  {4, "7"},  {5, "3"},  {6, "1"},  {7, "8"},  {8, "11"},
+      {9, "1"},  {10, "3"}, {11, "6"}, {12, "2"}, {13, "5"}, {14, "3"}, {15, "89"}, {16, "4"},
+      {17, "8"}, {18, "2"}, {19, "3"}, {20, "7"}, {21, "22"}, {22, "5"}, {23, "2"},  {24, "4"},
+      {25, "7"}, {26, "A"}, {27, "1"}, {28, "11"}, {29, "6"}, {30, "0"}};
+  for (const auto& [t, n] : numeros) a.ResultadoAnalise[t].Numero = n;
+  return a;
+}
+
+ProgramOptions TodosOsTopicos() {
+  ProgramOptions o;
+  o.TopicoAtivo.fill(true);
+  return o;
+}
+
+struct Quadro {
+  ConteudoDaAnalise conteudo;
+  GeometriaDaPagina papel = GeometriaDoPapel(210, 297, Margens{});
+  teste::SuperficieDeTeste s{210, 297};
+
+  explicit Quadro(const ProgramOptions& o, Fontes fontes = {})
+      : conteudo{AnaliseDeMaria(), o, fontes, LinhasRodape{}, Figura::DoRecurso("signo"),
+                 Figura()} {
+    conteudo.linhas.LinhaRodapeUm = "Rodapé um";
+    DesenhaQuadroNumerologico(s, conteudo, papel, Data{6, 12, 2026});
+  }
+
+  // The texts drawn on the same row as a label and to its right, in the
+  // order drawn: the number, then the detail when there is one.
+  std::vector<const teste::Desenhado*> Linha(const std::string& rotulo) const {
+    std::vector<const teste::Desenhado*> linha;
+    const teste::Desenhado* r = s.Texto(rotulo);
+    if (!r) return linha;
+    // The cells of a row share a baseline, at 77 % of each one's line height;
+    // the row ends where the next column's label begins.
+    auto base = [](const teste::Desenhado& t) { return t.y + 0.77 * t.fonte.Tamanho / 2.0; };
+    for (const auto& t : s.textos) {
+      if (&t != r && t.x > r->x && std::abs(base(t) - base(*r)) < 1e-9) linha.push_back(&t);
+    }
+    std::sort(linha.begin(), linha.end(), [](auto* a, auto* b) { return a->x < b->x; });
+    const auto proximo = std::find_if(linha.begin(), linha.end(),
+                                      [&](auto* t) { return t->fonte == r->fonte; });
+    linha.erase(proximo, linha.end());
+    return linha;
+  }
+};
+
+TEST(QuadroNumerologico, CadaTopicoAtivoComSeuNumeroUmaVez) {
+  const Quadro q(TodosOsTopicos());
+  const Fontes fontes;
+  // Display form of each topic's number above, topic 1 first.
+  const char* const esperado[] = {
+      "9", "8", "3", "7", "3", "1", "8", "11/2", "1", "3", "6", "2", "5", "3", "Não Possui",
+      "4", "8", "2", "3", "7", "22/4", "5", "2", "4", "7", "A", "1", "11/2", "6", "0"};
+  for (const Topico& t : Catalogo()) {
+    const std::string forma = esperado[t.numero - 1];
+    const auto linha = q.Linha(std::string(t.nome));
+    ASSERT_FALSE(linha.empty()) << t.nome;
+    EXPECT_EQ(linha[0]->texto, forma) << t.nome;
+    EXPECT_EQ(linha[0]->fonte.Nome, fontes.FonteTitulo.Nome) << t.nome;
+    EXPECT_EQ(q.s.Texto(std::string(t.nome))->fonte.Nome, fontes.FonteTexto.Nome) << t.nome;
+    int vezes = 0;
+    for (const auto* d : linha) vezes += d->texto == forma;
+    EXPECT_EQ(vezes, 1) << t.nome;
+  }
+  // Each label once: no topic is on the chart twice.
+  for (const Topico& t : Catalogo()) {
+    int vezes = 0;
+    for (const auto& d : q.s.textos) vezes += d.texto == t.nome;
+    EXPECT_EQ(vezes, 1) << t.nome;
+  }
+}
+
+TEST(QuadroNumerologico, CiclosComSeusAnosRealizacoesComSuasIdadesEDataDeHoje) {
+  const Quadro q(TodosOsTopicos());
+  // 12/08/1978: life path 9, so the realizations change at 27, 36 and 45;
+  // the cycles change in the years near 27 and 57 whose personal year is 1.
+  auto detalhe = [&](const char* rotulo) {
+    const auto linha = q.Linha(rotulo);
+    return linha.size() == 2 ? linha[1]->texto : std::string();
+  };
+  EXPECT_EQ(detalhe("Primeira Realização"), "até os 27 anos");
+  EXPECT_EQ(detalhe("Segunda Realização"), "dos 27 aos 36 anos");
+  EXPECT_EQ(detalhe("Terceira Realização"), "dos 36 aos 45 anos");
+  EXPECT_EQ(detalhe("Quarta Realização"), "a partir dos 45 anos");
+  EXPECT_EQ(detalhe("Ciclo Formativo"), "até 2006");
+  EXPECT_EQ(detalhe("Ciclo Produtivo"), "de 2006 a 2033");
+  EXPECT_EQ(detalhe("Ciclo da Colheita"), "a partir de 2033");
+  EXPECT_EQ(detalhe("Caminho da Vida"), "");
+  EXPECT_TRUE(q.s.Texto("Números de Hoje, 06/12/2026"));
+  EXPECT_EQ(q.Linha("Primeira Realização")[1]->fonte.Nome, Fontes{}.FonteDescricao.Nome);
+}
+
+TEST(QuadroNumerologico, TopicoDesligadoFicaDeFora) {
+  ProgramOptions o = TodosOsTopicos();
+  for (int t : {24, 29, 30}) o.TopicoAtivo[t] = false;
+  const Quadro q(o);
+  EXPECT_FALSE(q.s.Texto("Impulso da Alma"));
+  EXPECT_FALSE(q.s.Texto("Números Definidos"));  // no topic of the group left
+  EXPECT_TRUE(q.s.Texto("Eu Silencioso"));
+  EXPECT_TRUE(q.s.Texto("Números do Nome"));
+
+  const QuadroNumerologico conteudo = MontaQuadro(AnaliseDeMaria(), o, {6, 12, 2026});
+  int numeros = 0;
+  for (const auto& g : conteudo.grupos) numeros += static_cast<int>(g.numeros.size());
+  EXPECT_EQ(numeros, 27);
+}
+
+// M A R I A  D A  S I L V A: vowels 1 9 1, 1, 9 1 (22); consonants
+// 4 9, 4, 1 3 4 (25); together 47, the expression before it is reduced.
+TEST(QuadroNumerologico, NomeLetraPorLetraVogaisEmCimaConsoantesEmBaixo) {
+  const Quadro q(TodosOsTopicos());
+  const Fontes fontes;
+  const auto* titulo = q.s.Texto("O Nome Letra por Letra");
+  ASSERT_TRUE(titulo);
+  std::string letras;
+  double yLetras = 0;
+  for (const auto& t : q.s.textos) {
+    if (t.y > titulo->y && t.texto.size() == 1 && std::isupper(t.texto[0])) {
+      letras += t.texto;
+      yLetras = t.y;
+    }
+  }
+  EXPECT_EQ(letras, "MARIADASILVA");
+  int vogais = 0, consoantes = 0;
+  std::vector<int> acima;
+  for (const auto& t : q.s.textos) {
+    if (t.y <= titulo->y || t.fonte.Nome != fontes.FonteDescricao.Nome) continue;
+    if (t.texto.empty() || !std::isdigit(t.texto[0])) continue;
+    (t.y < yLetras ? vogais : consoantes) += std::stoi(t.texto);
+    if (t.y < yLetras) acima.push_back(std::stoi(t.texto));
+  }
+  EXPECT_EQ(acima, (std::vector<int>{1, 9, 1, 1, 9, 1}));
+  EXPECT_EQ(vogais, 22);
+  EXPECT_EQ(consoantes, 25);
+  EXPECT_EQ(vogais + consoantes, 47);
+  EXPECT_TRUE(q.s.Texto("Vogais: 22    Consoantes: 25    Total: 47"));
+}
+
+TEST(QuadroNumerologico, UmaPaginaComCabecalhoRodapeSemNumero) {
+  const Quadro q(TodosOsTopicos());
+  EXPECT_TRUE(q.s.Texto("MARIA DA SILVA"));
+  EXPECT_TRUE(q.s.Texto("12 de agosto de 1978"));
+  EXPECT_TRUE(q.s.Texto("Rodapé um"));
+  ASSERT_EQ(q.s.figuras.size(), 1u);
+  EXPECT_EQ(q.s.figuras[0].texto, "signo");
+  const auto* titulo = q.s.Texto(kTituloDoQuadro);
+  ASSERT_TRUE(titulo);
+  for (const auto& t : q.s.textos) {
+    EXPECT_FALSE(t.fonte.Negrito && t.fonte.Tamanho == 16) << "número de página " << t.texto;
+    if (t.y < titulo->y || t.y > q.papel.Altura - 10 - 12) continue;  // header and footer
+    EXPECT_LE(t.y, q.papel.LimiteInferior) << t.texto;
+    EXPECT_GE(t.x, 12 - 1e-9) << t.texto;
+    EXPECT_LE(t.x + t.texto.size() * t.fonte.Tamanho / 10.0, 198 + 1e-9) << t.texto;
+  }
+}
+
+// Fonts too large for the page are made smaller together, and all still fits.
+TEST(QuadroNumerologico, FontesGrandesDiminuemJuntasAteCaber) {
+  Fontes grandes;
+  grandes.FonteTitulo.Tamanho = 30;
+  grandes.FonteDescricao.Tamanho = 24;
+  grandes.FonteTexto.Tamanho = 28;
+  const Quadro q(TodosOsTopicos(), grandes);
+  const auto* rotulo = q.s.Texto("Caminho da Vida");
+  ASSERT_TRUE(rotulo);
+  EXPECT_LT(rotulo->fonte.Tamanho, 28);
+  const auto* titulo = q.s.Texto(kTituloDoQuadro);
+  ASSERT_TRUE(titulo);
+  EXPECT_LT(titulo->fonte.Tamanho, 30);
+  double fim = 0;
+  for (const auto& t : q.s.textos) {
+    if (t.y < titulo->y || t.y > q.papel.Altura - 10 - 12) continue;
+    fim = std::max(fim, t.y + t.fonte.Tamanho / 2.0);
+    EXPECT_LE(t.x + Utf32(t.texto).size() * t.fonte.Tamanho / 10.0, 198 + 1e-9) << t.texto;
+  }
+  EXPECT_LE(fim, q.papel.LimiteInferior);
+}
+
+}  // namespace
+}  // namespace cifra

@@ -1,0 +1,191 @@
+// The print job for each choice of what to print: which sheets, in which
+// order, and which of them carry a page number; on the measuring surface and
+// on a real PDF device.
+#include <gtest/gtest.h>
+
+#include <QPdfWriter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <regex>
+#include <sstream>
+
+#include "apoio/pasta_temporaria.h"
+#include "presentation/superficie_teste.h"
+#include "printing/impressao.h"
+#include "printing/quadro.h"
+#include "shell/linha_comando.h"
+
+namespace cifra {
+namespace {
+
+// Two topics with short texts: the analysis takes exactly one page.
+ConteudoDaAnalise ConteudoCurto() {
+  Analise a;
+  a.NomeCompleto = "MARIA DA SILVA";
+  a.DataNascimento = "12/08/1978";
+  for (int t : {1, 23}) {
+    a.ResultadoAnalise[t].Titulo = "Tópico " + std::to_string(t);
+    a.ResultadoAnalise[t].Numero = "7";
+    a.ResultadoAnalise[t].Interpretacao = "Um texto curto de interpretação.";
+  }
+  ProgramOptions o;
+  o.TopicoAtivo.fill(false);
+  o.TopicoAtivo[1] = o.TopicoAtivo[23] = true;
+  return {a, o, Fontes{}, LinhasRodape{}, Figura(), Figura()};
+}
+
+struct Caso {
+  TipoDeImpressao tipo;
+  bool capa;
+  std::vector<char> folhas;  // 'C' cover, 'Q' chart, 'A' analysis page
+};
+
+const Caso kCasos[] = {
+    {TipoDeImpressao::Quadro, false, {'Q'}},
+    {TipoDeImpressao::Quadro, true, {'C', 'Q'}},
+    {TipoDeImpressao::Analise, false, {'A'}},
+    {TipoDeImpressao::Analise, true, {'C', 'A'}},
+    {TipoDeImpressao::Ambos, false, {'Q', 'A'}},
+    {TipoDeImpressao::Ambos, true, {'C', 'Q', 'A'}},
+};
+
+bool NumeroDePagina(const teste::Desenhado& t) {
+  return t.fonte.Negrito && t.fonte.Tamanho == 16;
+}
+
+TEST(TrabalhoDeImpressao, FolhasDeCadaEscolhaNaSuperficieDeTeste) {
+  const ConteudoDaAnalise c = ConteudoCurto();
+  for (const Caso& caso : kCasos) {
+    SCOPED_TRACE(static_cast<int>(caso.tipo) * 10 + caso.capa);
+    teste::FolhasDeTeste folhas(200, 287);
+    OpcoesDaImpressao opcoes{Margens{}, caso.capa, false, caso.tipo, {6, 12, 2026}};
+    const int total = ComporImpressao(folhas, c, 200, 287, opcoes, Figura::DoRecurso("borda"),
+                                      Figura::DoRecurso("capa"));
+    ASSERT_EQ(total, static_cast<int>(caso.folhas.size()));
+    ASSERT_EQ(folhas.size(), caso.folhas.size());
+    for (int p = 1; p <= total; ++p) {
+      const auto& pg = folhas.Pagina(p);
+      std::vector<std::string> numeros;
+      for (const auto& t : pg.textos) {
+        if (NumeroDePagina(t)) numeros.push_back(t.texto);
+      }
+      switch (caso.folhas[static_cast<size_t>(p - 1)]) {
+        case 'C':
+          EXPECT_TRUE(pg.Texto("Numerológica"));
+          EXPECT_TRUE(numeros.empty());
+          EXPECT_TRUE(pg.barras.empty());  // no header, no footer
+          break;
+        case 'Q':
+          EXPECT_TRUE(pg.Texto(kTituloDoQuadro));
+          EXPECT_TRUE(numeros.empty());
+          break;
+        case 'A':
+          EXPECT_TRUE(pg.Texto("Tópico 1", true));
+          EXPECT_EQ(numeros, std::vector<std::string>{"1"});
+          break;
+      }
+    }
+  }
+}
+
+// The text of one page of a PDF, as pdftotext reads it.
+std::string TextoDaPagina(const QString& pdf, int pagina) {
+  QProcess p;
+  p.start("pdftotext", {"-f", QString::number(pagina), "-l", QString::number(pagina), "-layout",
+                        pdf, "-"});
+  p.waitForFinished(30000);
+  return p.readAllStandardOutput().toStdString();
+}
+
+int PaginasDoPdf(const std::string& bytes) {
+  const std::regex pagina("/Type\\s*/Page[^s]");
+  return static_cast<int>(std::distance(
+      std::sregex_iterator(bytes.begin(), bytes.end(), pagina), std::sregex_iterator()));
+}
+
+TEST(TrabalhoDeImpressao, FolhasDeCadaEscolhaNumPdf) {
+  const bool comPdftotext = !QStandardPaths::findExecutable("pdftotext").isEmpty();
+  const ConteudoDaAnalise c = ConteudoCurto();
+  teste::PastaTemporaria pasta;
+  for (const Caso& caso : kCasos) {
+    SCOPED_TRACE(static_cast<int>(caso.tipo) * 10 + caso.capa);
+    const std::string arquivo = (pasta / "t.pdf").string();
+    const int total = GravarPdf(arquivo, c, {Margens{}, caso.capa, true, caso.tipo, {6, 12, 2026}});
+    ASSERT_EQ(total, static_cast<int>(caso.folhas.size()));
+    const auto bytes = teste::LeBytes(arquivo);
+    const std::string texto(bytes.begin(), bytes.end());
+    EXPECT_EQ(PaginasDoPdf(texto), total);
+    EXPECT_NE(texto.find("/Title"), std::string::npos);
+    if (!comPdftotext) continue;
+    for (int p = 1; p <= total; ++p) {
+      const std::string pg = TextoDaPagina(QString::fromStdString(arquivo), p);
+      // The page number stands alone at the end of its line, right of the footer.
+      const bool numerada = std::regex_search(pg, std::regex("\\s1\\s*\\n?\\s*$"));
+      switch (caso.folhas[static_cast<size_t>(p - 1)]) {
+        case 'C':
+          EXPECT_NE(pg.find("Numerológica"), std::string::npos) << pg;
+          EXPECT_EQ(pg.find("MARIA"), std::string::npos) << pg;
+          break;
+        case 'Q':
+          EXPECT_NE(pg.find(kTituloDoQuadro), std::string::npos) << pg;
+          EXPECT_NE(pg.find("O Nome Letra por Letra"), std::string::npos) << pg;
+          break;
+        case 'A':
+          EXPECT_NE(pg.find("Tópico 1"), std::string::npos) << pg;
+          EXPECT_TRUE(numerada) << pg;
+          break;
+      }
+    }
+  }
+}
+
+TEST(TrabalhoDeImpressao, PdfNumaPastaQueNaoExisteFalhaSemDeixarNada) {
+  teste::PastaTemporaria pasta;
+  EXPECT_EQ(GravarPdf((pasta / "nao" / "existe.pdf").string(), ConteudoCurto(), {}), 0);
+  EXPECT_FALSE(std::filesystem::exists(pasta / "nao"));
+}
+
+// The command line: --quadro is the chart alone; --pdf prints what the kept
+// TipoImpressao says, as the dialog would.
+TEST(TrabalhoDeImpressao, LinhaDeComandoQuadroEPdfConformeOTipoGuardado) {
+  teste::PastaTemporaria pasta;
+  std::ostringstream saida, erros;
+  auto executa = [&](std::vector<std::string> opcoes) {
+    std::vector<std::string> args = {"Yvone Souza", "22/11/1984", "--pasta",
+                                     pasta.Caminho().string(), "--hoje", "06/12/2026"};
+    args.insert(args.end(), opcoes.begin(), opcoes.end());
+    return ExecutaAnalise(args, saida, erros);
+  };
+  auto paginas = [&](const char* nome) {
+    const auto bytes = teste::LeBytes(pasta / nome);
+    return PaginasDoPdf(std::string(bytes.begin(), bytes.end()));
+  };
+  auto guardaTipo = [&](uint8_t tipo) {
+    auto opcoes = teste::LeBytes(pasta / "cifralumina.dat");
+    opcoes[162] = tipo;
+    opcoes[163] = 0;
+    opcoes[6] = opcoes[7] = 0;  // no cover
+    teste::EscreveBytes(pasta / "cifralumina.dat", opcoes);
+  };
+  ASSERT_EQ(executa({"--quadro", (pasta / "q.pdf").string()}), 0) << erros.str();
+  EXPECT_EQ(paginas("q.pdf"), 1);
+  guardaTipo(1);
+  ASSERT_EQ(executa({"--pdf", (pasta / "a.pdf").string()}), 0) << erros.str();
+  const int analise = paginas("a.pdf");
+  EXPECT_GE(analise, 1);
+  guardaTipo(0);
+  ASSERT_EQ(executa({"--pdf", (pasta / "0.pdf").string()}), 0) << erros.str();
+  EXPECT_EQ(paginas("0.pdf"), 1);
+  guardaTipo(2);
+  ASSERT_EQ(executa({"--pdf", (pasta / "2.pdf").string()}), 0) << erros.str();
+  EXPECT_EQ(paginas("2.pdf"), analise + 1);
+  if (QStandardPaths::findExecutable("pdftotext").isEmpty()) return;
+  const QString quadro = QString::fromStdString((pasta / "q.pdf").string());
+  EXPECT_NE(TextoDaPagina(quadro, 1).find(kTituloDoQuadro), std::string::npos);
+  EXPECT_NE(TextoDaPagina(QString::fromStdString((pasta / "2.pdf").string()), 1)
+                .find(kTituloDoQuadro),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace cifra
