@@ -6,6 +6,7 @@
 
 #include "analysis/analise.h"
 #include "engine/numeros_data.h"
+#include "library/interpretacoes.h"
 #include "library/padroes.h"
 
 namespace {
@@ -26,6 +27,22 @@ void BM_MontaAnalise(benchmark::State& state) {
   std::filesystem::remove_all(raiz);
 }
 BENCHMARK(BM_MontaAnalise)->Arg(0)->Arg(1);
+
+// What saving one text costs: the file (90 records of 5120 bytes, as the
+// interpretation files) is written aside, synced and renamed over the old one.
+void BM_GravaRegistroDeTexto(benchmark::State& state) {
+  const auto raiz = std::filesystem::temp_directory_path() / "cifra-bench-gravacao";
+  std::filesystem::remove_all(raiz);
+  const cifra::PastaDeDados pasta(raiz);
+  cifra::GravarRegistroDeTexto(pasta, "CVIDA.DAT", 90, "fim");
+  int registro = 1;
+  for (auto _ : state) {
+    cifra::GravarRegistroDeTexto(pasta, "CVIDA.DAT", registro, "Um texto de uma interpretação.");
+    registro = registro % 89 + 1;
+  }
+  std::filesystem::remove_all(raiz);
+}
+BENCHMARK(BM_GravaRegistroDeTexto)->Unit(benchmark::kMillisecond);
 
 void BM_NumerosDaData(benchmark::State& state) {
   int dia = 1;

@@ -11,6 +11,7 @@ pacotes=(
   fonts-liberation2 fontconfig
   hunspell hunspell-pt-br
   poppler-utils
+  clang
 )
 
 faltando=()

@@ -17,4 +17,8 @@ cmake -S "$raiz" -B "$raiz/build-sanitizadores" -G Ninja -DCMAKE_BUILD_TYPE=Debu
 cmake --build "$raiz/build-sanitizadores"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions="$raiz/scripts/lsan.supp" \
-  ctest --test-dir "$raiz/build-sanitizadores" --output-on-failure
+  ctest --test-dir "$raiz/build-sanitizadores" --output-on-failure \
+  -E 'SaidasGravadas.DiscoCheioNaoEstragaOArquivoQueJaHavia|PaginasComEntradasDanificadas.MargensQueNaoDeixamPagina'
+# The two left out above run children under a file-size limit, where the leak
+# checker cannot work (and Qt's PNG writer leaks on purpose when a write fails);
+# the ordinary build runs them.

@@ -1,6 +1,9 @@
 // The layers of the source tree, lowest first. A file may include its own
 // layer and the layers below it, never one above: the build would still
 // compile such an include, so this test reads the #include lines themselves.
+// The windows (frm_*, janela_*) sit beside the module they serve but form
+// the top layer, above the shell: they may include anything, and nothing
+// outside them may include one of them.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,7 +15,14 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kCamadas[] = {"engine",       "library",  "settings", "analysis",
-                                    "presentation", "printing", "shell"};
+                                    "presentation", "printing", "shell",    "janelas"};
+constexpr int kJanelas = 7;
+
+// The windows, and the program's entry that opens them.
+bool EhJanela(const std::string& nomeDoArquivo) {
+  return nomeDoArquivo.starts_with("frm_") || nomeDoArquivo.starts_with("janela") ||
+         nomeDoArquivo == "main.cpp";
+}
 
 int Camada(const std::string& pasta) {
   for (int i = 0; i < static_cast<int>(std::size(kCamadas)); ++i) {
@@ -23,21 +33,29 @@ int Camada(const std::string& pasta) {
 
 TEST(Camadas, NenhumIncludeDeUmaCamadaDeCima) {
   const fs::path fontes = CIFRA_FONTES_DIR;
-  const std::regex include(R"re(^\s*#\s*include\s*"([a-z_]+)/[^"]+")re");
+  const std::regex include(R"re(^\s*#\s*include\s*"([a-z_]+)/([^"]+)")re");
+  const std::regex janelaAoLado(R"re(^\s*#\s*include\s*"(frm_|janela)[^"/]*")re");
   int arquivos = 0;
   for (const auto& entrada : fs::recursive_directory_iterator(fontes)) {
     const auto ext = entrada.path().extension();
     if (ext != ".h" && ext != ".cpp") continue;
-    const int camada = Camada(entrada.path().lexically_relative(fontes).begin()->string());
-    ASSERT_GE(camada, 0) << entrada.path() << " is in no layer";
+    const int pasta = Camada(entrada.path().lexically_relative(fontes).begin()->string());
+    ASSERT_GE(pasta, 0) << entrada.path() << " is in no layer";
+    const int camada = EhJanela(entrada.path().filename().string()) ? kJanelas : pasta;
     ++arquivos;
     std::ifstream f(entrada.path());
     std::string linha;
     for (int n = 1; std::getline(f, linha); ++n) {
       std::smatch m;
+      if (std::regex_search(linha, m, janelaAoLado)) {
+        EXPECT_EQ(camada, kJanelas) << entrada.path().lexically_relative(fontes).string() << ":"
+                                    << n << " includes a window";
+        continue;
+      }
       if (!std::regex_search(linha, m, include)) continue;
-      const int incluida = Camada(m[1]);
+      int incluida = Camada(m[1]);
       if (incluida < 0) continue;  // not a folder of ours
+      if (EhJanela(fs::path(m[2].str()).filename().string())) incluida = kJanelas;
       EXPECT_LE(incluida, camada) << entrada.path().lexically_relative(fontes).string() << ":" << n
                                   << " includes \"" << m[1] << "/...\", a higher layer";
     }

@@ -60,7 +60,7 @@ void BM_ComporTelas(benchmark::State& state) {
   const auto& a = Analise30();
   size_t paginas = 0;
   for (auto _ : state) {
-    const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo, LarguraDaTelaEmMm(1920));
+    const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo);
     paginas = p.picFolha.size();
     benchmark::DoNotOptimize(p.picFolha.data());
   }
@@ -89,7 +89,7 @@ BENCHMARK(BM_ComporPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ImagemDaPagina(benchmark::State& state) {
   const auto& a = Analise30();
-  const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo, LarguraDaTelaEmMm(1920));
+  const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo);
   for (auto _ : state) {
     benchmark::DoNotOptimize(ImagemDaPagina(p, 1, static_cast<double>(state.range(0))).bits());
   }
@@ -100,7 +100,7 @@ BENCHMARK(BM_ImagemDaPagina)->Arg(4)->Unit(benchmark::kMillisecond);
 // line writes them (into memory here, so the disk does not count).
 void BM_PaginasPng(benchmark::State& state) {
   const auto& a = Analise30();
-  const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo, LarguraDaTelaEmMm(1920));
+  const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo);
   const int paginas = static_cast<int>(p.picFolha.size());
   qint64 bytes = 0;
   for (auto _ : state) {

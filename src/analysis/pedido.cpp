@@ -1,5 +1,7 @@
 #include "pedido.h"
 
+#include <QString>
+#include <algorithm>
 #include <vector>
 
 #include "engine/numerologia.h"
@@ -20,7 +22,24 @@ char32_t SemAcento(char32_t c) {
   }
 }
 
+bool EhBranco(char32_t c) { return c == U' '; }
+
 }  // namespace
+
+std::u32string NormalizaNome(std::string_view utf8) {
+  const std::u32string decodificado = Utf32(utf8);
+  std::u32string texto =
+      QString::fromUcs4(decodificado.data(), static_cast<qsizetype>(decodificado.size()))
+          .normalized(QString::NormalizationForm_C)
+          .toStdU32String();
+  for (char32_t& c : texto) {
+    // C0 and C1 controls (tabs, line breaks...) and the line and paragraph separators.
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029) c = U' ';
+  }
+  const auto inicio = std::find_if_not(texto.begin(), texto.end(), EhBranco);
+  const auto fim = std::find_if_not(texto.rbegin(), texto.rend(), EhBranco).base();
+  return inicio < fim ? std::u32string(inicio, fim) : std::u32string();
+}
 
 std::u32string DobraNome(std::u32string_view nome) {
   std::u32string texto(nome);
@@ -35,7 +54,7 @@ std::optional<PessoaAnalisada> AceitaPedido(std::string_view nome, std::string_v
     if (recusa) *recusa = kMensagemDataInvalida;
     return std::nullopt;
   }
-  const std::u32string texto = Utf32(nome);
+  const std::u32string texto = NormalizaNome(nome);
   if (static_cast<int>(texto.size()) < kMinimoDeCaracteresDoNome) {
     if (recusa) *recusa = kMensagemNomeIncompleto;
     return std::nullopt;

@@ -28,9 +28,15 @@ struct PessoaAnalisada {
 
 // The typed name and date (UTF-8) as a person, or nothing and in *recusa the
 // message that tells the operator why: the date is checked first, then the
-// name's length (kMinimoDeCaracteresDoNome characters at least).
+// normalised name's length (kMinimoDeCaracteresDoNome characters at least).
 std::optional<PessoaAnalisada> AceitaPedido(std::string_view nome, std::string_view data,
                                             const Data& hoje, std::string* recusa);
+
+// The typed name as code points, ready to fold: malformed UTF-8 becomes
+// U+FFFD, combining accents are composed (NFC, so "José" typed with a
+// separate accent is the same name), control characters (tabs, line breaks)
+// become blanks, and blanks at both ends go. A name of blanks gives "".
+std::u32string NormalizaNome(std::string_view utf8);
 
 // Upper case, then Á À Â Ã É Ê Í Î Ï Ó Ô Õ Ú Û Ü Ç folded to plain letters;
 // every other character stays (Ñ, È, digits, hyphens, spaces).

@@ -39,7 +39,9 @@ int ValorDoBloco(int16_t codigo, bool mestres, const ContextoFormula& c) {
 int16_t AvaliaFormula(std::span<const int16_t> codigos, const ContextoFormula& ctx) {
   using namespace codigo_formula;
   bool mestres = false;
-  int total = 0;
+  // Every block is at most the length of the name, so a 64-bit total cannot
+  // overflow on any file that fits on a disk.
+  int64_t total = 0;
   int16_t operador = 0;
   for (size_t i = 0; i < codigos.size(); ++i) {
     const int16_t codigo = codigos[i];
@@ -58,7 +60,7 @@ int16_t AvaliaFormula(std::span<const int16_t> codigos, const ContextoFormula& c
     } else if (operador == kSomar) {
       total += v;
     } else if (operador == kSubtrair) {
-      total = std::abs(total - v);
+      total = total >= v ? total - v : v - total;
     }
   }
   return mestres ? ReduzComMestres(total, ctx.numerosMagicos) : ReduzNumero(total);

@@ -23,7 +23,7 @@ bool EhLetra(char32_t c) { return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <=
 
 template <typename Valor>
 int16_t SomaReduzida(std::u32string_view nome, bool numerosMagicos, Valor valor) {
-  int soma = 0;
+  int64_t soma = 0;
   for (char32_t c : nome) soma += valor(c);
   return numerosMagicos ? ReduzComMestres(soma, true) : ReduzNumero(soma);
 }
@@ -41,24 +41,25 @@ int16_t ValorDaConsoante(char32_t c) {
 
 int16_t ValorDaVogal(char32_t c) { return EhVogal(c) ? ValorPitagorico(c) : 0; }
 
-int SomaDosDigitos(int n) {
-  n = std::abs(n);
+int SomaDosDigitos(int64_t n) {
+  // The magnitude as unsigned: -n of the most negative value does not fit.
+  uint64_t m = n < 0 ? 0 - static_cast<uint64_t>(n) : static_cast<uint64_t>(n);
   int soma = 0;
   do {
-    soma += n % 10;
-    n /= 10;
-  } while (n > 0);
+    soma += static_cast<int>(m % 10);
+    m /= 10;
+  } while (m > 0);
   return soma;
 }
 
-int16_t ReduzNumero(int n) {
+int16_t ReduzNumero(int64_t n) {
   do {
     n = SomaDosDigitos(n);
   } while (n >= 10);
   return static_cast<int16_t>(n);
 }
 
-int16_t ReduzComMestres(int n, bool numerosMagicos) {
+int16_t ReduzComMestres(int64_t n, bool numerosMagicos) {
   if (n != 11 && n != 22) {
     do {
       n = SomaDosDigitos(n);
@@ -106,6 +107,9 @@ std::u32string Utf32(std::string_view s) {
       ok = (cont >> 6) == 2;
       c = (c << 6) | (cont & 0x3F);
     }
+    // The shortest form only, and scalar values only.
+    static constexpr char32_t kMenor[] = {0, 0x80, 0x800, 0x10000};
+    ok = ok && c >= kMenor[extra] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
     if (ok) {
       out.push_back(c);
       i += extra + 1;
@@ -121,6 +125,7 @@ std::string Utf8(std::u32string_view texto) {
   std::string out;
   out.reserve(texto.size());
   for (char32_t c : texto) {
+    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
     if (c < 0x80) {
       out.push_back(static_cast<char>(c));
     } else if (c < 0x800) {

@@ -37,6 +37,12 @@ std::string MaiusculasAscii(std::string_view s) {
   return m;
 }
 
+size_t ContaCaracteres(std::string_view utf8) {
+  size_t n = 0;
+  for (char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
+}
+
 std::string ComQuebrasCrLf(std::string_view texto) {
   std::string saida;
   saida.reserve(texto.size() + texto.size() / 32);

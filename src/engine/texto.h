@@ -16,6 +16,9 @@ char32_t Maiuscula(char32_t c);
 // ASCII letters upper-cased, every other byte kept (file names).
 std::string MaiusculasAscii(std::string_view s);
 
+// Characters (code points) of a UTF-8 text, counted without decoding it.
+size_t ContaCaracteres(std::string_view utf8);
+
 // The program's paragraph break is CR LF. Every text that enters the program
 // (a typed or pasted text, a text source, a hand-written data file) comes
 // through here: CR LF stays, a lone LF and a lone CR each become CR LF.

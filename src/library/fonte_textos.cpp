@@ -36,8 +36,16 @@ std::map<int, std::string> LeFonteDeTextos(std::string_view fonte) {
     if (linha.size() > 2 && linha[0] == '[' && std::isdigit(static_cast<unsigned char>(linha[1])) &&
         linha.find(']') != std::string::npos) {
       fecha();
-      atual = std::stoi(linha.substr(1));
-      if (atual < 1) throw ErroNaFonte("linha " + std::to_string(numeroDaLinha) + ": registro inválido");
+      // Read digit by digit: a number too long for an int is refused, not thrown past us.
+      constexpr int kMaiorRegistro = 1000000;
+      atual = 0;
+      for (size_t i = 1; i < linha.size() && std::isdigit(static_cast<unsigned char>(linha[i])); ++i) {
+        atual = atual * 10 + (linha[i] - '0');
+        if (atual > kMaiorRegistro) break;
+      }
+      if (atual < 1 || atual > kMaiorRegistro) {
+        throw ErroNaFonte("linha " + std::to_string(numeroDaLinha) + ": registro inválido");
+      }
       continue;
     }
     if (atual == 0) {
@@ -48,7 +56,7 @@ std::map<int, std::string> LeFonteDeTextos(std::string_view fonte) {
       continue;
     }
     // Trailing blanks left by an editor mean nothing.
-    while (!linha.empty() && linha.back() == ' ') linha.pop_back();
+    linha = AparaBrancosADireita(linha);
     linhas.push_back(linha);
   }
   fecha();

@@ -1,6 +1,7 @@
 #include "janela_gravacao.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "arquivo_registros.h"
 
@@ -16,6 +17,12 @@ bool GravaAvisando(QWidget* pai, const std::function<void()>& grava) {
                               QStringLiteral(" Nada foi alterado; tente novamente."));
     return false;
   }
+}
+
+QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
+  auto* b = new QPushButton(texto, pai);
+  b->setObjectName(QString::fromLatin1(nome));
+  return b;
 }
 
 }  // namespace cifra

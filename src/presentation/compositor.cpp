@@ -1,5 +1,7 @@
 #include "compositor.h"
 
+#include <QFontDatabase>
+
 #include "engine/data.h"
 #include "engine/numerologia.h"
 #include "engine/signo.h"
@@ -15,9 +17,9 @@ constexpr double kCabecalho = 27;  // height a page header takes below the top m
 }  // namespace
 
 Figura ImagemDoCabecalho(const ProgramOptions& opcoes, const std::string& dataNascimento,
-                         const FigurasDaAnalise& figuras) {
+                         const FigurasDaAnalise& figuras, std::string* problema) {
   const std::string escolha = AparaBrancos(opcoes.ImagemCabecalho);
-  if (escolha != kImagemDosSignos) return Figura::DoArquivo(escolha);
+  if (escolha != kImagemDosSignos) return Figura::DoArquivo(escolha, problema);
   const int signo = SignoDaData(std::string_view(dataNascimento).substr(0, 5));
   return signo >= 1 && signo <= 12 ? figuras.signos[signo - 1] : Figura();
 }
@@ -160,7 +162,9 @@ void CompositorDeAnalise::Bloco(std::string texto) {
 int CompositorDeAnalise::ImprimirAnalise() {
   const GeometriaDaPagina& g = geometria_;
   const Margens& m = g.margens;
-  const Fontes& fontes = conteudo_.fontes;
+  const Fontes fontes = FontesUtilizaveis(conteudo_.fontes, [](const std::string& nome) {
+    return QFontDatabase::hasFamily(QString::fromStdString(nome));
+  });
   const ProgramOptions& opcoes = conteudo_.opcoes;
   superficie_ = &folhas_.NovaFolha();
   posicaoAtual_ = NovaPagina(*superficie_, TipoDePagina::kPrimeira);
@@ -170,8 +174,9 @@ int CompositorDeAnalise::ImprimirAnalise() {
     return posicaoAtual_ + Topo() + superficie_->TextHeight("Agê") <= g.LimiteInferior;
   };
 
-  for (const Topico& topico : Catalogo()) {
-    const int t = topico.numero;
+  const OrdemDosTopicos ordem = OrdemValida(conteudo_.ordem);
+  for (size_t posicao = 1; posicao < ordem.size(); ++posicao) {
+    const int t = ordem[posicao];
     if (!TopicoApresentado(conteudo_.analise, opcoes, t)) continue;
     const LinhaResultado& linha = conteudo_.analise.ResultadoAnalise[t];
 

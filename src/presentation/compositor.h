@@ -6,6 +6,7 @@
 #include <string>
 
 #include "analysis/analise.h"
+#include "library/ordem.h"
 #include "figuras.h"
 #include "settings/fontes.h"
 #include "settings/margens.h"
@@ -24,12 +25,15 @@ struct ConteudoDaAnalise {
   LinhasRodape linhas;
   Figura imagemCabecalho;  // see ImagemDoCabecalho
   Figura divisoria;
+  // The operator's topic order ("ordem.dat"), used as far as it is valid.
+  OrdemDosTopicos ordem = OrdemPadrao();
 };
 
 // The header picture: the person's zodiac sign when the option says "[Nulo]",
-// otherwise the picture file the operator chose (nothing when it cannot be read).
+// otherwise the picture file the operator chose (nothing when it cannot be
+// read, and then in *problema the message that says why).
 Figura ImagemDoCabecalho(const ProgramOptions& opcoes, const std::string& dataNascimento,
-                         const FigurasDaAnalise& figuras);
+                         const FigurasDaAnalise& figuras, std::string* problema = nullptr);
 
 struct GeometriaDaPagina {
   double Largura = 0;  // mm
@@ -69,7 +73,7 @@ void DesenhaCabecalho(SuperficieDeDesenho& superficie, const ConteudoDaAnalise& 
 void DesenhaRodape(SuperficieDeDesenho& superficie, const ConteudoDaAnalise& conteudo,
                    const GeometriaDaPagina& geometria, const std::string& numero);
 
-// Composes every shown topic, in topic-number order, onto as many pages as
+// Composes every shown topic, in the operator's order, onto as many pages as
 // they need: each page gets the header when due (the first page always),
 // the footer and its number, then the running text down to the bottom
 // limit. The pages come from folhas, one NovaFolha() per page break.

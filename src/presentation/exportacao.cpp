@@ -3,21 +3,96 @@
 #include "topicos.h"
 
 namespace cifra {
+namespace {
 
-std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes) {
-  constexpr const char* NL = "\r\n";
-  std::string texto;
-  for (const Topico& topico : Catalogo()) {
-    const int t = topico.numero;
+// One shown topic as the export writes it: an optional description, the
+// title with its number when asked for, and the interpretation.
+struct TopicoExportado {
+  const std::string* descricao;  // nullptr when not shown
+  std::string titulo;
+  const std::string& interpretacao;
+};
+
+template <class Funcao>
+void ParaCadaTopicoExportado(const Analise& analise, const ProgramOptions& opcoes,
+                             const OrdemDosTopicos& ordem, Funcao&& f) {
+  const OrdemDosTopicos valida = OrdemValida(ordem);
+  for (size_t posicao = 1; posicao < valida.size(); ++posicao) {
+    const int t = valida[posicao];
     if (!TopicoApresentado(analise, opcoes, t)) continue;
     const LinhaResultado& linha = analise.ResultadoAnalise[t];
-    if (DescricaoApresentada(linha, opcoes)) texto += linha.Descricao + NL + NL;
-    texto += linha.Titulo;
-    if (opcoes.ImprimirNumero) texto += (t == 26 ? " Letra " : " Número ") + linha.Numero;
-    texto += std::string(NL) + NL;
-    texto += linha.Interpretacao + NL + NL + kSeparadorDoTexto + NL + NL;
+    std::string titulo = linha.Titulo;
+    if (opcoes.ImprimirNumero) titulo += (t == 26 ? " Letra " : " Número ") + linha.Numero;
+    f(TopicoExportado{DescricaoApresentada(linha, opcoes) ? &linha.Descricao : nullptr,
+                      std::move(titulo), linha.Interpretacao});
   }
+}
+
+std::string EscapaHtml(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (char c : s) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+// A text as HTML paragraphs: an empty line between two paragraphs, a single
+// line break kept as <br>; CR LF, CR and LF all count as a line break.
+std::string ParagrafosHtml(std::string_view texto, const char* abre, const char* fecha) {
+  std::string html, paragrafo;
+  int quebras = 0;
+  auto fechaParagrafo = [&] {
+    if (!paragrafo.empty()) html += "<p>" + std::string(abre) + paragrafo + fecha + "</p>\n";
+    paragrafo.clear();
+  };
+  for (size_t i = 0; i <= texto.size(); ++i) {
+    const bool fim = i == texto.size();
+    const char c = fim ? '\n' : texto[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
+      ++quebras;
+      continue;
+    }
+    if (quebras >= 2) fechaParagrafo();
+    else if (quebras == 1 && !paragrafo.empty()) paragrafo += "<br>";
+    quebras = 0;
+    paragrafo += EscapaHtml(std::string_view(&texto[i], 1));
+  }
+  fechaParagrafo();
+  return html;
+}
+
+}  // namespace
+
+std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
+                          const OrdemDosTopicos& ordem) {
+  constexpr const char* NL = "\r\n";
+  std::string texto;
+  ParaCadaTopicoExportado(analise, opcoes, ordem, [&](const TopicoExportado& t) {
+    if (t.descricao) texto += *t.descricao + NL + NL;
+    texto += t.titulo + NL + NL;
+    texto += t.interpretacao + NL + NL + kSeparadorDoTexto + NL + NL;
+  });
   return texto;
+}
+
+std::string HtmlDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
+                          const OrdemDosTopicos& ordem) {
+  std::string html = "<html><head><meta charset=\"utf-8\"></head><body>\n";
+  ParaCadaTopicoExportado(analise, opcoes, ordem, [&](const TopicoExportado& t) {
+    if (t.descricao) html += ParagrafosHtml(*t.descricao, "<i>", "</i>");
+    html += ParagrafosHtml(t.titulo, "<b>", "</b>");
+    html += ParagrafosHtml(t.interpretacao, "", "");
+    html += "<p>" + std::string(kSeparadorDoTexto) + "</p>\n";
+  });
+  return html + "</body></html>\n";
 }
 
 }  // namespace cifra

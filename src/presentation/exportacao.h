@@ -5,6 +5,7 @@
 #include <string>
 
 #include "analysis/analise.h"
+#include "library/ordem.h"
 #include "settings/opcoes.h"
 
 namespace cifra {
@@ -12,8 +13,15 @@ namespace cifra {
 // The separator line written after every topic.
 inline constexpr const char* kSeparadorDoTexto = "-=-=-=-=-=-=-=-=-=-=-";
 
-// Topics in topic-number order; lines end with CR LF; UTF-8. A title carries
-// its number as stored ("11", not the "11/2" of the pages).
-std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes);
+// Topics in the operator's order (as far as it is valid, OrdemValida); lines
+// end with CR LF; UTF-8. A title carries its number as stored ("11", not the
+// "11/2" of the pages).
+std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
+                          const OrdemDosTopicos& ordem);
+
+// The same text as HTML, for word processors: descriptions in italics,
+// titles in bold, each paragraph its own <p>, single line breaks as <br>.
+std::string HtmlDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
+                          const OrdemDosTopicos& ordem);
 
 }  // namespace cifra

@@ -3,6 +3,7 @@
 // separator, the cover picture and its border, or a picture file the
 // operator chose for the header.
 #include <QByteArray>
+#include <QSize>
 #include <QImage>
 #include <array>
 #include <memory>
@@ -14,6 +15,8 @@ class QSvgRenderer;
 
 namespace cifra {
 
+inline constexpr qint64 kMaiorArquivoDeImagem = 32 * 1024 * 1024;
+
 class Figura {
  public:
   Figura() = default;  // empty: draws nothing
@@ -22,9 +25,12 @@ class Figura {
   // there, a plain outline stands in for it, so a page is never left
   // without its frame.
   static Figura DoRecurso(const std::string& caminho);
-  // A picture file (BMP, JPEG, GIF, PNG, SVG...); one that cannot be read
-  // gives an empty picture.
-  static Figura DoArquivo(const std::string& caminho);
+  // A picture file (BMP, JPEG, GIF, PNG, SVG...). Only a regular, readable
+  // file of at most kMaiorArquivoDeImagem bytes is opened (a pipe or a device
+  // named there would block or never end); anything else, or a file that is
+  // no picture, gives an empty picture and, in *problema, a message for the
+  // operator.
+  static Figura DoArquivo(const std::string& caminho, std::string* problema = nullptr);
   // An SVG picture from its text (for pictures made on the fly and tests).
   static Figura DeSvg(const QByteArray& svg, const std::string& nome);
 
@@ -34,24 +40,32 @@ class Figura {
   const std::string& Nome() const { return nome_; }
 
   // Stretches the picture over the rectangle; with tonsDeCinza its colours
-  // become the grey of the same brightness.
+  // become the grey of the same brightness. The grey is taken from the
+  // picture as drawn, at the device's resolution, so whatever the picture
+  // says its colours are (named colours, rgb(), gradients, a photograph) the
+  // result holds no colour.
   void Desenha(QPainter& painter, const QRectF& destino, bool tonsDeCinza) const;
 
  private:
   void CarregaSvg(const QByteArray& svg);
+  // The picture drawn at that many device pixels, in grey (kept for the next
+  // call of the same size: a separator is drawn once per topic).
+  const QImage& EmCinza(const QSize& pixels) const;
 
   std::string nome_;
-  // Parsed once and shared by the copies of a picture. The grey version is
-  // wanted only in black and white, so it is parsed when first drawn.
-  struct SvgCinza;
+  // Parsed once; shared by the copies of a picture.
   std::shared_ptr<QSvgRenderer> svg_;
-  std::shared_ptr<SvgCinza> svgCinza_;
   QImage imagem_;
   bool marcador_ = false;
+  struct Cinza {
+    QSize pixels;
+    QImage imagem;
+  };
+  std::shared_ptr<Cinza> cinza_ = std::make_shared<Cinza>();
 };
 
-// An SVG text with every "#rgb" and "#rrggbb" colour turned into its grey.
-QByteArray SvgEmTonsDeCinza(const QByteArray& svg);
+// The picture's colours as greys of the same brightness; transparency stays.
+QImage ImagemEmTonsDeCinza(const QImage& imagem);
 
 struct FigurasDaAnalise {
   std::array<Figura, 12> signos;  // sign n at index n - 1

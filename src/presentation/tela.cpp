@@ -1,8 +1,6 @@
 #include "tela.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <zlib.h>
 
 #include <QIODevice>
@@ -12,9 +10,6 @@
 
 namespace cifra {
 namespace {
-
-constexpr double kTwipsPorPixel = 15;
-constexpr double kTwipsPorMm = 56.7;
 
 // Each page is recorded into its own picture.
 class FolhasDaTela : public Paginador {
@@ -28,9 +23,9 @@ class FolhasDaTela : public Paginador {
     QPicture& folha = folhas_.back();
     constexpr double u = SuperficieQPainter::kUnidadesPorMm;
     folha.setBoundingRect(QRect(0, 0, static_cast<int>(std::ceil(largura_ * u)),
-                                static_cast<int>(std::ceil(297 * u))));
+                                static_cast<int>(std::ceil(kAlturaDaFolhaNaTela * u))));
     painter_ = std::make_unique<QPainter>(&folha);
-    superficie_ = std::make_unique<SuperficieQPainter>(*painter_, u, largura_, 297);
+    superficie_ = std::make_unique<SuperficieQPainter>(*painter_, u, largura_, kAlturaDaFolhaNaTela);
     return *superficie_;
   }
 
@@ -49,21 +44,9 @@ class FolhasDaTela : public Paginador {
 
 }  // namespace
 
-double LarguraDaTelaEmMm(int larguraDaTelaEmPixels) {
-  return 0.9 * larguraDaTelaEmPixels * kTwipsPorPixel / kTwipsPorMm;
-}
-
-double LarguraDaTelaEmMm() {
-  const bool semTela = !qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ||
-                       QGuiApplication::platformName() == QLatin1String("offscreen") ||
-                       QGuiApplication::primaryScreen() == nullptr;
-  if (semTela) return LarguraDaTelaEmMm(kLarguraDeTelaPadrao);
-  return LarguraDaTelaEmMm(QGuiApplication::primaryScreen()->geometry().width());
-}
-
-PaginasDaTela ImprimirAnaliseNoMonitor(const ConteudoDaAnalise& conteudo, double largura) {
+PaginasDaTela ImprimirAnaliseNoMonitor(const ConteudoDaAnalise& conteudo) {
   PaginasDaTela paginas;
-  paginas.Largura = largura;
+  const double largura = paginas.Largura;
   paginas.nmAnalisado = conteudo.analise.NomeCompleto;
   paginas.dtAnalisada = conteudo.analise.DataNascimento;
   {

@@ -1,7 +1,7 @@
 #include "topicos.h"
 
-#include "engine/numerologia.h"
 #include "engine/numeros_data.h"
+#include "engine/texto.h"
 
 namespace cifra {
 
@@ -27,7 +27,7 @@ bool TopicoApresentado(const Analise& analise, const ProgramOptions& opcoes, int
 }
 
 bool DescricaoApresentada(const LinhaResultado& linha, const ProgramOptions& opcoes) {
-  return opcoes.ImprimirDescricao && Utf32(linha.Descricao).size() >= 6;
+  return opcoes.ImprimirDescricao && ContaCaracteres(linha.Descricao) >= 6;
 }
 
 }  // namespace cifra

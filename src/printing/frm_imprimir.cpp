@@ -25,7 +25,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/numerologia.h"
 #include "library/arquivo_registros.h"
 #include "shell/estado.h"
 
@@ -62,17 +61,17 @@ QString& PastaDoUltimoPdf() {
 
 }  // namespace
 
-bool frmImprimir::Executa(QWidget* pai, EstadoDoPrograma& estado, const std::string& nome,
-                          const std::string& data) {
-  const auto nascimento = LeData(data);
-  if (!nascimento) return false;
-  Ampulheta ampulheta;
-  frmImprimir dialogo(estado, PessoaAnalisada{Utf32(nome), *nascimento},
-                      QPrinterInfo::defaultPrinter(), pai);
-  QApplication::restoreOverrideCursor();
-  const bool impresso = dialogo.exec() == QDialog::Accepted;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  return impresso;
+bool frmImprimir::Executa(QWidget* pai, EstadoDoPrograma& estado,
+                          const PessoaAnalisada& pessoa) {
+  std::unique_ptr<frmImprimir> dialogo;
+  try {
+    Ampulheta ampulheta;  // while the analysis is built again and the preview drawn
+    dialogo = std::make_unique<frmImprimir>(estado, pessoa, QPrinterInfo::defaultPrinter(), pai);
+  } catch (const ErroDeArquivo& e) {
+    Mensagem(pai, QMessageBox::Critical, "Erro:", e.what());
+    return false;
+  }
+  return dialogo->exec() == QDialog::Accepted;
 }
 
 frmImprimir::frmImprimir(EstadoDoPrograma& estado, const PessoaAnalisada& pessoa,
@@ -323,7 +322,8 @@ OpcoesDaImpressao frmImprimir::OpcoesEscolhidas() const {
 ConteudoDaAnalise frmImprimir::Conteudo() const {
   const FigurasDaAnalise& figuras = FigurasDoPrograma();
   return {analise_, estado_.opcoes, estado_.fontes, estado_.linhas,
-          ImagemDoCabecalho(estado_.opcoes, analise_.DataNascimento, figuras), figuras.divisoria};
+          ImagemDoCabecalho(estado_.opcoes, analise_.DataNascimento, figuras), figuras.divisoria,
+          estado_.OrdemTopicos};
 }
 
 std::unique_ptr<QPrinter> frmImprimir::NovaImpressora() const {
@@ -352,13 +352,7 @@ void frmImprimir::cmdImprimir_Click() {
   {
     Ampulheta ampulheta;
     MostraAguarde();
-    RedefinirMargens();
-    try {
-      GravarMargens(estado_.pasta, MargensAtuais);
-    } catch (const ErroDeArquivo& e) {
-      Mensagem(this, QMessageBox::Critical, "Erro:", e.what());
-    }
-    GuardaEscolhas();
+    FixaMargensEEscolhas();
     auto impressora = NovaImpressora();
     impresso = ImprimirNoDispositivo(*impressora, Conteudo(), OpcoesEscolhidas()) > 0 &&
                impressora->printerState() != QPrinter::Error &&
@@ -373,6 +367,17 @@ void frmImprimir::cmdImprimir_Click() {
            QString("Não foi possível imprimir na impressora \"%1\". Verifique se ela está "
                    "ligada e pronta para imprimir e tente novamente.")
                .arg(impressora_.printerName()));
+}
+
+// Printing and saving a PDF both keep the margins used and the choices made.
+void frmImprimir::FixaMargensEEscolhas() {
+  RedefinirMargens();
+  try {
+    GravarMargens(estado_.pasta, MargensAtuais);
+  } catch (const ErroDeArquivo& e) {
+    Mensagem(this, QMessageBox::Critical, "Erro:", e.what());
+  }
+  GuardaEscolhas();
 }
 
 void frmImprimir::cmdVisualizar_Click() {
@@ -403,13 +408,7 @@ void frmImprimir::cmdSalvarPdf_Click() {
   bool gravado = false;
   {
     Ampulheta ampulheta;
-    RedefinirMargens();
-    try {
-      GravarMargens(estado_.pasta, MargensAtuais);
-    } catch (const ErroDeArquivo& e) {
-      Mensagem(this, QMessageBox::Critical, "Erro:", e.what());
-    }
-    GuardaEscolhas();
+    FixaMargensEEscolhas();
     gravado = GravarPdf(arquivo.toStdString(), Conteudo(), OpcoesEscolhidas()) > 0;
   }
   if (gravado) {
@@ -417,7 +416,6 @@ void frmImprimir::cmdSalvarPdf_Click() {
     return;
   }
   Mensagem(this, QMessageBox::Critical, "Erro:",
-           QString("Não foi possível gravar o arquivo \"%1\". Verifique a pasta e o espaço "
-                   "livre no disco.")
-               .arg(QDir::toNativeSeparators(arquivo)));
+           QString::fromStdString(
+               MensagemDeFalha("gravar", QDir::toNativeSeparators(arquivo).toStdString(), 0)));
 }

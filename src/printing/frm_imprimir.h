@@ -29,11 +29,11 @@ class frmImprimir : public QDialog {
   Q_OBJECT
 
  public:
-  // Opens the dialog modally for the analysis of this person (the folded
-  // name and the date "dd/mm/aaaa" the viewer shows). Returns true when the
-  // analysis was printed or saved as a PDF.
-  static bool Executa(QWidget* pai, cifra::EstadoDoPrograma& estado, const std::string& nome,
-                      const std::string& data);
+  // Opens the dialog modally, on the system's default printer, for the
+  // analysis of this person (the one of the viewer on show), built again
+  // into estado.analise. Returns true when it was printed or saved as a PDF.
+  static bool Executa(QWidget* pai, cifra::EstadoDoPrograma& estado,
+                      const cifra::PessoaAnalisada& pessoa);
 
   // impressora: the printer to print on; a null one means there is none, and
   // the dialog works on an A4 page, offering the preview and the PDF only.
@@ -63,6 +63,7 @@ class frmImprimir : public QDialog {
   void VerificaMargem(cifra::LadoDaMargem lado);
   // Stores the three choices into the program options.
   void GuardaEscolhas();
+  void FixaMargensEEscolhas();
   cifra::OpcoesDaImpressao OpcoesEscolhidas() const;
   cifra::ConteudoDaAnalise Conteudo() const;
   std::unique_ptr<QPrinter> NovaImpressora() const;

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include "folha_rosto.h"
+#include "library/saida_inteira.h"
 #include "quadro.h"
 
 namespace cifra {
@@ -86,23 +86,20 @@ int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalis
 }
 
 int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
-              const OpcoesDaImpressao& opcoes) {
-  // Written aside and put in place when complete: a failed job leaves an
-  // older file of the same name as it was.
-  QSaveFile arquivo(QString::fromStdString(caminho));
-  if (!arquivo.open(QIODevice::WriteOnly)) return 0;
-  int total = 0;
-  {
-    QPdfWriter pdf(&arquivo);
+             const OpcoesDaImpressao& opcoes) {
+  int folhas = 0;
+  // The PDF is put in place only when complete; a failed write keeps the old file.
+  const bool gravado = GravaSaidaInteira(caminho, [&](QIODevice& destino) {
+    QPdfWriter pdf(&destino);
     pdf.setResolution(300);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                   QPageLayout::Millimeter));
     pdf.setCreator(QStringLiteral("Cifralumina"));
     pdf.setTitle(QString::fromStdString(TituloDoDocumento(conteudo.analise)));
-    total = ImprimirNoDispositivo(pdf, conteudo, opcoes);
-  }
-  if (total == 0 || !arquivo.commit()) return 0;
-  return total;
+    folhas = ImprimirNoDispositivo(pdf, conteudo, opcoes);
+    return folhas > 0;
+  });
+  return gravado ? folhas : 0;
 }
 
 }  // namespace cifra

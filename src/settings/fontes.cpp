@@ -1,5 +1,6 @@
 #include "fontes.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "library/campos.h"
@@ -46,6 +47,21 @@ Fontes LerFontes(const PastaDeDados& pasta) {
     LeCampos<Fonte>(r, kCamposDaFonte, f.*kOrdem[i], i * kFonte);
   }
   return f;
+}
+
+Fonte FonteUtilizavel(const Fonte& fonte, const Fonte& padrao, const FaceConhecida& conhecida) {
+  Fonte f = fonte;
+  f.Nome = AparaBrancos(f.Nome);
+  if (f.Nome.empty() || (conhecida && !conhecida(f.Nome))) f.Nome = padrao.Nome;
+  f.Tamanho = std::clamp(f.Tamanho, kMenorTamanhoDeFonte, kMaiorTamanhoDeFonte);
+  return f;
+}
+
+Fontes FontesUtilizaveis(const Fontes& fontes, const FaceConhecida& conhecida) {
+  const Fontes padrao;
+  return {FonteUtilizavel(fontes.FonteTitulo, padrao.FonteTitulo, conhecida),
+          FonteUtilizavel(fontes.FonteDescricao, padrao.FonteDescricao, conhecida),
+          FonteUtilizavel(fontes.FonteTexto, padrao.FonteTexto, conhecida)};
 }
 
 }  // namespace cifra

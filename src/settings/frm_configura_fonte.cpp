@@ -73,12 +73,9 @@ frmConfiguraFonte::frmConfiguraFonte(QWidget* pai, EstadoDoPrograma& estado)
   picExemplo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   layout->addWidget(picExemplo_);
 
-  auto* cmdVisualizar = new QPushButton(QStringLiteral("Ver &Amostra"), this);
-  cmdVisualizar->setObjectName(QStringLiteral("cmdVisualizar"));
-  auto* cmdOk = new QPushButton(QStringLiteral("O&k"), this);
-  cmdOk->setObjectName(QStringLiteral("cmdOk"));
-  auto* cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
-  cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
+  auto* cmdVisualizar = Botao(this, "cmdVisualizar", QStringLiteral("Ver &Amostra"));
+  auto* cmdOk = Botao(this, "cmdOk", QStringLiteral("O&k"));
+  auto* cmdCancelar = Botao(this, "cmdCancelar", QStringLiteral("Cancela&r"));
   connect(cmdVisualizar, &QPushButton::clicked, this, &frmConfiguraFonte::cmdVisualizar_Click);
   connect(cmdOk, &QPushButton::clicked, this, &frmConfiguraFonte::cmdOk_Click);
   connect(cmdCancelar, &QPushButton::clicked, this, &frmConfiguraFonte::reject);

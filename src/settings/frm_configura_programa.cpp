@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "library/janela_gravacao.h"
 #include "shell/estado.h"
 
 namespace cifra {
@@ -70,11 +71,9 @@ frmConfiguraPrograma::frmConfiguraPrograma(QWidget* pai, EstadoDoPrograma& estad
   chkExibirQuadroNumerologico_->setVisible(false);
   chkNumerosMagicos_->setVisible(false);
 
-  auto* cmdOk = new QPushButton(QStringLiteral("O&k"), this);
-  cmdOk->setObjectName(QStringLiteral("cmdOk"));
+  auto* cmdOk = Botao(this, "cmdOk", QStringLiteral("O&k"));
   cmdOk->setDefault(true);
-  auto* cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
-  cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
+  auto* cmdCancelar = Botao(this, "cmdCancelar", QStringLiteral("Cancela&r"));
   connect(cmdOk, &QPushButton::clicked, this, &frmConfiguraPrograma::cmdOk_Click);
   connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -45,10 +45,8 @@ frmConfiguraRodape::frmConfiguraRodape(QWidget* pai, EstadoDoPrograma& estado)
       "telefone e e-mail):",
       maximoRodape, l.LinhaRodapeDois);
 
-  auto* cmdOk = new QPushButton(QStringLiteral("O&k"), this);
-  cmdOk->setObjectName(QStringLiteral("cmdOk"));
-  auto* cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
-  cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
+  auto* cmdOk = Botao(this, "cmdOk", QStringLiteral("O&k"));
+  auto* cmdCancelar = Botao(this, "cmdCancelar", QStringLiteral("Cancela&r"));
   connect(cmdOk, &QPushButton::clicked, this, &frmConfiguraRodape::cmdOk_Click);
   connect(cmdCancelar, &QPushButton::clicked, this, &frmConfiguraRodape::reject);
   auto* botoes = new QHBoxLayout;

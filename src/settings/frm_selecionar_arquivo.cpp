@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "library/edicao.h"
+#include "library/janela_gravacao.h"
 #include "presentation/figuras.h"
 #include "shell/estado.h"
 
@@ -30,12 +31,6 @@ class CursorOcupado {
   CursorOcupado() { QApplication::setOverrideCursor(Qt::WaitCursor); }
   ~CursorOcupado() { QApplication::restoreOverrideCursor(); }
 };
-
-QPushButton* Botao(const char* nome, const QString& texto, QWidget* pai) {
-  auto* b = new QPushButton(texto, pai);
-  b->setObjectName(QString::fromLatin1(nome));
-  return b;
-}
 
 }  // namespace
 
@@ -79,9 +74,9 @@ frmSelecionarArquivo::frmSelecionarArquivo(QWidget* pai, EstadoDoPrograma& estad
   grade->addWidget(new QLabel(QStringLiteral("Prévia da Imagem:  ->"), this), 0, 2);
   grade->addWidget(picPreview_, 1, 2, 4, 1, Qt::AlignTop);
 
-  auto* cmdAlterarFigura = Botao("cmdAlterarFigura", QStringLiteral("Definir &Figura Atual p/ Cabeçalho"), this);
-  auto* cmdDefinirPadrao = Botao("cmdDefinirPadrao", QStringLiteral("&Definir Signos como Figura"), this);
-  auto* cmdCancelarProc = Botao("cmdCancelarProc", QStringLiteral("Cancela&r Procedimento"), this);
+  auto* cmdAlterarFigura = Botao(this, "cmdAlterarFigura", QStringLiteral("Definir &Figura Atual p/ Cabeçalho"));
+  auto* cmdDefinirPadrao = Botao(this, "cmdDefinirPadrao", QStringLiteral("&Definir Signos como Figura"));
+  auto* cmdCancelarProc = Botao(this, "cmdCancelarProc", QStringLiteral("Cancela&r Procedimento"));
   connect(cmdAlterarFigura, &QPushButton::clicked, this, &frmSelecionarArquivo::cmdAlterarFigura_Click);
   connect(cmdDefinirPadrao, &QPushButton::clicked, this, &frmSelecionarArquivo::cmdDefinirPadrao_Click);
   connect(cmdCancelarProc, &QPushButton::clicked, this, &frmSelecionarArquivo::reject);

@@ -1,5 +1,6 @@
 #include "margens.h"
 
+#include <cmath>
 #include <vector>
 
 #include "library/campos.h"
@@ -38,6 +39,21 @@ Margens LerMargens(const PastaDeDados& pasta) {
 
 void GravarMargens(const PastaDeDados& pasta, const Margens& m) {
   GravaRegistroUnico(pasta, kArquivo, kRegistro, Bytes(m, kUsados));
+}
+
+bool MargensCabem(const Margens& m, double largura, double altura) {
+  for (const float v : {m.Esquerda, m.Superior, m.Direita, m.Inferior}) {
+    if (!std::isfinite(v) || v < 0) return false;
+  }
+  return largura - m.Esquerda - m.Direita >= kMenorLarguraUtil &&
+         altura - m.Superior - m.Inferior >= kMenorAlturaUtil;
+}
+
+Margens MargensParaOTrabalho(const Margens& m, double largura, double altura,
+                             bool* substituidas) {
+  const bool cabem = MargensCabem(m, largura, altura);
+  if (substituidas) *substituidas = !cabem;
+  return cabem ? m : Margens{};
 }
 
 }  // namespace cifra

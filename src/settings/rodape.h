@@ -3,6 +3,7 @@
 #include <string>
 
 #include "library/pasta_dados.h"
+#include "settings/contato.h"
 
 namespace cifra {
 
@@ -11,7 +12,8 @@ inline constexpr size_t kMaximoLinhaRodape = 198;  // what a 200-byte record hol
 struct LinhasRodape {
   std::string LinhaRodapeUm = "Análise numerológica personalizada";
   std::string LinhaRodapeDois =
-      "Para adquirir este programa ou obter outras informações, visite www.cifralumina.com.br";
+      "Para adquirir este programa ou obter outras informações, visite " +
+      std::string(kSiteDoFabricante);
   std::string LinhaCabecalho = "Sua vida através da Cifralumina";
   friend bool operator==(const LinhasRodape&, const LinhasRodape&) = default;
 };

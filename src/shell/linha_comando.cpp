@@ -1,16 +1,21 @@
 #include "linha_comando.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QString>
+#include <QStringList>
+#include <cstdio>
 #include <filesystem>
 #include <ostream>
 #include <sstream>
+#include <tuple>
 
 #include "analysis/pedido.h"
 #include "estado.h"
 #include "library/arquivo_registros.h"
+#include "engine/numerologia.h"
 #include "library/catalogo.h"
+#include "library/saida_inteira.h"
 #include "presentation/exportacao.h"
 #include "presentation/tela.h"
 #include "printing/impressao.h"
@@ -18,7 +23,9 @@
 namespace cifra {
 namespace {
 
-std::string Json(std::string_view s) {
+// Every text goes out as valid UTF-8: a malformed byte becomes U+FFFD.
+std::string Json(std::string_view bruto) {
+  const std::string s = Utf8(Utf32(bruto));
   std::string out = "\"";
   for (char c : s) {
     const auto u = static_cast<unsigned char>(c);
@@ -50,7 +57,19 @@ bool Escreve(const std::string& destino, const std::string& conteudo, std::ostre
              std::ostream& erros) {
   if (destino == "-") {
     saida << conteudo;
-    return static_cast<bool>(saida);
+    saida.flush();
+    if (saida) return true;
+    erros << "Não foi possível escrever na saída padrão.\n";
+    return false;
+  }
+  if (EhArquivoEspecial(destino)) {
+    // /dev/null, /dev/full, a pipe: written in place, never replaced.
+    const bool escrito = GravaSaidaInteira(destino, [&](QIODevice& d) {
+      return d.write(conteudo.data(), static_cast<qint64>(conteudo.size())) ==
+             static_cast<qint64>(conteudo.size());
+    });
+    if (!escrito) FalhaAoGravar(erros, destino);
+    return escrito;
   }
   try {
     GravaArquivoInteiro(destino, conteudo);
@@ -61,6 +80,23 @@ bool Escreve(const std::string& destino, const std::string& conteudo, std::ostre
   return true;
 }
 
+// The PDF's sheet, in millimetres.
+constexpr double kLarguraA4 = 210;
+constexpr double kAlturaA4 = 297;
+
+bool AntesDe(const Data& a, const Data& b) {
+  return std::tie(a.ano, a.mes, a.dia) < std::tie(b.ano, b.mes, b.dia);
+}
+
+bool g_verboso = false;
+
+// Qt's own lines are in English and meant for developers: kept for a
+// --verbose run, otherwise our Portuguese messages say what went wrong.
+void TrataMensagemDoQt(QtMsgType tipo, const QMessageLogContext&, const QString& mensagem) {
+  if (g_verboso) std::fprintf(stderr, "Qt: %s\n", mensagem.toLocal8Bit().constData());
+  if (tipo == QtFatalMsg) std::abort();
+}
+
 // Screen pages become images at 4 pixels per millimetre (about 100 dpi):
 // the size they have on a common monitor.
 constexpr double kPixelsPorMm = 4;
@@ -69,13 +105,12 @@ bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
                   std::ostream& erros) {
   std::error_code ec;
   std::filesystem::create_directories(pasta, ec);
-  const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo, LarguraDaTelaEmMm());
+  const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo);
   for (int p = 1; p <= static_cast<int>(paginas.picFolha.size()); ++p) {
     const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
-    // Written aside and put in place only when whole.
-    QSaveFile png(QString::fromStdString(arquivo.string()));
-    if (!png.open(QIODevice::WriteOnly) || !GravaPaginaPng(paginas, p, kPixelsPorMm, png) ||
-        !png.commit()) {
+    if (!GravaSaidaInteira(arquivo.string(), [&](QIODevice& destino) {
+          return GravaPaginaPng(paginas, p, kPixelsPorMm, destino);
+        })) {
       FalhaAoGravar(erros, arquivo.string());
       return false;
     }
@@ -84,6 +119,68 @@ bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
 }
 
 }  // namespace
+
+std::string TextoDeAjuda() {
+  return "Uso: cifralumina [--pasta PASTA] [--verbose]\n"
+         "     cifralumina analise NOME DATA [opções]\n"
+         "\n"
+         "Sem \"analise\", abre o programa com janelas.\n"
+         "\n"
+         "Opções:\n"
+         "  -h, --help       Mostra esta ajuda e termina.\n"
+         "  --version        Mostra a versão do programa e termina.\n"
+         "  --pasta PASTA    Usa PASTA como pasta de dados.\n"
+         "  --verbose        Mostra também as mensagens internas do Qt.\n"
+         "\n"
+         "\"cifralumina analise --help\" mostra as opções da análise.\n";
+}
+
+std::string TextoDeAjudaDaAnalise() {
+  return std::string(kUsoAnalise) +
+         "\n\n"
+         "Gera a análise numerológica de NOME, nascido em DATA (DD/MM/AAAA).\n"
+         "\n"
+         "Opções:\n"
+         "  --pasta PASTA    Usa PASTA como pasta de dados.\n"
+         "  --hoje DATA      Calcula como se hoje fosse DATA.\n"
+         "  --json ARQ       Grava a análise em JSON (\"-\" é a saída padrão).\n"
+         "  --texto ARQ      Grava o texto exportado (\"-\" é a saída padrão).\n"
+         "  --pdf ARQ        Grava a impressão em um PDF A4.\n"
+         "  --png PASTA      Grava cada página da tela como PASTA/page-N.png.\n"
+         "  --quadro ARQ     Grava só o quadro dos números em um PDF A4.\n"
+         "  --verbose        Mostra também as mensagens internas do Qt.\n"
+         "  -h, --help       Mostra esta ajuda e termina.\n"
+         "\n"
+         "Saída: 0 feito, 2 dados recusados, 1 falha.\n";
+}
+
+std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std::ostream& saida) {
+  QStringList palavras;
+  for (int i = 0; i < argc; ++i) palavras << QString::fromLocal8Bit(argv[i]);
+  g_verboso = palavras.contains(QStringLiteral("--verbose"));
+  qInstallMessageHandler(TrataMensagemDoQt);
+  if (palavras.size() > 1 && palavras[1] == QStringLiteral("analise")) {
+    return std::nullopt;  // "analise --help" is answered by the analysis itself
+  }
+  QCommandLineParser leitor;
+  const QCommandLineOption ajuda({QStringLiteral("h"), QStringLiteral("help")},
+                                 QStringLiteral("Mostra esta ajuda e termina."));
+  const QCommandLineOption versao(QStringLiteral("version"),
+                                  QStringLiteral("Mostra a versão do programa e termina."));
+  leitor.addOption(ajuda);
+  leitor.addOption(versao);
+  // The window program accepts Qt's own options too: unknown ones are not ours to refuse.
+  leitor.parse(palavras);
+  if (leitor.isSet(ajuda)) {
+    saida << TextoDeAjuda();
+    return 0;
+  }
+  if (leitor.isSet(versao)) {
+    saida << "Cifralumina " << CIFRA_VERSAO << "\n";
+    return 0;
+  }
+  return std::nullopt;
+}
 
 bool PedeGraficos(const std::vector<std::string>& argumentos) {
   std::string erro;
@@ -103,13 +200,28 @@ bool LeOpcoes(const std::vector<std::string>& args, bool recusaDesconhecidas, Pe
       {"--pdf", &PedidoDeAnalise::pdf},     {"--png", &PedidoDeAnalise::png},
       {"--quadro", &PedidoDeAnalise::quadro},
   };
+  const std::pair<const char*, bool PedidoDeAnalise::*> chaves[] = {
+      {"--help", &PedidoDeAnalise::ajuda},
+      {"-h", &PedidoDeAnalise::ajuda},
+      {"--verbose", &PedidoDeAnalise::verboso},
+  };
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     bool reconhecida = false;
+    for (const auto& [nome, membro] : chaves) {
+      if (a != nome) continue;
+      p.*membro = true;
+      reconhecida = true;
+    }
     for (const auto& [nome, membro] : opcoes) {
       if (a != nome) continue;
-      if (i + 1 >= args.size()) {
+      // "--hoje --pasta DIR": the next word is another option, not the value.
+      if (i + 1 >= args.size() || (args[i + 1].size() > 2 && args[i + 1].starts_with("--"))) {
         erro = std::string("Falta o valor da opção ") + nome + ".";
+        return false;
+      }
+      if (args[i + 1].empty()) {
+        erro = std::string("O valor da opção ") + nome + " não pode ficar vazio.";
         return false;
       }
       p.*membro = args[++i];
@@ -139,6 +251,7 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
   PedidoDeAnalise p;
   std::vector<std::string> posicionais;
   if (!LeOpcoes(args, true, p, posicionais, erro)) return std::nullopt;
+  if (p.ajuda) return p;
   if (posicionais.size() != 2) {
     erro = "Informe o nome completo e a data de nascimento.";
     return std::nullopt;
@@ -148,15 +261,16 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
   return p;
 }
 
-std::string AnaliseEmJson(const Analise& a, const Data& hoje) {
+std::string AnaliseEmJson(const Analise& a, const Data& hoje, const OrdemDosTopicos& ordem) {
   std::ostringstream j;
   j << "{\n  \"NomeCompleto\": " << Json(a.NomeCompleto)
     << ",\n  \"DataNascimento\": " << Json(a.DataNascimento)
     << ",\n  \"Hoje\": " << Json(FormataData(hoje)) << ",\n  \"Topicos\": [";
-  for (const Topico& topico : Catalogo()) {
-    const int t = topico.numero;
+  const OrdemDosTopicos valida = OrdemValida(ordem);
+  for (size_t posicao = 1; posicao < valida.size(); ++posicao) {
+    const int t = valida[posicao];
     const LinhaResultado& l = a.ResultadoAnalise[t];
-    j << (t > 1 ? "," : "") << "\n    {\"Topico\": " << t << ", \"Nome\": " << Json(NomeDoTopico(t))
+    j << (posicao > 1 ? "," : "") << "\n    {\"Topico\": " << t << ", \"Nome\": " << Json(NomeDoTopico(t))
       << ", \"Numero\": " << Json(l.Numero) << ", \"Titulo\": " << Json(l.Titulo)
       << ", \"Descricao\": " << Json(l.Descricao)
       << ", \"Interpretacao\": " << Json(l.Interpretacao) << "}";
@@ -173,9 +287,14 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
     erros << erro << "\n" << kUsoAnalise << "\n";
     return 2;
   }
+  if (pedido->ajuda) {
+    saida << TextoDeAjudaDaAnalise();
+    return 0;
+  }
   Data hoje = DataDeHoje();
   if (pedido->hoje) {
-    const auto d = LeData(*pedido->hoje);
+    // The same forms as the birth date (a two-digit year against the clock's year).
+    const auto d = InterpretaData(*pedido->hoje, hoje);
     if (!d) {
       erros << "A data de hoje informada não é uma data válida (use DD/MM/AAAA).\n";
       return 2;
@@ -188,14 +307,19 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
     erros << recusa << "\n";
     return 2;
   }
+  if (pedido->hoje && AntesDe(hoje, pessoa->Nascimento)) {
+    erros << "A data de hoje informada (" << FormataData(hoje)
+          << ") é anterior à data do nascimento (" << FormataData(pessoa->Nascimento) << ").\n";
+    return 2;
+  }
   try {
     EstadoDoPrograma estado = CarregarEstado(EscolhePastaDeDados(pedido->pasta));
     estado.analise = MontaAnalise(*pessoa, hoje, estado.opcoes, estado.titulos, estado.pasta);
-    if (pedido->json && !Escreve(*pedido->json, AnaliseEmJson(estado.analise, hoje), saida, erros)) {
+    if (pedido->json && !Escreve(*pedido->json, AnaliseEmJson(estado.analise, hoje, estado.OrdemTopicos), saida, erros)) {
       return 1;
     }
     if (pedido->texto &&
-        !Escreve(*pedido->texto, TextoDaAnalise(estado.analise, estado.opcoes), saida, erros)) {
+        !Escreve(*pedido->texto, TextoDaAnalise(estado.analise, estado.opcoes, estado.OrdemTopicos), saida, erros)) {
       return 1;
     }
     if (!pedido->pdf && !pedido->png && !pedido->quadro) return 0;
@@ -204,14 +328,24 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
       return 1;
     }
     const FigurasDaAnalise& figuras = FigurasDoPrograma();
+    std::string semImagem;
     const ConteudoDaAnalise conteudo{
         estado.analise, estado.opcoes, estado.fontes, estado.linhas,
-        ImagemDoCabecalho(estado.opcoes, estado.analise.DataNascimento, figuras),
-        figuras.divisoria};
+        ImagemDoCabecalho(estado.opcoes, estado.analise.DataNascimento, figuras, &semImagem),
+        figuras.divisoria, estado.OrdemTopicos};
+    if (!semImagem.empty()) erros << semImagem << "\n";
     if (pedido->png && !GravaPaginas(*pedido->png, conteudo, erros)) return 1;
     // The PDF is what the print dialog would print with the kept choices;
-    // the chart alone leaves the cover out.
-    OpcoesDaImpressao impressao{LerMargens(estado.pasta), estado.opcoes.ImprimirFolhaRosto,
+    // the chart alone leaves the cover out. Margins that leave no page are
+    // replaced, for this job only, by the defaults.
+    bool substituidas = false;
+    const Margens margens =
+        MargensParaOTrabalho(LerMargens(estado.pasta), kLarguraA4, kAlturaA4, &substituidas);
+    if (substituidas && (pedido->pdf || pedido->quadro)) {
+      erros << "As margens gravadas não deixam espaço para a página; este PDF usa as margens "
+               "padrão (10 mm).\n";
+    }
+    OpcoesDaImpressao impressao{margens, estado.opcoes.ImprimirFolhaRosto,
                                 estado.opcoes.ImprimirPretoEmBranco,
                                 TipoDaOpcao(estado.opcoes.TipoImpressao), hoje};
     if (pedido->pdf && GravarPdf(*pedido->pdf, conteudo, impressao) == 0) {

@@ -7,6 +7,7 @@
 
 #include "analysis/analise.h"
 #include "engine/data.h"
+#include "library/ordem.h"
 
 namespace cifra {
 
@@ -20,9 +21,12 @@ struct PedidoDeAnalise {
   std::optional<std::string> pdf;
   std::optional<std::string> png;
   std::optional<std::string> quadro;
+  bool ajuda = false;    // --help or -h: the usage, nothing else
+  bool verboso = false;  // --verbose: Qt's own messages reach standard error
 };
 
-// Parses the words after "analise"; on a mistake returns nothing and says why.
+// Parses the words after "analise"; on a mistake returns nothing and says why
+// (an option whose value is missing is named, an empty value is refused).
 std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& argumentos,
                                         std::string& erro);
 
@@ -30,8 +34,9 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& argument
 // program takes the same option), nothing when there is none.
 std::optional<std::string> PastaDosArgumentos(const std::vector<std::string>& argumentos);
 
-// The analysis as UTF-8 JSON, topics in topic order.
-std::string AnaliseEmJson(const Analise& analise, const Data& hoje);
+// The analysis as UTF-8 JSON, "Topicos" in the operator's order (as far as
+// it is valid); all thirty, shown or not.
+std::string AnaliseEmJson(const Analise& analise, const Data& hoje, const OrdemDosTopicos& ordem);
 
 // Whether these words ask for pages (--pdf, --png or --quadro): those need the
 // graphics of a QGuiApplication, which the caller creates first.
@@ -48,6 +53,17 @@ int ExecutaAnalise(const std::vector<std::string>& argumentos, std::ostream& sai
 
 inline constexpr const char* kUsoAnalise =
     "Uso: cifralumina analise NOME DATA [--pasta PASTA] [--hoje DD/MM/AAAA] [--json ARQ] "
-    "[--texto ARQ] [--pdf ARQ] [--png PASTA] [--quadro ARQ]";
+    "[--texto ARQ] [--pdf ARQ] [--png PASTA] [--quadro ARQ] [--verbose]";
+
+// What the program answers before any window or graphics start. --help (or
+// -h) and --version, outside "analise", print the usage or the version on
+// saida and give the exit status; "analise --help" prints the analysis
+// usage. Otherwise returns nothing, having routed Qt's own messages through
+// our handler: they reach standard error only when --verbose is given.
+std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std::ostream& saida);
+
+// The usage of the whole program and of "analise", in Portuguese.
+std::string TextoDeAjuda();
+std::string TextoDeAjudaDaAnalise();
 
 }  // namespace cifra

@@ -2,7 +2,6 @@
 // anything else opens the main window.
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <iostream>
 #include <memory>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "estado.h"
+#include "frm_principal.h"
 #include "library/arquivo_registros.h"
 #include "linha_comando.h"
 
@@ -30,6 +30,8 @@ void PreparaPlataformaSemTela() {
 int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName("Cifralumina");
   QCoreApplication::setApplicationName("Cifralumina");
+  // --help and --version never open a window; Qt's messages go through our handler.
+  if (const auto status = cifra::AtendeAntesDasJanelas(argc, argv, std::cout)) return *status;
   if (argc > 1 && std::string(argv[1]) == "analise") {
     const std::vector<std::string> argumentos(argv + 2, argv + argc);
     std::unique_ptr<QCoreApplication> app;
@@ -42,20 +44,20 @@ int main(int argc, char** argv) {
     return cifra::ExecutaAnalise(argumentos, std::cout, std::cerr);
   }
   QApplication app(argc, argv);
-  // The window program loads everything as start-up does, so a new data
-  // folder gets its settings files and the default library at once.
   const std::vector<std::string> argumentos(argv + 1, argv + argc);
-  std::optional<cifra::EstadoDoPrograma> estado;
+  // Start-up: the hourglass while the data folder is loaded (missing files
+  // are created), then the main window and what follows it.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  std::unique_ptr<frmPrincipal> janela;
   try {
-    estado.emplace(
-        cifra::CarregarEstado(cifra::EscolhePastaDeDados(cifra::PastaDosArgumentos(argumentos))));
+    janela = std::make_unique<frmPrincipal>(
+        cifra::EscolhePastaDeDados(cifra::PastaDosArgumentos(argumentos)));
   } catch (const cifra::ErroDeArquivo& e) {
+    QApplication::restoreOverrideCursor();
     QMessageBox::critical(nullptr, QStringLiteral("Erro:"), QString::fromStdString(e.what()));
     return 1;
   }
-  QMainWindow janela;
-  janela.setWindowTitle(QStringLiteral("Cifralumina"));
-  janela.resize(1024, 720);
-  janela.show();
+  janela->Inicia();
+  QApplication::restoreOverrideCursor();
   return app.exec();
 }

@@ -4,6 +4,7 @@
 // click on that button, as the operator would.
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace cifra::teste {
@@ -56,6 +58,32 @@ class RespondeCaixas {
 
 // A click as the operator makes it: the pointer comes from elsewhere first,
 // so two quick clicks on different controls are never taken for a double click.
+// Drives the next window of kind T that opens (a dialog that another one
+// shows modally): the function acts on it as the operator would.
+template <class T>
+class QuandoAbrir {
+ public:
+  explicit QuandoAbrir(std::function<void(T&)> acao) : acao_(std::move(acao)) {
+    QObject::connect(&relogio_, &QTimer::timeout, [this] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* janela = qobject_cast<T*>(w);
+        if (!janela || !janela->isVisible() || janela->property("conduzida").toBool()) continue;
+        janela->setProperty("conduzida", true);
+        ++abertas_;
+        acao_(*janela);
+        return;
+      }
+    });
+    relogio_.start(5);
+  }
+  int Abertas() const { return abertas_; }
+
+ private:
+  std::function<void(T&)> acao_;
+  QTimer relogio_;
+  int abertas_ = 0;
+};
+
 // A check box or option button is clicked on its box, which its caption may not reach.
 inline void Clica(QWidget* controle) {
   const bool caixinha = qobject_cast<QCheckBox*>(controle) || qobject_cast<QRadioButton*>(controle);
@@ -81,8 +109,17 @@ inline void Escreve(QWidget* controle, const QString& texto) {
   }
 }
 
-// The window as the operator sees it, kept in docs/imagens for the record.
+// The window's close box: the platform asks the window to close.
+inline void ClicaNaCaixaDeFechar(QWidget* janela) {
+  QCloseEvent fechar;
+  QApplication::sendEvent(janela, &fechar);
+}
+
+// The window as the operator sees it, kept in docs/imagens for the record;
+// written only when CIFRA_GRAVAR_IMAGENS is set, so that an ordinary test run
+// leaves the tree as it was.
 inline void Retrata(QWidget* janela, const QString& nome) {
+  if (qEnvironmentVariableIsEmpty("CIFRA_GRAVAR_IMAGENS")) return;
   janela->grab().save(QStringLiteral(CIFRA_IMAGENS_DIR "/") + nome + QStringLiteral(".png"));
 }
 

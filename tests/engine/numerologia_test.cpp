@@ -1,4 +1,5 @@
 #include "engine/numerologia.h"
+#include "engine/texto.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ TEST(SomasDoNome, ExemplosConhecidos) {
   EXPECT_EQ(SomaDasVogais(U"MARIA DA SILVA", true), 22);
   EXPECT_EQ(SomaDasVogais(U"MARIA DA SILVA", false), 4);
   EXPECT_EQ(SomaDasConsoantes(U"MARIA DA SILVA", true), 7);
-  // UTF-8 letters outside A-Z count nothing but do not disturb the rest.
+  // Letters outside A-Z count nothing but do not disturb the rest.
   EXPECT_EQ(SomaDoNome(U"ÑANA", false), 7);
 }
 
@@ -67,6 +68,8 @@ TEST(Utf8, IdaEVoltaEBytesInvalidos) {
   EXPECT_EQ(Utf8(Utf32(texto)), texto);
   EXPECT_EQ(Utf32("\xC3"), std::u32string(1, 0xFFFD));      // cut sequence
   EXPECT_EQ(Utf32("a\x80z"), (std::u32string{U'a', 0xFFFD, U'z'}));
+  EXPECT_EQ(ContaCaracteres("ação!"), 5u);  // 7 bytes
+  EXPECT_EQ(ContaCaracteres(texto), Utf32(texto).size());
 }
 
 }  // namespace

@@ -83,7 +83,6 @@ TEST(NumerosDaData, AniversarioEm29DeFevereiro) {
   EXPECT_FALSE(AntesDoAniversario(nasc, {1, 3, 2023}));   // reached on 01/03 in a common year
   EXPECT_TRUE(AntesDoAniversario(nasc, {28, 2, 2024}));
   EXPECT_FALSE(AntesDoAniversario(nasc, {29, 2, 2024}));
-  EXPECT_NO_THROW(CalculaNumerosDaData(nasc, {28, 2, 2023}, {true, true}));
 }
 
 TEST(NumerosDaData, DesafioAdicionalDistintoEIndicacaoDeSaude) {

@@ -15,6 +15,7 @@ struct Cenario {
   ProgramOptions opcoes;
   Fontes fontes;
   LinhasRodape linhas{"Rodape um", "Rodape dois", "Cabecalho"};
+  OrdemDosTopicos ordem = OrdemPadrao();
 
   explicit Cenario(std::initializer_list<int> topicos) {
     analise.NomeCompleto = "MARIA DA SILVA";
@@ -29,7 +30,7 @@ struct Cenario {
   }
   teste::FolhasDeTeste Compoe() {
     const ConteudoDaAnalise c{analise, opcoes, fontes, linhas, Figura::DoRecurso(":/t/signo"),
-                              Figura::DoRecurso(":/t/divisoria")};
+                              Figura::DoRecurso(":/t/divisoria"), ordem};
     teste::FolhasDeTeste folhas(200, 297);
     const int total = ComporAnalise(c, GeometriaDaTela(200), folhas);
     EXPECT_EQ(total, static_cast<int>(folhas.size()));
@@ -41,6 +42,20 @@ std::string Paragrafos(int n) {  // "L1\r\nL2\r\n...Ln"
   std::string s;
   for (int i = 1; i <= n; ++i) s += (i > 1 ? "\r\n" : "") + ("L" + std::to_string(i));
   return s;
+}
+
+TEST(Compositor, AOrdemGuardadaDecideASequenciaDosTopicos) {
+  Cenario c({1, 5, 23, 30});
+  // 23 first, then 5 (again: skipped), a number outside the catalogue, 1;
+  // the rest follows in number order, which brings 30 last.
+  c.ordem = {0, 23, 5, 5, 99, 1};
+  auto folhas = c.Compoe();
+  ASSERT_EQ(folhas.size(), 1u);
+  std::vector<std::string> titulos;
+  for (const auto& t : folhas.Pagina(1).textos) {
+    if (t.texto.starts_with("Titulo ")) titulos.push_back(t.texto);
+  }
+  EXPECT_EQ(titulos, (std::vector<std::string>{"Titulo 23", "Titulo 5", "Titulo 1", "Titulo 30"}));
 }
 
 TEST(Compositor, CabecalhoSoOndeDevidoRodapeENumeroEmTodas) {

@@ -44,10 +44,12 @@ TEST(Impressao, MargensDoOperadorECapaAntesDaPagina1) {
 // two words (40 pt: 4 mm a character, 20 mm a line) are centred from 70 % down.
 TEST(FolhaDeRosto, CapaEPalavrasConformeAAreaUtil) {
   struct Caso {
-    double largura, altura, x, y, l, a;
+    double largura, altura, x, y, l, a;  // the cover picture
+    double xPalavra, yPalavra;           // "Análise"
   };
-  for (const Caso& c : {Caso{200, 287, 46, 36.7, 108, 108}, Caso{287, 200, 63.4, 28, 160.2, 90},
-                        Caso{200, 200, 46, 28, 108, 108}}) {
+  for (const Caso& c : {Caso{200, 287, 46, 36.7, 108, 108, 86, 196.9},
+                        Caso{287, 200, 63.4, 28, 160.2, 90, 129.5, 136},
+                        Caso{200, 200, 46, 28, 108, 108, 86, 136}}) {
     teste::SuperficieDeTeste s(c.largura, c.altura);
     DesenhaFolhaRosto(s, Margens{}, Figura::DoRecurso("borda"), Figura::DoRecurso("capa"));
     ASSERT_EQ(s.figuras.size(), 2u);
@@ -58,10 +60,9 @@ TEST(FolhaDeRosto, CapaEPalavrasConformeAAreaUtil) {
     EXPECT_NEAR(capa.y, c.y, 1e-9);
     EXPECT_NEAR(capa.largura, c.l, 1e-9);
     EXPECT_NEAR(capa.altura, c.a, 1e-9);
-    const double y = 10 + 0.7 * (c.altura - 20);
-    EXPECT_NEAR(s.Texto("Análise")->y, y, 1e-9);
-    EXPECT_NEAR(s.Texto("Análise")->x, 10 + (c.largura - 20 - 7 * 4) / 2, 1e-9);
-    EXPECT_NEAR(s.Texto("Numerológica")->y, y + 20, 1e-9);
+    EXPECT_NEAR(s.Texto("Análise")->x, c.xPalavra, 1e-9);
+    EXPECT_NEAR(s.Texto("Análise")->y, c.yPalavra, 1e-9);
+    EXPECT_NEAR(s.Texto("Numerológica")->y, c.yPalavra + 20, 1e-9);
   }
 }
 

@@ -105,15 +105,14 @@ std::vector<std::string> GravaAnalisePadrao() {
   const ConteudoDaAnalise conteudo{e.analise, e.opcoes, e.fontes, e.linhas,
                                    ImagemDoCabecalho(e.opcoes, e.analise.DataNascimento, figuras),
                                    figuras.divisoria};
-  std::vector<std::string> g{"# screen pages 457.14 mm wide"};
-  const double largura = 0.9 * 1920 * 15 / 56.7;
+  std::vector<std::string> g{"# screen pages"};
   {
-    FolhasGravadas folhas(largura, 297, g);
-    ComporAnalise(conteudo, GeometriaDaTela(largura), folhas);
+    FolhasGravadas folhas(kLarguraDaFolhaNaTela, kAlturaDaFolhaNaTela, g);
+    ComporAnalise(conteudo, GeometriaDaTela(kLarguraDaFolhaNaTela), folhas);
   }
   // The screen pages as the program records them, byte for byte: what the
   // painter was given to draw, not only where the layout put it.
-  const PaginasDaTela telas = ImprimirAnaliseNoMonitor(conteudo, largura);
+  const PaginasDaTela telas = ImprimirAnaliseNoMonitor(conteudo);
   for (size_t p = 0; p < telas.picFolha.size(); ++p) {
     const QPicture& folha = telas.picFolha[p];
     const QByteArray dados = QByteArray::fromRawData(folha.data(), folha.size());

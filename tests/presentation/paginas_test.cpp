@@ -50,8 +50,8 @@ TEST(Paginas, LinhaDeComandoGravaPngEPdfDaAnaliseCompleta) {
       << erros.str();
   EXPECT_EQ(teste::LeBytes(raiz / "margens.dat").size(), 168u);  // created with its defaults
 
-  // Offscreen there is no real screen: pages 90 % of a 1920-pixel one, 4 pixels a mm.
-  const double largura = 0.9 * 1920 * 15 / 56.7;
+  // Screen pages are A4 wide on every machine, written at 4 pixels a mm.
+  const double largura = 210;
   auto escuro = [](const QImage& img, double x, double y) {
     return img.pixelColor(int(x * 4), int(y * 4)).lightness() < 100;
   };

@@ -59,7 +59,9 @@ struct Dialogo {
     janela = std::make_unique<frmImprimir>(
         estado, PessoaAnalisada{Utf32("MARIA DA SILVA"), Data{12, 8, 1978}}, QPrinterInfo());
     janela->show();
-    QTest::qWait(50);
+    QTest::qWait(50);  // the message about the missing printer comes and goes
+    janela->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(janela.get()));
   }
   template <class T>
   T* Controle(const char* nome) const {
@@ -122,6 +124,12 @@ TEST(frmImprimir, MargemAcimaDeUmQuintoDaPaginaERecusadaEVolta) {
   Dialogo d;
   d.Abre();
   respostas.mensagens.clear();
+  // A click into a margin box selects all of it, ready to be typed over.
+  auto* direita = d.Controle<QLineEdit>("txtDireita");
+  QTest::mouseClick(direita, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::qWait(30);
+  EXPECT_EQ(direita->selectedText(), "10");
+
   d.Digita("txtEsquerda", "43");
   ASSERT_EQ(respostas.mensagens.size(), 1);
   EXPECT_EQ(respostas.mensagens[0], "Informação: A margem esquerda não pode ser maior que 42mm");

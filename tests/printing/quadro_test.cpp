@@ -197,5 +197,29 @@ TEST(QuadroNumerologico, FontesGrandesDiminuemJuntasAteCaber) {
   EXPECT_LE(fim, q.papel.LimiteInferior);
 }
 
+// A name too long for one row goes on in the next, a word never split.
+TEST(QuadroNumerologico, NomeLongoContinuaNaLinhaSeguinte) {
+  ProgramOptions o = TodosOsTopicos();
+  ConteudoDaAnalise c{AnaliseDeMaria(), o, Fontes{}, LinhasRodape{}, Figura(), Figura()};
+  c.analise.NomeCompleto = "MARIA APARECIDA DOS SANTOS OLIVEIRA DE ALBUQUERQUE CAVALCANTI";
+  teste::SuperficieDeTeste s(210, 297);
+  const GeometriaDaPagina papel = GeometriaDoPapel(210, 297, Margens{});
+  DesenhaQuadroNumerologico(s, c, papel, Data{6, 12, 2026});
+  const auto* titulo = s.Texto("O Nome Letra por Letra");
+  ASSERT_TRUE(titulo);
+  std::map<double, std::string> linhas;  // letters by row
+  for (const auto& t : s.textos) {
+    if (t.y > titulo->y && t.texto.size() == 1 && std::isupper(t.texto[0])) {
+      linhas[t.y] += t.texto;
+      EXPECT_LE(t.x + t.fonte.Tamanho / 10.0, 198 + 1e-9);
+    }
+  }
+  ASSERT_GE(linhas.size(), 2u);
+  std::string todas;
+  for (const auto& [y, letras] : linhas) todas += letras;
+  EXPECT_EQ(todas, "MARIAAPARECIDADOSSANTOSOLIVEIRADEALBUQUERQUECAVALCANTI");
+  EXPECT_TRUE(linhas.begin()->second.starts_with("MARIAAPARECIDA"));
+}
+
 }  // namespace
 }  // namespace cifra

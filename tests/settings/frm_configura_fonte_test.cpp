@@ -73,8 +73,7 @@ TEST(frmConfiguraFonte, CancelarOuFecharDevolveAsFontesDoArquivo) {
     MudaAsFontes(janela);
     ASSERT_NE(estado.fontes, Fontes{});
     if (pelaCaixaDeFechar) {
-      QCloseEvent fechar;
-      QApplication::sendEvent(&janela, &fechar);
+      teste::ClicaNaCaixaDeFechar(&janela);
     } else {
       teste::Clica(Controle<QPushButton>(janela, QStringLiteral("cmdCancelar")));
     }

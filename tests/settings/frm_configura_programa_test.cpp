@@ -78,8 +78,7 @@ TEST(frmConfiguraPrograma, CancelarEACaixaDeFecharNaoMudamNada) {
     teste::Clica(Topico(janela, 4));
     Clica(janela, "chkEscutarSons");
     if (pelaCaixaDeFechar) {
-      QCloseEvent fechar;
-      QApplication::sendEvent(&janela, &fechar);
+      teste::ClicaNaCaixaDeFechar(&janela);
     } else {
       Clica(janela, "cmdCancelar");
     }

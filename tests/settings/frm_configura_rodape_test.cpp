@@ -90,8 +90,7 @@ TEST(frmConfiguraRodape, CancelarPerguntaEOQueNaoSePodeGuardarEDito) {
   RespondeCaixas caixas({QMessageBox::No, QMessageBox::Yes});
   teste::Clica(janela.findChild<QPushButton*>(QStringLiteral("cmdCancelar")));
   EXPECT_TRUE(janela.isVisible());  // "No" stays
-  QCloseEvent fechar;
-  QApplication::sendEvent(&janela, &fechar);
+  teste::ClicaNaCaixaDeFechar(&janela);
   EXPECT_FALSE(janela.isVisible());
   ASSERT_EQ(caixas.Vistas().size(), 2u);
   EXPECT_EQ(caixas.Vistas()[1].titulo, "Atenção:");

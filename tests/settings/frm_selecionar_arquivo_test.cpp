@@ -105,8 +105,7 @@ TEST(frmSelecionarArquivo, CancelarEACaixaDeFecharPerguntamENaoMudamAFigura) {
   RespondeCaixas caixas({QMessageBox::No, QMessageBox::Yes});
   Clica(janela, "cmdCancelarProc");
   EXPECT_TRUE(janela.isVisible());
-  QCloseEvent fechar;
-  QApplication::sendEvent(&janela, &fechar);
+  teste::ClicaNaCaixaDeFechar(&janela);
   EXPECT_FALSE(janela.isVisible());
   ASSERT_EQ(caixas.Vistas().size(), 2u);
   EXPECT_EQ(caixas.Vistas()[0].titulo, "Importante:");

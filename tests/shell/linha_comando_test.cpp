@@ -7,21 +7,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "apoio/executa.h"
 #include "apoio/pasta_temporaria.h"
 
 namespace cifra {
 namespace {
 
-struct Resultado {
-  int status;
-  std::string saida, erros;
-};
-
-Resultado Executa(std::vector<std::string> args) {
-  std::ostringstream saida, erros;
-  const int status = ExecutaAnalise(args, saida, erros);
-  return {status, saida.str(), erros.str()};
-}
+using teste::Executa;
+using teste::Resultado;
 
 TEST(LinhaDeComando, RecusaEntradasComAMensagemDoDialogo) {
   teste::PastaTemporaria raiz;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "apoio/pasta_temporaria.h"
-#include "shell/clientes.h"
 #include "analysis/pedido.h"
 
 namespace cifra {
@@ -50,52 +49,6 @@ TEST(CompletaData, FormasAceitasERecusadas) {
                                "12//1978", "1234567", "12/08/19780"}) {
     EXPECT_FALSE(CompletaData(recusada, hoje).has_value()) << recusada;
   }
-}
-
-// Written out by hand: each field at its place, each with a value of its own.
-TEST(Clientes, RegistroComTodosOsCamposDistintos) {
-  teste::PastaTemporaria raiz;
-  const PastaDeDados pasta(raiz.Caminho());
-  const Cliente c{"Ana", "Rua B", "Recife-PE", "50000-000", "81-3333", "05/03/1990"};
-  std::vector<uint8_t> esperado(335, ' ');
-  const std::pair<size_t, std::string_view> campos[] = {
-      {0, "Ana"}, {100, "Rua B"}, {250, "Recife-PE"}, {300, "50000-000"}, {310, "81-3333"},
-      {325, "05/03/1990"}};
-  for (const auto& [pos, texto] : campos) std::copy(texto.begin(), texto.end(), esperado.begin() + pos);
-  AcrescentarCliente(pasta, c);
-  EXPECT_EQ(teste::LeBytes(raiz / "caduser.dat"), esperado);
-  esperado.resize(337, 0);
-  const auto um = esperado;
-  esperado.insert(esperado.end(), um.begin(), um.end());
-  teste::EscreveBytes(raiz / "caduser.dat", esperado);
-  EXPECT_EQ(LerClientes(pasta), (std::vector<Cliente>{c, c}));
-}
-
-TEST(Clientes, AcrescentaLeECortaCampos) {
-  teste::PastaTemporaria raiz;
-  const PastaDeDados pasta(raiz.Caminho());
-  EXPECT_TRUE(LerClientes(pasta).empty());
-  EXPECT_FALSE(std::filesystem::exists(raiz / "caduser.dat"));
-  const Cliente ana{"Ana Conceição", "Rua das Flores, 10", "Recife - PE", "50000-000",
-                    "(81) 3333-4444", "05/03/1990"};
-  const Cliente longo{std::string(120, 'N'), "", "", "12345678901", "", "01/01/2000"};
-  AcrescentarCliente(pasta, ana);
-  AcrescentarCliente(pasta, longo);
-  AcrescentarCliente(pasta, ana);  // the same name twice is two clients
-  EXPECT_EQ(std::filesystem::file_size(raiz / "caduser.dat"), 3u * 337 - 2);
-  const auto lidos = LerClientes(pasta);
-  ASSERT_EQ(lidos.size(), 3u);
-  EXPECT_EQ(lidos[0], ana);
-  EXPECT_EQ(lidos[2], ana);
-  EXPECT_EQ(lidos[1].Nome, std::string(100, 'N'));
-  EXPECT_EQ(lidos[1].Cep, "1234567890");
-  EXPECT_EQ(teste::LeBytes(raiz / "caduser.dat")[10], 0xE7);  // ç in Windows-1252
-  // A file a few bytes short of a record still counts it (nearest whole number).
-  auto b = teste::LeBytes(raiz / "caduser.dat");
-  b.resize(337 + 200);
-  teste::EscreveBytes(raiz / "caduser.dat", b);
-  EXPECT_EQ(ContarClientes(pasta), 2);
-  EXPECT_EQ(LerClientes(pasta)[1].DataNascimento, "");
 }
 
 }  // namespace

@@ -1,0 +1,41 @@
+# Desktop integration: `cmake --install` puts the program, its menu entry and
+# its icon where a Linux desktop looks for them; `cpack` (in the build folder)
+# wraps the same files in a Debian package.
+include(${CMAKE_CURRENT_LIST_DIR}/Ajuda.cmake)
+include(GNUInstallDirs)
+
+install(TARGETS cifralumina RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/data/cifralumina.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/imagens/produto.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME cifralumina.svg)
+
+# The maker's addresses live in one header; the package takes them from there.
+file(READ ${PROJECT_SOURCE_DIR}/src/settings/contato.h CIFRA_CONTATO)
+string(REGEX MATCH "kEmailDeSuporte = \"([^\"]+)\"" _ "${CIFRA_CONTATO}")
+set(CIFRA_EMAIL_DE_SUPORTE ${CMAKE_MATCH_1})
+string(REGEX MATCH "kSiteDoFabricante = \"([^\"]+)\"" _ "${CIFRA_CONTATO}")
+set(CIFRA_SITE ${CMAKE_MATCH_1})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME cifralumina)
+set(CPACK_PACKAGE_VENDOR Cifralumina)
+set(CPACK_PACKAGE_CONTACT "Cifralumina <${CIFRA_EMAIL_DE_SUPORTE}>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Estação de trabalho de numerologia")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Análises numerológicas personalizadas em português: o operador digita o nome completo e a data de nascimento, o programa calcula trinta tópicos, busca os textos de interpretação do próprio operador e compõe a análise em páginas para ler, imprimir ou copiar.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${CIFRA_SITE}/")
+# The Qt libraries are found from the program itself; the fonts of the pages
+# and the Wayland platform are welcome but not required.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
+include(CPack)
+
+if(CIFRA_TESTES)
+  add_test(NAME Instalacao.ProgramaMenuEIcone
+           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/instalacao.sh ${PROJECT_BINARY_DIR})
+endif()

@@ -1,0 +1,83 @@
+#pragma once
+// One analysis on screen, without any window: its recorded pages, the page
+// shown, where each page was left scrolled, and the person it is about.
+// Whatever shows the pages or the page number (the page view, the main
+// window's navigation bar) observes the document and follows its changes.
+#include <string>
+#include <vector>
+
+#include "analysis/pedido.h"
+#include "tela.h"
+
+namespace cifra {
+
+class ObservadorDoDocumento {
+ public:
+  virtual ~ObservadorDoDocumento() = default;
+  // The page shown changed from anterior to atual (1-based; anterior is 0
+  // when the document shows its first page for the first time).
+  virtual void PaginaAtualMudou(int anterior, int atual) = 0;
+};
+
+// Where a page was left: the point of the page (mm) at the top-left corner
+// of the view; kept in millimetres so that it survives a change of zoom.
+struct PosicaoNaPagina {
+  double x = 0;
+  double y = 0;
+  friend bool operator==(const PosicaoNaPagina&, const PosicaoNaPagina&) = default;
+};
+
+class DocumentoDaAnalise {
+ public:
+  DocumentoDaAnalise(PaginasDaTela paginas, PessoaAnalisada pessoa);
+  DocumentoDaAnalise(const DocumentoDaAnalise&) = delete;
+  DocumentoDaAnalise& operator=(const DocumentoDaAnalise&) = delete;
+
+  const PaginasDaTela& Paginas() const { return paginas_; }
+  const QPicture& Folha(int pagina) const;  // 1-based
+  // The person as the request accepted it: printing and export rebuild the
+  // analysis from it.
+  const PessoaAnalisada& Pessoa() const { return pessoa_; }
+
+  int PaginaExibida() const { return atual_; }  // 0 before the first ExibePagina
+  int TotalDePaginas() const { return static_cast<int>(paginas_.picFolha.size()); }
+
+  // Shows a page; outside 1..TotalDePaginas, or the page already shown,
+  // nothing happens and false is returned. Observers hear of every change.
+  bool ExibePagina(int pagina);
+  bool Avanca() { return ExibePagina(atual_ + 1); }
+  bool Volta() { return ExibePagina(atual_ - 1); }
+
+  // Scroll position of each page, remembered by the view before it leaves
+  // the page; a page not yet shown is at its top-left corner.
+  PosicaoNaPagina Posicao(int pagina) const;
+  void GuardaPosicao(int pagina, PosicaoNaPagina posicao);
+
+  void AdicionaObservador(ObservadorDoDocumento* observador);
+  void RemoveObservador(ObservadorDoDocumento* observador);
+
+ private:
+  PaginasDaTela paginas_;
+  PessoaAnalisada pessoa_;
+  int atual_ = 0;
+  std::vector<PosicaoNaPagina> posicoes_;
+  std::vector<ObservadorDoDocumento*> observadores_;
+};
+
+// "Navegando: Página 2 de 5".
+std::string TextoDeNavegacao(int pagina, int total);
+inline constexpr const char* kConviteParaAnalise =
+    "Para obter a sua análise clique no primeiro botão !";
+
+// Zoom of a page view: the factor over the page's real size on the screen
+// (1 = a millimetre is a millimetre at the screen's resolution).
+inline constexpr double kZoomMinimo = 0.25;
+inline constexpr double kZoomMaximo = 5.0;
+// The zoom at which the page width, with a margin each side, fills the view.
+double ZoomQuePreencheLargura(int larguraDaVistaEmPixels, double pixelsPorMm, int margemEmPixels);
+// One step up (passos > 0) or down along 25 %, 33 %, 50 %, 67 %, 75 %, 90 %,
+// 100 %, 110 %, 125 %, 150 %, 175 %, 200 %, 250 %, 300 %, 400 %, 500 %; from a
+// zoom between two steps the next step in that direction.
+double ZoomVizinho(double zoom, int passos);
+
+}  // namespace cifra

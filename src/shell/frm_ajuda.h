@@ -1,0 +1,35 @@
+#pragma once
+// The manual built into the program: a few Portuguese pages with pictures,
+// read without internet; links to the maker's site open in the browser.
+#include <QDialog>
+#include <QString>
+#include <QTextBrowser>
+#include <QUrl>
+
+// Fills the addresses and the data folder into the pages as they load, so
+// the manual shows the same addresses as the about box and the footer.
+class NavegadorDoManual : public QTextBrowser {
+  Q_OBJECT
+ public:
+  NavegadorDoManual(QWidget* pai, QString pastaDeDados);
+  QVariant loadResource(int tipo, const QUrl& endereco) override;
+
+ private:
+  QString pastaDeDados_;
+};
+
+class frmAjuda : public QDialog {
+  Q_OBJECT
+ public:
+  static QUrl Sumario();
+
+  // pastaDeDados: shown on the page about the data folder.
+  explicit frmAjuda(QWidget* pai = nullptr, const QString& pastaDeDados = {});
+  // Shows the manual modally over `pai`, from its table of contents.
+  static void Exibe(QWidget* pai, const QString& pastaDeDados);
+
+  NavegadorDoManual* Manual() const { return txtManual_; }
+
+ private:
+  NavegadorDoManual* txtManual_;
+};

@@ -1,0 +1,73 @@
+#pragma once
+// The analysis request: the person's full name and date of birth. The date
+// box takes digits and puts in the slashes; a complete date shows the
+// person's zodiac sign; "&Analisar" refuses a date that is not one and a
+// name that is not a full name, with the message that says why.
+#include <QDialog>
+#include <QLineEdit>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "analysis/pedido.h"
+
+class QLabel;
+class QPushButton;
+
+// The date box: every typed character goes through the date's keystroke filter.
+class CaixaDeData : public QLineEdit {
+  Q_OBJECT
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void keyPressEvent(QKeyEvent* evento) override;
+};
+
+class frmEntraNome : public QDialog {
+  Q_OBJECT
+ public:
+  // Opens the client register from "&Cadastro"; it may fill the two boxes
+  // (PreencheDados) before it returns.
+  using AbreCadastro = std::function<void(frmEntraNome&)>;
+
+  frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, QWidget* pai = nullptr);
+
+  // Shows the dialog modally: the accepted person, or nothing when the
+  // operator cancelled (the window's close box cancels too).
+  static std::optional<cifra::PessoaAnalisada> Executa(QWidget* pai, const cifra::Data& hoje,
+                                                       AbreCadastro abreCadastro = {});
+
+  // The person accepted by "&Analisar"; nothing before, or after cancelling.
+  const std::optional<cifra::PessoaAnalisada>& Pessoa() const { return pessoa_; }
+  // Puts a name and a date in the boxes and completes the date, as when the
+  // operator leaves the date box.
+  void PreencheDados(const QString& nome, const QString& data);
+  // The sign now drawn in the sign pictures (1 to 12), 0 when none.
+  int SignoExibido() const { return signo_; }
+
+  void cmdOk_Click();
+  void cmdCancelar_Click();
+  void cmdCadastro_Click();
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
+  void reject() override;
+
+ private:
+  // Completion of the date when the box is left: dd/mm/aaaa and its sign,
+  // or, when it is not a date, the whole text selected for retyping.
+  void txtDataNasc_LostFocus();
+  void MostraSigno(int signo);
+
+  cifra::Data hoje_;
+  AbreCadastro abreCadastro_;
+  QLineEdit* txtNome_;
+  CaixaDeData* txtDataNasc_;
+  std::array<QLabel*, 8> picSigno_{};
+  QPushButton* cmdCadastro_;
+  QPushButton* cmdCancelar_;
+  QPushButton* cmdOk_;
+  int signo_ = 0;
+  std::optional<cifra::PessoaAnalisada> pessoa_;
+};

@@ -1,0 +1,499 @@
+#include "frm_principal.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QSettings>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "frm_entra_nome.h"
+#include "janela_sons.h"
+#include "engine/data.h"
+#include "engine/numerologia.h"
+#include "library/arquivo_registros.h"
+#include "presentation/exportacao.h"
+#include "presentation/frm_exibe_relatorio.h"
+#include "printing/frm_imprimir.h"
+#include "settings/frm_configura_fonte.h"
+#include "settings/frm_configura_programa.h"
+#include "settings/frm_configura_rodape.h"
+#include "settings/frm_selecionar_arquivo.h"
+
+namespace {
+
+const QString kPerguntaFecharAnalise = QStringLiteral(
+    "Há uma análise sendo exibida atualmente. É aconselhável fechar esta análise antes de "
+    "prosseguir com a criação de uma nova análise. Gostaria que o programa fechasse esta "
+    "análise automaticamente antes de prosseguir com a criação desta nova análise?");
+const QString kSemAnaliseParaNavegar = QStringLiteral(
+    "Para você poder navegar é fundamental que exista uma análise sendo exibida na tela de seu "
+    "computador. Crie uma análise clicando no primeiro botão do menu e então este botão de "
+    "navegação funcionará.");
+const QString kSemAnaliseParaExportar = QStringLiteral(
+    "Para que você possa exportar uma análise é necessário que você a tenha gerada antes. Para "
+    "isso, clique sobre o primeiro botão, crie uma análise e então repita a operação.");
+const QString kAnaliseExportada = QStringLiteral(
+    "O texto da análise atualmente exibida em seu monitor foi copiado para a área de "
+    "transferência do seu computador. Para transportá-la para qualquer editor de textos (ex. "
+    "Word), primeiro inicie o programa, crie um novo documento em branco e então pressione CTRL "
+    "+ V ou se preferir utilize a opção Editar -> Colar no menu do programa.");
+const QString kSemAnaliseParaImprimir = QStringLiteral(
+    "Para você poder imprimir uma análise é fundamental que exista uma análise sendo exibida em "
+    "seu monitor. Para isso, clique no primeiro botão e crie uma análise. Depois clique "
+    "novamente neste botão para imprimir.");
+const QString kPerguntaSair =
+    QStringLiteral("Está certo de que deseja encerrar este programa agora?");
+const char* kChaveGeometria = "janelaPrincipal/geometria";
+
+// The bottom bar: the two navigation pictures at its ends, the page label
+// between them, each a fixed share of the window's width.
+class BarraDeNavegacao : public QWidget {
+ public:
+  BarraDeNavegacao(QWidget* volta, QWidget* info, QWidget* avanca, QWidget* pai)
+      : QWidget(pai), volta_(volta), info_(info), avanca_(avanca) {
+    setObjectName(QStringLiteral("picRodape"));
+    setFixedHeight(31);
+    for (QWidget* w : {volta, info, avanca}) w->setParent(this);
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override {
+    const double w = width();
+    const int h = height();
+    volta_->setGeometry(static_cast<int>(w * 0.01), 0, static_cast<int>(w * 0.07), h);
+    info_->setGeometry(static_cast<int>(w * 0.1), 0, static_cast<int>(w * 0.8), h);
+    avanca_->setGeometry(static_cast<int>(w * 0.91), 0, static_cast<int>(w * 0.07), h);
+  }
+
+ private:
+  QWidget* volta_;
+  QWidget* info_;
+  QWidget* avanca_;
+};
+
+QToolButton* BotaoDeNavegacao(const char* nome, const char* figura, const QString& dica) {
+  auto* b = new QToolButton;
+  b->setObjectName(QString::fromLatin1(nome));
+  b->setIcon(QIcon(QString::fromLatin1(figura)));
+  b->setIconSize(QSize(24, 24));
+  b->setAutoRaise(true);
+  b->setToolTip(dica);
+  b->setFocusPolicy(Qt::NoFocus);
+  return b;
+}
+
+// The hourglass for as long as the object lives.
+struct Ampulheta {
+  Ampulheta() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~Ampulheta() { QApplication::restoreOverrideCursor(); }
+  Ampulheta(const Ampulheta&) = delete;
+  Ampulheta& operator=(const Ampulheta&) = delete;
+};
+
+}  // namespace
+
+frmPrincipal::frmPrincipal(const std::string& pastaDeDados, QWidget* pai)
+    : QMainWindow(pai),
+      estado_(cifra::CarregarEstado(pastaDeDados, &problemas_)),
+      sons_(std::make_unique<cifra::TocadorDeSons>(estado_.pasta)) {
+  setObjectName(QStringLiteral("frmPrincipal"));
+  setWindowTitle(QStringLiteral("Cifralumina Comercial"));
+  setWindowIcon(QIcon(QStringLiteral(":/imagens/produto.svg")));
+
+  area_ = new QMdiArea;
+  area_->setObjectName(QStringLiteral("areaDasAnalises"));
+  area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+  connect(area_, &QMdiArea::subWindowActivated, this, &frmPrincipal::ExibidorAtivado);
+
+  MontaAcoes();
+  MontaMenus();
+  MontaBarraDeNavegacao();
+
+  auto* centro = new QWidget;
+  auto* layout = new QVBoxLayout(centro);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(area_, 1);
+  layout->addWidget(picRodape_);
+  setCentralWidget(centro);
+}
+
+frmPrincipal::~frmPrincipal() {
+  if (observado_) observado_->Documento().RemoveObservador(this);
+}
+
+void frmPrincipal::MontaAcoes() {
+  auto acao = [this](QAction*& destino, const char* nome, const QString& texto,
+                     const QString& dica, const QList<QKeySequence>& atalhos, auto slot) {
+    destino = new QAction(texto, this);
+    destino->setObjectName(QString::fromLatin1(nome));
+    destino->setIcon(QIcon(QStringLiteral(":/imagens/icone_%1.svg").arg(QLatin1String(nome))));
+    destino->setShortcuts(atalhos);
+    destino->setToolTip(atalhos.isEmpty()
+                            ? dica
+                            : QStringLiteral("%1 (%2)").arg(
+                                  dica, atalhos.first().toString(QKeySequence::NativeText)));
+    connect(destino, &QAction::triggered, this, slot);
+  };
+  acao(cmdCriaAnalise, "cmdCriaAnalise", QStringLiteral("C&riar Análise..."),
+       QStringLiteral("Criar uma análise"), {QKeySequence::New}, &frmPrincipal::cmdCriaAnalise_Click);
+  acao(cmdImprimir, "cmdImprimir", QStringLiteral("&Imprimir Análise..."),
+       QStringLiteral("Imprimir a análise exibida"), {QKeySequence::Print},
+       &frmPrincipal::cmdImprimir_Click);
+  acao(cmdConfigurarFontes, "cmdConfigurarFontes", QStringLiteral("&Fontes..."),
+       QStringLiteral("Configurar as fontes da análise"), {}, &frmPrincipal::cmdConfigurarFontes_Click);
+  acao(cmdConfiguraPrograma, "cmdConfiguraPrograma", QStringLiteral("&Opções do Programa..."),
+       QStringLiteral("Opções do programa"), {}, &frmPrincipal::cmdConfiguraPrograma_Click);
+  acao(cmdAjuda, "cmdAjuda", QStringLiteral("&Ajuda"), QStringLiteral("Ajuda"),
+       {QKeySequence::HelpContents}, &frmPrincipal::cmdAjuda_Click);
+  acao(cmdSobre, "cmdSobre", QStringLiteral("Sobre este Programa"),
+       QStringLiteral("Sobre este programa"), {}, &frmPrincipal::cmdSobre_Click);
+  acao(cmdExportar, "cmdExportar", QStringLiteral("&Exportar para a Área de Transferência"),
+       QStringLiteral("Copiar o texto da análise para a área de transferência"),
+       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, &frmPrincipal::cmdExportar_Click);
+  acao(cmdSair, "cmdSair", QStringLiteral("&Sair..."), QStringLiteral("Sair do programa"),
+       {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}, &frmPrincipal::cmdSair_Click);
+
+  auto* picMenu = addToolBar(QStringLiteral("Ferramentas"));
+  picMenu->setObjectName(QStringLiteral("picMenu"));
+  picMenu->setMovable(false);
+  picMenu->setFloatable(false);
+  picMenu->setIconSize(QSize(32, 32));
+  picMenu->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  picMenu->setContextMenuPolicy(Qt::PreventContextMenu);
+  for (QAction* a : {cmdCriaAnalise, cmdImprimir, cmdConfigurarFontes, cmdConfiguraPrograma,
+                     cmdAjuda, cmdSobre, cmdExportar, cmdSair}) {
+    picMenu->addAction(a);
+    picMenu->widgetForAction(a)->setObjectName(a->objectName() + QStringLiteral("Botao"));
+  }
+}
+
+void frmPrincipal::MontaMenus() {
+  auto item = [this](QMenu* menu, const char* nome, const QString& texto, auto slot) {
+    QAction* a = menu->addAction(texto);
+    a->setObjectName(QString::fromLatin1(nome));
+    connect(a, &QAction::triggered, this, slot);
+    return a;
+  };
+  QMenu* mnuArquivo = menuBar()->addMenu(QStringLiteral("Arquivo"));
+  mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
+  mnuArquivo->addActions({cmdCriaAnalise, cmdImprimir, cmdExportar});
+  mnuArquivo->addSeparator();
+  item(mnuArquivo, "mnuConfigurarRodape", QStringLiteral("&Configurar Cabeçalho e Rodapé"),
+       [this] { Prologo(); AbrirCabecalhoERodape(); });
+  item(mnuArquivo, "mnuAlterarImagemCabecalho", QStringLiteral("&Alterar imagem do Cabeçalho"),
+       [this] { Prologo(); AlterarImagemCabecalho(); });
+  mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo"));
+  item(mnuArquivo, "mnuDefinirCalculoA", QStringLiteral("Definir Cálculo do Número &A"),
+       [this] { Prologo(); DefinirCalculoA(); });
+  item(mnuArquivo, "mnuDefinirCalculoB", QStringLiteral("Definir Cálculo do Número &B"),
+       [this] { Prologo(); DefinirCalculoB(); });
+  mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo2"));
+  mnuArquivo->addAction(cmdSair);
+  mnuEncerrar = item(mnuArquivo, "mnuEncerrar", QStringLiteral("Encerrar Programa"),
+                     &frmPrincipal::mnuEncerrar_Click);
+
+  QMenu* mnuJanela = menuBar()->addMenu(QStringLiteral("Janela"));
+  mnuJanela->setObjectName(QStringLiteral("mnuJanela"));
+  item(mnuJanela, "mnuJanelaLadoLado", QStringLiteral("Organizar Lado a Lado"),
+       &frmPrincipal::mnuJanelaLadoLado_Click);
+  item(mnuJanela, "mnuJanelaEmCascata", QStringLiteral("Organizar em Cascata"),
+       &frmPrincipal::mnuJanelaEmCascata_Click);
+  mnuJanela->addSeparator();
+  mnuPaginaAnterior = item(mnuJanela, "mnuPaginaAnterior", QStringLiteral("Página &Anterior"),
+                           &frmPrincipal::picVolta_Click);
+  mnuPaginaAnterior->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+  mnuProximaPagina = item(mnuJanela, "mnuProximaPagina", QStringLiteral("&Próxima Página"),
+                          &frmPrincipal::picAvanca_Click);
+  mnuProximaPagina->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+  mnuJanela->addSeparator();
+  // Zoom acts on the viewer in front; without one there is nothing to zoom.
+  auto zoom = [this](void (VistaDaFolha::*operacao)()) {
+    return [this, operacao] {
+      if (frmExibeRelatorio* e = ExibidorAtivo()) (e->Vista().*operacao)();
+    };
+  };
+  mnuAumentarZoom = item(mnuJanela, "mnuAumentarZoom", QStringLiteral("A&umentar Zoom"),
+                         zoom(&VistaDaFolha::AumentaZoom));
+  mnuAumentarZoom->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  mnuDiminuirZoom = item(mnuJanela, "mnuDiminuirZoom", QStringLiteral("&Diminuir Zoom"),
+                         zoom(&VistaDaFolha::DiminuiZoom));
+  mnuDiminuirZoom->setShortcuts({QKeySequence::ZoomOut});
+  mnuAjustarLargura = item(mnuJanela, "mnuAjustarLargura", QStringLiteral("&Largura da Página"),
+                           zoom(&VistaDaFolha::AjustaLargura));
+  mnuAjustarLargura->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+
+  QMenu* mnuAlterarNada = menuBar()->addMenu(QStringLiteral("Alterar"));
+  mnuAlterarNada->setObjectName(QStringLiteral("mnuAlterarNada"));
+  item(mnuAlterarNada, "mnuAlterarOrdem", QStringLiteral("&Ordem da Análise"),
+       [this] { Prologo(); AbrirOrdemDaAnalise(); });
+  item(mnuAlterarNada, "mnuAlterarConteudoDasAnalises", QStringLiteral("&Conteúdo das Análises"),
+       [this] { Prologo(); AbrirConteudoDasAnalises(); });
+
+  QMenu* mnuSobre = menuBar()->addMenu(QStringLiteral("Sobre"));
+  mnuSobre->setObjectName(QStringLiteral("mnuSobre"));
+  mnuSobre->addAction(cmdAjuda);
+  mnuSobre->addSeparator();
+  mnuSobre->addAction(cmdSobre);
+}
+
+void frmPrincipal::MontaBarraDeNavegacao() {
+  picVolta_ = BotaoDeNavegacao("picVolta", ":/imagens/volta.svg",
+                               QStringLiteral("Página anterior (Ctrl+PgUp)"));
+  picAvanca_ = BotaoDeNavegacao("picAvanca", ":/imagens/avanca.svg",
+                                QStringLiteral("Próxima página (Ctrl+PgDown)"));
+  lblInfoNavega_ = new QLabel(QString::fromUtf8(cifra::kConviteParaAnalise));
+  lblInfoNavega_->setObjectName(QStringLiteral("lblInfoNavega"));
+  lblInfoNavega_->setAlignment(Qt::AlignCenter);
+  connect(picVolta_, &QToolButton::clicked, this, &frmPrincipal::picVolta_Click);
+  connect(picAvanca_, &QToolButton::clicked, this, &frmPrincipal::picAvanca_Click);
+  picRodape_ = new BarraDeNavegacao(picVolta_, lblInfoNavega_, picAvanca_, this);
+}
+
+void frmPrincipal::Inicia() {
+  // The welcome sound plays whatever the options say.
+  sons_->Toca(cifra::kSomDeBoasVindas);
+  const QByteArray geometria = QSettings().value(QLatin1String(kChaveGeometria)).toByteArray();
+  if (geometria.isEmpty() || !restoreGeometry(geometria)) {
+    const QRect tela = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    resize(tela.size() * 0.85);
+    move(tela.center() - rect().center());
+  }
+  show();
+  if (!problemas_.mensagens.empty()) {
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    QStringList linhas;
+    for (const std::string& m : problemas_.mensagens) linhas << QString::fromStdString(m);
+    linhas.removeDuplicates();
+    QMessageBox::warning(
+        this, QStringLiteral("Atenção:"),
+        linhas.join(QLatin1Char('\n')) +
+            QStringLiteral("\n\nO programa continuará com os valores iniciais no lugar do que "
+                           "não pôde ser lido, sem alterar esses arquivos."));
+    QApplication::restoreOverrideCursor();
+  }
+  MostraAbertura();
+}
+
+void frmPrincipal::Prologo() { ApagaAjudaDoBotao(); }
+
+void frmPrincipal::EmBreve(const QString& recurso) {
+  QMessageBox::information(
+      this, QStringLiteral("Informação:"),
+      QStringLiteral("%1 estará disponível em uma próxima versão do programa.").arg(recurso));
+}
+
+frmExibeRelatorio* frmPrincipal::ExibidorAtivo() const {
+  QMdiSubWindow* janela = area_->currentSubWindow();
+  return janela ? qobject_cast<frmExibeRelatorio*>(janela->widget()) : nullptr;
+}
+
+void frmPrincipal::AjustaDadosNaMemoria(const frmExibeRelatorio& exibidor) {
+  estado_.analise = cifra::MontaAnalise(exibidor.Pessoa(), cifra::DataDeHoje(), estado_.opcoes,
+                                        estado_.titulos, estado_.pasta);
+}
+
+void frmPrincipal::cmdCriaAnalise_Click() {
+  Prologo();
+  if (frmExibeRelatorio* ativo = ExibidorAtivo()) {
+    if (QMessageBox::question(this, QStringLiteral("Advertência:"), kPerguntaFecharAnalise,
+                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+      ativo->parentWidget()->close();
+    }
+  }
+  const auto pessoa = frmEntraNome::Executa(this, cifra::DataDeHoje(),
+                                            [this](frmEntraNome& pedido) { AbrirCadastro(pedido); });
+  if (pessoa) CriaAnalise(*pessoa);
+}
+
+frmExibeRelatorio* frmPrincipal::CriaAnalise(const cifra::PessoaAnalisada& pessoa) {
+  std::unique_ptr<cifra::DocumentoDaAnalise> documento;
+  {
+    Ampulheta ampulheta;
+    try {
+      estado_.analise = cifra::MontaAnalise(pessoa, cifra::DataDeHoje(), estado_.opcoes,
+                                            estado_.titulos, estado_.pasta);
+    } catch (const cifra::ErroDeArquivo& erro) {
+      QApplication::setOverrideCursor(Qt::ArrowCursor);
+      QMessageBox::critical(this, QStringLiteral("Erro:"), QString::fromStdString(erro.what()));
+      QApplication::restoreOverrideCursor();
+      return nullptr;
+    }
+    // The waiting sound loops until the first page turns it off.
+    if (estado_.opcoes.EscutarSons) sons_->Toca(cifra::kSomDeEspera, true);
+    documento = std::make_unique<cifra::DocumentoDaAnalise>(
+        cifra::ImprimirAnaliseNoMonitor(cifra::ConteudoDoEstado(estado_)), pessoa);
+  }
+  const bool maximizada = area_->subWindowList().isEmpty() ||
+                          (area_->currentSubWindow() && area_->currentSubWindow()->isMaximized());
+  auto* exibidor = new frmExibeRelatorio(std::move(documento), [this] {
+    if (estado_.opcoes.EscutarSons) sons_->Toca(cifra::kSomDaFolha);
+  });
+  QMdiSubWindow* janela = area_->addSubWindow(exibidor);
+  janela->setAttribute(Qt::WA_DeleteOnClose);
+  janela->setWindowIcon(QIcon(QStringLiteral(":/imagens/produto.svg")));
+  // When a viewer goes, the bar follows the one now in front (or none).
+  connect(janela, &QObject::destroyed, this, [this] { ExibidorAtivado(nullptr); },
+          Qt::QueuedConnection);
+  if (maximizada) {
+    janela->showMaximized();
+  } else {
+    janela->resize(area_->width() * 2 / 3, area_->height() * 9 / 10);
+    janela->show();
+  }
+  area_->setActiveSubWindow(janela);
+  exibidor->setFocus();
+  ExibidorAtivado(janela);
+  return exibidor;
+}
+
+void frmPrincipal::ExibidorAtivado(QMdiSubWindow*) {
+  frmExibeRelatorio* novo = ExibidorAtivo();
+  if (novo != observado_) {
+    if (observado_) observado_->Documento().RemoveObservador(this);
+    observado_ = novo;
+    if (novo) novo->Documento().AdicionaObservador(this);
+  }
+  if (novo) {
+    PaginaAtualMudou(0, novo->PaginaExibida());
+  } else {
+    MostraInfoNavega(QString::fromUtf8(cifra::kConviteParaAnalise));
+  }
+}
+
+void frmPrincipal::PaginaAtualMudou(int, int atual) {
+  if (!observado_) return;
+  MostraInfoNavega(QString::fromStdString(cifra::TextoDeNavegacao(atual, observado_->TotalDePaginas())));
+}
+
+void frmPrincipal::MostraInfoNavega(const QString& texto) { lblInfoNavega_->setText(texto); }
+
+QString frmPrincipal::InfoNavega() const { return lblInfoNavega_->text(); }
+
+void frmPrincipal::Navega(bool avanca) {
+  frmExibeRelatorio* e = ExibidorAtivo();
+  if (!e) {
+    QMessageBox::information(this, QStringLiteral("Importante:"), kSemAnaliseParaNavegar);
+    return;
+  }
+  if (avanca) {
+    e->Documento().Avanca();
+  } else {
+    e->Documento().Volta();
+  }
+  e->setFocus();
+}
+
+void frmPrincipal::picAvanca_Click() { Navega(true); }
+void frmPrincipal::picVolta_Click() { Navega(false); }
+
+void frmPrincipal::mnuJanelaLadoLado_Click() { area_->tileSubWindows(); }
+void frmPrincipal::mnuJanelaEmCascata_Click() { area_->cascadeSubWindows(); }
+
+void frmPrincipal::cmdExportar_Click() {
+  Prologo();
+  frmExibeRelatorio* e = ExibidorAtivo();
+  if (!e) {
+    QMessageBox::critical(this, QStringLiteral("Erro:"), kSemAnaliseParaExportar);
+    return;
+  }
+  {
+    Ampulheta ampulheta;
+    try {
+      AjustaDadosNaMemoria(*e);
+    } catch (const cifra::ErroDeArquivo& erro) {
+      QApplication::setOverrideCursor(Qt::ArrowCursor);
+      QMessageBox::critical(this, QStringLiteral("Erro:"), QString::fromStdString(erro.what()));
+      QApplication::restoreOverrideCursor();
+      return;
+    }
+    // Plain text as the command line writes it, and the same as HTML so a
+    // word processor keeps the bold titles and the paragraphs.
+    auto* dados = new QMimeData;
+    dados->setText(QString::fromStdString(cifra::TextoDaAnalise(estado_.analise, estado_.opcoes, estado_.OrdemTopicos)));
+    dados->setHtml(QString::fromStdString(cifra::HtmlDaAnalise(estado_.analise, estado_.opcoes, estado_.OrdemTopicos)));
+    QClipboard* area = QGuiApplication::clipboard();
+    area->clear();
+    area->setMimeData(dados);
+  }
+  QMessageBox::information(this, QStringLiteral("Importante:"), kAnaliseExportada);
+}
+
+void frmPrincipal::GravaEstado() {
+  QSettings().setValue(QLatin1String(kChaveGeometria), saveGeometry());
+  // Options that could not be read at start-up are left as they are on disk.
+  if (problemas_.opcoesIlegiveis) return;
+  try {
+    cifra::GravarEstadoPrograma(estado_.pasta, estado_.opcoes);
+  } catch (const cifra::ErroDeArquivo& erro) {
+    QMessageBox::critical(this, QStringLiteral("Erro:"), QString::fromStdString(erro.what()));
+  }
+}
+
+void frmPrincipal::Encerra() {
+  GravaEstado();
+  encerrado_ = true;
+  area_->closeAllSubWindows();
+  // The last window closed ends the program's event loop.
+  close();
+}
+
+void frmPrincipal::cmdSair_Click() {
+  Prologo();
+  if (QMessageBox::question(this, QStringLiteral("Cifralumina:"), kPerguntaSair,
+                            QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+    Encerra();
+  }
+}
+
+void frmPrincipal::mnuEncerrar_Click() { Encerra(); }
+
+void frmPrincipal::closeEvent(QCloseEvent* evento) {
+  // Closing the window is never refused; it keeps the options like the other ways out.
+  if (!encerrado_) {
+    ApagaAjudaDoBotao();
+    GravaEstado();
+    encerrado_ = true;
+  }
+  evento->accept();
+}
+
+void frmPrincipal::AbrirImpressao() {
+  frmExibeRelatorio* e = ExibidorAtivo();
+  if (!e) {
+    QMessageBox::information(this, QStringLiteral("Informação:"), kSemAnaliseParaImprimir);
+    return;
+  }
+  frmImprimir::Executa(this, estado_, e->Pessoa());
+}
+void frmPrincipal::AbrirFontes() { cifra::frmConfiguraFonte::Executa(this, estado_); }
+void frmPrincipal::AbrirOpcoes() { cifra::frmConfiguraPrograma::Executa(this, estado_); }
+void frmPrincipal::AbrirAjuda() { EmBreve(QStringLiteral("A ajuda do programa")); }
+void frmPrincipal::AbrirSobre() { EmBreve(QStringLiteral("A janela Sobre este Programa")); }
+// The dialog reads the lines back into the program state when it writes them.
+void frmPrincipal::AbrirCabecalhoERodape() { cifra::frmConfiguraRodape::Executa(this, estado_); }
+void frmPrincipal::AlterarImagemCabecalho() { cifra::frmSelecionarArquivo::Executa(this, estado_); }
+void frmPrincipal::DefinirCalculoA() { EmBreve(QStringLiteral("O editor do cálculo do número A")); }
+void frmPrincipal::DefinirCalculoB() { EmBreve(QStringLiteral("O editor do cálculo do número B")); }
+void frmPrincipal::AbrirOrdemDaAnalise() { EmBreve(QStringLiteral("A ordem da análise")); }
+void frmPrincipal::AbrirConteudoDasAnalises() {
+  EmBreve(QStringLiteral("O editor do conteúdo das análises"));
+}
+void frmPrincipal::AbrirCadastro(frmEntraNome& pedido) {
+  QMessageBox::information(
+      &pedido, QStringLiteral("Informação:"),
+      QStringLiteral("O cadastro de clientes estará disponível em uma próxima versão do programa."));
+}
+void frmPrincipal::MostraAbertura() {}

@@ -1,0 +1,137 @@
+#pragma once
+// The main window: the analyses open inside it, one viewer each; the
+// toolbar and the menus start every action; the bottom bar turns the pages
+// of the viewer in front. Start-up loads the data folder; each way out
+// keeps the program options.
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+#include <string>
+
+#include "estado.h"
+#include "presentation/documento.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolButton;
+class frmEntraNome;
+class frmExibeRelatorio;
+
+namespace cifra {
+class TocadorDeSons;
+}
+
+class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
+  Q_OBJECT
+ public:
+  // Loads every settings file of the data folder (creating what is missing).
+  // A file that cannot be read is reported by Inicia and replaced by its
+  // first-run values; only a data folder that cannot be created throws
+  // cifra::ErroDeArquivo.
+  explicit frmPrincipal(const std::string& pastaDeDados, QWidget* pai = nullptr);
+  ~frmPrincipal() override;
+
+  // The rest of start-up: the welcome sound, the window shown at its last
+  // size and place, the files that could not be read, the opening window.
+  void Inicia();
+
+  cifra::EstadoDoPrograma& Estado() { return estado_; }
+  cifra::TocadorDeSons& Sons() { return *sons_; }
+  QMdiArea& Area() { return *area_; }
+  // The viewer in front, or nullptr when no analysis is open.
+  frmExibeRelatorio* ExibidorAtivo() const;
+  // Builds estado.analise again for the person of that viewer, with the
+  // options in force: what printing and export work on.
+  void AjustaDadosNaMemoria(const frmExibeRelatorio& exibidor);
+  // Builds, composes and shows the analysis of a person in a new viewer.
+  frmExibeRelatorio* CriaAnalise(const cifra::PessoaAnalisada& pessoa);
+  // The text of the bottom bar.
+  QString InfoNavega() const;
+
+  void PaginaAtualMudou(int anterior, int atual) override;
+
+ public slots:
+  // Toolbar.
+  void cmdCriaAnalise_Click();
+  void cmdImprimir_Click() { Prologo(); AbrirImpressao(); }
+  void cmdConfigurarFontes_Click() { Prologo(); AbrirFontes(); }
+  void cmdConfiguraPrograma_Click() { Prologo(); AbrirOpcoes(); }
+  void cmdAjuda_Click() { Prologo(); AbrirAjuda(); }
+  void cmdSobre_Click() { Prologo(); AbrirSobre(); }
+  void cmdExportar_Click();
+  void cmdSair_Click();
+  // Menus.
+  void mnuEncerrar_Click();
+  void mnuJanelaLadoLado_Click();
+  void mnuJanelaEmCascata_Click();
+  // Bottom bar.
+  void picAvanca_Click();
+  void picVolta_Click();
+
+  // Dialogs that other parts of the program provide. Each one is opened
+  // modally from here; until it is there the operator is told it will come.
+  void AbrirImpressao();
+  void AbrirFontes();
+  void AbrirOpcoes();
+  void AbrirAjuda();
+  void AbrirSobre();
+  void AbrirCabecalhoERodape();
+  void AlterarImagemCabecalho();
+  void DefinirCalculoA();
+  void DefinirCalculoB();
+  void AbrirOrdemDaAnalise();
+  void AbrirConteudoDasAnalises();
+  void AbrirCadastro(frmEntraNome& pedido);
+  void MostraAbertura();  // the opening window shown over the main window at start-up
+
+ public:
+  // The toolbar hint: "Nenhum" when none is shown.
+  void ApagaAjudaDoBotao() { DicaAtual = QStringLiteral("Nenhum"); }
+  QString DicaAtual;
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+
+ private:
+  void MontaAcoes();
+  void MontaMenus();
+  void MontaBarraDeNavegacao();
+  // Every toolbar click and every menu action that opens a dialog starts here.
+  void Prologo();
+  void EmBreve(const QString& recurso);
+  void ExibidorAtivado(QMdiSubWindow* janela);
+  void MostraInfoNavega(const QString& texto);
+  void GravaEstado();
+  void Encerra();
+  void Navega(bool avanca);
+
+  cifra::ProblemasDoInicio problemas_;
+  cifra::EstadoDoPrograma estado_;
+  std::unique_ptr<cifra::TocadorDeSons> sons_;
+  QMdiArea* area_ = nullptr;
+  QWidget* picRodape_ = nullptr;
+  QToolButton* picVolta_ = nullptr;
+  QToolButton* picAvanca_ = nullptr;
+  QLabel* lblInfoNavega_ = nullptr;
+  QPointer<frmExibeRelatorio> observado_;
+  bool encerrado_ = false;
+
+ public:
+  // One action per command, shared by the toolbar and the menus.
+  QAction* cmdCriaAnalise = nullptr;
+  QAction* cmdImprimir = nullptr;
+  QAction* cmdConfigurarFontes = nullptr;
+  QAction* cmdConfiguraPrograma = nullptr;
+  QAction* cmdAjuda = nullptr;
+  QAction* cmdSobre = nullptr;
+  QAction* cmdExportar = nullptr;
+  QAction* cmdSair = nullptr;
+  QAction* mnuEncerrar = nullptr;
+  QAction* mnuPaginaAnterior = nullptr;
+  QAction* mnuProximaPagina = nullptr;
+  QAction* mnuAumentarZoom = nullptr;
+  QAction* mnuDiminuirZoom = nullptr;
+  QAction* mnuAjustarLargura = nullptr;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// Runs `analise` in the test's own process and keeps what it said.
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "shell/linha_comando.h"
+
+namespace cifra::teste {
+
+struct Resultado {
+  int status;
+  std::string saida, erros;
+};
+
+inline Resultado Executa(const std::vector<std::string>& args) {
+  std::ostringstream saida, erros;
+  const int status = ExecutaAnalise(args, saida, erros);
+  return {status, saida.str(), erros.str()};
+}
+
+}  // namespace cifra::teste

