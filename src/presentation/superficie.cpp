@@ -1,7 +1,9 @@
 #include "superficie.h"
 
+#include <QGlyphRun>
 #include <QPainter>
 #include <QString>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -59,6 +61,42 @@ struct SuperficieQPainter::LargurasDaFonte {
   }
 };
 
+// On a printer or PDF every word drawn would be shaped again, and the same
+// words come back on every page. So each text is shaped once per font into
+// its glyphs, placed as drawing it would place them (from its baseline
+// origin), and drawn from there at every occurrence. Qt objects, so they
+// live with the surface. A recorded page keeps only texts, never glyphs, so
+// it is drawn as text.
+struct SuperficieQPainter::GlifosDaFonte {
+  std::unordered_map<std::u32string, QList<QGlyphRun>, LargurasDaFonte::Hash, std::equal_to<>>
+      textos;
+};
+
+struct SuperficieQPainter::GlifosDasFontes {
+  std::map<std::tuple<std::string, bool, bool, int>, GlifosDaFonte> fontes;
+
+  GlifosDaFonte& Da(const Fonte& f) { return fontes[{f.Nome, f.Negrito, f.Italico, f.Tamanho}]; }
+
+  static QList<QGlyphRun> Forma(const QString& texto, const QFont& fonte,
+                                const QPaintDevice* dispositivo) {
+    QTextLayout layout(texto, fonte, dispositivo);
+    layout.setCacheEnabled(true);  // else the glyphs are shaped again for glyphRuns
+    layout.beginLayout();
+    const QTextLine linha = layout.createLine();
+    layout.endLayout();
+    QList<QGlyphRun> corridas = layout.glyphRuns();
+    const QPointF base(linha.x(), linha.y() + linha.ascent());
+    for (QGlyphRun& corrida : corridas) {
+      QList<QPointF> posicoes = corrida.positions();
+      for (QPointF& p : posicoes) p -= base;
+      corrida.setPositions(posicoes);
+    }
+    return corridas;
+  }
+};
+
+SuperficieQPainter::~SuperficieQPainter() = default;
+
 double SuperficieDeDesenho::TextWidth(std::string_view utf8) const {
   return TextWidth(std::u32string_view(Utf32(utf8)));
 }
@@ -79,6 +117,10 @@ SuperficieQPainter::SuperficieQPainter(QPainter& painter, double pontosPorMm, do
       fonteQt_(FonteQt(fonte_)),
       metricas_(fonteQt_),
       larguras_(&LargurasDaFonte::Da(fonte_)) {
+  if (painter.device() && painter.device()->devType() != QInternal::Picture) {
+    glifos_ = std::make_unique<GlifosDasFontes>();
+    glifosDaFonte_ = &glifos_->Da(fonte_);
+  }
   painter_.resetTransform();
   painter_.scale(pontosPorMm / kU, pontosPorMm / kU);
   painter_.setPen(Qt::black);
@@ -93,6 +135,7 @@ void SuperficieQPainter::SetFonte(const Fonte& fonte) {
   fonteQt_ = FonteQt(fonte_);
   metricas_ = QFontMetricsF(fonteQt_);
   larguras_ = &LargurasDaFonte::Da(fonte_);
+  if (glifos_) glifosDaFonte_ = &glifos_->Da(fonte_);
   painter_.setFont(fonteQt_);
 }
 
@@ -115,7 +158,21 @@ double SuperficieQPainter::MedeAltura(std::u32string_view) const {
 void SuperficieQPainter::Desenha(std::u32string_view texto) {
   if (texto.empty()) return;
   painter_.setPen(Qt::black);
-  painter_.drawText(QPointF(CurrentX * kU, CurrentY * kU + metricas_.ascent()), ParaQt(texto));
+  const QPointF base(CurrentX * kU, CurrentY * kU + metricas_.ascent());
+  if (!glifos_) {
+    painter_.drawText(base, ParaQt(texto));
+    return;
+  }
+  auto& textos = glifosDaFonte_->textos;
+  auto it = textos.find(texto);
+  if (it == textos.end()) {
+    it = textos.emplace(texto, GlifosDasFontes::Forma(ParaQt(texto), painter_.font(),
+                                                               painter_.device())).first;
+  }
+  // Drawn as text, the origin is cut down to Qt's grid of 1/64 unit before
+  // the glyphs' advances are added; so it is here.
+  const QPointF origem(std::trunc(base.x() * 64) / 64, std::trunc(base.y() * 64) / 64);
+  for (const QGlyphRun& corrida : it->second) painter_.drawGlyphRun(origem, corrida);
 }
 
 void SuperficieQPainter::Barra(double x1, double y1, double x2, double y2) {

@@ -4,6 +4,7 @@
 // in millimetres, so that the layout and the page composer are written once.
 #include <QFont>
 #include <QFontMetricsF>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -73,6 +74,7 @@ class SuperficieQPainter : public SuperficieDeDesenho {
   // With tonsDeCinza the pictures are drawn in shades of grey.
   SuperficieQPainter(QPainter& painter, double pontosPorMm, double largura, double altura,
                      bool tonsDeCinza = false);
+  ~SuperficieQPainter() override;
 
   void Barra(double x1, double y1, double x2, double y2) override;
   void PaintPicture(const Figura& figura, double x, double y, double largura,
@@ -103,6 +105,10 @@ class SuperficieQPainter : public SuperficieDeDesenho {
   QFont fonteQt_;
   QFontMetricsF metricas_;
   LargurasDaFonte* larguras_;
+  struct GlifosDaFonte;
+  struct GlifosDasFontes;
+  std::unique_ptr<GlifosDasFontes> glifos_;  // none on a recorded page
+  GlifosDaFonte* glifosDaFonte_ = nullptr;
 };
 
 }  // namespace cifra

@@ -14,9 +14,11 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPicture>
 #include <cstdio>
 #include <memory>
+#include <algorithm>
 #include <random>
 #include <sstream>
 
@@ -210,6 +212,74 @@ void Compara(const std::vector<std::string>& agora, const char* nome) {
     }
   }
   EXPECT_EQ(antes.size(), agora.size()) << "operations recorded";
+}
+
+// The uncompressed streams of a PDF (page contents, fonts), in order of size
+// and bytes, so that the order the writer chose for its objects is left out.
+std::vector<QByteArray> FluxosDoPdf(const QByteArray& pdf) {
+  std::vector<QByteArray> fluxos;
+  for (qsizetype i = pdf.indexOf("stream\n"); i >= 0; i = pdf.indexOf("stream\n", i)) {
+    i += 7;
+    const qsizetype fim = pdf.indexOf("endstream", i);
+    if (fim < 0) break;
+    // qUncompress wants the size first; any guess will do, it grows.
+    const QByteArray dados = QByteArray("\x00\x10\x00\x00", 4) + pdf.mid(i, fim - i);
+    const QByteArray aberto = qUncompress(dados);
+    fluxos.push_back(aberto.isEmpty() ? pdf.mid(i, fim - i) : aberto);
+    i = fim + 9;
+  }
+  std::sort(fluxos.begin(), fluxos.end());
+  return fluxos;
+}
+
+// On a printer or PDF a word drawn by the surface is put, glyph by glyph,
+// exactly where Qt's own text drawing puts it at the same origin: kerning,
+// accents, a closing space, a word drawn again (kept from the first time),
+// fractions of a unit in the origin, several fonts in one document.
+TEST(MesmasPaginas, NoPdfCadaPalavraOndeODesenhoDeTextoAPoria) {
+  const Fonte fontes[] = {{"Times New Roman", false, false, 12},
+                          {"Arial", false, true, 10},
+                          {"Courier New", true, false, 14},
+                          {"Times New Roman", true, true, 20}};
+  const char* palavras[] = {"AVATAR ", "Tomé", "Wagner, ", "efficácia", "Ação. ",
+                            "já", "«Yvonne»", "To", "1978 ", "AVATAR "};
+  // (x, y) in mm with fractions that fall between Qt's 1/64 unit steps.
+  const std::pair<double, double> lugares[] = {{10, 10}, {12.3457, 20.0001}, {33.33333, 30.5},
+                                               {50.0049, 41.23456}, {71.99999, 55.55555}};
+  auto documento = [&](bool comoTexto) {
+    QBuffer saida;
+    saida.open(QIODevice::WriteOnly);
+    {
+      QPdfWriter pdf(&saida);
+      pdf.setResolution(300);
+      QPainter painter(&pdf);
+      SuperficieQPainter s(painter, 300 / 25.4, 200, 280);
+      int n = 0;
+      for (const Fonte& f : fontes) {
+        s.SetFonte(f);
+        for (const char* palavra : palavras) {
+          const auto [x, y] = lugares[n++ % std::size(lugares)];
+          if (comoTexto) {
+            const double u = SuperficieQPainter::kUnidadesPorMm;
+            painter.drawText(QPointF(x * u, y * u + QFontMetricsF(painter.font()).ascent()),
+                             QString::fromUtf8(palavra));
+          } else {
+            s.CurrentX = x;
+            s.CurrentY = y;
+            s.Print(palavra);
+          }
+        }
+      }
+    }
+    return saida.data();
+  };
+  const auto porGlifos = FluxosDoPdf(documento(false));
+  const auto porTexto = FluxosDoPdf(documento(true));
+  ASSERT_GE(porTexto.size(), 5u);  // a page and the four fonts at least
+  ASSERT_EQ(porGlifos.size(), porTexto.size());
+  for (size_t i = 0; i < porTexto.size(); ++i) {
+    EXPECT_EQ(porGlifos[i].toStdString(), porTexto[i].toStdString()) << "stream " << i;
+  }
 }
 
 TEST(MesmasPaginas, AnalisePadraoNaTelaENoPapel) {
