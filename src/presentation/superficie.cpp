@@ -64,12 +64,17 @@ struct SuperficieQPainter::LargurasDaFonte {
 // On a printer or PDF every word drawn would be shaped again, and the same
 // words come back on every page. So each text is shaped once per font into
 // its glyphs, placed as drawing it would place them (from its baseline
-// origin), and drawn from there at every occurrence. Qt objects, so they
+// origin), and drawn from there at every occurrence; the same shaping gives
+// its width, the very figure QFontMetricsF would give. Qt objects, so they
 // live with the surface. A recorded page keeps only texts, never glyphs, so
 // it is drawn as text.
+struct SuperficieQPainter::TextoFormado {
+  QList<QGlyphRun> corridas;
+  double largura;  // painter units
+};
+
 struct SuperficieQPainter::GlifosDaFonte {
-  std::unordered_map<std::u32string, QList<QGlyphRun>, LargurasDaFonte::Hash, std::equal_to<>>
-      textos;
+  std::unordered_map<std::u32string, TextoFormado, LargurasDaFonte::Hash, std::equal_to<>> textos;
 };
 
 struct SuperficieQPainter::GlifosDasFontes {
@@ -77,23 +82,33 @@ struct SuperficieQPainter::GlifosDasFontes {
 
   GlifosDaFonte& Da(const Fonte& f) { return fontes[{f.Nome, f.Negrito, f.Italico, f.Tamanho}]; }
 
-  static QList<QGlyphRun> Forma(const QString& texto, const QFont& fonte,
-                                const QPaintDevice* dispositivo) {
+  static TextoFormado Forma(const QString& texto, const QFont& fonte,
+                                    const QPaintDevice* dispositivo) {
     QTextLayout layout(texto, fonte, dispositivo);
     layout.setCacheEnabled(true);  // else the glyphs are shaped again for glyphRuns
     layout.beginLayout();
     const QTextLine linha = layout.createLine();
     layout.endLayout();
-    QList<QGlyphRun> corridas = layout.glyphRuns();
+    TextoFormado forma{layout.glyphRuns(), linha.horizontalAdvance()};
     const QPointF base(linha.x(), linha.y() + linha.ascent());
-    for (QGlyphRun& corrida : corridas) {
+    for (QGlyphRun& corrida : forma.corridas) {
       QList<QPointF> posicoes = corrida.positions();
       for (QPointF& p : posicoes) p -= base;
       corrida.setPositions(posicoes);
     }
-    return corridas;
+    return forma;
   }
 };
+
+const SuperficieQPainter::TextoFormado& SuperficieQPainter::Glifos(std::u32string_view texto) const {
+  auto& textos = glifosDaFonte_->textos;
+  auto it = textos.find(texto);
+  if (it == textos.end()) {
+    it = textos.emplace(texto, GlifosDasFontes::Forma(ParaQt(texto), painter_.font(),
+                                                      painter_.device())).first;
+  }
+  return it->second;
+}
 
 SuperficieQPainter::~SuperficieQPainter() = default;
 
@@ -141,12 +156,15 @@ void SuperficieQPainter::SetFonte(const Fonte& fonte) {
 
 double SuperficieQPainter::MedeLargura(std::u32string_view texto) const {
   if (texto.size() > LargurasDaFonte::kMaisLongoGuardado) {
-    return metricas_.horizontalAdvance(ParaQt(texto));
+    // A long text (a heading, a page's header) is kept only with its glyphs,
+    // for the one document being printed.
+    return glifos_ ? Glifos(texto).largura : metricas_.horizontalAdvance(ParaQt(texto));
   }
   auto& guardadas = larguras_->larguras;
   if (const auto it = guardadas.find(texto); it != guardadas.end()) return it->second;
   if (guardadas.size() >= LargurasDaFonte::kMaximo) guardadas.clear();
-  const double largura = metricas_.horizontalAdvance(ParaQt(texto));
+  const double largura =
+      glifos_ ? Glifos(texto).largura : metricas_.horizontalAdvance(ParaQt(texto));
   guardadas.emplace(texto, largura);
   return largura;
 }
@@ -163,16 +181,10 @@ void SuperficieQPainter::Desenha(std::u32string_view texto) {
     painter_.drawText(base, ParaQt(texto));
     return;
   }
-  auto& textos = glifosDaFonte_->textos;
-  auto it = textos.find(texto);
-  if (it == textos.end()) {
-    it = textos.emplace(texto, GlifosDasFontes::Forma(ParaQt(texto), painter_.font(),
-                                                               painter_.device())).first;
-  }
   // Drawn as text, the origin is cut down to Qt's grid of 1/64 unit before
   // the glyphs' advances are added; so it is here.
   const QPointF origem(std::trunc(base.x() * 64) / 64, std::trunc(base.y() * 64) / 64);
-  for (const QGlyphRun& corrida : it->second) painter_.drawGlyphRun(origem, corrida);
+  for (const QGlyphRun& corrida : Glifos(texto).corridas) painter_.drawGlyphRun(origem, corrida);
 }
 
 void SuperficieQPainter::Barra(double x1, double y1, double x2, double y2) {

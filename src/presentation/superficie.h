@@ -107,6 +107,9 @@ class SuperficieQPainter : public SuperficieDeDesenho {
   LargurasDaFonte* larguras_;
   struct GlifosDaFonte;
   struct GlifosDasFontes;
+  struct TextoFormado;
+  // A text's glyphs and width in the current font, shaped on first use.
+  const TextoFormado& Glifos(std::u32string_view texto) const;
   std::unique_ptr<GlifosDasFontes> glifos_;  // none on a recorded page
   GlifosDaFonte* glifosDaFonte_ = nullptr;
 };

@@ -282,6 +282,36 @@ TEST(MesmasPaginas, NoPdfCadaPalavraOndeODesenhoDeTextoAPoria) {
   }
 }
 
+// Measured on a printer or PDF (from the glyphs it will draw), a text has the
+// very width Qt's font metrics give it: words never measured before, with
+// and without a closing space, and texts longer than a word.
+TEST(MesmasPaginas, NoPdfALarguraEhADasMetricasDaFonte) {
+  QBuffer saida;
+  saida.open(QIODevice::WriteOnly);
+  QPdfWriter pdf(&saida);
+  pdf.setResolution(300);
+  QPainter painter(&pdf);
+  SuperficieQPainter s(painter, 300 / 25.4, 200, 280);
+  std::mt19937 sorte(71);
+  const std::u32string letras = U"AVTWYLPFaeoyvwrtçãéôõ.,";
+  for (const Fonte& f : {Fonte{"Times New Roman", false, false, 12}, Fonte{"Arial", true, true, 9},
+                         Fonte{"Courier New", false, false, 16}}) {
+    s.SetFonte(f);
+    const QFontMetricsF metricas(painter.font());
+    for (const size_t tamanho : {1u, 2u, 5u, 9u, 39u, 45u, 120u}) {
+      for (const char32_t fim : {U'x', U' '}) {
+        std::u32string texto;
+        while (texto.size() + 1 < tamanho) texto += letras[sorte() % letras.size()];
+        texto += fim;
+        const QString qt = QString::fromUcs4(texto.data(), static_cast<qsizetype>(texto.size()));
+        EXPECT_EQ(s.TextWidth(std::u32string_view(texto)),
+                  metricas.horizontalAdvance(qt) / SuperficieQPainter::kUnidadesPorMm)
+            << f.Nome << " \"" << Utf8(texto) << "\"";
+      }
+    }
+  }
+}
+
 TEST(MesmasPaginas, AnalisePadraoNaTelaENoPapel) {
   const auto g = GravaAnalisePadrao();
   EXPECT_GT(g.size(), 5000u);
