@@ -96,6 +96,27 @@ void BM_ImagemDaPagina(benchmark::State& state) {
 }
 BENCHMARK(BM_ImagemDaPagina)->Arg(4)->Unit(benchmark::kMillisecond);
 
+// Every screen page as a PNG image at 4 pixels per millimetre, as the command
+// line writes them (into memory here, so the disk does not count).
+void BM_PaginasPng(benchmark::State& state) {
+  const auto& a = Analise30();
+  const PaginasDaTela p = ImprimirAnaliseNoMonitor(*a.conteudo);
+  const int paginas = static_cast<int>(p.picFolha.size());
+  qint64 bytes = 0;
+  for (auto _ : state) {
+    bytes = 0;
+    for (int pagina = 1; pagina <= paginas; ++pagina) {
+      QBuffer saida;
+      saida.open(QIODevice::WriteOnly);
+      if (!GravaPaginaPng(p, pagina, 4, saida)) state.SkipWithError("PNG not written");
+      bytes += saida.size();
+    }
+  }
+  state.counters["paginas"] = paginas;
+  state.counters["KB"] = static_cast<double>(bytes) / 1024;
+}
+BENCHMARK(BM_PaginasPng)->Unit(benchmark::kMillisecond);
+
 // The longest text of the analysis set on one recorded page, with no limit.
 void BM_TextoJustificado(benchmark::State& state) {
   const auto& a = Analise30();

@@ -1,9 +1,14 @@
 #include "superficie.h"
 
+#include <QGlyphRun>
 #include <QPainter>
 #include <QString>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
+#include <unordered_map>
 
 #include "engine/numerologia.h"
 #include "engine/texto.h"
@@ -35,8 +40,80 @@ QFont FonteQt(const Fonte& f) {
 
 }  // namespace
 
+// The fonts are sized some 400 painter units high, and Qt keeps no metrics
+// for glyphs that large: every measure loads and scales each glyph again. A
+// page measures the same words over and over, so the width of every short
+// text (a word with its space) is kept, per font, for the whole run. Only
+// numbers are kept, no Qt objects, so nothing outlives the application.
+struct SuperficieQPainter::LargurasDaFonte {
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::u32string_view t) const { return std::hash<std::u32string_view>{}(t); }
+  };
+  std::unordered_map<std::u32string, double, Hash, std::equal_to<>> larguras;
+
+  static constexpr size_t kMaisLongoGuardado = 40;  // characters; lines are not kept
+  static constexpr size_t kMaximo = 50000;          // texts per font, then start again
+
+  static LargurasDaFonte& Da(const Fonte& f) {
+    thread_local std::map<std::tuple<std::string, bool, bool, int>, LargurasDaFonte> fontes;
+    return fontes[{f.Nome, f.Negrito, f.Italico, f.Tamanho}];
+  }
+};
+
+// On a printer or PDF every word drawn would be shaped again, and the same
+// words come back on every page. So each text is shaped once per font into
+// its glyphs, placed as drawing it would place them (from its baseline
+// origin), and drawn from there at every occurrence; the same shaping gives
+// its width, the very figure QFontMetricsF would give. Qt objects, so they
+// live with the surface. A recorded page keeps only texts, never glyphs, so
+// it is drawn as text.
+struct SuperficieQPainter::TextoFormado {
+  QList<QGlyphRun> corridas;
+  double largura;  // painter units
+};
+
+struct SuperficieQPainter::GlifosDaFonte {
+  std::unordered_map<std::u32string, TextoFormado, LargurasDaFonte::Hash, std::equal_to<>> textos;
+};
+
+struct SuperficieQPainter::GlifosDasFontes {
+  std::map<std::tuple<std::string, bool, bool, int>, GlifosDaFonte> fontes;
+
+  GlifosDaFonte& Da(const Fonte& f) { return fontes[{f.Nome, f.Negrito, f.Italico, f.Tamanho}]; }
+
+  static TextoFormado Forma(const QString& texto, const QFont& fonte,
+                                    const QPaintDevice* dispositivo) {
+    QTextLayout layout(texto, fonte, dispositivo);
+    layout.setCacheEnabled(true);  // else the glyphs are shaped again for glyphRuns
+    layout.beginLayout();
+    const QTextLine linha = layout.createLine();
+    layout.endLayout();
+    TextoFormado forma{layout.glyphRuns(), linha.horizontalAdvance()};
+    const QPointF base(linha.x(), linha.y() + linha.ascent());
+    for (QGlyphRun& corrida : forma.corridas) {
+      QList<QPointF> posicoes = corrida.positions();
+      for (QPointF& p : posicoes) p -= base;
+      corrida.setPositions(posicoes);
+    }
+    return forma;
+  }
+};
+
+const SuperficieQPainter::TextoFormado& SuperficieQPainter::Glifos(std::u32string_view texto) const {
+  auto& textos = glifosDaFonte_->textos;
+  auto it = textos.find(texto);
+  if (it == textos.end()) {
+    it = textos.emplace(texto, GlifosDasFontes::Forma(ParaQt(texto), painter_.font(),
+                                                      painter_.device())).first;
+  }
+  return it->second;
+}
+
+SuperficieQPainter::~SuperficieQPainter() = default;
+
 double SuperficieDeDesenho::TextWidth(std::string_view utf8) const {
-  return MedeLargura(Utf32(utf8));
+  return TextWidth(std::u32string_view(Utf32(utf8)));
 }
 
 double SuperficieDeDesenho::TextHeight(std::string_view utf8) const {
@@ -53,7 +130,12 @@ SuperficieQPainter::SuperficieQPainter(QPainter& painter, double pontosPorMm, do
       tonsDeCinza_(tonsDeCinza),
       fonte_{kFontePadrao, false, false, 12},
       fonteQt_(FonteQt(fonte_)),
-      metricas_(fonteQt_) {
+      metricas_(fonteQt_),
+      larguras_(&LargurasDaFonte::Da(fonte_)) {
+  if (painter.device() && painter.device()->devType() != QInternal::Picture) {
+    glifos_ = std::make_unique<GlifosDasFontes>();
+    glifosDaFonte_ = &glifos_->Da(fonte_);
+  }
   painter_.resetTransform();
   painter_.scale(pontosPorMm / kU, pontosPorMm / kU);
   painter_.setPen(Qt::black);
@@ -67,11 +149,24 @@ void SuperficieQPainter::SetFonte(const Fonte& fonte) {
   fonte_.Nome = AparaBrancos(fonte.Nome);
   fonteQt_ = FonteQt(fonte_);
   metricas_ = QFontMetricsF(fonteQt_);
+  larguras_ = &LargurasDaFonte::Da(fonte_);
+  if (glifos_) glifosDaFonte_ = &glifos_->Da(fonte_);
   painter_.setFont(fonteQt_);
 }
 
 double SuperficieQPainter::MedeLargura(std::u32string_view texto) const {
-  return metricas_.horizontalAdvance(ParaQt(texto)) / kU;
+  if (texto.size() > LargurasDaFonte::kMaisLongoGuardado) {
+    // A long text (a heading, a page's header) is kept only with its glyphs,
+    // for the one document being printed.
+    return glifos_ ? Glifos(texto).largura : metricas_.horizontalAdvance(ParaQt(texto));
+  }
+  auto& guardadas = larguras_->larguras;
+  if (const auto it = guardadas.find(texto); it != guardadas.end()) return it->second;
+  if (guardadas.size() >= LargurasDaFonte::kMaximo) guardadas.clear();
+  const double largura =
+      glifos_ ? Glifos(texto).largura : metricas_.horizontalAdvance(ParaQt(texto));
+  guardadas.emplace(texto, largura);
+  return largura;
 }
 
 double SuperficieQPainter::MedeAltura(std::u32string_view) const {
@@ -81,7 +176,15 @@ double SuperficieQPainter::MedeAltura(std::u32string_view) const {
 void SuperficieQPainter::Desenha(std::u32string_view texto) {
   if (texto.empty()) return;
   painter_.setPen(Qt::black);
-  painter_.drawText(QPointF(CurrentX * kU, CurrentY * kU + metricas_.ascent()), ParaQt(texto));
+  const QPointF base(CurrentX * kU, CurrentY * kU + metricas_.ascent());
+  if (!glifos_) {
+    painter_.drawText(base, ParaQt(texto));
+    return;
+  }
+  // Drawn as text, the origin is cut down to Qt's grid of 1/64 unit before
+  // the glyphs' advances are added; so it is here.
+  const QPointF origem(std::trunc(base.x() * 64) / 64, std::trunc(base.y() * 64) / 64);
+  for (const QGlyphRun& corrida : Glifos(texto).corridas) painter_.drawGlyphRun(origem, corrida);
 }
 
 void SuperficieQPainter::Barra(double x1, double y1, double x2, double y2) {

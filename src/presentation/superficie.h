@@ -4,6 +4,7 @@
 // in millimetres, so that the layout and the page composer are written once.
 #include <QFont>
 #include <QFontMetricsF>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -25,7 +26,15 @@ class SuperficieDeDesenho {
 
   // Width of a text in the current font.
   double TextWidth(std::string_view utf8) const;
-  double TextWidth(std::u32string_view texto) const { return MedeLargura(texto); }
+  double TextWidth(std::u32string_view texto) const {
+    return MedeLargura(texto) / UnidadesPorMm();
+  }
+  // The same width in the surface's own unit of measure, in which widths are
+  // exact: a text measures exactly what its parts measure plus what the font
+  // adds or takes where they meet (kerning), so such widths add up without
+  // rounding, and their sum divided by UnidadesPorMm() is TextWidth's figure.
+  double LarguraNaUnidade(std::u32string_view texto) const { return MedeLargura(texto); }
+  virtual double UnidadesPorMm() const = 0;
   // Height of one line in the current font, whatever the text (the empty one too).
   double TextHeight(std::string_view utf8) const;
   double TextHeight(std::u32string_view texto) const { return MedeAltura(texto); }
@@ -48,6 +57,7 @@ class SuperficieDeDesenho {
   virtual double ScaleHeight() const = 0;
 
  protected:
+  // Width in the unit of measure; height in millimetres.
   virtual double MedeLargura(std::u32string_view texto) const = 0;
   virtual double MedeAltura(std::u32string_view texto) const = 0;
   virtual void Desenha(std::u32string_view texto) = 0;
@@ -64,6 +74,7 @@ class SuperficieQPainter : public SuperficieDeDesenho {
   // With tonsDeCinza the pictures are drawn in shades of grey.
   SuperficieQPainter(QPainter& painter, double pontosPorMm, double largura, double altura,
                      bool tonsDeCinza = false);
+  ~SuperficieQPainter() override;
 
   void Barra(double x1, double y1, double x2, double y2) override;
   void PaintPicture(const Figura& figura, double x, double y, double largura,
@@ -72,9 +83,13 @@ class SuperficieQPainter : public SuperficieDeDesenho {
   Fonte FonteAtual() const override { return fonte_; }
   double ScaleWidth() const override { return largura_; }
   double ScaleHeight() const override { return altura_; }
+  double UnidadesPorMm() const override { return kUnidadesPorMm; }
 
-  // Painter units per millimetre.
+  // Painter units per millimetre, which are also the unit of measure.
   static constexpr double kUnidadesPorMm = 100;
+
+  // Widths measured in one font, kept for the whole run (see superficie.cpp).
+  struct LargurasDaFonte;
 
  protected:
   double MedeLargura(std::u32string_view texto) const override;
@@ -89,6 +104,14 @@ class SuperficieQPainter : public SuperficieDeDesenho {
   Fonte fonte_;
   QFont fonteQt_;
   QFontMetricsF metricas_;
+  LargurasDaFonte* larguras_;
+  struct GlifosDaFonte;
+  struct GlifosDasFontes;
+  struct TextoFormado;
+  // A text's glyphs and width in the current font, shaped on first use.
+  const TextoFormado& Glifos(std::u32string_view texto) const;
+  std::unique_ptr<GlifosDasFontes> glifos_;  // none on a recorded page
+  GlifosDaFonte* glifosDaFonte_ = nullptr;
 };
 
 }  // namespace cifra

@@ -1,8 +1,12 @@
 #include "tela.h"
 
 #include <QPainter>
+#include <zlib.h>
+
+#include <QIODevice>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace cifra {
 namespace {
@@ -66,6 +70,77 @@ QImage ImagemDaPagina(const PaginasDaTela& paginas, int pagina, double pixelsPor
           pixelsPorMm / SuperficieQPainter::kUnidadesPorMm);
   p.drawPicture(0, 0, paginas.picFolha[static_cast<size_t>(pagina - 1)]);
   return imagem;
+}
+
+namespace {
+
+// A page image is written as a plain 8-bit RGB PNG of its own making: the
+// general writer tries every row filter on every row and compresses harder,
+// which for a page (white, black text, a few pictures) costs three times as
+// long and gives a larger file than no filter and the fast zlib level.
+constexpr int kNivelDeCompressao = 3;
+
+void Acrescenta32(QByteArray& b, quint32 v) {
+  const char c[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+  b.append(c, 4);
+}
+
+void Bloco(QByteArray& png, const char* tipo, const QByteArray& dados) {
+  Acrescenta32(png, static_cast<quint32>(dados.size()));
+  const qsizetype inicio = png.size();
+  png.append(tipo, 4);
+  png.append(dados);
+  const auto* b = reinterpret_cast<const Bytef*>(png.constData() + inicio);
+  Acrescenta32(png, static_cast<quint32>(crc32(0, b, static_cast<uInt>(png.size() - inicio))));
+}
+
+QByteArray Png(const QImage& imagem) {
+  const int w = imagem.width(), h = imagem.height();
+  z_stream z{};
+  if (deflateInit(&z, kNivelDeCompressao) != Z_OK) return {};
+  std::vector<unsigned char> linha(1 + 3 * static_cast<size_t>(w));  // filter byte 0: none
+  std::vector<unsigned char> saida(1 << 16);
+  QByteArray comprimido;
+  int estado = Z_OK;
+  for (int y = 0; y < h && estado == Z_OK; ++y) {
+    const auto* px = reinterpret_cast<const QRgb*>(imagem.constScanLine(y));
+    unsigned char* d = linha.data() + 1;
+    for (int x = 0; x < w; ++x, d += 3) {
+      d[0] = static_cast<unsigned char>(qRed(px[x]));
+      d[1] = static_cast<unsigned char>(qGreen(px[x]));
+      d[2] = static_cast<unsigned char>(qBlue(px[x]));
+    }
+    z.next_in = linha.data();
+    z.avail_in = static_cast<uInt>(linha.size());
+    const int fim = y + 1 == h ? Z_FINISH : Z_NO_FLUSH;
+    do {
+      z.next_out = saida.data();
+      z.avail_out = static_cast<uInt>(saida.size());
+      estado = deflate(&z, fim);
+      comprimido.append(reinterpret_cast<const char*>(saida.data()),
+                        static_cast<qsizetype>(saida.size() - z.avail_out));
+    } while (z.avail_out == 0 && estado == Z_OK);
+  }
+  deflateEnd(&z);
+  if (estado != Z_STREAM_END) return {};
+
+  QByteArray cabecalho;
+  Acrescenta32(cabecalho, static_cast<quint32>(w));
+  Acrescenta32(cabecalho, static_cast<quint32>(h));
+  cabecalho.append("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, no filter set, no interlace
+  QByteArray png("\x89PNG\r\n\x1a\n", 8);
+  Bloco(png, "IHDR", cabecalho);
+  Bloco(png, "IDAT", comprimido);
+  Bloco(png, "IEND", {});
+  return png;
+}
+
+}  // namespace
+
+bool GravaPaginaPng(const PaginasDaTela& paginas, int pagina, double pixelsPorMm,
+                    QIODevice& destino) {
+  const QByteArray png = Png(ImagemDaPagina(paginas, pagina, pixelsPorMm));
+  return !png.isEmpty() && destino.write(png) == png.size();
 }
 
 }  // namespace cifra

@@ -8,6 +8,8 @@
 
 #include "compositor.h"
 
+class QIODevice;
+
 namespace cifra {
 
 // A screen page is an A4 sheet, 210 mm by 297 mm, whatever the monitor: a
@@ -29,5 +31,9 @@ PaginasDaTela ImprimirAnaliseNoMonitor(const ConteudoDaAnalise& conteudo);
 
 // A page as an image on white, at the given number of pixels per millimetre.
 QImage ImagemDaPagina(const PaginasDaTela& paginas, int pagina, double pixelsPorMm);
+
+// Writes a page as a PNG image; false when the device refused the data.
+bool GravaPaginaPng(const PaginasDaTela& paginas, int pagina, double pixelsPorMm,
+                    QIODevice& destino);
 
 }  // namespace cifra

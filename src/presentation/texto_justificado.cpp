@@ -33,32 +33,83 @@ void DesenhaJustificada(SuperficieDeDesenho& s, std::u32string_view linha, doubl
   s.Print(std::u32string_view(palavra));
 }
 
-// Whether a line is wider than the room is decided by measuring the whole
-// line, which shapes it anew at every character. Far from the edge that is
-// not needed: the sum of the characters' own widths differs from the
-// measured width only by kerning, a few hundredths of an em per pair, so a
-// line whose sum stays 5 % (and two em) short of the room surely fits.
+// Whether a line is wider than the room, without shaping the line.
+//
+// Far from the edge the sum of the characters' own widths decides: it differs
+// from the measured width only by kerning, a few hundredths of an em per
+// pair, so a line whose sum stays 5 % (and two em) short of the room surely
+// fits. Near the edge the measured width decides, and that is put together
+// from pieces, each a word with the space after it: in the surface's unit of
+// measure a line measures exactly what its pieces measure plus the kerning
+// between each closing space and the next piece's first character, and the
+// surface keeps the width of every piece it has measured. So the figure is
+// the very one measuring the whole line would give, at the cost of a lookup.
 class MedidaDaLinha {
  public:
   MedidaDaLinha(const SuperficieDeDesenho& s, double largura)
       : s_(s), largura_(largura), margem_(std::max(0.05 * largura, 2 * s.TextWidth("M"))) {}
 
-  void Inicia() { soma_ = 0; }
+  void Inicia() {
+    soma_ = 0;
+    pecas_ = 0;
+    inicioDaPeca_ = 0;
+    larguraDasPecas_ = 0;
+  }
   // The line has just grown by c: is it wider than the room?
   bool Transborda(const std::u32string& linha, char32_t c) {
     auto [it, novo] = larguras_.try_emplace(c, 0.0);
     if (novo) it->second = s_.TextWidth(std::u32string_view(&c, 1));
     soma_ += it->second;
+    if (c == kEspaco) {
+      larguraDasPecas_ += Peca(std::u32string_view(linha).substr(inicioDaPeca_), pecas_ > 0);
+      ++pecas_;
+      inicioDaPeca_ = linha.size();
+    }
     if (soma_ < largura_ - margem_) return false;
-    return s_.TextWidth(std::u32string_view(linha)) > largura_;
+    const std::u32string_view resto = std::u32string_view(linha).substr(inicioDaPeca_);
+    const double unidades = larguraDasPecas_ + (resto.empty() ? 0 : Peca(resto, pecas_ > 0));
+    return unidades / s_.UnidadesPorMm() > largura_;
+  }
+
+  // The width of a whole line, as TextWidth would give it.
+  double Largura(std::u32string_view linha) {
+    double unidades = 0;
+    for (size_t i = 0; i < linha.size();) {
+      const size_t espaco = linha.find(kEspaco, i);
+      const size_t fim = espaco == std::u32string_view::npos ? linha.size() : espaco + 1;
+      unidades += Peca(linha.substr(i, fim - i), i > 0);
+      i = fim;
+    }
+    return unidades / s_.UnidadesPorMm();
   }
 
  private:
+  // A piece's width in the unit of measure, with the kerning against the
+  // space before it when it follows one.
+  double Peca(std::u32string_view peca, bool depoisDeEspaco) {
+    double unidades = s_.LarguraNaUnidade(peca);
+    if (depoisDeEspaco) {
+      auto [it, novo] = kerning_.try_emplace(peca.front(), 0.0);
+      if (novo) {
+        const char32_t par[] = {kEspaco, peca.front()};
+        it->second = s_.LarguraNaUnidade(std::u32string_view(par, 2)) -
+                     s_.LarguraNaUnidade(std::u32string_view(par, 1)) -
+                     s_.LarguraNaUnidade(std::u32string_view(par + 1, 1));
+      }
+      unidades += it->second;
+    }
+    return unidades;
+  }
+
   const SuperficieDeDesenho& s_;
   double largura_;
   double margem_;
   double soma_ = 0;
+  int pecas_ = 0;               // complete pieces on the line
+  size_t inicioDaPeca_ = 0;     // where the piece being read starts
+  double larguraDasPecas_ = 0;  // the complete pieces, in the unit of measure
   std::unordered_map<char32_t, double> larguras_;
+  std::unordered_map<char32_t, double> kerning_;  // after a space, in the unit of measure
 };
 
 }  // namespace
@@ -127,7 +178,7 @@ bool ImprimirTextoJustificado(SuperficieDeDesenho& s, double Y, double X, double
       s.CurrentX = X;
       if (!linha.empty()) s.Print(std::u32string_view(linha));
     } else {
-      const double folga = (largura - s.TextWidth(std::u32string_view(linha))) / (espacos - 1);
+      const double folga = (largura - medida.Largura(linha)) / (espacos - 1);
       DesenhaJustificada(s, linha, X, topo, folga);
     }
     s.CurrentY = topo;

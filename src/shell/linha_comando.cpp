@@ -2,7 +2,6 @@
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
-#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <cstdio>
@@ -91,9 +90,9 @@ void GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo) {
   const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo);
   for (int p = 1; p <= static_cast<int>(paginas.picFolha.size()); ++p) {
     const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
-    const QImage imagem = ImagemDaPagina(paginas, p, kPixelsPorMm);
-    GravaSaidaInteira(arquivo.string(),
-                      [&](QIODevice& destino) { return imagem.save(&destino, "PNG"); });
+    GravaSaidaInteira(arquivo.string(), [&](QIODevice& destino) {
+      return GravaPaginaPng(paginas, p, kPixelsPorMm, destino);
+    });
   }
 }
 

@@ -33,6 +33,7 @@ class SuperficieDeTeste : public SuperficieDeDesenho {
   Fonte FonteAtual() const override { return fonte_; }
   double ScaleWidth() const override { return largura_; }
   double ScaleHeight() const override { return altura_; }
+  double UnidadesPorMm() const override { return 10; }
 
   // The first text drawn that is exactly this one, or that begins with it.
   const Desenhado* Texto(const std::string& t, bool inicio = false) const {
@@ -54,8 +55,8 @@ class SuperficieDeTeste : public SuperficieDeDesenho {
   std::vector<Desenhado> textos, barras, figuras;
 
  protected:
-  double MedeLargura(std::u32string_view t) const override {
-    return static_cast<double>(t.size()) * fonte_.Tamanho / 10.0;
+  double MedeLargura(std::u32string_view t) const override {  // tenths of a millimetre
+    return static_cast<double>(t.size()) * fonte_.Tamanho;
   }
   double MedeAltura(std::u32string_view) const override { return fonte_.Tamanho / 2.0; }
   void Desenha(std::u32string_view t) override {

@@ -1,0 +1,62 @@
+#!/bin/bash
+# Whole-process time of `cifralumina analise ... --pdf` against the
+# QTextDocument program printing the same words, run alternately so that both
+# see the same load on the machine; prints the medians and their ratio, in
+# wall-clock time and in processor time (user + system, to the microsecond;
+# the steadier one on a busy machine).
+#   bench/tempo_processo.sh [BUILD_DIR] [RUNS] [OTHER_CIFRALUMINA]
+# OTHER_CIFRALUMINA, when given, is another build of the program (an older
+# one, say) timed in the same rounds.
+set -euo pipefail
+build=${1:-build}
+runs=${2:-21}
+outro=${3:-}
+programa=$build/cifralumina
+referencia=$build/bench/referencia/referencia_qtextdocument
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp}
+trab=$(mktemp -d)
+trap 'rm -rf "$trab"' EXIT
+analise=("Maria da Silva" 12/08/1978 --pasta "$trab/dados" --hoje 06/12/2026)
+
+# A data folder with its defaults and all thirty topics on (bytes 18 to 77 of
+# the options record), and the analysis as plain text for the reference.
+"$programa" analise "${analise[@]}" >/dev/null
+python3 - "$trab/dados/cifralumina.dat" <<'PY'
+import sys
+p = sys.argv[1]
+b = bytearray(open(p, 'rb').read())
+b[18:78] = b'\xff' * 60
+open(p, 'wb').write(b)
+PY
+"$programa" analise "${analise[@]}" --texto "$trab/analise.txt"
+
+python3 - "$runs" "$trab" "$programa" "$referencia" "$outro" "${analise[@]}" <<'PY'
+import resource, statistics, subprocess, sys, time
+runs, trab, programa, referencia, outro = sys.argv[1:6]
+analise = sys.argv[6:]
+casos = [("cifralumina analise --pdf", [programa, "analise", *analise, "--pdf", trab + "/a.pdf"])]
+if outro:
+    casos.append(("other build, same --pdf", [outro, "analise", *analise, "--pdf", trab + "/o.pdf"]))
+casos += [("QTextDocument reference", [referencia, trab + "/analise.txt", trab + "/r.pdf"]),
+          ("Qt start + one-line PDF", [referencia, "--uma-linha", trab + "/v.pdf"])]
+medidas = {nome: [] for nome, _ in casos}
+for _ in range(int(runs)):
+    for nome, comando in casos:
+        antes = resource.getrusage(resource.RUSAGE_CHILDREN)
+        inicio = time.perf_counter()
+        subprocess.run(comando, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        parede = time.perf_counter() - inicio
+        depois = resource.getrusage(resource.RUSAGE_CHILDREN)
+        cpu = depois.ru_utime + depois.ru_stime - antes.ru_utime - antes.ru_stime
+        medidas[nome].append((parede * 1000, cpu * 1000))
+mediana = {n: (statistics.median(p for p, _ in v), statistics.median(c for _, c in v))
+           for n, v in medidas.items()}
+print(f"{'runs: ' + runs + ', medians in ms':32} {'wall':>10} {'processor':>10}")
+for nome, (p, c) in mediana.items():
+    print(f"{nome:32} {p:10.1f} {c:10.1f}")
+ref = mediana["QTextDocument reference"]
+for nome, (p, c) in mediana.items():
+    if nome.startswith(("cifralumina", "other")):
+        print(f"{'ratio ' + nome.split(',')[0].split(' analise')[0] + '/reference:':32} "
+              f"{p / ref[0]:10.2f} {c / ref[1]:10.2f}")
+PY
