@@ -56,42 +56,48 @@ Resultado Programa(const std::vector<std::string>& args, const fs::path& pasta,
   return {WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado), Le(out), Le(err)};
 }
 
-TEST(LinhaDeComandoRobusta, ValoresFaltandoVaziosEDatas) {
+// The one request every case makes, on its data folder, and what the case adds.
+std::vector<std::string> Pedido(const fs::path& pasta, std::vector<std::string> extras = {}) {
+  std::vector<std::string> args{"Maria da Silva", "12/08/1978", "--pasta", pasta.string()};
+  args.insert(args.end(), extras.begin(), extras.end());
+  return args;
+}
+// The same for the program itself.
+std::vector<std::string> Analise(const fs::path& pasta, std::vector<std::string> extras = {}) {
+  std::vector<std::string> args = Pedido(pasta, std::move(extras));
+  args.insert(args.begin(), "analise");
+  return args;
+}
+
+TEST(LinhaDeComandoRobusta, ValoresFaltandoVaziosDatasENomeEmBytesSoltos) {
   PastaTemporaria raiz;
   const std::string pasta = raiz.Caminho().string();
   struct Caso { std::vector<std::string> args; const char* trecho; };
   const Caso casos[] = {
       {{"Maria da Silva", "12/08/1978", "--hoje", "--pasta", pasta}, "Falta o valor da opção --hoje."},
-      {{"Maria da Silva", "12/08/1978", "--pasta", pasta, "--png", ""}, "opção --png não pode ficar vazio"},
+      {Pedido(pasta, {"--png", ""}), "opção --png não pode ficar vazio"},
       {{"Maria da Silva", "12/08/1978", "--json", "", "--pasta", pasta}, "opção --json não pode ficar vazio"},
-      {{"Maria da Silva", "12/08/1978", "--hoje", "11/08/1978", "--pasta", pasta},
+      {Pedido(pasta, {"--hoje", "11/08/1978"}),
        "A data de hoje informada (11/08/1978) é anterior à data do nascimento (12/08/1978)."},
-      {{"Maria da Silva", "12/08/1978", "--hoje", "31/02/2026", "--pasta", pasta}, "data de hoje"},
-      {{" \t ", "12/08/1978", "--pasta", pasta}, "nome completo"},
+      {Pedido(pasta, {"--hoje", "31/02/2026"}), "data de hoje"},
   };
   for (const Caso& c : casos) {
     const Resultado r = Executa(c.args);
     EXPECT_EQ(r.status, 2) << c.trecho;
     EXPECT_NE(r.erros.find(c.trecho), std::string::npos) << r.erros;
   }
-  // --hoje takes the forms of the birth date.
-  for (const char* hoje : {"06/12/2026", "6-12-26", "06.12.2026", "061226", "06122026"}) {
-    const Resultado r = Executa({"Maria da Silva", "12/08/1978", "--hoje", hoje, "--pasta", pasta,
-                                 "--json", "-"});
-    EXPECT_EQ(r.status, 0) << hoje << r.erros;
+  // --hoje takes the forms of the birth date; a name with bytes that are no
+  // UTF-8 still gives valid JSON.
+  for (const char* hoje : {"6-12-26", "061226"}) {
+    const Resultado r = Executa({"Ana \xFF\xFE Souza\xC0\xAF", "12/08/1978", "--hoje", hoje,
+                                 "--pasta", pasta, "--json", "-"});
+    ASSERT_EQ(r.status, 0) << hoje << r.erros;
     EXPECT_NE(r.saida.find("\"Hoje\": \"06/12/2026\""), std::string::npos) << hoje;
+    EXPECT_NE(r.saida.find("\"NomeCompleto\": \"ANA \xEF\xBF\xBD\xEF\xBF\xBD SOUZA"), std::string::npos);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    (void)utf8.decode(QByteArrayView(r.saida.data(), static_cast<qsizetype>(r.saida.size())));
+    EXPECT_FALSE(utf8.hasError());
   }
-}
-
-TEST(LinhaDeComandoRobusta, JsonSempreEmUtf8Valido) {
-  PastaTemporaria raiz;
-  const Resultado r = Executa({"Ana \xFF\xFE Souza\xC0\xAF", "12/08/1978", "--hoje", "06/12/2026",
-                               "--pasta", raiz.Caminho().string(), "--json", "-"});
-  ASSERT_EQ(r.status, 0) << r.erros;
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  (void)utf8.decode(QByteArrayView(r.saida.data(), static_cast<qsizetype>(r.saida.size())));
-  EXPECT_FALSE(utf8.hasError());
-  EXPECT_NE(r.saida.find("\"NomeCompleto\": \"ANA \xEF\xBF\xBD\xEF\xBF\xBD SOUZA"), std::string::npos);
 }
 
 TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
@@ -127,12 +133,9 @@ TEST(LinhaDeComandoRobusta, MensagensDoQtSoComVerbose) {
   PastaTemporaria raiz;
   const std::string antigo = getenv("XDG_RUNTIME_DIR") ? getenv("XDG_RUNTIME_DIR") : "";
   unsetenv("XDG_RUNTIME_DIR");
-  const std::vector<std::string> args{"analise", "Maria da Silva", "12/08/1978", "--pasta",
-                                      (raiz / "dados").string(), "--png", (raiz / "png").string()};
-  const Resultado calado = Programa(args, raiz.Caminho());
-  auto verboso = args;
-  verboso.push_back("--verbose");
-  const Resultado falante = Programa(verboso, raiz.Caminho());
+  const Resultado calado = Programa(Analise(raiz / "dados", {"--png", (raiz / "png").string()}), raiz.Caminho());
+  const Resultado falante =
+      Programa(Analise(raiz / "dados", {"--png", (raiz / "png").string(), "--verbose"}), raiz.Caminho());
   if (!antigo.empty()) setenv("XDG_RUNTIME_DIR", antigo.c_str(), 1);
   EXPECT_EQ(calado.status, 0);
   EXPECT_EQ(calado.erros, "");
@@ -142,9 +145,9 @@ TEST(LinhaDeComandoRobusta, MensagensDoQtSoComVerbose) {
 
 TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
   PastaTemporaria raiz;
-  const std::string pasta = (raiz / "dados").string();
+  const fs::path dados = raiz / "dados";
   // The data folder is made first, so the limited run has nothing else to write.
-  ASSERT_EQ(Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta}, raiz.Caminho()).status, 0);
+  ASSERT_EQ(Programa(Analise(dados), raiz.Caminho()).status, 0);
   const std::string antigo = "conteúdo anterior\n";
   struct Caso { const char* opcao; const char* arquivo; };
   const Caso casos[] = {{"--json", "a.json"}, {"--texto", "a.txt"}, {"--png", "paginas"},
@@ -154,9 +157,7 @@ TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
     const fs::path conferido = std::string(c.opcao) == "--png" ? destino / "page-1.png" : destino;
     fs::create_directories(conferido.parent_path());
     std::ofstream(conferido, std::ios::binary) << antigo;
-    const Resultado r = Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta,
-                                  c.opcao, destino.string()},
-                                 raiz.Caminho(), 4096);
+    const Resultado r = Programa(Analise(dados, {c.opcao, destino.string()}), raiz.Caminho(), 4096);
     EXPECT_EQ(r.status, 1) << c.opcao << r.erros;
     EXPECT_NE(r.erros.find("Não foi possível gravar o arquivo \"" + conferido.string() + "\""),
               std::string::npos) << r.erros;
@@ -167,27 +168,30 @@ TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
                 std::string::npos) << e.path();
     }
   }
-  // /dev/full takes no replacement: the write fails and the file is named.
-  for (const char* opcao : {"--json", "--pdf"}) {
-    const Resultado cheio = Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta,
-                                      opcao, "/dev/full"},
-                                     raiz.Caminho());
-    EXPECT_EQ(cheio.status, 1) << opcao;
-    EXPECT_NE(cheio.erros.find("\"/dev/full\". Não há espaço livre no disco."), std::string::npos)
-        << cheio.erros;
-    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
+TEST(SaidasGravadas, SaidaQueNaoPodeSerGravadaDizPorQue) {
+  PastaTemporaria raiz;
+  const fs::path dados = raiz / "dados";
+  const std::string semPasta = (raiz / "nao-existe" / "a.json").string();
+  // /dev/full takes no replacement: the write itself fails.
+  const std::string cheio = "\"/dev/full\". Não há espaço livre no disco.";
+  const std::pair<std::vector<std::string>, std::string> casos[] = {
+      {{"--json", "/dev/full"}, cheio},
+      {{"--pdf", "/dev/full"}, cheio},
+      {{"--texto", dados.string()}, "\"" + dados.string() + "\". É uma pasta, e não um arquivo."},
+      {{"--json", semPasta}, "\"" + semPasta + "\". A pasta não existe."},
+  };
+  for (const auto& [extras, trecho] : casos) {
+    const Resultado r = Programa(Analise(dados, extras), raiz.Caminho());
+    EXPECT_EQ(r.status, 1) << trecho;
+    EXPECT_NE(r.erros.find("Não foi possível gravar o arquivo " + trecho), std::string::npos) << r.erros;
   }
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
   // /dev/stdout is the file the output went to, written in place.
-  const Resultado padrao = Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta,
-                                     "--json", "/dev/stdout"},
-                                    raiz.Caminho());
+  const Resultado padrao = Programa(Analise(dados, {"--json", "/dev/stdout"}), raiz.Caminho());
   EXPECT_EQ(padrao.status, 0) << padrao.erros;
   EXPECT_TRUE(padrao.saida.starts_with("{\n  \"NomeCompleto\": \"MARIA DA SILVA\"")) << padrao.saida;
-  // A folder in place of the file is named as such.
-  const Resultado pastaNoCaminho = Executa({"Maria da Silva", "12/08/1978", "--pasta", pasta,
-                                            "--texto", pasta});
-  EXPECT_EQ(pastaNoCaminho.status, 1);
-  EXPECT_NE(pastaNoCaminho.erros.find("É uma pasta, e não um arquivo."), std::string::npos) << pastaNoCaminho.erros;
 }
 
 TEST(PrimeiraInstalacao, VariosProgramasNumaPastaNova) {
@@ -196,10 +200,8 @@ TEST(PrimeiraInstalacao, VariosProgramasNumaPastaNova) {
   // as a run alone. Several rounds, since a race shows only now and then.
   constexpr int kProgramas = 10, kRodadas = 5;
   PastaTemporaria raiz;
-  const Resultado sozinho = Programa({"analise", "Maria da Silva", "12/08/1978", "--hoje",
-                                      "06/12/2026", "--pasta", (raiz / "sozinha").string(),
-                                      "--texto", "-"},
-                                     raiz.Caminho());
+  const Resultado sozinho =
+      Programa(Analise(raiz / "sozinha", {"--hoje", "06/12/2026", "--texto", "-"}), raiz.Caminho());
   ASSERT_EQ(sozinho.status, 0);
   for (int rodada = 0; rodada < kRodadas; ++rodada) {
     const std::string pasta = (raiz / ("nova-" + std::to_string(rodada))).string();
@@ -236,8 +238,7 @@ TEST(PastaSomenteParaLeitura, PadraoQueFaltaVemDoProprioPrograma) {
   PastaTemporaria raiz;
   fs::permissions(raiz.Caminho(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
   const fs::path pasta = raiz / "dados";
-  const std::vector<std::string> pedido{"analise", "Maria da Silva", "12/08/1978", "--hoje",
-                                        "06/12/2026", "--pasta", pasta.string(), "--texto", "-"};
+  const auto pedido = Analise(pasta, {"--hoje", "06/12/2026", "--texto", "-"});
   const Resultado completo = Programa(pedido, raiz.Caminho());
   ASSERT_EQ(completo.status, 0) << completo.erros;
   // An interpretation file and a sound go missing from a folder the program may not write.
@@ -262,7 +263,7 @@ TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
   PastaTemporaria raiz;
   fs::permissions(raiz.Caminho(), fs::perms::all);
   const fs::path dados = raiz / "dados";
-  ASSERT_EQ(Programa({"analise", "Maria da Silva", "12/08/1978", "--pasta", dados.string()}, raiz.Caminho()).status, 0);
+  ASSERT_EQ(Programa(Analise(dados), raiz.Caminho()).status, 0);
   fs::permissions(dados, fs::perms::all);
   const std::string fechada = "O programa não tem permissão para entrar nela ou numa das pastas que a contêm.";
   struct Caso {
@@ -283,18 +284,18 @@ TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
        "Há um arquivo com esse nome no lugar da pasta."},
       {[] {}, [] {}, dados, {"--png", (raiz / "arquivo" / "paginas").string()},
        "Uma parte do caminho é um arquivo, e não uma pasta."},
+      {[] {}, [] {}, raiz / "arquivo" / "dados", {},
+       "Não foi possível criar a pasta de dados \"" + (raiz / "arquivo" / "dados").string() + "\"."},
       {[&] { fs::create_directory(raiz / "fixa"); }, [] {}, raiz / "fixa" / "dados", {},
        "Não foi possível criar a pasta de dados \"" + (raiz / "fixa" / "dados").string() +
            "\". O programa não tem permissão para criá-la."},
   };
   for (const Caso& c : casos) {
     c.prepara();
-    std::vector<std::string> args{"analise", "Maria da Silva", "12/08/1978", "--pasta", c.pasta.string()};
-    args.insert(args.end(), c.extras.begin(), c.extras.end());
     const fs::path saidas = raiz / "saidas";
     fs::create_directories(saidas);
     fs::permissions(saidas, fs::perms::all);
-    const Resultado r = Programa(args, saidas, RLIM_INFINITY, true);
+    const Resultado r = Programa(Analise(c.pasta, c.extras), saidas, RLIM_INFINITY, true);
     c.desfaz();
     EXPECT_EQ(r.status, 1) << c.trecho;
     EXPECT_NE(r.erros.find(c.trecho), std::string::npos) << r.erros;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -70,27 +69,6 @@ TEST(LinhaDeComando, PastaDoAmbienteQuandoNaoHaPastaPedida) {
   ::unsetenv("CIFRALUMINA_PASTA");
   EXPECT_EQ(PastaDosArgumentos({"-style", "fusion", "--pasta", "/dados"}), "/dados");
   EXPECT_EQ(PastaDosArgumentos({"--pasta"}), std::nullopt);
-}
-
-// A full disk and a folder in the file's place are tried with the program
-// itself; here, an output whose folder does not exist.
-TEST(LinhaDeComando, SaidaQueNaoPodeSerGravadaTerminaComStatus1) {
-  teste::PastaTemporaria raiz;
-  const std::string pasta = (raiz / "dados").string();
-  for (const char* opcao : {"--texto", "--json"}) {
-    const Resultado r = Executa({"Maria da Silva", "12/08/1978", "--pasta", pasta, opcao,
-                                 (raiz / "nao-existe" / "a.txt").string()});
-    EXPECT_EQ(r.status, 1) << opcao;
-    EXPECT_NE(r.erros.find("Não foi possível gravar o arquivo"), std::string::npos) << r.erros;
-  }
-}
-
-TEST(LinhaDeComando, PastaQueNaoPodeSerCriada) {
-  teste::PastaTemporaria raiz;
-  teste::EscreveBytes(raiz / "arquivo", {1});
-  const Resultado r = Executa({"Maria da Silva", "12/08/1978", "--pasta", (raiz / "arquivo" / "x").string()});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.erros.find("pasta de dados"), std::string::npos) << r.erros;
 }
 
 }  // namespace
