@@ -327,25 +327,75 @@ TEST(frmPrincipal, CadaComandoAbreSuaJanela) {
   }
 }
 
-// The hints follow the mouse over the main window's toolbar and close over
-// the analyses' background and on any command.
+// The hints follow the mouse from button to button of the toolbar, just below
+// it; the toolbar's and the analyses' background, the hint's own text and a
+// click close them, and none opens while the hourglass shows.
 TEST(frmPrincipal, DicaSegueOMouseNaBarra) {
   Programa p;
   ControleDeDicas& dicas = p.janela->Dicas();
-  QWidget* imprimir = p.Botao("cmdImprimir");
-  QTest::mouseMove(imprimir, imprimir->rect().center());
-  ASSERT_TRUE(dicas.Dica());
-  EXPECT_EQ(dicas.Dica()->Texto(),
+  auto* barra = p.Filho<QToolBar>("picMenu");
+  const auto passa = [](QWidget* w, QPoint ponto) {
+    QTest::mouseMove(w, ponto);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // a closed hint goes
+  };
+  const auto sobre = [&](const char* botao) {
+    QWidget* b = p.Botao(botao);
+    passa(b, b->rect().center());
+    return b;
+  };
+
+  QWidget* criar = sobre("cmdCriaAnalise");
+  QPointer<frmDicas> dica = dicas.Dica();
+  ASSERT_TRUE(dica);
+  EXPECT_TRUE(dica->isVisible());
+  EXPECT_EQ(dicas.DicaAtual(), QStringLiteral("Criar"));
+  EXPECT_EQ(dica->y(), barra->mapToGlobal(QPoint(0, barra->height())).y());
+  EXPECT_FALSE(dica->geometry().contains(criar->mapToGlobal(criar->rect().center())));
+  const int x0 = dica->x();
+  // Straight onto the next button: the same hint moves and changes its text.
+  QWidget* imprimir = sobre("cmdImprimir");
+  EXPECT_EQ(dicas.Dica(), dica.data());
+  EXPECT_EQ(dica->Texto(),
             QStringLiteral("Utilize este botão para imprimir a análise atual na impressora. "
                            "(Atalho: Ctrl+P)"));
-  QWidget* sobre = p.Botao("cmdSobre");
-  QTest::mouseMove(sobre, sobre->rect().center());
+  EXPECT_EQ(dica->x() - x0, imprimir->x() - criar->x());
+  {  // The picture of the manual: the window with the hint where it stands.
+    QImage imagem = p.janela->grab().toImage();
+    QPainter pintor(&imagem);
+    pintor.drawPixmap(p.janela->mapFromGlobal(dica->pos()), dica->grab());
+    pintor.end();
+    cifra::teste::GuardaImagem(imagem, QStringLiteral("frm-dicas.png"));
+  }
+  // The toolbar's own background, right of the last button.
+  passa(barra, QPoint(barra->width() - 10, barra->height() / 2));
+  EXPECT_FALSE(dica);
+  EXPECT_EQ(dicas.DicaAtual(), QStringLiteral("Nenhum"));
+
+  sobre("cmdSobre");
   ASSERT_TRUE(dicas.Dica());
-  EXPECT_TRUE(dicas.Dica()->Texto().contains(QStringLiteral("Sobre")) ||
-              dicas.Dica()->Texto().contains(QStringLiteral("sobre")))
-      << dicas.Dica()->Texto().toStdString();
+  EXPECT_TRUE(dicas.Dica()->Texto().contains(QStringLiteral("sobre")));
   QWidget* fundo = p.janela->Area().viewport();
-  QTest::mouseMove(fundo, fundo->rect().center());
+  passa(fundo, fundo->rect().center());
+  EXPECT_EQ(dicas.Dica(), nullptr);
+  EXPECT_EQ(dicas.DicaAtual(), QStringLiteral("Nenhum"));
+
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  sobre("cmdConfigurarFontes");
+  EXPECT_EQ(dicas.Dica(), nullptr);
+  QApplication::restoreOverrideCursor();
+  sobre("cmdConfiguraPrograma");
+  ASSERT_TRUE(dicas.Dica());
+  EXPECT_EQ(dicas.Dica()->Texto(),
+            QStringLiteral("Selecionar os números a serem calculados pelo programa."));
+  auto* texto = dicas.Dica()->findChild<QLabel*>(QStringLiteral("lblDica"));
+  ASSERT_NE(texto, nullptr);
+  passa(texto, texto->rect().center());
+  EXPECT_EQ(dicas.Dica(), nullptr);
+
+  QWidget* exportar = sobre("cmdExportar");
+  ASSERT_TRUE(dicas.Dica());
+  ResponderMensagem(QMessageBox::Ok);  // nothing to export yet
+  QTest::mouseClick(exportar, Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(dicas.Dica(), nullptr);
   EXPECT_EQ(dicas.DicaAtual(), QStringLiteral("Nenhum"));
