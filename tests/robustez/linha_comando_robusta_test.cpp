@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QStringDecoder>
@@ -37,23 +36,20 @@ std::string Le(const fs::path& p) {
 Resultado Programa(const std::vector<std::string>& args, const fs::path& pasta,
                    rlim_t limiteDeArquivo = RLIM_INFINITY, bool comoUsuarioComum = false) {
   const fs::path out = pasta / "saida.txt", err = pasta / "erros.txt";
-  const pid_t filho = fork();
-  if (filho == 0) {
-    if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(120);
+  const int status = teste::EmOutroProcesso([&] {
+    if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) return 120;
     signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
     const rlimit limite{limiteDeArquivo, limiteDeArquivo};
     setrlimit(RLIMIT_FSIZE, &limite);
     // The superuser may write anywhere: permissions are tried as "nobody".
-    if (comoUsuarioComum && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(122);
+    if (comoUsuarioComum && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 122;
     std::vector<char*> argv{const_cast<char*>(CIFRA_PROGRAMA)};
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     execv(CIFRA_PROGRAMA, argv.data());
-    _exit(121);
-  }
-  int estado = 0;
-  waitpid(filho, &estado, 0);
-  return {WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado), Le(out), Le(err)};
+    return 121;
+  });
+  return {status, Le(out), Le(err)};
 }
 
 // The one request every case makes, on its data folder, and what the case adds.
@@ -265,6 +261,10 @@ TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
   const fs::path dados = raiz / "dados";
   ASSERT_EQ(Programa(Analise(dados), raiz.Caminho()).status, 0);
   fs::permissions(dados, fs::perms::all);
+  // Where the child, as "nobody", writes what it says.
+  const fs::path saidas = raiz / "saidas";
+  fs::create_directories(saidas);
+  fs::permissions(saidas, fs::perms::all);
   const std::string fechada = "O programa não tem permissão para entrar nela ou numa das pastas que a contêm.";
   struct Caso {
     std::function<void()> prepara, desfaz;
@@ -292,9 +292,6 @@ TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
   };
   for (const Caso& c : casos) {
     c.prepara();
-    const fs::path saidas = raiz / "saidas";
-    fs::create_directories(saidas);
-    fs::permissions(saidas, fs::perms::all);
     const Resultado r = Programa(Analise(c.pasta, c.extras), saidas, RLIM_INFINITY, true);
     c.desfaz();
     EXPECT_EQ(r.status, 1) << c.trecho;
