@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "library/arquivo_registros.h"
 #include "library/pasta_dados.h"
 
 namespace cifra::fuzz {
@@ -31,6 +32,15 @@ inline void Escreve(const char* nome, const uint8_t* dados, size_t tamanho) {
 // A finding the sanitizers would not see by themselves.
 inline void Confere(bool condicao) {
   if (!condicao) std::abort();
+}
+
+// Runs a reader; a file it refuses with its own error is an answer, not a finding.
+template <class F>
+void SemErroDeArquivo(F&& ler) {
+  try {
+    ler();
+  } catch (const ErroDeArquivo&) {
+  }
 }
 
 }  // namespace cifra::fuzz

@@ -1,15 +1,13 @@
 // Any bytes as the client register, partial records included.
 #include "apoio_fuzz.h"
-#include "library/arquivo_registros.h"
 #include "shell/clientes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   using namespace cifra;
   fuzz::Escreve("caduser.dat", dados, tamanho);
-  try {
+  fuzz::SemErroDeArquivo([] {
     (void)LerClientes(fuzz::Pasta());
     (void)ContarClientes(fuzz::Pasta());
-  } catch (const ErroDeArquivo&) {
-  }
+  });
   return 0;
 }

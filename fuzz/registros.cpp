@@ -1,7 +1,6 @@
 // Any bytes as a record file of any record size: whole and partial records,
 // fixed texts and numbers read without leaving the record.
 #include "apoio_fuzz.h"
-#include "library/arquivo_registros.h"
 #include "library/interpretacoes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
@@ -9,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   if (tamanho < 2) return 0;
   const size_t registro = 1 + (dados[0] | (dados[1] << 8)) % 6000;
   fuzz::Escreve("REGISTROS.DAT", dados + 2, tamanho - 2);
-  try {
+  fuzz::SemErroDeArquivo([&] {
     ArquivoDeRegistros arquivo(fuzz::Pasta().Arquivo("REGISTROS.DAT"), registro);
     const int64_t n = arquivo.Registros();
     fuzz::Confere(n >= 0 && static_cast<uint64_t>(n) * registro >= arquivo.Tamanho());
@@ -22,13 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
         if (registro >= 2) (void)LeInt16(bytes, registro - 2);
       }
     }
-  } catch (const ErroDeArquivo&) {
-  }
+  });
   // The same bytes as an interpretation file, whatever number is asked.
   fuzz::Escreve("CVIDA.DAT", dados + 2, tamanho - 2);
-  try {
+  fuzz::SemErroDeArquivo([&] {
     (void)LeInterpretacao(fuzz::Pasta(), static_cast<int8_t>(dados[1]), "CVIDA.DAT", dados[0] & 1);
-  } catch (const ErroDeArquivo&) {
-  }
+  });
   return 0;
 }

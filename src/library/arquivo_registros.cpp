@@ -69,6 +69,32 @@ int EscreveTudo(int fd, const char* origem, size_t n) {
   return 0;
 }
 
+// A new file beside caminho holding bytes, synced: its name, or throws
+// (nothing is left behind then).
+std::string ProvisorioCom(const fs::path& caminho, std::string_view bytes, mode_t modo) {
+  // A hidden file in the same folder (the same disk, so the final rename
+  // cannot fail half-way).
+  std::string provisorio =
+      (caminho.parent_path() / ("." + caminho.filename().string() + ".XXXXXX")).string();
+  Descritor novo(::mkstemp(provisorio.data()));
+  if (!novo.Aberto()) Falha("gravar", caminho, errno);
+  int codigo = EscreveTudo(novo.fd(), bytes.data(), bytes.size());
+  if (!codigo && ::fchmod(novo.fd(), modo) != 0) codigo = errno;
+  if (!codigo && ::fsync(novo.fd()) != 0) codigo = errno;
+  if (!codigo) codigo = novo.Fecha();
+  if (codigo) {
+    ::unlink(provisorio.c_str());
+    Falha("gravar", caminho, codigo);
+  }
+  return provisorio;
+}
+
+mode_t ModoDeArquivoNovo() {
+  const mode_t mascara = ::umask(0);
+  ::umask(mascara);
+  return 0666 & ~mascara;
+}
+
 // The permissions the rewritten file gets: those of the existing file, which
 // must be writable as it is (replacing a read-only file by a new one would
 // get round its protection), or the usual ones for a new file.
@@ -76,9 +102,7 @@ mode_t ModoParaGravar(const fs::path& caminho) {
   struct stat info {};
   if (::stat(caminho.c_str(), &info) != 0) {
     if (errno != ENOENT) Falha("gravar", caminho, errno);
-    const mode_t mascara = ::umask(0);
-    ::umask(mascara);
-    return 0666 & ~mascara;
+    return ModoDeArquivoNovo();
   }
   if (S_ISDIR(info.st_mode)) Falha("gravar", caminho, EISDIR);
   Descritor teste(::open(caminho.c_str(), O_WRONLY | O_CLOEXEC));
@@ -90,6 +114,11 @@ mode_t ModoParaGravar(const fs::path& caminho) {
 
 std::string MensagemDeFalha(std::string_view acao, const fs::path& caminho, int codigo) {
   std::string motivo;
+  std::error_code ec;
+  // A link that leads nowhere fails its open as a missing file would.
+  if ((codigo == ENOENT || codigo == ELOOP) && fs::is_symlink(fs::symlink_status(caminho, ec))) {
+    codigo = ELOOP;
+  }
   switch (codigo) {
     case ENOSPC:
     case EDQUOT:
@@ -104,43 +133,106 @@ std::string MensagemDeFalha(std::string_view acao, const fs::path& caminho, int 
       motivo = " O programa não tem permissão para isso.";
       break;
     case EISDIR:
-      motivo = " Há uma pasta com esse nome no lugar do arquivo.";
+      motivo = " É uma pasta, e não um arquivo.";
       break;
     case ENOENT:
-    case ENOTDIR:
       motivo = " A pasta não existe.";
       break;
+    case ENOTDIR:
+      motivo = " Uma parte do caminho é um arquivo, e não uma pasta.";
+      break;
+    case ELOOP:
+      motivo = " É um atalho (link simbólico) que não leva a nenhum arquivo.";
+      break;
+    case ENAMETOOLONG:
+      motivo = " O nome é longo demais.";
+      break;
+    case EIO:
+      motivo = " O disco informou um erro de leitura ou gravação.";
+      break;
+    case 0:
+      break;
     default:
-      motivo = " Verifique a pasta e o espaço livre no disco.";
+      motivo = " Verifique a pasta e o disco.";
   }
   return "Não foi possível " + std::string(acao) + " o arquivo \"" + caminho.string() + "\"." +
          motivo;
 }
 
-void GravaArquivoInteiro(const fs::path& caminho, std::string_view bytes) {
-  const mode_t modo = ModoParaGravar(caminho);
-  // The new content goes to a hidden file beside the old one (the same disk,
-  // so the final rename cannot fail half-way).
-  std::string provisorio =
-      (caminho.parent_path() / ("." + caminho.filename().string() + ".XXXXXX")).string();
-  Descritor novo(::mkstemp(provisorio.data()));
-  if (!novo.Aberto()) Falha("gravar", caminho, errno);
-  auto desiste = [&](int codigo) {
+bool NomeOcupado(const fs::path& caminho) {
+  struct stat info {};
+  return ::lstat(caminho.c_str(), &info) == 0;
+}
+
+fs::path ArquivoParaGravar(const fs::path& caminho) {
+  std::error_code ec;
+  if (!fs::is_symlink(fs::symlink_status(caminho, ec))) return caminho;
+  const fs::path alvo = fs::canonical(caminho, ec);
+  if (ec) Falha("gravar", caminho, ELOOP);
+  const fs::path pasta = fs::canonical(fs::absolute(caminho, ec).parent_path(), ec);
+  const auto [fim, _] = std::mismatch(pasta.begin(), pasta.end(), alvo.begin(), alvo.end());
+  if (ec || fim != pasta.end()) {
+    throw ErroDeArquivo("Não foi possível gravar o arquivo \"" + caminho.string() +
+                        "\". É um atalho (link simbólico) para fora da sua pasta, e o programa "
+                        "não grava fora dela.");
+  }
+  return alvo;
+}
+
+bool InstalaSeAusente(const fs::path& caminho, std::string_view bytes) {
+  struct stat info {};
+  if (::lstat(caminho.c_str(), &info) == 0) return false;
+  const std::string provisorio = ProvisorioCom(caminho, bytes, ModoDeArquivoNovo());
+  // Put in place only while nothing has that name: a program that got there
+  // first (or the operator) keeps its file, and a reader sees the whole
+  // file or none. A filesystem without the no-replace rename gets a hard
+  // link, which fails just as well when the name is taken.
+  if (::renameat2(AT_FDCWD, provisorio.c_str(), AT_FDCWD, caminho.c_str(), RENAME_NOREPLACE) == 0) {
+    return true;
+  }
+  int codigo = errno;
+  if (codigo == EINVAL) codigo = ::link(provisorio.c_str(), caminho.c_str()) == 0 ? 0 : errno;
+  ::unlink(provisorio.c_str());
+  if (codigo == 0) return true;
+  if (codigo == EEXIST) return false;
+  Falha("gravar", caminho, codigo);
+}
+
+void GravaArquivoInteiro(const fs::path& pedido, std::string_view bytes) {
+  struct stat info {};
+  std::error_code ec;
+  const std::string absoluto = fs::absolute(pedido, ec).lexically_normal().string();
+  // /dev/stdout, /dev/fd/N and /proc/self/fd/N name a descriptor already
+  // open (a file the shell opened, perhaps to append), so they are written
+  // in place like a device.
+  const bool doSistema = absoluto.starts_with("/dev/") || absoluto.starts_with("/proc/");
+  if (doSistema ||
+      (::stat(pedido.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))) {
+    // A device or a pipe (/dev/null, /dev/full): there is nothing to put
+    // aside, and it must never be replaced by a file.
+    Descritor destino(::open(pedido.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+    int codigo = destino.Aberto() ? EscreveTudo(destino.fd(), bytes.data(), bytes.size()) : errno;
+    if (destino.Aberto()) codigo = codigo ? codigo : destino.Fecha();
+    if (codigo) Falha("gravar", pedido, codigo);
+    return;
+  }
+  // Renamed over the link's target, not over the link itself.
+  const fs::path caminho = ArquivoParaGravar(pedido);
+  const std::string provisorio = ProvisorioCom(caminho, bytes, ModoParaGravar(caminho));
+  if (::rename(provisorio.c_str(), caminho.c_str()) != 0) {
+    const int codigo = errno;
     ::unlink(provisorio.c_str());
     Falha("gravar", caminho, codigo);
-  };
-  int codigo = EscreveTudo(novo.fd(), bytes.data(), bytes.size());
-  if (!codigo && ::fchmod(novo.fd(), modo) != 0) codigo = errno;
-  if (!codigo && ::fsync(novo.fd()) != 0) codigo = errno;
-  if (!codigo) codigo = novo.Fecha();
-  if (codigo) desiste(codigo);
-  if (::rename(provisorio.c_str(), caminho.c_str()) != 0) desiste(errno);
+  }
 }
 
 ArquivoDeRegistros::ArquivoDeRegistros(fs::path caminho, size_t tamanho)
     : caminho_(std::move(caminho)), tamanho_(tamanho) {
   struct stat info {};
   if (::stat(caminho_.c_str(), &info) == 0) return;
+  // A link that leads nowhere is reported like a file that cannot be read;
+  // nothing is created through it.
+  if (NomeOcupado(caminho_)) Falha("ler", caminho_, errno);
   Descritor cria(::open(caminho_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
   if (!cria.Aberto() && errno != EEXIST) Falha("criar", caminho_, errno);
 }
@@ -185,13 +277,22 @@ std::vector<uint8_t> ArquivoDeRegistros::LeTudo() const {
 }
 
 void ArquivoDeRegistros::Grava(int64_t n, std::span<const uint8_t> bytes) {
-  if (n < 1) Falha("gravar", caminho_, 0);
-  const size_t quantos = std::min(bytes.size(), tamanho_);
-  const uint64_t inicio = static_cast<uint64_t>(n - 1) * tamanho_;
-  ModoParaGravar(caminho_);  // refused before anything is read
+  const Registro um{n, std::vector<uint8_t>(bytes.begin(), bytes.end())};
+  Grava(std::span<const Registro>(&um, 1));
+}
+
+void ArquivoDeRegistros::Grava(std::span<const Registro> registros) {
+  for (const Registro& r : registros) {
+    if (r.n < 1) Falha("gravar", caminho_, 0);
+  }
+  ModoParaGravar(ArquivoParaGravar(caminho_));  // refused before anything is read
   std::vector<uint8_t> tudo = LeTudo();
-  if (tudo.size() < inicio + quantos) tudo.resize(inicio + quantos, 0);
-  std::copy_n(bytes.begin(), quantos, tudo.begin() + static_cast<std::ptrdiff_t>(inicio));
+  for (const Registro& r : registros) {
+    const size_t quantos = std::min(r.bytes.size(), tamanho_);
+    const uint64_t inicio = static_cast<uint64_t>(r.n - 1) * tamanho_;
+    if (tudo.size() < inicio + quantos) tudo.resize(inicio + quantos, 0);
+    std::copy_n(r.bytes.begin(), quantos, tudo.begin() + static_cast<std::ptrdiff_t>(inicio));
+  }
   GravaArquivoInteiro(caminho_, std::string_view(reinterpret_cast<const char*>(tudo.data()), tudo.size()));
 }
 

@@ -26,12 +26,32 @@ class ErroDeArquivo : public std::runtime_error {
 std::string MensagemDeFalha(std::string_view acao, const std::filesystem::path& caminho,
                             int codigoDeErro);
 
+// Whether anything has that name: a file, a folder or a symbolic link, even
+// one that leads nowhere (which must then be reported, never written over).
+bool NomeOcupado(const std::filesystem::path& caminho);
+
+// The file a write to caminho really changes. A symbolic link is written at
+// its target, the link kept, when the target lies in the link's own folder
+// (or below it): a file of the data folder never leads the program to write
+// outside that folder. A link that leads out of its folder, or nowhere (a
+// missing target, a loop), is refused: throws ErroDeArquivo naming caminho.
+// A device or a pipe behind a link is written in place (GravaArquivoInteiro).
+std::filesystem::path ArquivoParaGravar(const std::filesystem::path& caminho);
+
 // Writes a whole file aside (a new file in the same folder) and then puts it
 // in place of the old one in one step, so that a failed or interrupted write
 // leaves the old file exactly as it was. An existing file keeps its
 // permissions; one that the program may not write is refused before anything
-// is written. Throws ErroDeArquivo.
+// is written. A device, a pipe or an open descriptor (/dev/stdout) is
+// written in place, never replaced; a symbolic link follows
+// ArquivoParaGravar. Throws ErroDeArquivo.
 void GravaArquivoInteiro(const std::filesystem::path& caminho, std::string_view bytes);
+
+// Puts a new file with bytes at caminho only while nothing has that name
+// (written aside, then moved in without replacing), so programs starting
+// together never read half a file nor replace one another's. Returns whether
+// this call put it there. Throws ErroDeArquivo.
+bool InstalaSeAusente(const std::filesystem::path& caminho, std::string_view bytes);
 
 class ArquivoDeRegistros {
  public:
@@ -51,6 +71,13 @@ class ArquivoDeRegistros {
   // The file is rewritten aside and replaced (GravaArquivoInteiro): a write
   // that fails leaves it untouched.
   void Grava(int64_t n, std::span<const uint8_t> bytes);
+  // Several records in one replacement: either all of them are written or
+  // the file stays as it was.
+  struct Registro {
+    int64_t n;
+    std::vector<uint8_t> bytes;
+  };
+  void Grava(std::span<const Registro> registros);
 
   const std::filesystem::path& Caminho() const { return caminho_; }
   size_t TamanhoDoRegistro() const { return tamanho_; }

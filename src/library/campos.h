@@ -129,7 +129,11 @@ void GravaCampos(std::span<uint8_t> r, std::span<const Campo<R>> campos, const R
 // the program uses; a short file reads its missing bytes as zeros.
 inline std::vector<uint8_t> LeRegistroUnico(const PastaDeDados& pasta, std::string_view arquivo,
                                             size_t tamanho, std::span<const uint8_t> padrao) {
-  ArquivoDeRegistros f(pasta.Arquivo(arquivo), tamanho);
+  const auto caminho = pasta.Arquivo(arquivo);
+  // Put in place whole, and only when still missing: another program
+  // starting now may be doing the same.
+  InstalaSeAusente(caminho, std::string_view(reinterpret_cast<const char*>(padrao.data()), padrao.size()));
+  ArquivoDeRegistros f(caminho, tamanho);
   if (f.Vazio()) f.Grava(1, padrao);
   return f.Le(1);
 }

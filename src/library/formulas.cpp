@@ -9,8 +9,7 @@ namespace cifra {
 
 std::vector<int16_t> LerFormula(const PastaDeDados& pasta, std::string_view arquivo) {
   const auto caminho = pasta.Arquivo(arquivo);
-  std::error_code ec;
-  if (!std::filesystem::exists(caminho, ec)) return {};
+  if (!NomeOcupado(caminho)) return {};
   const auto bytes = ArquivoDeRegistros(caminho, 2).LeTudo();
   std::vector<int16_t> codigos(bytes.size() / 2);  // a stray odd byte is no record
   for (size_t i = 0; i < codigos.size(); ++i) codigos[i] = LeInt16(bytes, 2 * i);

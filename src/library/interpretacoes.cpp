@@ -1,6 +1,9 @@
 #include "interpretacoes.h"
 
+#include <algorithm>
+
 #include "arquivo_registros.h"
+#include "padroes.h"
 
 namespace cifra {
 int RegistroDoNumero(int numero, std::string_view arquivo, bool numerosMagicos) {
@@ -12,10 +15,25 @@ int RegistroDoNumero(int numero, std::string_view arquivo, bool numerosMagicos) 
 
 std::string LerRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro) {
   const size_t tamanho = TamanhoDoRegistroDe(arquivo);
-  ArquivoDeRegistros f(pasta.Arquivo(arquivo), tamanho);
-  if (registro < 1 || registro > f.Registros()) return {};
+  const auto caminho = pasta.Arquivo(arquivo);
+  std::vector<uint8_t> bytes;
+  std::optional<std::vector<uint8_t>> padrao;
+  try {
+    ArquivoDeRegistros f(caminho, tamanho);
+    if (registro < 1 || registro > f.Registros()) return {};
+    bytes = f.Le(registro);
+  } catch (const ErroDeArquivo&) {
+    // A default the folder lacks and cannot be given (a read-only folder) is
+    // read from the copy the program carries.
+    if (NomeOcupado(caminho) || !(padrao = ConteudoPadrao(arquivo))) throw;
+    const auto registros = static_cast<int64_t>((padrao->size() + tamanho - 1) / tamanho);
+    if (registro < 1 || registro > registros) return {};
+    const size_t inicio = static_cast<size_t>(registro - 1) * tamanho;
+    bytes.assign(padrao->begin() + static_cast<std::ptrdiff_t>(inicio),
+                 padrao->begin() + static_cast<std::ptrdiff_t>(std::min(inicio + tamanho, padrao->size())));
+  }
   // A file edited by hand elsewhere may break its lines with LF or CR alone.
-  return ComQuebrasCrLf(LeTextoFixo(f.Le(registro), 0, tamanho));
+  return ComQuebrasCrLf(LeTextoFixo(bytes, 0, tamanho));
 }
 
 void GravarRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,

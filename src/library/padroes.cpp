@@ -2,8 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <filesystem>
-#include <system_error>
 
 #include "arquivo_registros.h"
 
@@ -26,19 +24,43 @@ std::vector<std::string> ArquivosPadrao() {
   return nomes;
 }
 
-std::vector<std::string> InstalarPadroes(const PastaDeDados& pasta) {
+std::string RecursoPadrao(std::string_view nome) {
+  for (const std::string& padrao : ArquivosPadrao()) {
+    if (MaiusculasAscii(padrao) == MaiusculasAscii(nome)) {
+      return (kRecursos + "/" + QString::fromStdString(padrao)).toStdString();
+    }
+  }
+  return {};
+}
+
+std::optional<std::vector<uint8_t>> ConteudoPadrao(std::string_view nome) {
+  const std::string recurso = RecursoPadrao(nome);
+  QFile arquivo(QString::fromStdString(recurso));
+  if (recurso.empty() || !arquivo.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = arquivo.readAll();
+  return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+std::vector<std::string> InstalarPadroes(const PastaDeDados& pasta,
+                                         std::vector<std::string>* naoInstalados) {
   std::vector<std::string> escritos;
   for (const std::string& nome : ArquivosPadrao()) {
     const auto destino = pasta.Arquivo(nome);
-    std::error_code ec;
-    if (std::filesystem::exists(destino, ec)) continue;
-    QFile recurso(kRecursos + "/" + QString::fromStdString(nome));
-    if (!recurso.open(QIODevice::ReadOnly)) continue;
-    const QByteArray bytes = recurso.readAll();
-    // Written aside and then put in place: a half-written default would pass
-    // for the operator's own file next time.
-    GravaArquivoInteiro(destino, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    escritos.push_back(nome);
+    // Whatever is there (even a link that leads nowhere) is the operator's.
+    if (NomeOcupado(destino)) continue;
+    const auto bytes = ConteudoPadrao(nome);
+    if (!bytes) continue;
+    try {
+      // A half-written default would pass for the operator's own file, and
+      // another program starting now may be installing the same one.
+      if (InstalaSeAusente(destino, std::string_view(reinterpret_cast<const char*>(bytes->data()),
+                                                     bytes->size()))) {
+        escritos.push_back(nome);
+      }
+    } catch (const ErroDeArquivo& erro) {
+      if (!naoInstalados) throw;
+      naoInstalados->emplace_back(erro.what());
+    }
   }
   return escritos;
 }

@@ -1,5 +1,9 @@
 #include "pasta_dados.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <system_error>
 
 #include "arquivo_registros.h"
@@ -16,15 +20,26 @@ bool MesmoNome(std::string_view a, std::string_view b) {
 PastaDeDados::PastaDeDados(fs::path raiz) : raiz_(std::move(raiz)) {
   std::error_code ec;
   fs::create_directories(raiz_, ec);
-  if (!fs::is_directory(raiz_, ec)) {
-    throw ErroDeArquivo("Não foi possível criar a pasta de dados \"" + raiz_.string() + "\".");
+  const std::string nome = "a pasta de dados \"" + raiz_.string() + "\".";
+  struct stat info {};
+  if (::stat(raiz_.c_str(), &info) == 0 && !S_ISDIR(info.st_mode)) {
+    throw ErroDeArquivo("Não foi possível criar " + nome +
+                        " Há um arquivo com esse nome no lugar da pasta.");
   }
+  // A folder the program may not enter (or one above it) would otherwise
+  // be reported file by file, as if each could not be written.
+  if ((::stat(raiz_.c_str(), &info) != 0 && errno == EACCES) || ::access(raiz_.c_str(), X_OK) != 0) {
+    throw ErroDeArquivo("Não foi possível abrir " + nome +
+                        " O programa não tem permissão para entrar nela ou numa das pastas que "
+                        "a contêm.");
+  }
+  if (!fs::is_directory(raiz_, ec)) throw ErroDeArquivo("Não foi possível criar " + nome);
 }
 
 fs::path PastaDeDados::Arquivo(std::string_view nome) const {
   const fs::path exato = raiz_ / nome;
   std::error_code ec;
-  if (fs::exists(exato, ec)) return exato;
+  if (NomeOcupado(exato)) return exato;
   for (fs::directory_iterator it(raiz_, ec), fim; !ec && it != fim; it.increment(ec)) {
     if (MesmoNome(it->path().filename().string(), nome)) return it->path();
   }

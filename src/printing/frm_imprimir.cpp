@@ -406,16 +406,15 @@ void frmImprimir::cmdSalvarPdf_Click() {
   PastaDoUltimoPdf() = QFileInfo(arquivo).absolutePath();
 
   bool gravado = false;
+  std::string falha;
   {
     Ampulheta ampulheta;
     FixaMargensEEscolhas();
-    gravado = GravarPdf(arquivo.toStdString(), Conteudo(), OpcoesEscolhidas()) > 0;
+    gravado = GravarPdf(arquivo.toStdString(), Conteudo(), OpcoesEscolhidas(), &falha) > 0;
   }
   if (gravado) {
     accept();
     return;
   }
-  Mensagem(this, QMessageBox::Critical, "Erro:",
-           QString::fromStdString(
-               MensagemDeFalha("gravar", QDir::toNativeSeparators(arquivo).toStdString(), 0)));
+  Mensagem(this, QMessageBox::Critical, "Erro:", QString::fromStdString(falha));
 }

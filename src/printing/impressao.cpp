@@ -7,6 +7,7 @@
 #include <QPrinter>
 
 #include "folha_rosto.h"
+#include "library/arquivo_registros.h"
 #include "library/saida_inteira.h"
 #include "quadro.h"
 
@@ -86,20 +87,24 @@ int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalis
 }
 
 int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
-             const OpcoesDaImpressao& opcoes) {
+             const OpcoesDaImpressao& opcoes, std::string* falha) {
   int folhas = 0;
-  // The PDF is put in place only when complete; a failed write keeps the old file.
-  const bool gravado = GravaSaidaInteira(caminho, [&](QIODevice& destino) {
-    QPdfWriter pdf(&destino);
-    pdf.setResolution(300);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
-                                  QPageLayout::Millimeter));
-    pdf.setCreator(QStringLiteral("Cifralumina"));
-    pdf.setTitle(QString::fromStdString(TituloDoDocumento(conteudo.analise)));
-    folhas = ImprimirNoDispositivo(pdf, conteudo, opcoes);
-    return folhas > 0;
-  });
-  return gravado ? folhas : 0;
+  try {
+    GravaSaidaInteira(caminho, [&](QIODevice& destino) {
+      QPdfWriter pdf(&destino);
+      pdf.setResolution(300);
+      pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
+                                    QPageLayout::Millimeter));
+      pdf.setCreator(QStringLiteral("Cifralumina"));
+      pdf.setTitle(QString::fromStdString(TituloDoDocumento(conteudo.analise)));
+      folhas = ImprimirNoDispositivo(pdf, conteudo, opcoes);
+      return folhas > 0;
+    });
+  } catch (const ErroDeArquivo& e) {
+    if (falha) *falha = e.what();
+    return 0;
+  }
+  return folhas;
 }
 
 }  // namespace cifra

@@ -49,8 +49,8 @@ int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalis
 // operator's margins are the only ones), titled with TituloDoDocumento. The
 // file is written aside and replaces an existing one only once complete.
 // Returns the number of sheets, 0 when the file could not be written (an
-// existing file is then left as it was).
+// existing file is then left as it was, and falha, when given, says why).
 int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
-              const OpcoesDaImpressao& opcoes);
+              const OpcoesDaImpressao& opcoes, std::string* falha = nullptr);
 
 }  // namespace cifra

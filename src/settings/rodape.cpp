@@ -40,9 +40,8 @@ LinhasRodape LerLinhasRodape(const PastaDeDados& pasta) {
   // Unlike the other settings files, a missing footer file is not created:
   // the defaults serve until the operator saves lines of their own.
   LinhasRodape l;
-  std::error_code ec;
   const auto caminho = pasta.Arquivo(kArquivo);
-  if (!std::filesystem::exists(caminho, ec)) return l;
+  if (!NomeOcupado(caminho)) return l;
   const ArquivoDeRegistros f(caminho, kRegistro);
   if (f.Vazio()) return l;
   for (const auto& [registro, membro] : kLinhas) l.*membro = LeLinha(f, registro);
@@ -50,8 +49,11 @@ LinhasRodape LerLinhasRodape(const PastaDeDados& pasta) {
 }
 
 void GravarLinhasRodape(const PastaDeDados& pasta, const LinhasRodape& l) {
-  ArquivoDeRegistros f(pasta.Arquivo(kArquivo), kRegistro);
-  for (const auto& [registro, membro] : kLinhas) f.Grava(registro, Bytes(l.*membro));
+  // The three lines go in one replacement, so a failed save never leaves
+  // a header from one save beside a footer from another.
+  std::vector<ArquivoDeRegistros::Registro> registros;
+  for (const auto& [registro, membro] : kLinhas) registros.push_back({registro, Bytes(l.*membro)});
+  ArquivoDeRegistros(pasta.Arquivo(kArquivo), kRegistro).Grava(registros);
 }
 
 }  // namespace cifra

@@ -3,9 +3,9 @@
 #include <QByteArray>
 #include <QFile>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QString>
 #include <algorithm>
+#include <cerrno>
 #include <span>
 
 #include "library/arquivo_registros.h"
@@ -32,12 +32,16 @@ QString Caminho(const PastaDeDados& pasta) {
   return QString::fromStdString(pasta.Arquivo(kArquivo).string());
 }
 
+// Where a change is written: through a link only to a file of the data folder.
+QString CaminhoParaGravar(const PastaDeDados& pasta) {
+  return QString::fromStdString(ArquivoParaGravar(pasta.Arquivo(kArquivo)).string());
+}
+
 [[noreturn]] void Falha(const QString& mensagem) { throw ErroDeArquivo(mensagem.toStdString()); }
 
-[[noreturn]] void FalhaAoGravar(const QString& caminho) {
-  Falha(QStringLiteral("Não foi possível gravar o cadastro de clientes \"%1\". "
-                       "Verifique se há espaço no disco e permissão de escrita na pasta.")
-            .arg(caminho));
+// The reason comes from the error code of the call that failed, read at once.
+[[noreturn]] void FalhaAoGravar(const QString& caminho, int codigoDeErro) {
+  throw ErroDeArquivo(MensagemDeFalha("gravar", caminho.toStdString(), codigoDeErro));
 }
 
 // Held while the file is written; another program waits for it.
@@ -49,7 +53,7 @@ class Trava {
         Falha(QStringLiteral("O cadastro de clientes está sendo gravado por outro programa. "
                              "Aguarde um instante e tente novamente."));
       }
-      FalhaAoGravar(caminho);
+      FalhaAoGravar(caminho, errno);
     }
   }
 
@@ -58,8 +62,8 @@ class Trava {
 };
 
 QByteArray LeArquivo(const QString& caminho) {
+  if (!NomeOcupado(caminho.toStdString())) return {};
   QFile f(caminho);
-  if (!f.exists()) return {};
   if (!f.open(QIODevice::ReadOnly)) {
     Falha(QStringLiteral("Não foi possível ler o cadastro de clientes \"%1\".").arg(caminho));
   }
@@ -98,7 +102,7 @@ QByteArray CodificaRegistro(const Cliente& c) {
 template <typename Mudanca>
 void Reescreve(const PastaDeDados& pasta, int indice, const RegistroDeCliente& lido,
                Mudanca muda) {
-  const QString caminho = Caminho(pasta);
+  const QString caminho = CaminhoParaGravar(pasta);
   Trava trava(caminho);
   QByteArray arquivo = LeArquivo(caminho);
   const auto registros = DecodificaArquivo(arquivo);
@@ -110,10 +114,10 @@ void Reescreve(const PastaDeDados& pasta, int indice, const RegistroDeCliente& l
   }
   const qint64 inicio = indice * kRegistro;
   muda(arquivo, inicio, std::min(inicio + kRegistro, arquivo.size()));
-  QSaveFile novo(caminho);
-  if (!novo.open(QIODevice::WriteOnly)) FalhaAoGravar(caminho);
-  novo.setPermissions(kSoODono);
-  if (novo.write(arquivo) != arquivo.size() || !novo.commit()) FalhaAoGravar(caminho);
+  // Owner-only before the rewrite, which keeps the permissions it finds.
+  QFile::setPermissions(caminho, kSoODono);
+  GravaArquivoInteiro(caminho.toStdString(),
+                      std::string_view(arquivo.constData(), static_cast<size_t>(arquivo.size())));
 }
 
 }  // namespace
@@ -134,17 +138,18 @@ int ContarClientes(const PastaDeDados& pasta) {
 }
 
 void AcrescentarCliente(const PastaDeDados& pasta, const Cliente& c) {
-  const QString caminho = Caminho(pasta);
+  const QString caminho = CaminhoParaGravar(pasta);
   Trava trava(caminho);
   QFile f(caminho);
-  if (!f.open(QIODevice::ReadWrite, kSoODono)) FalhaAoGravar(caminho);
+  if (!f.open(QIODevice::ReadWrite, kSoODono)) FalhaAoGravar(caminho, errno);
   f.setPermissions(kSoODono);  // a file made before this rule gets it too
   const qint64 fim = f.size();
   const qint64 inicio = (fim + kRegistro - 1) / kRegistro * kRegistro;
   const QByteArray bytes = QByteArray(inicio - fim, '\0') + CodificaRegistro(c);
   if (!f.seek(fim) || f.write(bytes) != bytes.size() || !f.flush()) {
+    const int codigo = errno;
     f.resize(fim);  // takes back only what this append added
-    FalhaAoGravar(caminho);
+    FalhaAoGravar(caminho, codigo);
   }
 }
 

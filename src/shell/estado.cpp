@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QStandardPaths>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 
@@ -19,7 +20,7 @@ std::string EscolhePastaDeDados(const std::optional<std::string>& pastaPedida) {
 }
 
 EstadoDoPrograma CarregarEstado(const std::string& raiz, ProblemasDoInicio* problemas) {
-  EstadoDoPrograma e{PastaDeDados(raiz), OrdemPadrao(), {}, {}, {}, {}, {}};
+  EstadoDoPrograma e{PastaDeDados(raiz), OrdemPadrao(), {}, {}, {}, {}, {}, {}};
   // Each step keeps its first-run value when its file fails and problemas
   // collects the failure. A folder where the file should be is a failure
   // too, even for a reader that would take it for an empty file.
@@ -29,8 +30,7 @@ EstadoDoPrograma CarregarEstado(const std::string& raiz, ProblemasDoInicio* prob
         const std::filesystem::path caminho = e.pasta.Arquivo(arquivo);
         std::error_code ec;
         if (std::filesystem::exists(caminho, ec) && !std::filesystem::is_regular_file(caminho, ec)) {
-          throw ErroDeArquivo("Não foi possível ler o arquivo \"" + caminho.string() +
-                              "\": há uma pasta em seu lugar.");
+          throw ErroDeArquivo(MensagemDeFalha("ler", caminho, EISDIR));
         }
       }
       le();
@@ -41,7 +41,20 @@ EstadoDoPrograma CarregarEstado(const std::string& raiz, ProblemasDoInicio* prob
       return false;
     }
   };
-  passo(nullptr, [&] { InstalarPadroes(e.pasta); });
+  // A default that cannot be installed (a read-only folder) is not needed
+  // in the folder: its readers fall back on the program's own copy. Said
+  // once, whatever the number of files.
+  std::vector<std::string> naoInstalados;
+  InstalarPadroes(e.pasta, &naoInstalados);
+  if (!naoInstalados.empty()) {
+    std::string aviso = naoInstalados.front();
+    if (naoInstalados.size() > 1) {
+      aviso += " O mesmo aconteceu com mais " + std::to_string(naoInstalados.size() - 1) +
+               (naoInstalados.size() == 2 ? " arquivo padrão." : " arquivos padrão.");
+    }
+    aviso += " Enquanto faltarem na pasta de dados, o programa usa as cópias que traz consigo.";
+    (problemas ? problemas->mensagens : e.avisos).push_back(aviso);
+  }
   passo("ordem.dat", [&] { e.OrdemTopicos = LerOrdemTopicos(e.pasta); });
   passo("Header.DAT", [&] { e.titulos = LerTitulos(e.pasta); });
   passo("fontes.dat", [&] { e.fontes = LerFontes(e.pasta); });

@@ -22,6 +22,9 @@ struct EstadoDoPrograma {
   ProgramOptions opcoes;
   LinhasRodape linhas;
   Analise analise;  // the analysis on show; empty until one is built
+  // What start-up could not do but went on without (defaults it could not
+  // install), for a caller that gave CarregarEstado no ProblemasDoInicio.
+  std::vector<std::string> avisos;
 };
 
 // What start-up could not read. The program goes on with first-run values
@@ -31,7 +34,9 @@ struct ProblemasDoInicio {
   bool opcoesIlegiveis = false;        // "cifralumina.dat" must be left alone
 };
 
-// Installs missing defaults, then reads the order, the titles, the fonts,
+// Installs missing defaults (one that cannot be written is reported in
+// problemas, or else in the state's avisos, and the program's own copy
+// serves), then reads the order, the titles, the fonts,
 // the options and the header and footer lines (creating missing files).
 // Without problemas the first file that cannot be read throws ErroDeArquivo;
 // with it every such file is reported there and start-up goes on. Only a

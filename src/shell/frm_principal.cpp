@@ -18,11 +18,20 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "frm_ajuda.h"
+#include "frm_cadastro.h"
+#include "frm_dicas.h"
 #include "frm_entra_nome.h"
+#include "frm_entrada.h"
+#include "frm_sobre.h"
 #include "janela_sons.h"
 #include "engine/data.h"
 #include "engine/numerologia.h"
 #include "library/arquivo_registros.h"
+#include "library/formulas.h"
+#include "library/frm_edita_calculo.h"
+#include "library/frm_ordem.h"
+#include "library/frm_seleciona_alteracao.h"
 #include "presentation/exportacao.h"
 #include "presentation/frm_exibe_relatorio.h"
 #include "printing/frm_imprimir.h"
@@ -128,10 +137,20 @@ frmPrincipal::frmPrincipal(const std::string& pastaDeDados, QWidget* pai)
   layout->addWidget(area_, 1);
   layout->addWidget(picRodape_);
   setCentralWidget(centro);
+
+  // The hints follow the mouse over the toolbar; the analyses' background
+  // and the bottom bar close them.
+  dicas_ = new ControleDeDicas(findChild<QToolBar*>(QStringLiteral("picMenu")), this);
+  dicas_->AcompanhaFundo(area_->viewport());
+  dicas_->AcompanhaFundo(picRodape_);
 }
 
 frmPrincipal::~frmPrincipal() {
   if (observado_) observado_->Documento().RemoveObservador(this);
+  // The viewers still open go with the area, after this window has stopped
+  // being a frmPrincipal: nothing of theirs may call back into it.
+  area_->disconnect(this);
+  for (QMdiSubWindow* janela : area_->subWindowList()) janela->disconnect(this);
 }
 
 void frmPrincipal::MontaAcoes() {
@@ -287,13 +306,7 @@ void frmPrincipal::Inicia() {
   MostraAbertura();
 }
 
-void frmPrincipal::Prologo() { ApagaAjudaDoBotao(); }
-
-void frmPrincipal::EmBreve(const QString& recurso) {
-  QMessageBox::information(
-      this, QStringLiteral("Informação:"),
-      QStringLiteral("%1 estará disponível em uma próxima versão do programa.").arg(recurso));
-}
+void frmPrincipal::Prologo() { dicas_->FechaDica(); }
 
 frmExibeRelatorio* frmPrincipal::ExibidorAtivo() const {
   QMdiSubWindow* janela = area_->currentSubWindow();
@@ -463,7 +476,7 @@ void frmPrincipal::mnuEncerrar_Click() { Encerra(); }
 void frmPrincipal::closeEvent(QCloseEvent* evento) {
   // Closing the window is never refused; it keeps the options like the other ways out.
   if (!encerrado_) {
-    ApagaAjudaDoBotao();
+    dicas_->FechaDica();
     GravaEstado();
     encerrado_ = true;
   }
@@ -480,20 +493,24 @@ void frmPrincipal::AbrirImpressao() {
 }
 void frmPrincipal::AbrirFontes() { cifra::frmConfiguraFonte::Executa(this, estado_); }
 void frmPrincipal::AbrirOpcoes() { cifra::frmConfiguraPrograma::Executa(this, estado_); }
-void frmPrincipal::AbrirAjuda() { EmBreve(QStringLiteral("A ajuda do programa")); }
-void frmPrincipal::AbrirSobre() { EmBreve(QStringLiteral("A janela Sobre este Programa")); }
+void frmPrincipal::AbrirAjuda() {
+  frmAjuda::Exibe(this, QString::fromStdString(estado_.pasta.Raiz().string()));
+}
+void frmPrincipal::AbrirSobre() {
+  frmSobre::Exibe(this, QString::fromStdString(estado_.pasta.Arquivo(cifra::kSomDeBoasVindas).string()));
+}
 // The dialog reads the lines back into the program state when it writes them.
 void frmPrincipal::AbrirCabecalhoERodape() { cifra::frmConfiguraRodape::Executa(this, estado_); }
 void frmPrincipal::AlterarImagemCabecalho() { cifra::frmSelecionarArquivo::Executa(this, estado_); }
-void frmPrincipal::DefinirCalculoA() { EmBreve(QStringLiteral("O editor do cálculo do número A")); }
-void frmPrincipal::DefinirCalculoB() { EmBreve(QStringLiteral("O editor do cálculo do número B")); }
-void frmPrincipal::AbrirOrdemDaAnalise() { EmBreve(QStringLiteral("A ordem da análise")); }
-void frmPrincipal::AbrirConteudoDasAnalises() {
-  EmBreve(QStringLiteral("O editor do conteúdo das análises"));
-}
+void frmPrincipal::DefinirCalculoA() { cifra::frmEditaCalculo::Executa(this, estado_, cifra::kFormulaA); }
+void frmPrincipal::DefinirCalculoB() { cifra::frmEditaCalculo::Executa(this, estado_, cifra::kFormulaB); }
+void frmPrincipal::AbrirOrdemDaAnalise() { cifra::frmOrdem::Executa(this, estado_); }
+void frmPrincipal::AbrirConteudoDasAnalises() { cifra::frmSelecionaAlteracao::Executa(this, estado_); }
 void frmPrincipal::AbrirCadastro(frmEntraNome& pedido) {
-  QMessageBox::information(
-      &pedido, QStringLiteral("Informação:"),
-      QStringLiteral("O cadastro de clientes estará disponível em uma próxima versão do programa."));
+  if (const auto cliente = frmCadastro::Executa(&pedido, estado_.pasta)) {
+    pedido.PreencheDados(QString::fromStdString(cliente->Nome),
+                         QString::fromStdString(cliente->DataNascimento));
+  }
 }
-void frmPrincipal::MostraAbertura() {}
+void frmPrincipal::MostraAbertura() { frmEntrada::Exibe(this); }
+

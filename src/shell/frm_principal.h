@@ -16,6 +16,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolButton;
+class ControleDeDicas;
 class frmEntraNome;
 class frmExibeRelatorio;
 
@@ -70,8 +71,7 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   void picAvanca_Click();
   void picVolta_Click();
 
-  // Dialogs that other parts of the program provide. Each one is opened
-  // modally from here; until it is there the operator is told it will come.
+  // Dialogs that other parts of the program provide, each opened modally.
   void AbrirImpressao();
   void AbrirFontes();
   void AbrirOpcoes();
@@ -87,9 +87,8 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   void MostraAbertura();  // the opening window shown over the main window at start-up
 
  public:
-  // The toolbar hint: "Nenhum" when none is shown.
-  void ApagaAjudaDoBotao() { DicaAtual = QStringLiteral("Nenhum"); }
-  QString DicaAtual;
+  // The hints of the toolbar buttons.
+  ControleDeDicas& Dicas() { return *dicas_; }
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -100,7 +99,6 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   void MontaBarraDeNavegacao();
   // Every toolbar click and every menu action that opens a dialog starts here.
   void Prologo();
-  void EmBreve(const QString& recurso);
   void ExibidorAtivado(QMdiSubWindow* janela);
   void MostraInfoNavega(const QString& texto);
   void GravaEstado();
@@ -115,6 +113,7 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   QToolButton* picVolta_ = nullptr;
   QToolButton* picAvanca_ = nullptr;
   QLabel* lblInfoNavega_ = nullptr;
+  ControleDeDicas* dicas_ = nullptr;
   QPointer<frmExibeRelatorio> observado_;
   bool encerrado_ = false;
 

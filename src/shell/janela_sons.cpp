@@ -6,6 +6,9 @@
 #include <QUrl>
 #include <filesystem>
 
+#include "library/arquivo_registros.h"
+#include "library/padroes.h"
+
 namespace cifra {
 
 TocadorDeSons::TocadorDeSons(PastaDeDados pasta, QObject* pai)
@@ -27,8 +30,14 @@ void TocadorDeSons::Toca(const std::string& arquivo, bool emRepeticao) {
   }
   std::error_code ec;
   const auto caminho = pasta_.Arquivo(arquivo);
-  if (!std::filesystem::is_regular_file(caminho, ec)) return;
-  efeito_->setSource(QUrl::fromLocalFile(QString::fromStdString(caminho.string())));
+  if (std::filesystem::is_regular_file(caminho, ec)) {
+    efeito_->setSource(QUrl::fromLocalFile(QString::fromStdString(caminho.string())));
+  } else if (const std::string recurso = RecursoPadrao(arquivo); !NomeOcupado(caminho) && !recurso.empty()) {
+    // A sound the folder lacks and could not be given: the program's own copy.
+    efeito_->setSource(QUrl(QStringLiteral("qrc") + QString::fromStdString(recurso)));
+  } else {
+    return;
+  }
   efeito_->setLoopCount(emRepeticao ? QSoundEffect::Infinite : 1);
   efeito_->play();
 }

@@ -48,36 +48,19 @@ std::string Json(std::string_view bruto) {
   return out + "\"";
 }
 
-void FalhaAoGravar(std::ostream& erros, const std::string& arquivo, int codigoDeErro = 0) {
-  erros << MensagemDeFalha("gravar", arquivo, codigoDeErro) << "\n";
-}
-
-// Writes to a file (aside, then in place of the old one), or to standard output for "-".
+// Writes to a file (aside, then in place of the old one), or to standard
+// output for "-". Throws ErroDeArquivo when the file cannot be written.
 bool Escreve(const std::string& destino, const std::string& conteudo, std::ostream& saida,
              std::ostream& erros) {
-  if (destino == "-") {
-    saida << conteudo;
-    saida.flush();
-    if (saida) return true;
-    erros << "Não foi possível escrever na saída padrão.\n";
-    return false;
-  }
-  if (EhArquivoEspecial(destino)) {
-    // /dev/null, /dev/full, a pipe: written in place, never replaced.
-    const bool escrito = GravaSaidaInteira(destino, [&](QIODevice& d) {
-      return d.write(conteudo.data(), static_cast<qint64>(conteudo.size())) ==
-             static_cast<qint64>(conteudo.size());
-    });
-    if (!escrito) FalhaAoGravar(erros, destino);
-    return escrito;
-  }
-  try {
+  if (destino != "-") {
     GravaArquivoInteiro(destino, conteudo);
-  } catch (const ErroDeArquivo& e) {
-    erros << e.what() << "\n";
-    return false;
+    return true;
   }
-  return true;
+  saida << conteudo;
+  saida.flush();
+  if (saida) return true;
+  erros << "Não foi possível escrever na saída padrão.\n";
+  return false;
 }
 
 // The PDF's sheet, in millimetres.
@@ -101,21 +84,16 @@ void TrataMensagemDoQt(QtMsgType tipo, const QMessageLogContext&, const QString&
 // the size they have on a common monitor.
 constexpr double kPixelsPorMm = 4;
 
-bool GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo,
-                  std::ostream& erros) {
+void GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo) {
   std::error_code ec;
   std::filesystem::create_directories(pasta, ec);
   const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo);
   for (int p = 1; p <= static_cast<int>(paginas.picFolha.size()); ++p) {
     const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
-    if (!GravaSaidaInteira(arquivo.string(), [&](QIODevice& destino) {
-          return GravaPaginaPng(paginas, p, kPixelsPorMm, destino);
-        })) {
-      FalhaAoGravar(erros, arquivo.string());
-      return false;
-    }
+    GravaSaidaInteira(arquivo.string(), [&](QIODevice& destino) {
+      return GravaPaginaPng(paginas, p, kPixelsPorMm, destino);
+    });
   }
-  return true;
 }
 
 }  // namespace
@@ -314,6 +292,7 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
   }
   try {
     EstadoDoPrograma estado = CarregarEstado(EscolhePastaDeDados(pedido->pasta));
+    for (const std::string& aviso : estado.avisos) erros << aviso << "\n";
     estado.analise = MontaAnalise(*pessoa, hoje, estado.opcoes, estado.titulos, estado.pasta);
     if (pedido->json && !Escreve(*pedido->json, AnaliseEmJson(estado.analise, hoje, estado.OrdemTopicos), saida, erros)) {
       return 1;
@@ -334,7 +313,7 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
         ImagemDoCabecalho(estado.opcoes, estado.analise.DataNascimento, figuras, &semImagem),
         figuras.divisoria, estado.OrdemTopicos};
     if (!semImagem.empty()) erros << semImagem << "\n";
-    if (pedido->png && !GravaPaginas(*pedido->png, conteudo, erros)) return 1;
+    if (pedido->png) GravaPaginas(*pedido->png, conteudo);
     // The PDF is what the print dialog would print with the kept choices;
     // the chart alone leaves the cover out. Margins that leave no page are
     // replaced, for this job only, by the defaults.
@@ -348,16 +327,14 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
     OpcoesDaImpressao impressao{margens, estado.opcoes.ImprimirFolhaRosto,
                                 estado.opcoes.ImprimirPretoEmBranco,
                                 TipoDaOpcao(estado.opcoes.TipoImpressao), hoje};
-    if (pedido->pdf && GravarPdf(*pedido->pdf, conteudo, impressao) == 0) {
-      FalhaAoGravar(erros, *pedido->pdf);
-      return 1;
-    }
+    auto pdf = [&](const std::string& arquivo) {
+      std::string falha;
+      if (GravarPdf(arquivo, conteudo, impressao, &falha) == 0) throw ErroDeArquivo(falha);
+    };
+    if (pedido->pdf) pdf(*pedido->pdf);
     impressao.folhaRosto = false;
     impressao.tipo = TipoDeImpressao::Quadro;
-    if (pedido->quadro && GravarPdf(*pedido->quadro, conteudo, impressao) == 0) {
-      FalhaAoGravar(erros, *pedido->quadro);
-      return 1;
-    }
+    if (pedido->quadro) pdf(*pedido->quadro);
   } catch (const ErroDeArquivo& e) {
     erros << e.what() << "\n";
     return 1;

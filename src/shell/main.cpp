@@ -52,6 +52,8 @@ int main(int argc, char** argv) {
     return cifra::ExecutaAnalise(argumentos, std::cout, std::cerr);
   }
   QApplication app(argc, argv);
+  // Ties the windows to the menu entry, so the desktop shows its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("cifralumina"));
   const std::vector<std::string> argumentos(argv + 1, argv + argc);
   // Start-up: the hourglass while the data folder is loaded (missing files
   // are created), then the main window and what follows it.

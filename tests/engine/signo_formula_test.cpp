@@ -34,33 +34,19 @@ TEST(Signo, TodoDiaDoAnoTemUmSigno) {
   }
 }
 
-TEST(NumerosDoNome, MariaDaSilva) {
-  const auto ligado = CalculaNumerosDoNome(U"MARIA DA SILVA", 9, true);
-  EXPECT_EQ(ligado.Expressao, 11);
-  EXPECT_EQ(ligado.ImpulsoDaAlma, 22);
-  EXPECT_EQ(ligado.EuSilencioso, 7);
-  EXPECT_EQ(ligado.PrimeiraVogal, U'A');
-  EXPECT_EQ(ligado.IndiceVogal, 1);
-  EXPECT_EQ(ligado.Caracteristicas, 3);
-  EXPECT_EQ(ligado.Realidade, 11);  // R(9) + R(11) = 11
-  const auto desligado = CalculaNumerosDoNome(U"MARIA DA SILVA", 9, false);
-  EXPECT_EQ(desligado.Expressao, 2);
-  EXPECT_EQ(desligado.ImpulsoDaAlma, 4);
-  EXPECT_EQ(desligado.Realidade, 2);
-}
-
+// MARIA DA SILVA's name numbers, with and without master numbers, are
+// checked where the analysis is built from them.
 TEST(NumerosDoNome, CasosDeBorda) {
   EXPECT_EQ(CalculaNumerosDoNome(U"YVONE", 1, false).IndiceVogal, 6);
   EXPECT_EQ(CalculaNumerosDoNome(U"  BRYAN", 1, false).PrimeiraVogal, U'Y');
   EXPECT_EQ(LetrasDoNome(U"ANA-LUIZA"), 9);
   EXPECT_EQ(SomaDoNome(U"ANA-LUIZA", false), SomaDoNome(U"ANALUIZA", false));
-  EXPECT_EQ(CalculaNumerosDoNome(U"X", 22, true).Realidade, ReduzComMestres(4 + 6, true));
+  // Reality of a life path 22 and an expression X (6): 4 + 6 = 10 -> 1.
+  EXPECT_EQ(CalculaNumerosDoNome(U"X", 22, true).Realidade, 1);
   const auto semVogal = CalculaNumerosDoNome(U"BRST KLM", 3, true);
   EXPECT_EQ(semVogal.PrimeiraVogal, 0);
   EXPECT_EQ(semVogal.IndiceVogal, 0);
   EXPECT_EQ(semVogal.ImpulsoDaAlma, 0);
-  // Reality of a life path 22 and an expression 9: 4 + 9 = 13 -> 4.
-  EXPECT_EQ(ReduzComMestres(ReduzNumero(22) + ReduzNumero(9), true), 4);
 }
 
 class Formulas : public ::testing::Test {

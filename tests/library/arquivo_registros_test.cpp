@@ -56,16 +56,6 @@ TEST(ArquivoDeRegistros, CriaLeEGravaComLacunas) {
   EXPECT_EQ(ArquivoDeRegistros(pasta / "curto.dat", 4).Le(2), (std::vector<uint8_t>{5, 0, 0, 0}));
 }
 
-TEST(ArquivoDeRegistros, FalhaViraMensagemEmPortugues) {
-  PastaTemporaria pasta;
-  try {
-    ArquivoDeRegistros(pasta / "nao-existe" / "x.dat", 4);
-    FAIL() << "a file in a missing folder cannot be created";
-  } catch (const ErroDeArquivo& e) {
-    EXPECT_NE(std::string(e.what()).find("Não foi possível criar"), std::string::npos);
-  }
-}
-
 TEST(Campos, InteirosFlagsFloatsETextos) {
   std::vector<uint8_t> r(20, 0);
   GravaInt16(r, 0, -2);

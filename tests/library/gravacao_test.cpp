@@ -1,38 +1,26 @@
 // A write that fails leaves the operator's file exactly as it was, and says
 // why in the operator's language. The failures are real: a file the program
 // may not write, a folder in the file's place, a disk that fills up.
-#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <csignal>
-#include <functional>
 
 #include <gtest/gtest.h>
 
 #include "apoio/pasta_temporaria.h"
+#include "apoio/processo.h"
 #include "library/arquivo_registros.h"
 #include "library/interpretacoes.h"
 
 namespace cifra {
 namespace {
 namespace fs = std::filesystem;
+using teste::EmOutroProcesso;
 using teste::LeBytes;
 
 constexpr int kNaoSePodeMontar = 77;
-
-// Runs the function in a child process (whose limits, user and mounts the
-// parent does not share); its exit status comes back.
-int EmOutroProcesso(const std::function<int()>& f) {
-  const pid_t filho = ::fork();
-  if (filho == 0) ::_exit(f());
-  int estado = 0;
-  ::waitpid(filho, &estado, 0);
-  return WIFEXITED(estado) ? WEXITSTATUS(estado) : 100;
-}
 
 // 0 when the write failed with a message that contains `trecho`.
 int FalhaCom(const fs::path& arquivo, const std::string& trecho) {
@@ -80,7 +68,7 @@ TEST_F(Gravacao, ArquivoSomenteParaLeitura) {
 TEST_F(Gravacao, PastaNoLugarDoArquivo) {
   fs::remove(arquivo);
   fs::create_directory(arquivo);
-  EXPECT_EQ(FalhaCom(arquivo, "Há uma pasta com esse nome"), 0);
+  EXPECT_EQ(FalhaCom(arquivo, "É uma pasta, e não um arquivo."), 0);
   EXPECT_TRUE(fs::is_directory(arquivo));
   EXPECT_EQ(FalhaCom(pasta / "nao-existe" / "x.dat", "Não foi possível criar"), 0);
 }

@@ -38,10 +38,11 @@ struct Quadro {
   GeometriaDaPagina papel = GeometriaDoPapel(210, 297, Margens{});
   teste::SuperficieDeTeste s{210, 297};
 
-  explicit Quadro(const ProgramOptions& o, Fontes fontes = {})
+  explicit Quadro(const ProgramOptions& o, Fontes fontes = {}, const std::string& nome = {})
       : conteudo{AnaliseDeMaria(), o, fontes, LinhasRodape{}, Figura::DoRecurso("signo"),
                  Figura()} {
     conteudo.linhas.LinhaRodapeUm = "Rodapé um";
+    if (!nome.empty()) conteudo.analise.NomeCompleto = nome;
     DesenhaQuadroNumerologico(s, conteudo, papel, Data{6, 12, 2026});
   }
 
@@ -82,10 +83,7 @@ TEST(QuadroNumerologico, CadaTopicoAtivoComSeuNumeroUmaVez) {
     int vezes = 0;
     for (const auto* d : linha) vezes += d->texto == forma;
     EXPECT_EQ(vezes, 1) << t.nome;
-  }
-  // Each label once: no topic is on the chart twice.
-  for (const Topico& t : Catalogo()) {
-    int vezes = 0;
+    vezes = 0;  // and no topic is on the chart twice
     for (const auto& d : q.s.textos) vezes += d.texto == t.nome;
     EXPECT_EQ(vezes, 1) << t.nome;
   }
@@ -157,58 +155,46 @@ TEST(QuadroNumerologico, NomeLetraPorLetraVogaisEmCimaConsoantesEmBaixo) {
   EXPECT_TRUE(q.s.Texto("Vogais: 22    Consoantes: 25    Total: 47"));
 }
 
-TEST(QuadroNumerologico, UmaPaginaComCabecalhoRodapeSemNumero) {
-  const Quadro q(TodosOsTopicos());
-  EXPECT_TRUE(q.s.Texto("MARIA DA SILVA"));
-  EXPECT_TRUE(q.s.Texto("12 de agosto de 1978"));
-  EXPECT_TRUE(q.s.Texto("Rodapé um"));
-  ASSERT_EQ(q.s.figuras.size(), 1u);
-  EXPECT_EQ(q.s.figuras[0].texto, "signo");
-  const auto* titulo = q.s.Texto(kTituloDoQuadro);
-  ASSERT_TRUE(titulo);
-  for (const auto& t : q.s.textos) {
-    EXPECT_FALSE(t.fonte.Negrito && t.fonte.Tamanho == 16) << "número de página " << t.texto;
-    if (t.y < titulo->y || t.y > q.papel.Altura - 10 - 12) continue;  // header and footer
-    EXPECT_LE(t.y, q.papel.LimiteInferior) << t.texto;
-    EXPECT_GE(t.x, 12 - 1e-9) << t.texto;
-    EXPECT_LE(t.x + t.texto.size() * t.fonte.Tamanho / 10.0, 198 + 1e-9) << t.texto;
-  }
-}
-
-// Fonts too large for the page are made smaller together, and all still fits.
-TEST(QuadroNumerologico, FontesGrandesDiminuemJuntasAteCaber) {
+// One page with header and footer and no page number; its body within the
+// margins and above the footer, even when the fonts are too large for it:
+// those are made smaller together.
+TEST(QuadroNumerologico, UmaPaginaSemNumeroQueCabeMesmoComFontesGrandes) {
   Fontes grandes;
   grandes.FonteTitulo.Tamanho = 30;
   grandes.FonteDescricao.Tamanho = 24;
   grandes.FonteTexto.Tamanho = 28;
-  const Quadro q(TodosOsTopicos(), grandes);
-  const auto* rotulo = q.s.Texto("Caminho da Vida");
-  ASSERT_TRUE(rotulo);
-  EXPECT_LT(rotulo->fonte.Tamanho, 28);
-  const auto* titulo = q.s.Texto(kTituloDoQuadro);
-  ASSERT_TRUE(titulo);
-  EXPECT_LT(titulo->fonte.Tamanho, 30);
-  double fim = 0;
-  for (const auto& t : q.s.textos) {
-    if (t.y < titulo->y || t.y > q.papel.Altura - 10 - 12) continue;
-    fim = std::max(fim, t.y + t.fonte.Tamanho / 2.0);
-    EXPECT_LE(t.x + Utf32(t.texto).size() * t.fonte.Tamanho / 10.0, 198 + 1e-9) << t.texto;
+  for (const Fontes& fontes : {Fontes{}, grandes}) {
+    const Quadro q(TodosOsTopicos(), fontes);
+    const auto* titulo = q.s.Texto(kTituloDoQuadro);
+    ASSERT_TRUE(titulo);
+    for (const auto& t : q.s.textos) {
+      const bool numeroDePagina = t.fonte.Negrito && t.fonte.Tamanho == 16;
+      EXPECT_FALSE(numeroDePagina && fontes == Fontes{}) << "número de página " << t.texto;
+      if (t.y < titulo->y || t.y > q.papel.Altura - 10 - 12) continue;  // header and footer
+      EXPECT_LE(t.y + t.fonte.Tamanho / 2.0, q.papel.LimiteInferior) << t.texto;
+      EXPECT_GE(t.x, 12 - 1e-9) << t.texto;
+      EXPECT_LE(t.x + Utf32(t.texto).size() * t.fonte.Tamanho / 10.0, 198 + 1e-9) << t.texto;
+    }
   }
-  EXPECT_LE(fim, q.papel.LimiteInferior);
+  const Quadro q(TodosOsTopicos(), grandes);
+  EXPECT_LT(q.s.Texto("Caminho da Vida")->fonte.Tamanho, 28);
+  EXPECT_LT(q.s.Texto(kTituloDoQuadro)->fonte.Tamanho, 30);
+  const Quadro normal(TodosOsTopicos());
+  for (const char* texto : {"MARIA DA SILVA", "12 de agosto de 1978", "Rodapé um"}) {
+    EXPECT_TRUE(normal.s.Texto(texto)) << texto;
+  }
+  ASSERT_EQ(normal.s.figuras.size(), 1u);
+  EXPECT_EQ(normal.s.figuras[0].texto, "signo");
 }
 
 // A name too long for one row goes on in the next, a word never split.
 TEST(QuadroNumerologico, NomeLongoContinuaNaLinhaSeguinte) {
-  ProgramOptions o = TodosOsTopicos();
-  ConteudoDaAnalise c{AnaliseDeMaria(), o, Fontes{}, LinhasRodape{}, Figura(), Figura()};
-  c.analise.NomeCompleto = "MARIA APARECIDA DOS SANTOS OLIVEIRA DE ALBUQUERQUE CAVALCANTI";
-  teste::SuperficieDeTeste s(210, 297);
-  const GeometriaDaPagina papel = GeometriaDoPapel(210, 297, Margens{});
-  DesenhaQuadroNumerologico(s, c, papel, Data{6, 12, 2026});
-  const auto* titulo = s.Texto("O Nome Letra por Letra");
+  const Quadro q(TodosOsTopicos(), {},
+                 "MARIA APARECIDA DOS SANTOS OLIVEIRA DE ALBUQUERQUE CAVALCANTI");
+  const auto* titulo = q.s.Texto("O Nome Letra por Letra");
   ASSERT_TRUE(titulo);
   std::map<double, std::string> linhas;  // letters by row
-  for (const auto& t : s.textos) {
+  for (const auto& t : q.s.textos) {
     if (t.y > titulo->y && t.texto.size() == 1 && std::isupper(t.texto[0])) {
       linhas[t.y] += t.texto;
       EXPECT_LE(t.x + t.fonte.Tamanho / 10.0, 198 + 1e-9);

@@ -2,44 +2,27 @@
 // a text changed in the dialogs, then a new analysis from the program itself.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
-#include <QTest>
 
-#include "apoio/pasta_temporaria.h"
-#include "apoio/respostas_de_caixas.h"
+#include "apoio/janelas.h"
 #include "library/frm_altera_form.h"
 #include "library/frm_ordem.h"
 #include "library/frm_seleciona_alteracao.h"
 #include "settings/frm_configura_fonte.h"
 #include "settings/frm_configura_rodape.h"
-#include "shell/estado.h"
 
 namespace cifra {
 namespace {
 
+using teste::Clica;
+using teste::Controle;
 using teste::QuandoAbrir;
-using teste::RespondeCaixas;
-
-QWidget* Controle(QWidget& j, const QString& nome) {
-  auto* c = j.findChild<QWidget*>(nome);
-  EXPECT_NE(c, nullptr) << nome.toStdString();
-  return c;
-}
-void Clica(QWidget& j, const QString& nome) { teste::Clica(Controle(j, nome)); }
-
-void Substitui(QWidget* caixa, const QString& texto) {
-  caixa->setFocus();
-  QTest::keyClick(caixa, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(caixa, Qt::Key_Delete);
-  teste::Escreve(caixa, texto);
-}
+using teste::Substitui;
 
 QString Programa(const QStringList& argumentos) {
   QProcess programa;
@@ -50,12 +33,13 @@ QString Programa(const QStringList& argumentos) {
 }
 
 TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
-  teste::PastaTemporaria pasta;
-  EstadoDoPrograma estado = CarregarEstado(pasta.Caminho().string());
+  teste::ComEstado s;
+  EstadoDoPrograma& estado = s.estado;
+  const auto& pasta = s.pasta;
   {  // "Características do Nome" (topic 27) climbs to the top.
     frmOrdem ordem(nullptr, estado);
     ordem.show();
-    auto* lista = static_cast<QListWidget*>(Controle(ordem, QStringLiteral("lstPrioridade")));
+    auto* lista = Controle<QListWidget>(ordem, QStringLiteral("lstPrioridade"));
     lista->scrollToItem(lista->item(26));
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(26)).center());
     ASSERT_EQ(lista->currentItem()->text(), "Características do Nome");
@@ -65,10 +49,9 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
   {  // Titles in Liberation Serif 20, bold and italic.
     frmConfiguraFonte fontes(nullptr, estado);
     fontes.show();
-    auto* nome = static_cast<QComboBox*>(Controle(fontes, QStringLiteral("cmbFonte_1")));
-    Substitui(nome->lineEdit(), QStringLiteral("Liberation Serif"));
-    Substitui(static_cast<QComboBox*>(Controle(fontes, QStringLiteral("cmbTamanho_1")))->lineEdit(),
-              QStringLiteral("20"));
+    Substitui(Controle<QComboBox>(fontes, QStringLiteral("cmbFonte_1"))->lineEdit(),
+              QStringLiteral("Liberation Serif"));
+    Substitui(Controle<QComboBox>(fontes, QStringLiteral("cmbTamanho_1"))->lineEdit(), QStringLiteral("20"));
     Clica(fontes, QStringLiteral("chkItalico_1"));
     Clica(fontes, QStringLiteral("cmdOk"));
   }
@@ -78,7 +61,7 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
     Substitui(Controle(rodape, QStringLiteral("txtCabecalhoLinhaUm")), QStringLiteral("Estudo de Maria"));
     Substitui(Controle(rodape, QStringLiteral("txtRodapeLinhaUm")), QStringLiteral("Ateliê dos Números"));
     Substitui(Controle(rodape, QStringLiteral("txtRodapeLinhaDois")), QStringLiteral("Fone (11) 5555-0100"));
-    RespondeCaixas informacao;
+    teste::RespondeCaixas informacao;
     Clica(rodape, QStringLiteral("cmdOk"));
   }
   {  // The life path's title, and the text of its number 9.
@@ -88,7 +71,7 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
                              QStringLiteral("Nove: quem chega ao fim do ciclo e recomeça.\nCom calma.")};
     int n = 0;
     QuandoAbrir<frmAlteraForm> escreve([&](frmAlteraForm& e) {
-      auto* caixa = static_cast<QPlainTextEdit*>(Controle(e, QStringLiteral("txtTexto")));
+      auto* caixa = Controle<QPlainTextEdit>(e, QStringLiteral("txtTexto"));
       QApplication::clipboard()->setText(novos[n++]);
       caixa->setFocus();
       QTest::keyClick(caixa, Qt::Key_A, Qt::ControlModifier);
@@ -117,8 +100,8 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
   const auto paginas = pasta / "paginas";
   Programa(pedido + QStringList{QStringLiteral("--png"), QString::fromStdString(paginas.string())});
   ASSERT_TRUE(std::filesystem::exists(paginas / "page-1.png"));
-  QImage(QString::fromStdString((paginas / "page-1.png").string()))
-      .save(QStringLiteral(CIFRA_IMAGENS_DIR "/analise-apos-configuracoes.png"));
+  teste::GuardaImagem(QImage(QString::fromStdString((paginas / "page-1.png").string())),
+                      QStringLiteral("analise-apos-configuracoes.png"));
 }
 
 }  // namespace

@@ -1,7 +1,4 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <filesystem>
@@ -9,10 +6,9 @@
 #include <thread>
 
 #include "apoio/pasta_temporaria.h"
+#include "apoio/processo.h"
 #include "library/arquivo_registros.h"
 #include "shell/clientes.h"
-
-extern char** environ;
 
 namespace cifra {
 namespace {
@@ -28,35 +24,17 @@ fs::perms Permissoes(const fs::path& p) {
   return fs::status(p).permissions() & fs::perms::all;
 }
 
-TEST(Clientes, AcrescentaLeECortaCampos) {
+// Written out by hand: each field at its place, each with a value of its own,
+// in Windows-1252 and blank-padded; what is longer than its field is cut.
+TEST(Clientes, RegistroComTodosOsCamposDistintos) {
   teste::PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
   EXPECT_TRUE(LerClientes(pasta).empty());
   EXPECT_FALSE(fs::exists(raiz / "caduser.dat"));
-  const Cliente longo{std::string(120, 'N'), "", "", "12345678901", "", "01/01/2000"};
-  AcrescentarCliente(pasta, kAna);
-  AcrescentarCliente(pasta, longo);
-  AcrescentarCliente(pasta, kAna);  // the same name twice is two clients
-  EXPECT_EQ(fs::file_size(raiz / "caduser.dat"), 3u * 337);
-  const auto lidos = LerCadastro(pasta);
-  ASSERT_EQ(lidos.size(), 3u);
-  EXPECT_EQ(lidos[0], (RegistroDeCliente{kAna, false}));
-  EXPECT_EQ(lidos[2], (RegistroDeCliente{kAna, false}));
-  EXPECT_EQ(lidos[1].cliente.Nome, std::string(100, 'N'));
-  EXPECT_EQ(lidos[1].cliente.Cep, "1234567890");
-  const auto bytes = teste::LeBytes(raiz / "caduser.dat");
-  EXPECT_EQ(bytes[10], 0xE7);  // ç in Windows-1252
-  EXPECT_EQ(bytes[337 + 100], ' ');  // blank-padded
-}
-
-// Written out by hand: each field at its place, each with a value of its own.
-TEST(Clientes, RegistroComTodosOsCamposDistintos) {
-  teste::PastaTemporaria raiz;
-  const PastaDeDados pasta(raiz.Caminho());
-  const Cliente c{"Ana", "Rua B", "Recife-PE", "50000-000", "81-3333", "05/03/1990"};
+  const Cliente c{"Ação", "Rua B", "Recife-PE", "50000-000", "81-3333", "05/03/1990"};
   std::vector<uint8_t> esperado(335, ' ');
   const std::pair<size_t, std::string_view> campos[] = {
-      {0, "Ana"}, {100, "Rua B"}, {250, "Recife-PE"}, {300, "50000-000"}, {310, "81-3333"},
+      {0, "A\xE7\xE3o"}, {100, "Rua B"}, {250, "Recife-PE"}, {300, "50000-000"}, {310, "81-3333"},
       {325, "05/03/1990"}};
   for (const auto& [pos, texto] : campos) std::copy(texto.begin(), texto.end(), esperado.begin() + pos);
   esperado.resize(337, 0);
@@ -67,6 +45,10 @@ TEST(Clientes, RegistroComTodosOsCamposDistintos) {
   esperado.insert(esperado.end(), um.begin(), um.end() - 2);
   teste::EscreveBytes(raiz / "caduser.dat", esperado);
   EXPECT_EQ(LerCadastro(pasta), (std::vector<RegistroDeCliente>{{c, false}, {c, false}}));
+  AcrescentarCliente(pasta, {std::string(120, 'N'), "", "", "12345678901", "", "01/01/2000"});
+  const auto longo = LerCadastro(pasta).at(2).cliente;
+  EXPECT_EQ(longo.Nome, std::string(100, 'N'));
+  EXPECT_EQ(longo.Cep, "1234567890");
 }
 
 TEST(Clientes, ArquivoSoDoDono) {
@@ -172,55 +154,30 @@ TEST(Clientes, FiltroIgnoraAcentosEMaiusculas) {
   }
 }
 
-// Two programs appending at once. The test program runs itself twice as the
-// two programs (the test below, which does nothing when run normally).
-constexpr const char* kVariavelDoFilho = "CIFRA_CADASTRO_FILHO";
-constexpr int kPorProcesso = 100;
-
-TEST(CadastroConcorrente, ProcessoFilho) {
-  const char* pedido = std::getenv(kVariavelDoFilho);
-  if (!pedido) GTEST_SKIP() << "run by CadastroConcorrente.DoisProgramasNaoPerdemNenhum";
-  const std::string s(pedido);
-  const fs::path raiz = s.substr(0, s.rfind('|'));
-  const std::string prefixo = s.substr(s.rfind('|') + 1);
-  // Start together: wait for the signal file.
-  for (int i = 0; i < 1000 && !fs::exists(raiz / "comecar"); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  const PastaDeDados pasta(raiz);
-  for (int i = 0; i < kPorProcesso; ++i) {
-    AcrescentarCliente(pasta, Cliente{prefixo + " " + std::to_string(1000 + i), "Rua", "", "", "",
-                                      "01/01/1990"});
-  }
-}
-
+// Two programs appending at once, started together by a signal file.
 TEST(CadastroConcorrente, DoisProgramasNaoPerdemNenhum) {
+  constexpr int kPorProcesso = 100;
   teste::PastaTemporaria raiz;
-  const std::string programa = fs::read_symlink("/proc/self/exe").string();
   std::vector<pid_t> filhos;
-  for (const char* prefixo : {"PRIMEIRO", "SEGUNDO"}) {
-    std::vector<std::string> ambiente;
-    for (char** e = environ; *e; ++e) ambiente.emplace_back(*e);
-    ambiente.push_back(std::string(kVariavelDoFilho) + "=" + raiz.Caminho().string() + "|" + prefixo);
-    std::vector<char*> env;
-    for (auto& a : ambiente) env.push_back(a.data());
-    env.push_back(nullptr);
-    std::string filtro = "--gtest_filter=CadastroConcorrente.ProcessoFilho";
-    char* argv[] = {const_cast<char*>(programa.c_str()), filtro.data(), nullptr};
-    posix_spawn_file_actions_t silencio;  // the children's own test report is not ours
-    posix_spawn_file_actions_init(&silencio);
-    posix_spawn_file_actions_addopen(&silencio, 1, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, programa.c_str(), &silencio, nullptr, argv, env.data()), 0);
-    posix_spawn_file_actions_destroy(&silencio);
-    filhos.push_back(pid);
+  for (const std::string prefixo : {"PRIMEIRO", "SEGUNDO"}) {
+    filhos.push_back(teste::Inicia([&] {
+      for (int i = 0; i < 1000 && !fs::exists(raiz / "comecar"); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      }
+      try {
+        const PastaDeDados pasta(raiz.Caminho());
+        for (int i = 0; i < kPorProcesso; ++i) {
+          AcrescentarCliente(pasta,
+                             {prefixo + " " + std::to_string(1000 + i), "Rua", "", "", "", "01/01/1990"});
+        }
+      } catch (const ErroDeArquivo&) {
+        return 1;
+      }
+      return 0;
+    }));
   }
   teste::EscreveBytes(raiz / "comecar", {});
-  for (pid_t pid : filhos) {
-    int estado = 0;
-    ASSERT_EQ(waitpid(pid, &estado, 0), pid);
-    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
-  }
+  for (pid_t pid : filhos) EXPECT_EQ(teste::Termina(pid), 0);
   const auto lidos = LerCadastro(PastaDeDados(raiz.Caminho()));
   ASSERT_EQ(lidos.size(), 2u * kPorProcesso);
   EXPECT_EQ(fs::file_size(raiz / "caduser.dat"), 2u * kPorProcesso * 337);

@@ -4,15 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QDesktopServices>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QTest>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFragment>
 
+#include "apoio/janelas.h"
 #include "settings/contato.h"
 #include "shell/frm_ajuda.h"
 
@@ -78,23 +75,21 @@ TEST(frmAjuda, NavegaComOMouseEMostraEnderecosEPasta) {
   const QString sumario = manual->toPlainText();
   EXPECT_TRUE(sumario.contains(Utf8(cifra::kPaginaDeSuporte)));
   EXPECT_TRUE(sumario.contains(Utf8(cifra::kEmailDeSuporte)));
-  janela.grab().save(QStringLiteral(CIFRA_IMAGENS_DIR "/ajuda-sumario.png"));
+  cifra::teste::Retrata(&janela, QStringLiteral("ajuda-sumario"));
 
   ClicaNoLink(manual, QStringLiteral("O caminho principal"));
   EXPECT_EQ(manual->source().fileName(), QStringLiteral("caminho.html"));
   manual->verticalScrollBar()->setValue(0);
-  janela.grab().save(QStringLiteral(CIFRA_IMAGENS_DIR "/ajuda-caminho.png"));
+  cifra::teste::Retrata(&janela, QStringLiteral("ajuda-caminho"));
 
-  auto* voltar = janela.findChild<QPushButton*>(QStringLiteral("cmdVoltar"));
-  ASSERT_TRUE(voltar && voltar->isEnabled());
-  QTest::mouseClick(voltar, Qt::LeftButton);
+  cifra::teste::Clica(janela, QStringLiteral("cmdVoltar"));
   EXPECT_EQ(manual->source(), frmAjuda::Sumario());
 
   ClicaNoLink(manual, QStringLiteral("A pasta de dados"));
   EXPECT_EQ(manual->source().fileName(), QStringLiteral("pasta.html"));
   EXPECT_TRUE(manual->toPlainText().contains(QStringLiteral("/home/operadora/Cifralumina")));
 
-  QTest::mouseClick(janela.findChild<QPushButton*>(QStringLiteral("cmdSumario")), Qt::LeftButton);
+  cifra::teste::Clica(janela, QStringLiteral("cmdSumario"));
   EXPECT_EQ(manual->source(), frmAjuda::Sumario());
 
   // The link to the support page goes to the system's browser; the manual stays.
@@ -106,7 +101,7 @@ TEST(frmAjuda, NavegaComOMouseEMostraEnderecosEPasta) {
   EXPECT_EQ(navegador.pedidos.first(), QUrl(Utf8(cifra::kPaginaDeSuporte)));
   EXPECT_EQ(manual->source(), frmAjuda::Sumario());
 
-  QTest::mouseClick(janela.findChild<QPushButton*>(QStringLiteral("cmdFechar")), Qt::LeftButton);
+  cifra::teste::Clica(janela, QStringLiteral("cmdFechar"));
   EXPECT_FALSE(janela.isVisible());
 }
 

@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "apoio/janelas.h"
 #include "shell/figura_na_tela.h"
 #include "shell/frm_dicas.h"
 
@@ -94,7 +95,7 @@ TEST(frmDicas, SegueOMouseDeBotaoEmBotaoEFechaSobreOFundo) {
     QPainter p(&imagem);
     p.drawPixmap(t.janela.mapFromGlobal(dica->pos()), dica->grab());
     p.end();
-    EXPECT_TRUE(imagem.save(QStringLiteral(CIFRA_IMAGENS_DIR "/frm-dicas.png")));
+    cifra::teste::GuardaImagem(imagem, QStringLiteral("frm-dicas.png"));
   }
 
   // The toolbar's own background, right of the last button: the popup closes.

@@ -22,6 +22,8 @@
 #include "apoio/pasta_temporaria.h"
 #include "apoio_janelas.h"
 #include "presentation/frm_exibe_relatorio.h"
+#include "shell/clientes.h"
+#include "shell/frm_dicas.h"
 #include "shell/janela_sons.h"
 
 namespace {
@@ -33,12 +35,14 @@ using cifra::teste::ResponderMensagem;
 struct Programa {
   cifra::teste::PastaTemporaria pasta;
   std::unique_ptr<frmPrincipal> janela;
+  std::shared_ptr<bool> abertura;  // the opening window was shown
 
   Programa() { Abre(); }
   void Abre(bool redimensiona = true) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString((pasta / "config").string()));
     janela = std::make_unique<frmPrincipal>(pasta.Caminho().string());
+    abertura = cifra::teste::FechaAberturaQuandoAparecer();
     janela->Inicia();
     if (redimensiona) janela->resize(1280, 800);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
@@ -91,6 +95,7 @@ TEST(frmPrincipal, CaminhoDoOperadorDaPrimeiraPartidaAExportacao) {
   Programa p;
   frmPrincipal& j = *p.janela;
   EXPECT_EQ(j.windowTitle(), QStringLiteral("Cifralumina Comercial"));
+  EXPECT_TRUE(*p.abertura);
   for (const char* arquivo : {"ordem.dat", "Header.DAT", "fontes.dat", "cifralumina.dat",
                               "welcomeb.wav"}) {
     EXPECT_TRUE(fs::exists(p.pasta / arquivo)) << arquivo;
@@ -258,11 +263,92 @@ TEST(frmPrincipal, SemAnaliseNavegarEExportarExplicamOQueFazer) {
   EXPECT_EQ(imprimir->titulo, QStringLiteral("Informação:"));
   EXPECT_TRUE(imprimir->texto.startsWith(QStringLiteral("Para você poder imprimir")))
       << imprimir->texto.toStdString();
-  // Commands whose windows come later say so.
-  auto breve = ResponderMensagem(QMessageBox::Ok);
-  QTest::mouseClick(p.Botao("cmdAjuda"), Qt::LeftButton);
-  EXPECT_EQ(breve->titulo, QStringLiteral("Informação:"));
-  EXPECT_TRUE(breve->texto.contains(QStringLiteral("próxima versão")));
+}
+
+// The client register reached from the request dialog: a client recalled
+// fills the two boxes and gives that person's analysis.
+TEST(frmPrincipal, ClienteDoCadastroViraAnalise) {
+  Programa p;
+  cifra::AcrescentarCliente(cifra::PastaDeDados(p.pasta.Caminho()),
+                            {"Ana Beatriz Conceição", "Rua das Flores, 12", "Recife/PE",
+                             "50000-000", "81 3333-4444", "07/11/1985"});
+  QString nome, data;
+  cifra::teste::QuandoAbrirModal([&](QWidget* pedido) {
+    cifra::teste::QuandoAbrirModal([](QWidget* cadastro) {
+      EXPECT_EQ(cadastro->objectName(), QStringLiteral("frmCadastro"));
+      QTest::mouseClick(cadastro->findChild<QWidget*>(QStringLiteral("cmdRetrieve")),
+                        Qt::LeftButton);
+    });
+    QTest::mouseClick(pedido->findChild<QWidget*>(QStringLiteral("cmdCadastro")), Qt::LeftButton);
+    nome = pedido->findChild<QLineEdit*>(QStringLiteral("txtNome"))->text();
+    data = pedido->findChild<QLineEdit*>(QStringLiteral("txtDataNasc"))->text();
+    QTest::mouseClick(pedido->findChild<QWidget*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+  });
+  QTest::mouseClick(p.Botao("cmdCriaAnalise"), Qt::LeftButton);
+  EXPECT_EQ(nome, QStringLiteral("Ana Beatriz Conceição"));
+  EXPECT_EQ(data, QStringLiteral("07/11/1985"));
+  frmExibeRelatorio* e = p.janela->ExibidorAtivo();
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->Pessoa().Nome, U"ANA BEATRIZ CONCEICAO");
+  EXPECT_EQ(cifra::FormataData(e->Pessoa().Nascimento), "07/11/1985");
+}
+
+// Every command of the toolbar and the menus opens its own window; the
+// window's close box leaves it.
+TEST(frmPrincipal, CadaComandoAbreSuaJanela) {
+  Programa p;
+  const struct {
+    const char* acao;
+    const char* janela;
+  } comandos[] = {
+      {"cmdConfigurarFontes", "frmConfiguraFonte"},
+      {"cmdConfiguraPrograma", "frmConfiguraPrograma"},
+      {"cmdAjuda", "frmAjuda"},
+      {"cmdSobre", "frmSobre"},
+      {"mnuConfigurarRodape", "frmConfiguraRodape"},
+      {"mnuAlterarImagemCabecalho", "frmSelecionarArquivo"},
+      {"mnuDefinirCalculoA", "frmEditaCalculo"},
+      {"mnuDefinirCalculoB", "frmEditaCalculo"},
+      {"mnuAlterarOrdem", "frmOrdem"},
+      {"mnuAlterarConteudoDasAnalises", "frmSelecionaAlteracao"},
+  };
+  for (const auto& c : comandos) {
+    QString aberta;
+    cifra::teste::QuandoAbrirModal([&](QWidget* w) {
+      aberta = w->objectName();
+      // Some ask before dropping what was typed: "Sim".
+      ResponderMensagem(QMessageBox::Yes);
+      w->close();  // as the close box does
+    });
+    p.janela->findChild<QAction*>(QString::fromLatin1(c.acao))->trigger();
+    EXPECT_EQ(aberta, QString::fromLatin1(c.janela)) << c.acao;
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << c.acao;
+    p.Ativa();
+  }
+}
+
+// The hints follow the mouse over the main window's toolbar and close over
+// the analyses' background and on any command.
+TEST(frmPrincipal, DicaSegueOMouseNaBarra) {
+  Programa p;
+  ControleDeDicas& dicas = p.janela->Dicas();
+  QWidget* imprimir = p.Botao("cmdImprimir");
+  QTest::mouseMove(imprimir, imprimir->rect().center());
+  ASSERT_TRUE(dicas.Dica());
+  EXPECT_EQ(dicas.Dica()->Texto(),
+            QStringLiteral("Utilize este botão para imprimir a análise atual na impressora. "
+                           "(Atalho: Ctrl+P)"));
+  QWidget* sobre = p.Botao("cmdSobre");
+  QTest::mouseMove(sobre, sobre->rect().center());
+  ASSERT_TRUE(dicas.Dica());
+  EXPECT_TRUE(dicas.Dica()->Texto().contains(QStringLiteral("Sobre")) ||
+              dicas.Dica()->Texto().contains(QStringLiteral("sobre")))
+      << dicas.Dica()->Texto().toStdString();
+  QWidget* fundo = p.janela->Area().viewport();
+  QTest::mouseMove(fundo, fundo->rect().center());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(dicas.Dica(), nullptr);
+  EXPECT_EQ(dicas.DicaAtual(), QStringLiteral("Nenhum"));
 }
 
 // Every way out keeps the options in memory on disk, except "Não".
@@ -312,6 +398,7 @@ TEST(frmPrincipal, ArquivoIlegivelNaPartidaEhAvisadoENuncaSobrescrito) {
   fs::create_directory(pasta / "cifralumina.dat");
   auto aviso = ResponderMensagem(QMessageBox::Ok);
   frmPrincipal janela(pasta.Caminho().string());
+  cifra::teste::FechaAberturaQuandoAparecer();
   janela.Inicia();
   QTest::qWait(50);
   EXPECT_TRUE(aviso->vista);

@@ -4,10 +4,9 @@
 
 #include <QDesktopServices>
 #include <QLabel>
-#include <QPushButton>
-#include <QTest>
 #include <QUrlQuery>
 
+#include "apoio/janelas.h"
 #include "settings/contato.h"
 #include "settings/rodape.h"
 #include "shell/frm_sobre.h"
@@ -30,17 +29,9 @@ TEST(frmSobre, SuporteELinkAbremOsEnderecosDoFabricante) {
   frmSobre janela;
   janela.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
-  EXPECT_EQ(janela.windowTitle(), QStringLiteral("Sobre o Programa de Cifralumina"));
-  EXPECT_EQ(janela.findChild<QLabel*>(QStringLiteral("imgBrasil"))->toolTip(),
-            QStringLiteral("Fabricado no Brasil."));
-  auto* suporte = janela.findChild<QPushButton*>(QStringLiteral("cmdSuporte"));
-  auto* ok = janela.findChild<QPushButton*>(QStringLiteral("cmdOk"));
-  ASSERT_TRUE(suporte && ok);
-  EXPECT_EQ(suporte->toolTip(), QStringLiteral(" Abrir email com solicitação de suporte "));
-  EXPECT_EQ(ok->toolTip(), QStringLiteral(" Fechar tela "));
-  janela.grab().save(QStringLiteral(CIFRA_IMAGENS_DIR "/frm-sobre.png"));
+  cifra::teste::Retrata(&janela, QStringLiteral("frm-sobre"));
 
-  QTest::mouseClick(suporte, Qt::LeftButton);
+  cifra::teste::Clica(janela, QStringLiteral("cmdSuporte"));
   ASSERT_EQ(abridor.pedidos.size(), 1);
   const QUrl email = abridor.pedidos.last();
   EXPECT_EQ(email.scheme(), QStringLiteral("mailto"));
@@ -51,14 +42,13 @@ TEST(frmSobre, SuporteELinkAbremOsEnderecosDoFabricante) {
   EXPECT_EQ(consulta.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded),
             QStringLiteral("Digite aqui suas dúvidas e/ou sugestões!"));
 
-  auto* link = janela.findChild<QLabel*>(QStringLiteral("lblInternet"));
-  ASSERT_NE(link, nullptr);
+  auto* link = cifra::teste::Controle<QLabel>(janela, QStringLiteral("lblInternet"));
   EXPECT_TRUE(link->text().contains(QString::fromUtf8(cifra::kSiteDoFabricante.data())));
   QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(12, link->height() / 2));
   ASSERT_EQ(abridor.pedidos.size(), 2);
   EXPECT_EQ(abridor.pedidos.last(), QUrl(QString::fromUtf8(cifra::kPaginaDoProduto.data())));
 
-  QTest::mouseClick(ok, Qt::LeftButton);
+  cifra::teste::Clica(janela, QStringLiteral("cmdOk"));
   EXPECT_FALSE(janela.isVisible());
   EXPECT_EQ(janela.result(), QDialog::Accepted);
   QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));

@@ -1,0 +1,257 @@
+#pragma once
+// Helpers of the window tests: controls found by name, typing and clicking as
+// the operator does, answering the boxes a window opens while it runs, and
+// pictures of the windows for the documentation.
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QImage>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "apoio/pasta_temporaria.h"
+#include "shell/estado.h"
+
+namespace cifra::teste {
+
+// A fresh data folder and the program's state read from it, as at start-up.
+struct ComEstado {
+  PastaTemporaria pasta;
+  EstadoDoPrograma estado = CarregarEstado(pasta.Caminho().string());
+};
+
+template <class T = QWidget>
+T* Controle(const QWidget& janela, const QString& nome) {
+  auto* c = janela.findChild<T*>(nome);
+  EXPECT_NE(c, nullptr) << nome.toStdString();
+  return c;
+}
+
+// A click as the operator makes it: the pointer comes from elsewhere first,
+// so two quick clicks on different controls are never taken for a double
+// click; a check box or option button is clicked on its box, which its
+// caption may not reach.
+inline void Clica(QWidget* controle) {
+  const bool caixinha = qobject_cast<QCheckBox*>(controle) || qobject_cast<QRadioButton*>(controle);
+  const QPoint ponto = caixinha ? QPoint(8, controle->height() / 2) : controle->rect().center();
+  QTest::mouseMove(controle, ponto + QPoint(20, 0));
+  QTest::mouseClick(controle, Qt::LeftButton, {}, ponto);
+}
+inline void Clica(const QWidget& janela, const QString& nome) { Clica(Controle(janela, nome)); }
+
+// Types a text key by key; characters outside ASCII (ã, ç, ★...) arrive as a
+// keyboard layout or an input method sends them: a key event carrying the text.
+inline void Digita(QWidget* caixa, const QString& texto) {
+  for (QChar c : texto) {
+    if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
+      QTest::keyClick(caixa, static_cast<char>(c.unicode()));
+    } else if (c == QLatin1Char('\n')) {
+      QTest::keyClick(caixa, Qt::Key_Return);
+    } else {
+      QTest::sendKeyEvent(QTest::Click, caixa, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+  }
+}
+
+// Selects everything in the box and types over it.
+inline void Substitui(QWidget* caixa, const QString& texto) {
+  caixa->setFocus();
+  QTest::keyClick(caixa, Qt::Key_A, Qt::ControlModifier);
+  Digita(caixa, texto);
+}
+
+// The window's close box: the platform asks the window to close.
+inline void ClicaNaCaixaDeFechar(QWidget* janela) {
+  QCloseEvent fechar;
+  QApplication::sendEvent(janela, &fechar);
+}
+
+// Runs acao on the next modal window as soon as it is up (the call that
+// opens it does not return until it closes).
+inline void QuandoAbrirModal(std::function<void(QWidget*)> acao, int tentativas = 300) {
+  QTimer::singleShot(10, [acao = std::move(acao), tentativas]() mutable {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal->isVisible()) {
+      acao(modal);
+    } else if (tentativas > 0) {
+      QuandoAbrirModal(std::move(acao), tentativas - 1);
+    }
+  });
+}
+
+// The opening window closes itself after a few seconds; the tests close it at
+// once through its close box, as an impatient operator would. It may come
+// after a start-up message, so it is looked for until it shows.
+inline void FechaAberturaQuandoAparecer(std::shared_ptr<bool> vista, int tentativas) {
+  QTimer::singleShot(10, [vista, tentativas] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == QLatin1String("frmEntrada") && w->isVisible()) {
+        *vista = true;
+        w->close();
+        return;
+      }
+    }
+    if (tentativas > 0) FechaAberturaQuandoAparecer(vista, tentativas - 1);
+  });
+}
+// *resultado tells whether it was shown.
+inline std::shared_ptr<bool> FechaAberturaQuandoAparecer() {
+  auto vista = std::make_shared<bool>(false);
+  FechaAberturaQuandoAparecer(vista, 1000);
+  return vista;
+}
+
+// What a message box said, answered with the given button.
+struct Mensagem {
+  QString titulo;
+  QString texto;
+  QMessageBox::Icon icone = QMessageBox::NoIcon;
+  bool vista = false;
+};
+
+inline std::shared_ptr<Mensagem> ResponderMensagem(QMessageBox::StandardButton botao,
+                                                   std::function<void(QMessageBox*)> antes = {}) {
+  auto m = std::make_shared<Mensagem>();
+  QuandoAbrirModal([m, botao, antes](QWidget* w) {
+    auto* caixa = qobject_cast<QMessageBox*>(w);
+    if (!caixa) return;
+    *m = {caixa->windowTitle(), caixa->text(), caixa->icon(), true};
+    if (antes) antes(caixa);
+    if (QAbstractButton* b = caixa->button(botao)) {
+      QTest::mouseClick(b, Qt::LeftButton);
+    } else {
+      caixa->reject();
+    }
+  });
+  return m;
+}
+
+// Answers every message box that opens while it lives: each is noted (title,
+// text) and closed with the next answer of the list (OK once the list is
+// spent), by a click on that button, as the operator would.
+struct CaixaVista {
+  QString titulo;
+  QString texto;
+};
+
+class RespondeCaixas {
+ public:
+  explicit RespondeCaixas(std::deque<QMessageBox::StandardButton> respostas = {})
+      : respostas_(std::move(respostas)) {
+    QObject::connect(&relogio_, &QTimer::timeout, [this] { Olha(); });
+    relogio_.start(5);
+  }
+  const std::vector<CaixaVista>& Vistas() const { return vistas_; }
+
+ private:
+  void Olha() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* caixa = qobject_cast<QMessageBox*>(w);
+      if (!caixa || !caixa->isVisible() || caixa->property("respondida").toBool()) continue;
+      caixa->setProperty("respondida", true);
+      vistas_.push_back({caixa->windowTitle(), caixa->text()});
+      const auto resposta = respostas_.empty() ? QMessageBox::Ok : respostas_.front();
+      if (!respostas_.empty()) respostas_.pop_front();
+      if (QAbstractButton* botao = caixa->button(resposta)) {
+        QTest::mouseClick(botao, Qt::LeftButton);
+      } else {
+        caixa->reject();
+      }
+      return;
+    }
+  }
+
+  std::deque<QMessageBox::StandardButton> respostas_;
+  std::vector<CaixaVista> vistas_;
+  QTimer relogio_;
+};
+
+// Drives the next window of kind T that opens (a dialog that another one
+// shows modally): the function acts on it as the operator would.
+template <class T>
+class QuandoAbrir {
+ public:
+  explicit QuandoAbrir(std::function<void(T&)> acao) : acao_(std::move(acao)) {
+    QObject::connect(&relogio_, &QTimer::timeout, [this] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* janela = qobject_cast<T*>(w);
+        if (!janela || !janela->isVisible() || janela->property("conduzida").toBool()) continue;
+        janela->setProperty("conduzida", true);
+        ++abertas_;
+        acao_(*janela);
+        return;
+      }
+    });
+    relogio_.start(5);
+  }
+  int Abertas() const { return abertas_; }
+
+ private:
+  std::function<void(T&)> acao_;
+  QTimer relogio_;
+  int abertas_ = 0;
+};
+
+// Pictures for docs/imagens are written only when CIFRA_GRAVAR_IMAGENS is
+// set, so that an ordinary test run leaves the tree as it was.
+inline void GuardaImagem(const QImage& imagem, const QString& nome) {
+#ifdef CIFRA_IMAGENS_DIR
+  if (qEnvironmentVariableIsEmpty("CIFRA_GRAVAR_IMAGENS")) return;
+  QDir().mkpath(QStringLiteral(CIFRA_IMAGENS_DIR));
+  imagem.save(QStringLiteral(CIFRA_IMAGENS_DIR "/") + nome, "PNG");
+#else
+  (void)imagem;
+  (void)nome;
+#endif
+}
+
+// The window as the operator sees it.
+inline void Retrata(QWidget* janela, const QString& nome) {
+  GuardaImagem(janela->grab().toImage(), nome + QStringLiteral(".png"));
+}
+
+// A window with a message box over its lower part, with a plain title bar
+// carrying the box's caption, as the operator sees them on the desktop.
+inline QImage ComMensagemPorCima(QWidget* janela, QWidget* caixa) {
+  const QImage fundo = janela->grab().toImage();
+  const QImage frente = caixa->grab().toImage();
+  const QSizeF tamJanela = QSizeF(fundo.size()) / fundo.devicePixelRatio();
+  const QSizeF tamCaixa = QSizeF(frente.size()) / frente.devicePixelRatio();
+  constexpr double kTitulo = 26, kMargem = 12;
+  const QPointF canto(kMargem + std::max(0.0, (tamJanela.width() - tamCaixa.width()) / 2),
+                      kMargem + tamJanela.height() * 0.7);
+  const QSizeF total(tamCaixa.width(), tamCaixa.height() + kTitulo);
+  QImage imagem(QSize(static_cast<int>(std::max(tamJanela.width(), canto.x() + total.width()) + 2 * kMargem),
+                      static_cast<int>(std::max(tamJanela.height(), canto.y() + total.height()) + 2 * kMargem)),
+                QImage::Format_RGB32);
+  imagem.fill(QColor(0xd8, 0xdc, 0xe0));
+  QPainter p(&imagem);
+  p.drawImage(QRectF(QPointF(kMargem, kMargem), tamJanela), fundo);
+  p.fillRect(QRectF(canto + QPointF(5, 5), total), QColor(0, 0, 0, 70));
+  const QRectF barra(canto, QSizeF(total.width(), kTitulo));
+  p.fillRect(barra, QColor(0x3b, 0x4a, 0x5c));
+  QFont fonte = caixa->font();
+  fonte.setBold(true);
+  p.setFont(fonte);
+  p.setPen(Qt::white);
+  p.drawText(barra.adjusted(10, 0, -10, 0), Qt::AlignVCenter | Qt::AlignLeft, caixa->windowTitle());
+  p.drawImage(QRectF(canto + QPointF(0, kTitulo), tamCaixa), frente);
+  p.setPen(QColor(0x3b, 0x4a, 0x5c));
+  p.drawRect(QRectF(canto, total).adjusted(0, 0, -1, -1));
+  return imagem;
+}
+
+}  // namespace cifra::teste

@@ -1,0 +1,119 @@
+// Every settings and editing dialog given up after a change, by its cancel
+// button and by the close box: the program's state and every file of the
+// data folder stay as they were. Those that ask first stay open on "No".
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <map>
+
+#include "apoio/janelas.h"
+#include "library/formulas.h"
+#include "library/frm_edita_calculo.h"
+#include "library/frm_ordem.h"
+#include "settings/frm_configura_fonte.h"
+#include "settings/frm_configura_programa.h"
+#include "settings/frm_configura_rodape.h"
+#include "settings/frm_selecionar_arquivo.h"
+
+namespace cifra {
+namespace {
+
+using teste::Clica;
+
+std::map<std::string, std::vector<uint8_t>> Arquivos(const std::filesystem::path& pasta) {
+  std::map<std::string, std::vector<uint8_t>> a;
+  for (const auto& e : std::filesystem::directory_iterator(pasta)) {
+    a[e.path().filename().string()] = teste::LeBytes(e.path());
+  }
+  return a;
+}
+
+struct Caso {
+  const char* janela;
+  std::function<std::unique_ptr<QDialog>(EstadoDoPrograma&)> abre;
+  std::function<void(QDialog&)> muda;
+  const char* cancelar;
+  const char* pergunta;  // nullptr: leaves without asking
+};
+
+TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
+  const Caso casos[] = {
+      {"frmOrdem", [](EstadoDoPrograma& e) { return std::make_unique<frmOrdem>(nullptr, e); },
+       [](QDialog& j) { Clica(j, QStringLiteral("cmdDespriorizar")); }, "cmdCancelar", nullptr},
+      {"frmConfiguraFonte",
+       [](EstadoDoPrograma& e) { return std::make_unique<frmConfiguraFonte>(nullptr, e); },
+       [](QDialog& j) {  // applied at once to what the program shows
+         teste::Substitui(teste::Controle<QComboBox>(j, QStringLiteral("cmbTamanho_1"))->lineEdit(),
+                          QStringLiteral("18"));
+         Clica(j, QStringLiteral("chkNegrito_0"));
+       },
+       "cmdCancelar", nullptr},
+      {"frmConfiguraPrograma",
+       [](EstadoDoPrograma& e) { return std::make_unique<frmConfiguraPrograma>(nullptr, e); },
+       [](QDialog& j) {
+         Clica(j, QStringLiteral("chkInterpretacoes_4"));
+         Clica(j, QStringLiteral("chkEscutarSons"));
+       },
+       "cmdCancelar", nullptr},
+      {"frmConfiguraRodape",
+       [](EstadoDoPrograma& e) { return std::make_unique<frmConfiguraRodape>(nullptr, e); },
+       [](QDialog& j) {
+         teste::Substitui(teste::Controle(j, QStringLiteral("txtRodapeLinhaUm")), QStringLiteral("Novo"));
+       },
+       "cmdCancelar", frmConfiguraRodape::kPerguntaCancelar},
+      {"frmSelecionarArquivo",
+       [](EstadoDoPrograma& e) { return std::make_unique<frmSelecionarArquivo>(nullptr, e); },
+       [](QDialog&) {}, "cmdCancelarProc", frmSelecionarArquivo::kPerguntaCancelar},
+      {"frmEditaCalculo",
+       [](EstadoDoPrograma& e) {
+         auto j = std::make_unique<frmEditaCalculo>(nullptr, e);
+         j->DefineArquivoAGravar(kFormulaB);
+         return j;
+       },
+       [](QDialog& j) {
+         Clica(j, QStringLiteral("optNumero_2"));
+         Clica(j, QStringLiteral("cmdSomarCom"));
+       },
+       "cmdCancelar", frmEditaCalculo::kPerguntaCancelar},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.janela);
+    teste::ComEstado s;
+    const EstadoDoPrograma antes = s.estado;
+    const auto arquivos = Arquivos(s.pasta.Caminho());
+    for (const bool pelaCaixaDeFechar : {false, true}) {
+      const auto janela = c.abre(s.estado);
+      janela->show();
+      c.muda(*janela);
+      teste::RespondeCaixas caixas({QMessageBox::No, QMessageBox::Yes});
+      const auto sai = [&] {
+        if (pelaCaixaDeFechar) {
+          teste::ClicaNaCaixaDeFechar(janela.get());
+        } else {
+          Clica(*janela, QString::fromLatin1(c.cancelar));
+        }
+      };
+      sai();
+      if (c.pergunta) {
+        EXPECT_TRUE(janela->isVisible());  // "No": back to the dialog
+        sai();
+        ASSERT_EQ(caixas.Vistas().size(), 2u);
+        EXPECT_EQ(caixas.Vistas()[1].texto.toStdString(), c.pergunta);
+      } else {
+        EXPECT_TRUE(caixas.Vistas().empty());
+      }
+      EXPECT_FALSE(janela->isVisible());
+      EXPECT_EQ(janela->result(), QDialog::Rejected);
+      EXPECT_EQ(s.estado.OrdemTopicos, antes.OrdemTopicos);
+      EXPECT_EQ(s.estado.titulos, antes.titulos);
+      EXPECT_EQ(s.estado.fontes, antes.fontes);
+      EXPECT_EQ(s.estado.opcoes, antes.opcoes);
+      EXPECT_EQ(s.estado.linhas, antes.linhas);
+      EXPECT_EQ(Arquivos(s.pasta.Caminho()), arquivos);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace cifra
