@@ -283,6 +283,9 @@ TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
        "Há um arquivo com esse nome no lugar da pasta."},
       {[] {}, [] {}, dados, {"--png", (raiz / "arquivo" / "paginas").string()},
        "Uma parte do caminho é um arquivo, e não uma pasta."},
+      {[&] { fs::create_directory(raiz / "fixa"); }, [] {}, raiz / "fixa" / "dados", {},
+       "Não foi possível criar a pasta de dados \"" + (raiz / "fixa" / "dados").string() +
+           "\". O programa não tem permissão para criá-la."},
   };
   for (const Caso& c : casos) {
     c.prepara();
