@@ -18,7 +18,13 @@ cmake --build "$raiz/build-sanitizadores"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions="$raiz/scripts/lsan.supp" \
   ctest --test-dir "$raiz/build-sanitizadores" --output-on-failure \
-  -E 'SaidasGravadas.DiscoCheioNaoEstragaOArquivoQueJaHavia|PaginasComEntradasDanificadas.MargensQueNaoDeixamPagina'
+  -E 'SaidasGravadas.DiscoCheioNaoEstragaOArquivoQueJaHavia|PaginasComEntradasDanificadas.MargensQueNaoDeixamPagina|frmImprimir.Visualizar'
 # The two left out above run children under a file-size limit, where the leak
 # checker cannot work (and Qt's PNG writer leaks on purpose when a write fails);
 # the ordinary build runs them.
+# The print preview loads the CUPS plugin, whose thread-local storage makes the
+# leak checker's own thread crash while scanning it; that one test runs with
+# thread-local storage left unscanned.
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions="$raiz/scripts/lsan.supp":use_tls=0 \
+  ctest --test-dir "$raiz/build-sanitizadores" --output-on-failure -R 'frmImprimir.Visualizar'
