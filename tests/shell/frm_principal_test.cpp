@@ -37,7 +37,11 @@ struct Programa {
   std::unique_ptr<frmPrincipal> janela;
   std::shared_ptr<bool> abertura;  // the opening window was shown
 
-  Programa() { Abre(); }
+  // prepara readies the data folder before the start.
+  explicit Programa(const std::function<void(const fs::path&)>& prepara = {}) {
+    if (prepara) prepara(pasta.Caminho());
+    Abre();
+  }
   void Abre(bool redimensiona = true) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString((pasta / "config").string()));
@@ -442,22 +446,17 @@ TEST(frmPrincipal, TresManeirasDeSairGravamAsOpcoes) {
 }
 
 TEST(frmPrincipal, ArquivoIlegivelNaPartidaEhAvisadoENuncaSobrescrito) {
-  cifra::teste::PastaTemporaria pasta;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                     QString::fromStdString((pasta / "config").string()));
-  fs::create_directory(pasta / "cifralumina.dat");
-  auto aviso = ResponderMensagem(QMessageBox::Ok);
-  frmPrincipal janela(pasta.Caminho().string());
-  cifra::teste::FechaAberturaQuandoAparecer();
-  janela.Inicia();
-  QTest::qWait(50);
+  std::shared_ptr<cifra::teste::Mensagem> aviso;
+  Programa p([&](const fs::path& pasta) {
+    fs::create_directory(pasta / "cifralumina.dat");
+    aviso = ResponderMensagem(QMessageBox::Ok);
+  });
   EXPECT_TRUE(aviso->vista);
   EXPECT_EQ(aviso->titulo, QStringLiteral("Atenção:"));
   EXPECT_TRUE(aviso->texto.contains(QStringLiteral("cifralumina.dat"))) << aviso->texto.toStdString();
-  EXPECT_TRUE(janela.isVisible());
-  EXPECT_TRUE(janela.Estado().opcoes.EscutarSons);  // first-run values
-  janela.close();
-  EXPECT_TRUE(fs::is_directory(pasta / "cifralumina.dat"));
+  EXPECT_TRUE(p.janela->Estado().opcoes.EscutarSons);  // first-run values
+  p.janela->close();
+  EXPECT_TRUE(fs::is_directory(p.pasta / "cifralumina.dat"));
 }
 
 }  // namespace
