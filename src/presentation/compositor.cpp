@@ -56,20 +56,24 @@ void DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
   s.Barra(L, T + 24, W - R, T + 25);
   s.PaintPicture(conteudo.imagemCabecalho, L + 2, T, 22, 22);
 
-  // Three lines centred in the band right of the picture.
-  auto centrada = [&](const std::string& linha) {
-    s.CurrentX = L + 24 + ((W - (L + R + 22 + 2)) - s.TextWidth(linha)) / 2;
+  // Three lines centred in the band right of the picture. A line wider than
+  // the band (a long name, a header typed to its limit) is set smaller until
+  // it fits, down to 6 points, so it never runs off the page.
+  const double banda = W - (L + R + 22 + 2);
+  auto centrada = [&](const std::string& linha, Fonte fonte) {
+    s.SetFonte(fonte);
+    while (fonte.Tamanho > 6 && s.TextWidth(linha) > banda) {
+      --fonte.Tamanho;
+      s.SetFonte(fonte);
+    }
+    s.CurrentX = L + 24 + (banda - s.TextWidth(linha)) / 2;
     s.Print(linha);
+    return s.TextHeight(linha);
   };
   s.CurrentY = T + 2;
-  s.SetFonte({kFontePadrao, true, false, 20});
-  centrada(conteudo.linhas.LinhaCabecalho);
-  s.CurrentY += s.TextHeight(conteudo.linhas.LinhaCabecalho) + 1;
-  s.SetFonte({kFontePadrao, false, false, 14});
-  centrada(conteudo.analise.NomeCompleto);
-  s.CurrentY += s.TextHeight(conteudo.analise.NomeCompleto);
-  s.SetFonte({kFontePadrao, false, false, 12});
-  centrada(DataPorExtenso(conteudo.analise.DataNascimento));
+  s.CurrentY += centrada(conteudo.linhas.LinhaCabecalho, {kFontePadrao, true, false, 20}) + 1;
+  s.CurrentY += centrada(conteudo.analise.NomeCompleto, {kFontePadrao, false, false, 14});
+  centrada(DataPorExtenso(conteudo.analise.DataNascimento), {kFontePadrao, false, false, 12});
 }
 
 void DesenhaRodape(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,

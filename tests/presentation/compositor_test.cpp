@@ -181,5 +181,28 @@ TEST(Compositor, ImagemDoCabecalhoEDataEmPortugues) {
   EXPECT_EQ(DataPorExtenso("31/02/1980"), "31/02/1980");
 }
 
+// The band right of the header picture runs from 10 + 24 = 34 to 190 mm: 156
+// mm, that is 111 characters at 14 points and 78 at 20 on the test surface.
+TEST(Compositor, CabecalhoENomeLongosCabemNaFaixa) {
+  Cenario c({1});
+  c.linhas.LinhaCabecalho = std::string(198, 'C');
+  c.analise.NomeCompleto = std::string(120, 'N');
+  auto folhas = c.Compoe();
+  const auto& p = folhas.Pagina(1);
+  const auto* cabecalho = p.Texto(c.linhas.LinhaCabecalho);
+  const auto* nome = p.Texto(c.analise.NomeCompleto);
+  ASSERT_TRUE(cabecalho && nome);
+  EXPECT_EQ(cabecalho->fonte.Tamanho, 7);  // 198 characters: 138.6 mm
+  EXPECT_EQ(nome->fonte.Tamanho, 13);      // 120 characters: 156 mm, just the band
+  EXPECT_DOUBLE_EQ(nome->x, 34);
+  EXPECT_NEAR(cabecalho->x, 34 + (156 - 138.6) / 2, 1e-9);
+  // The date follows the smaller lines, still above the rule at 5 + 24.
+  const auto* data = p.Texto("12 de agosto de 1978");
+  ASSERT_TRUE(data);
+  EXPECT_EQ(data->fonte.Tamanho, 12);
+  EXPECT_DOUBLE_EQ(data->y, 5 + 2 + 3.5 + 1 + 6.5);
+  EXPECT_LT(data->y + 6, 5 + 24);
+}
+
 }  // namespace
 }  // namespace cifra
