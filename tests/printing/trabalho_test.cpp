@@ -13,6 +13,7 @@
 #include "apoio/pasta_temporaria.h"
 #include "presentation/superficie_teste.h"
 #include "printing/impressao.h"
+#include "printing/impressora.h"
 #include "printing/quadro.h"
 #include "shell/linha_comando.h"
 
@@ -120,7 +121,7 @@ TEST(TrabalhoDeImpressao, PretoEBrancoOuColoridoNaImpressora) {
     impressora.setColorMode(pretoEmBranco ? QPrinter::Color : QPrinter::GrayScale);
     OpcoesDaImpressao opcoes;
     opcoes.pretoEmBranco = pretoEmBranco;
-    EXPECT_EQ(ImprimirNoDispositivo(impressora, ConteudoCurto(), opcoes), 2);
+    EXPECT_EQ(ImprimirNaImpressora(impressora, ConteudoCurto(), opcoes), 2);
     EXPECT_EQ(impressora.colorMode(), pretoEmBranco ? QPrinter::GrayScale : QPrinter::Color);
   }
 }
