@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <unordered_map>
 
@@ -75,6 +76,10 @@ struct SuperficieQPainter::TextoFormado {
 
 struct SuperficieQPainter::GlifosDaFonte {
   std::unordered_map<std::u32string, TextoFormado, LargurasDaFonte::Hash, std::equal_to<>> textos;
+  // The font as resolved for the device, made once: a text laid out for a
+  // device otherwise gets a font of its own, and Qt looks its engine up
+  // again for every text.
+  std::optional<QFont> noDispositivo;
 };
 
 struct SuperficieQPainter::GlifosDasFontes {
@@ -82,9 +87,8 @@ struct SuperficieQPainter::GlifosDasFontes {
 
   GlifosDaFonte& Da(const Fonte& f) { return fontes[{f.Nome, f.Negrito, f.Italico, f.Tamanho}]; }
 
-  static TextoFormado Forma(const QString& texto, const QFont& fonte,
-                                    const QPaintDevice* dispositivo) {
-    QTextLayout layout(texto, fonte, dispositivo);
+  static TextoFormado Forma(const QString& texto, const QFont& fonteNoDispositivo) {
+    QTextLayout layout(texto, fonteNoDispositivo);
     layout.setCacheEnabled(true);  // else the glyphs are shaped again for glyphRuns
     layout.beginLayout();
     const QTextLine linha = layout.createLine();
@@ -104,8 +108,9 @@ const SuperficieQPainter::TextoFormado& SuperficieQPainter::Glifos(std::u32strin
   auto& textos = glifosDaFonte_->textos;
   auto it = textos.find(texto);
   if (it == textos.end()) {
-    it = textos.emplace(texto, GlifosDasFontes::Forma(ParaQt(texto), painter_.font(),
-                                                      painter_.device())).first;
+    auto& fonte = glifosDaFonte_->noDispositivo;
+    if (!fonte) fonte.emplace(painter_.font(), painter_.device());
+    it = textos.emplace(texto, GlifosDasFontes::Forma(ParaQt(texto), *fonte)).first;
   }
   return it->second;
 }
