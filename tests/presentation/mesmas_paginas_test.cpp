@@ -121,6 +121,13 @@ std::vector<std::string> GravaAnalisePadrao() {
     g.push_back("Q " + std::to_string(p + 1) + " " +
                 QCryptographicHash::hash(dados, QCryptographicHash::Sha1).toHex().toStdString());
   }
+  // And as the operator sees them: every pixel of every page at 4 pixels a millimetre.
+  for (int p = 1; p <= static_cast<int>(telas.picFolha.size()); ++p) {
+    const QImage imagem = ImagemDaPagina(telas, p, 4);
+    const QByteArray pixels(reinterpret_cast<const char*>(imagem.constBits()), imagem.sizeInBytes());
+    g.push_back("I " + std::to_string(p) + " " +
+                QCryptographicHash::hash(pixels, QCryptographicHash::Sha1).toHex().toStdString());
+  }
   // Written as PNG, a page keeps every pixel (the first page has the colours).
   for (const int p : {1, static_cast<int>(telas.picFolha.size())}) {
     QBuffer png;
