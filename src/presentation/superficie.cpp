@@ -25,7 +25,7 @@ QString ParaQt(std::u32string_view texto) {
   return QString::fromUcs4(texto.data(), static_cast<qsizetype>(texto.size()));
 }
 
-QFont FonteQt(const Fonte& f) {
+QFont QFontDaFonte(const Fonte& f) {
   QFont q(QString::fromStdString(AparaBrancos(f.Nome)));
   // The size in painter units: pixel sizes do not depend on the device's
   // resolution, and at a hundred units per millimetre their rounding is
@@ -109,7 +109,7 @@ const SuperficieQPainter::TextoFormado& SuperficieQPainter::Glifos(std::u32strin
   auto it = textos.find(texto);
   if (it == textos.end()) {
     auto& fonte = glifosDaFonte_->noDispositivo;
-    if (!fonte) fonte.emplace(painter_.font(), painter_.device());
+    if (!fonte) fonte.emplace(painter_->font(), painter_->device());
     it = textos.emplace(texto, GlifosDasFontes::Forma(ParaQt(texto), *fonte)).first;
   }
   return it->second;
@@ -129,34 +129,44 @@ void SuperficieDeDesenho::Print(std::string_view utf8) { Desenha(Utf32(utf8)); }
 
 SuperficieQPainter::SuperficieQPainter(QPainter& painter, double pontosPorMm, double largura,
                                        double altura, bool tonsDeCinza)
-    : painter_(painter),
+    : painter_(&painter),
       largura_(largura),
       altura_(altura),
       tonsDeCinza_(tonsDeCinza),
       fonte_{kFontePadrao, false, false, 12},
-      fonteQt_(FonteQt(fonte_)),
+      fonteQt_(QFontDaFonte(fonte_)),
       metricas_(fonteQt_),
       larguras_(&LargurasDaFonte::Da(fonte_)) {
   if (painter.device() && painter.device()->devType() != QInternal::Picture) {
     glifos_ = std::make_unique<GlifosDasFontes>();
     glifosDaFonte_ = &glifos_->Da(fonte_);
   }
-  painter_.resetTransform();
-  painter_.scale(pontosPorMm / kU, pontosPorMm / kU);
-  painter_.setPen(Qt::black);
-  painter_.setRenderHint(QPainter::Antialiasing);
-  painter_.setRenderHint(QPainter::TextAntialiasing);
-  painter_.setFont(fonteQt_);
+  painter.resetTransform();
+  painter.scale(pontosPorMm / kU, pontosPorMm / kU);
+  painter.setPen(Qt::black);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setFont(fonteQt_);
 }
+
+SuperficieQPainter::SuperficieQPainter(double largura, double altura)
+    : painter_(nullptr),
+      largura_(largura),
+      altura_(altura),
+      tonsDeCinza_(false),
+      fonte_{kFontePadrao, false, false, 12},
+      fonteQt_(QFontDaFonte(fonte_)),
+      metricas_(fonteQt_),
+      larguras_(&LargurasDaFonte::Da(fonte_)) {}
 
 void SuperficieQPainter::SetFonte(const Fonte& fonte) {
   fonte_ = fonte;
   fonte_.Nome = AparaBrancos(fonte.Nome);
-  fonteQt_ = FonteQt(fonte_);
+  fonteQt_ = QFontDaFonte(fonte_);
   metricas_ = QFontMetricsF(fonteQt_);
   larguras_ = &LargurasDaFonte::Da(fonte_);
   if (glifos_) glifosDaFonte_ = &glifos_->Da(fonte_);
-  painter_.setFont(fonteQt_);
+  if (painter_) painter_->setFont(fonteQt_);
 }
 
 double SuperficieQPainter::MedeLargura(std::u32string_view texto) const {
@@ -178,29 +188,36 @@ double SuperficieQPainter::MedeAltura(std::u32string_view) const {
   return metricas_.lineSpacing() / kU;
 }
 
+QPointF SuperficieQPainter::OrigemDoTexto() const {
+  return {CurrentX * kU, CurrentY * kU + metricas_.ascent()};
+}
+
 void SuperficieQPainter::Desenha(std::u32string_view texto) {
   if (texto.empty()) return;
-  painter_.setPen(Qt::black);
-  const QPointF base(CurrentX * kU, CurrentY * kU + metricas_.ascent());
+  painter_->setPen(Qt::black);
+  const QPointF base = OrigemDoTexto();
   if (!glifos_) {
-    painter_.drawText(base, ParaQt(texto));
+    painter_->drawText(base, ParaQt(texto));
     return;
   }
   // Drawn as text, the origin is cut down to Qt's grid of 1/64 unit before
   // the glyphs' advances are added; so it is here.
   const QPointF origem(std::trunc(base.x() * 64) / 64, std::trunc(base.y() * 64) / 64);
-  for (const QGlyphRun& corrida : Glifos(texto).corridas) painter_.drawGlyphRun(origem, corrida);
+  for (const QGlyphRun& corrida : Glifos(texto).corridas) painter_->drawGlyphRun(origem, corrida);
 }
 
 void SuperficieQPainter::Barra(double x1, double y1, double x2, double y2) {
-  const QRectF r = QRectF(QPointF(x1 * kU, y1 * kU), QPointF(x2 * kU, y2 * kU)).normalized();
-  painter_.fillRect(r, Qt::black);
+  painter_->fillRect(RetanguloDaBarra(x1, y1, x2, y2), Qt::black);
 }
 
 void SuperficieQPainter::PaintPicture(const Figura& figura, double x, double y, double largura,
                                       double altura) {
   if (figura.Vazia() || largura <= 0 || altura <= 0) return;
-  figura.Desenha(painter_, QRectF(x * kU, y * kU, largura * kU, altura * kU), tonsDeCinza_);
+  figura.Desenha(*painter_, QRectF(x * kU, y * kU, largura * kU, altura * kU), tonsDeCinza_);
+}
+
+QRectF SuperficieQPainter::RetanguloDaBarra(double x1, double y1, double x2, double y2) {
+  return QRectF(QPointF(x1 * kU, y1 * kU), QPointF(x2 * kU, y2 * kU)).normalized();
 }
 
 }  // namespace cifra

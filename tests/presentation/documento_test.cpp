@@ -77,7 +77,7 @@ TEST(Documento, CadaPaginaGuardaSuaPosicao) {
   EXPECT_EQ(d.Posicao(2), (PosicaoNaPagina{0, 40}));
   EXPECT_EQ(d.Posicao(3), (PosicaoNaPagina{0, 0}));
   EXPECT_EQ(d.Posicao(9), (PosicaoNaPagina{0, 0}));
-  EXPECT_TRUE(d.Folha(9).isNull());
+  EXPECT_TRUE(d.Folha(9).Vazia());
 }
 
 TEST(Documento, TextoDaBarraDeNavegacao) {

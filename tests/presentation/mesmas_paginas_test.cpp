@@ -112,15 +112,7 @@ std::vector<std::string> GravaAnalisePadrao() {
     FolhasGravadas folhas(kLarguraDaFolhaNaTela, kAlturaDaFolhaNaTela, g);
     ComporAnalise(conteudo, GeometriaDaTela(kLarguraDaFolhaNaTela), folhas);
   }
-  // The screen pages as the program records them, byte for byte: what the
-  // painter was given to draw, not only where the layout put it.
   const PaginasDaTela telas = ImprimirAnaliseNoMonitor(conteudo);
-  for (size_t p = 0; p < telas.picFolha.size(); ++p) {
-    const QPicture& folha = telas.picFolha[p];
-    const QByteArray dados = QByteArray::fromRawData(folha.data(), folha.size());
-    g.push_back("Q " + std::to_string(p + 1) + " " +
-                QCryptographicHash::hash(dados, QCryptographicHash::Sha1).toHex().toStdString());
-  }
   // And as the operator sees them: every pixel of every page at 4 pixels a millimetre.
   for (int p = 1; p <= static_cast<int>(telas.picFolha.size()); ++p) {
     const QImage imagem = ImagemDaPagina(telas, p, 4);
