@@ -127,16 +127,21 @@ double SuperficieDeDesenho::TextHeight(std::string_view utf8) const {
 
 void SuperficieDeDesenho::Print(std::string_view utf8) { Desenha(Utf32(utf8)); }
 
-SuperficieQPainter::SuperficieQPainter(QPainter& painter, double pontosPorMm, double largura,
-                                       double altura, bool tonsDeCinza)
-    : painter_(&painter),
+SuperficieQPainter::SuperficieQPainter(double largura, double altura)
+    : painter_(nullptr),
       largura_(largura),
       altura_(altura),
-      tonsDeCinza_(tonsDeCinza),
+      tonsDeCinza_(false),
       fonte_{kFontePadrao, false, false, 12},
       fonteQt_(QFontDaFonte(fonte_)),
       metricas_(fonteQt_),
-      larguras_(&LargurasDaFonte::Da(fonte_)) {
+      larguras_(&LargurasDaFonte::Da(fonte_)) {}
+
+SuperficieQPainter::SuperficieQPainter(QPainter& painter, double pontosPorMm, double largura,
+                                       double altura, bool tonsDeCinza)
+    : SuperficieQPainter(largura, altura) {
+  painter_ = &painter;
+  tonsDeCinza_ = tonsDeCinza;
   if (painter.device() && painter.device()->devType() != QInternal::Picture) {
     glifos_ = std::make_unique<GlifosDasFontes>();
     glifosDaFonte_ = &glifos_->Da(fonte_);
@@ -148,16 +153,6 @@ SuperficieQPainter::SuperficieQPainter(QPainter& painter, double pontosPorMm, do
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setFont(fonteQt_);
 }
-
-SuperficieQPainter::SuperficieQPainter(double largura, double altura)
-    : painter_(nullptr),
-      largura_(largura),
-      altura_(altura),
-      tonsDeCinza_(false),
-      fonte_{kFontePadrao, false, false, 12},
-      fonteQt_(QFontDaFonte(fonte_)),
-      metricas_(fonteQt_),
-      larguras_(&LargurasDaFonte::Da(fonte_)) {}
 
 void SuperficieQPainter::SetFonte(const Fonte& fonte) {
   fonte_ = fonte;
