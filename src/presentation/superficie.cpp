@@ -127,6 +127,13 @@ double SuperficieDeDesenho::TextHeight(std::string_view utf8) const {
 
 void SuperficieDeDesenho::Print(std::string_view utf8) { Desenha(Utf32(utf8)); }
 
+void SuperficieDeDesenho::PrintLinha(std::span<const PecaDaLinha> pecas) {
+  for (const PecaDaLinha& p : pecas) {
+    CurrentX = p.x;
+    Print(p.texto);
+  }
+}
+
 SuperficieQPainter::SuperficieQPainter(double largura, double altura)
     : painter_(nullptr),
       largura_(largura),
@@ -187,18 +194,56 @@ QPointF SuperficieQPainter::OrigemDoTexto() const {
   return {CurrentX * kU, CurrentY * kU + metricas_.ascent()};
 }
 
+// Drawn as text, the origin is cut down to Qt's grid of 1/64 unit before
+// the glyphs' advances are added; so it is here.
+QPointF SuperficieQPainter::OrigemDosGlifos() const {
+  const QPointF base = OrigemDoTexto();
+  return {std::trunc(base.x() * 64) / 64, std::trunc(base.y() * 64) / 64};
+}
+
 void SuperficieQPainter::Desenha(std::u32string_view texto) {
   if (texto.empty()) return;
   painter_->setPen(Qt::black);
-  const QPointF base = OrigemDoTexto();
   if (!glifos_) {
-    painter_->drawText(base, ParaQt(texto));
+    painter_->drawText(OrigemDoTexto(), ParaQt(texto));
     return;
   }
-  // Drawn as text, the origin is cut down to Qt's grid of 1/64 unit before
-  // the glyphs' advances are added; so it is here.
-  const QPointF origem(std::trunc(base.x() * 64) / 64, std::trunc(base.y() * 64) / 64);
+  const QPointF origem = OrigemDosGlifos();
   for (const QGlyphRun& corrida : Glifos(texto).corridas) painter_->drawGlyphRun(origem, corrida);
+}
+
+// Each word drawn alone is a text object of its own in a PDF, with its font
+// and position set anew; a justified line of a dozen words then costs the
+// writer and the file as much again as its glyphs. Put in one run per font,
+// every glyph keeps the very position it had drawn alone.
+void SuperficieQPainter::PrintLinha(std::span<const PecaDaLinha> pecas) {
+  if (!glifos_) {
+    SuperficieDeDesenho::PrintLinha(pecas);
+    return;
+  }
+  std::vector<QGlyphRun> linha;
+  std::vector<std::pair<QList<quint32>, QList<QPointF>>> glifos;
+  for (const PecaDaLinha& p : pecas) {
+    CurrentX = p.x;
+    if (p.texto.empty()) continue;
+    const QPointF origem = OrigemDosGlifos();
+    for (const QGlyphRun& corrida : Glifos(p.texto).corridas) {
+      size_t i = 0;
+      while (i < linha.size() && linha[i].rawFont() != corrida.rawFont()) ++i;
+      if (i == linha.size()) {
+        linha.push_back(corrida);
+        glifos.emplace_back();
+      }
+      glifos[i].first += corrida.glyphIndexes();
+      for (const QPointF& posicao : corrida.positions()) glifos[i].second.push_back(origem + posicao);
+    }
+  }
+  painter_->setPen(Qt::black);
+  for (size_t i = 0; i < linha.size(); ++i) {
+    linha[i].setGlyphIndexes(glifos[i].first);
+    linha[i].setPositions(glifos[i].second);
+    painter_->drawGlyphRun(QPointF(0, 0), linha[i]);
+  }
 }
 
 void SuperficieQPainter::Barra(double x1, double y1, double x2, double y2) {

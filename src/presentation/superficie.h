@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,13 @@ class SuperficieDeDesenho {
   // Draws a text at (CurrentX, CurrentY); the position does not move.
   void Print(std::string_view utf8);
   void Print(std::u32string_view texto) { Desenha(texto); }
+  // Draws the pieces of one line at CurrentY, each from its own x; the
+  // position is left at the last piece. A surface may draw them together.
+  struct PecaDaLinha {
+    double x;
+    std::u32string_view texto;
+  };
+  virtual void PrintLinha(std::span<const PecaDaLinha> pecas);
 
   // A filled black rectangle between two corners.
   virtual void Barra(double x1, double y1, double x2, double y2) = 0;
@@ -83,6 +91,8 @@ class SuperficieQPainter : public SuperficieDeDesenho {
                     double altura) override;
   void SetFonte(const Fonte& fonte) override;
   Fonte FonteAtual() const override { return fonte_; }
+  // On a printer or PDF the glyphs of a whole line go out as one run a font.
+  void PrintLinha(std::span<const PecaDaLinha> pecas) override;
   double ScaleWidth() const override { return largura_; }
   double ScaleHeight() const override { return altura_; }
   double UnidadesPorMm() const override { return kUnidadesPorMm; }
@@ -100,6 +110,8 @@ class SuperficieQPainter : public SuperficieDeDesenho {
   SuperficieQPainter(double largura, double altura);
   // Where a text drawn now has its baseline's left end, in painter units.
   QPointF OrigemDoTexto() const;
+  // The same on the grid a text's glyphs are placed from.
+  QPointF OrigemDosGlifos() const;
   const QFont& FonteQt() const { return fonteQt_; }
   // A bar between two corners, in painter units.
   static QRectF RetanguloDaBarra(double x1, double y1, double x2, double y2);

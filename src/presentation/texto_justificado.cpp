@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <vector>
 
 #include "engine/numerologia.h"
 
@@ -15,22 +16,18 @@ constexpr char32_t kEspaco = U' ';
 // gets its own width plus an equal share of the spare room.
 void DesenhaJustificada(SuperficieDeDesenho& s, std::u32string_view linha, double x,
                         double topo, double folga) {
-  std::u32string palavra;
-  for (char32_t c : linha) {
-    if (c != kEspaco) {
-      palavra += c;
-      continue;
-    }
-    palavra += kEspaco;
-    s.CurrentX = x;
-    s.CurrentY = topo;
-    s.Print(std::u32string_view(palavra));
-    x += s.TextWidth(std::u32string_view(palavra)) + folga;
-    palavra.clear();
+  std::vector<SuperficieDeDesenho::PecaDaLinha> pecas;
+  size_t inicio = 0;
+  for (size_t i = 0; i < linha.size(); ++i) {
+    if (linha[i] != kEspaco) continue;
+    const std::u32string_view palavra = linha.substr(inicio, i + 1 - inicio);
+    pecas.push_back({x, palavra});
+    x += s.TextWidth(palavra) + folga;
+    inicio = i + 1;
   }
-  s.CurrentX = x;
+  pecas.push_back({x, linha.substr(inicio)});
   s.CurrentY = topo;
-  s.Print(std::u32string_view(palavra));
+  s.PrintLinha(pecas);
 }
 
 // Whether a line is wider than the room, without shaping the line.
