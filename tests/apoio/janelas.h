@@ -4,6 +4,7 @@
 // pictures of the windows for the documentation.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QImage>
@@ -73,6 +74,14 @@ inline void Substitui(QWidget* caixa, const QString& texto) {
   Digita(caixa, texto);
 }
 
+// Replaces the text of a box by pasting, as the operator brings a long text in.
+inline void Cola(QWidget* caixa, const QString& texto) {
+  QApplication::clipboard()->setText(texto);
+  caixa->setFocus();
+  QTest::keyClick(caixa, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(caixa, Qt::Key_V, Qt::ControlModifier);
+}
+
 // The window's close box: the platform asks the window to close.
 inline void ClicaNaCaixaDeFechar(QWidget* janela) {
   QCloseEvent fechar;
@@ -114,43 +123,20 @@ inline std::shared_ptr<bool> FechaAberturaQuandoAparecer() {
   return vista;
 }
 
-// What a message box said, answered with the given button.
-struct Mensagem {
-  QString titulo;
-  QString texto;
-  QMessageBox::Icon icone = QMessageBox::NoIcon;
-  bool vista = false;
-};
-
-inline std::shared_ptr<Mensagem> ResponderMensagem(QMessageBox::StandardButton botao,
-                                                   std::function<void(QMessageBox*)> antes = {}) {
-  auto m = std::make_shared<Mensagem>();
-  QuandoAbrirModal([m, botao, antes](QWidget* w) {
-    auto* caixa = qobject_cast<QMessageBox*>(w);
-    if (!caixa) return;
-    *m = {caixa->windowTitle(), caixa->text(), caixa->icon(), true};
-    if (antes) antes(caixa);
-    if (QAbstractButton* b = caixa->button(botao)) {
-      QTest::mouseClick(b, Qt::LeftButton);
-    } else {
-      caixa->reject();
-    }
-  });
-  return m;
-}
-
-// Answers every message box that opens while it lives: each is noted (title,
-// text) and closed with the next answer of the list (OK once the list is
-// spent), by a click on that button, as the operator would.
+// Answers every message box that opens while it lives: each is noted and
+// closed with the next answer of the list (OK once the list is spent), by a
+// click on that button, as the operator would. `antes` sees each box first.
 struct CaixaVista {
   QString titulo;
   QString texto;
+  QMessageBox::Icon icone;
 };
 
 class RespondeCaixas {
  public:
-  explicit RespondeCaixas(std::deque<QMessageBox::StandardButton> respostas = {})
-      : respostas_(std::move(respostas)) {
+  explicit RespondeCaixas(std::deque<QMessageBox::StandardButton> respostas = {},
+                          std::function<void(QMessageBox*)> antes = {})
+      : respostas_(std::move(respostas)), antes_(std::move(antes)) {
     QObject::connect(&relogio_, &QTimer::timeout, [this] { Olha(); });
     relogio_.start(5);
   }
@@ -162,7 +148,8 @@ class RespondeCaixas {
       auto* caixa = qobject_cast<QMessageBox*>(w);
       if (!caixa || !caixa->isVisible() || caixa->property("respondida").toBool()) continue;
       caixa->setProperty("respondida", true);
-      vistas_.push_back({caixa->windowTitle(), caixa->text()});
+      vistas_.push_back({caixa->windowTitle(), caixa->text(), caixa->icon()});
+      if (antes_) antes_(caixa);
       const auto resposta = respostas_.empty() ? QMessageBox::Ok : respostas_.front();
       if (!respostas_.empty()) respostas_.pop_front();
       if (QAbstractButton* botao = caixa->button(resposta)) {
@@ -175,6 +162,7 @@ class RespondeCaixas {
   }
 
   std::deque<QMessageBox::StandardButton> respostas_;
+  std::function<void(QMessageBox*)> antes_;
   std::vector<CaixaVista> vistas_;
   QTimer relogio_;
 };
