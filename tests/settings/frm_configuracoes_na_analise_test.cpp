@@ -2,11 +2,9 @@
 // a text changed in the dialogs, then a new analysis from the program itself.
 #include <gtest/gtest.h>
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QProcess>
 
 #include "apoio/janelas.h"
@@ -71,11 +69,7 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
                              QStringLiteral("Nove: quem chega ao fim do ciclo e recomeça.\nCom calma.")};
     int n = 0;
     QuandoAbrir<frmAlteraForm> escreve([&](frmAlteraForm& e) {
-      auto* caixa = Controle<QPlainTextEdit>(e, QStringLiteral("txtTexto"));
-      QApplication::clipboard()->setText(novos[n++]);
-      caixa->setFocus();
-      QTest::keyClick(caixa, Qt::Key_A, Qt::ControlModifier);
-      QTest::keyClick(caixa, Qt::Key_V, Qt::ControlModifier);
+      teste::Cola(Controle(e, QStringLiteral("txtTexto")), novos[n++]);
       Clica(e, QStringLiteral("cmdSalvar"));
     });
     Clica(editor, QStringLiteral("cmdAlterarTitulo"));
