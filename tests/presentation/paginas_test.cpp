@@ -6,7 +6,6 @@
 
 #include "apoio/pasta_temporaria.h"
 #include "presentation/tela.h"
-#include "printing/impressao.h"
 #include "shell/linha_comando.h"
 
 namespace cifra {
@@ -48,7 +47,6 @@ TEST(Paginas, LinhaDeComandoGravaPngEPdfDaAnaliseCompleta) {
   teste::EscreveBytes(raiz / "cifralumina.dat", opcoes);
   ASSERT_EQ(executa({"--png", (raiz / "png").string(), "--pdf", (raiz / "a.pdf").string()}), 0)
       << erros.str();
-  EXPECT_EQ(teste::LeBytes(raiz / "margens.dat").size(), 168u);  // created with its defaults
 
   // Screen pages are A4 wide on every machine, written at 4 pixels a mm.
   const double largura = 210;
@@ -77,30 +75,6 @@ TEST(Paginas, LinhaDeComandoGravaPngEPdfDaAnaliseCompleta) {
   const std::string texto(pdf.begin(), pdf.end());
   EXPECT_TRUE(texto.starts_with("%PDF-"));
   EXPECT_NE(texto.find("/MediaBox [0 0 595"), std::string::npos);  // A4
-}
-
-// The PDF holds as many pages as the job composed: the cover, then the analysis.
-TEST(Paginas, PdfComAsPaginasDoTrabalho) {
-  teste::PastaTemporaria raiz;
-  ConteudoDaAnalise c;
-  c.opcoes.TopicoAtivo.fill(false);
-  c.opcoes.TopicoAtivo[1] = true;
-  for (int i = 0; i < 3000; ++i) c.analise.ResultadoAnalise[1].Interpretacao += "palavra ";
-  auto paginasNoPdf = [](const std::filesystem::path& arquivo) {
-    const auto b = teste::LeBytes(arquivo);
-    const std::string pdf(b.begin(), b.end());
-    int n = 0;
-    for (size_t p = pdf.find("/Type /Page"); p != std::string::npos; p = pdf.find("/Type /Page", p + 1)) {
-      n += pdf.compare(p, 12, "/Type /Pages") != 0;
-    }
-    return n;
-  };
-  const int semCapa = GravarPdf((raiz / "a.pdf").string(), c, {Margens{}, false, false});
-  const int comCapa = GravarPdf((raiz / "b.pdf").string(), c, {Margens{}, true, true});
-  EXPECT_GE(semCapa, 3);
-  EXPECT_EQ(comCapa, semCapa + 1);
-  EXPECT_EQ(paginasNoPdf(raiz / "a.pdf"), semCapa);
-  EXPECT_EQ(paginasNoPdf(raiz / "b.pdf"), comCapa);
 }
 
 }  // namespace

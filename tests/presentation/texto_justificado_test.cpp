@@ -19,9 +19,6 @@ TEST(TextoJustificado, QuebrasParagrafosEUltimasLinhasAEsquerda) {
     Linhas linhas;
   };
   const Caso casos[] = {
-      {"abc def", 20, {{50, "abc def"}}},
-      {"", 20, {}},
-      {"abc\r\ndef\r\n", 20, {{50, "abc"}, {55, "def"}}},
       {"abc\r\n\r\ndef", 20, {{50, "abc"}, {60, "def"}}},  // empty line
       {"ação é só", 9, {{50, "ação é só"}}},               // characters, not bytes
       {"abcdefghij", 4, {{50, "abcd"}, {55, "efgh"}, {60, "ij"}}},  // word cut at the width
@@ -35,59 +32,6 @@ TEST(TextoJustificado, QuebrasParagrafosEUltimasLinhasAEsquerda) {
     EXPECT_EQ(s.textos.size(), c.linhas.size()) << c.texto;  // one piece: flush left
     for (const auto& t : s.textos) EXPECT_EQ(t.x, X);
     EXPECT_EQ(s.CurrentY, c.linhas.empty() ? Y : c.linhas.back().first) << c.texto;
-  }
-}
-
-TEST(TextoJustificado, LinhaCheiaTerminaNaMargemDireita) {
-  struct Caso {
-    const char* texto;
-    std::vector<std::pair<double, std::string>> pecas;  // of the first line
-  };
-  const Caso casos[] = {
-      {"aaa bb c dddd", {{10, "aaa "}, {15, "bb "}, {19, "c"}}},  // 1 mm more a space
-      {"aa  bb c dddd", {{10, "aa "}, {13 + 2. / 3, " "}, {14 + 4. / 3, "bb "}, {19, "c"}}},
-      {"aaaa bbbbb ccc", {{10, "aaaa "}, {15, "bbbbb"}}},  // broken at the space that overflowed
-  };
-  for (const Caso& c : casos) {
-    teste::SuperficieDeTeste s;
-    std::string texto = c.texto;
-    ImprimirTextoJustificado(s, Y, X, X + 10, 1000, texto);
-    std::vector<std::pair<double, std::string>> pecas;
-    for (const auto& t : s.textos) {
-      if (t.y == Y) pecas.push_back({t.x, t.texto});
-    }
-    ASSERT_EQ(pecas.size(), c.pecas.size()) << c.texto;
-    for (size_t i = 0; i < pecas.size(); ++i) {
-      EXPECT_NEAR(pecas[i].first, c.pecas[i].first, 1e-9) << c.texto;
-      EXPECT_EQ(pecas[i].second, c.pecas[i].second) << c.texto;
-    }
-  }
-}
-
-TEST(TextoJustificado, NoLimiteDevolveORestoSemQuebraNaFrente) {
-  struct Caso {
-    const char* texto;
-    double limite;  // passed when a line's top + 5 > limite
-    const char* resto;  // nullptr: all drawn
-    int linhas;
-  };
-  const Caso casos[] = {
-      {"aaaa bbbb cccc dddd eeee", 54.9, "cccc dddd eeee", 1},
-      {"aaaa bbbb cccc dddd eeee", 59.9, "eeee", 2},
-      {"aaaa bbbb cccc dddd eeee", 60, nullptr, 3},  // the last line passes it
-      {"aaaa\r\n\r\nbbbb", 54, "bbbb", 1},
-      {"aaaa\r\n\r\n", 54, nullptr, 1},  // only CR LF left
-      {"aaaaaaaaaaaaaa", 54, "aaaa", 1},
-  };
-  for (const Caso& c : casos) {
-    teste::SuperficieDeTeste s;
-    std::string texto = c.texto;
-    EXPECT_EQ(ImprimirTextoJustificado(s, Y, X, X + 10, c.limite, texto), c.resto == nullptr);
-    if (c.resto) {
-      EXPECT_EQ(texto, c.resto);
-    }
-    EXPECT_EQ(s.Linhas().size(), static_cast<size_t>(c.linhas)) << c.texto;
-    EXPECT_EQ(s.CurrentY, Y + 5 * (c.linhas - 1)) << c.texto;
   }
 }
 
