@@ -101,28 +101,6 @@ inline void QuandoAbrirModal(std::function<void(QWidget*)> acao, int tentativas 
   });
 }
 
-// The opening window closes itself after a few seconds; the tests close it at
-// once through its close box, as an impatient operator would. It may come
-// after a start-up message, so it is looked for until it shows.
-inline void FechaAberturaQuandoAparecer(std::shared_ptr<bool> vista, int tentativas) {
-  QTimer::singleShot(10, [vista, tentativas] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (w->objectName() == QLatin1String("frmEntrada") && w->isVisible()) {
-        *vista = true;
-        w->close();
-        return;
-      }
-    }
-    if (tentativas > 0) FechaAberturaQuandoAparecer(vista, tentativas - 1);
-  });
-}
-// *resultado tells whether it was shown.
-inline std::shared_ptr<bool> FechaAberturaQuandoAparecer() {
-  auto vista = std::make_shared<bool>(false);
-  FechaAberturaQuandoAparecer(vista, 1000);
-  return vista;
-}
-
 // Answers every message box that opens while it lives: each is noted and
 // closed with the next answer of the list (OK once the list is spent), by a
 // click on that button, as the operator would. `antes` sees each box first.

@@ -15,18 +15,6 @@ TEST(DobraNome, MaiusculasSemOsAcentosComuns) {
   for (const auto& [entrada, saida] : casos) EXPECT_TRUE(DobraNome(entrada) == saida);
 }
 
-TEST(AceitaPedido, DataPrimeiroDepoisONomeContadoEmCaracteres) {
-  const Data hoje{6, 12, 2026};
-  std::string recusa;
-  EXPECT_FALSE(AceitaPedido("joão", "12/8/78", hoje, &recusa));  // four characters
-  EXPECT_EQ(recusa, kMensagemNomeIncompleto);
-  EXPECT_FALSE(AceitaPedido("joão", "31/02/1978", hoje, &recusa));
-  EXPECT_EQ(recusa, kMensagemDataInvalida);
-  const auto ana = AceitaPedido("ana b", "120878", hoje, &recusa);
-  ASSERT_TRUE(ana);
-  EXPECT_EQ(*ana, (PessoaAnalisada{U"ANA B", {12, 8, 1978}}));
-}
-
 // Two-digit years fall in the hundred years up to this one.
 TEST(CompletaData, FormasAceitasERecusadas) {
   const Data hoje{6, 12, 2026};
