@@ -51,6 +51,7 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
               QStringLiteral("Liberation Serif"));
     Substitui(Controle<QComboBox>(fontes, QStringLiteral("cmbTamanho_1"))->lineEdit(), QStringLiteral("20"));
     Clica(fontes, QStringLiteral("chkItalico_1"));
+    teste::Retrata(&fontes, QStringLiteral("frmConfiguraFonte"));
     Clica(fontes, QStringLiteral("cmdOk"));
   }
   {
