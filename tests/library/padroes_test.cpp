@@ -98,13 +98,5 @@ TEST(BibliotecaPadrao, InstalacaoNaoSobrescreveOQueJaExiste) {
   EXPECT_TRUE(InstalarPadroes(pasta).empty());
 }
 
-TEST(BibliotecaPadrao, FonteMalformadaERecusada) {
-  EXPECT_THROW(LeFonteDeTextos("texto solto\n[1]\na\n"), ErroNaFonte);
-  EXPECT_THROW(LeFonteDeTextos("[1]\na\n[1]\nb\n"), ErroNaFonte);
-  const auto r = LeFonteDeTextos("# nota\n\n[2] comentário\n\nUm.  \n\nDois.\n\n\n[5]\r\nCinco.\r\n");
-  EXPECT_EQ(r.at(2), "Um.\r\n\r\nDois.");
-  EXPECT_EQ(r.at(5), "Cinco.");
-}
-
 }  // namespace
 }  // namespace cifra

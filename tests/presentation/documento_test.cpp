@@ -46,15 +46,6 @@ TEST(Documento, ObservadoresOuvemCadaPaginaRealmenteExibida) {
   EXPECT_EQ(sai.mudancas.size(), 1u);
 }
 
-TEST(Documento, CadaPaginaGuardaSuaPosicao) {
-  auto d = Documento(3);
-  d.GuardaPosicao(1, {3, 120.5});
-  d.GuardaPosicao(9, {1, 1});  // no such page: ignored
-  EXPECT_EQ(d.Posicao(1), (PosicaoNaPagina{3, 120.5}));
-  EXPECT_EQ(d.Posicao(2), (PosicaoNaPagina{0, 0}));  // never shown: top-left
-  EXPECT_EQ(d.Posicao(9), (PosicaoNaPagina{0, 0}));
-}
-
 TEST(Zoom, PassosVizinhosEOsLimites) {
   struct Caso { double zoom; int passos; double esperado; };
   const Caso casos[] = {{1.0, +1, 1.1},   {1.05, -1, 1.0},  {0.9677, +1, 1.0}, {1.0, +3, 1.5},
