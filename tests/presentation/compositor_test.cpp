@@ -144,17 +144,5 @@ TEST(Compositor, CabecalhoENomeLongosCabemNaFaixa) {
   EXPECT_EQ(p.figuras[0].texto, ":/t/signo");
 }
 
-TEST(Compositor, SignoDoCabecalhoEDataEmPortugues) {
-  FigurasDaAnalise figuras;
-  for (int n = 1; n <= 12; ++n) figuras.signos[n - 1] = Figura::DoRecurso(std::to_string(n));
-  ProgramOptions o;
-  o.ImagemCabecalho = "[Nulo]  ";
-  EXPECT_EQ(ImagemDoCabecalho(o, "29/02/1984", figuras).Nome(), "10");  // Pisces
-  o.ImagemCabecalho = "/nao/existe.jpg ";
-  EXPECT_TRUE(ImagemDoCabecalho(o, "12/08/1978", figuras).Vazia());
-  EXPECT_EQ(DataPorExtenso("05/03/1980"), "05 de março de 1980");
-  EXPECT_EQ(DataPorExtenso("31/02/1980"), "31/02/1980");
-}
-
 }  // namespace
 }  // namespace cifra

@@ -9,31 +9,7 @@
 namespace cifra {
 namespace {
 
-using Linhas = std::vector<std::pair<double, std::string>>;
 constexpr double X = 10, Y = 50;  // at 10 points: 1 mm a character, 5 mm a line
-
-TEST(TextoJustificado, QuebrasParagrafosEUltimasLinhasAEsquerda) {
-  struct Caso {
-    std::string texto;
-    double largura;
-    Linhas linhas;
-  };
-  const Caso casos[] = {
-      {"abc\r\n\r\ndef", 20, {{50, "abc"}, {60, "def"}}},  // empty line
-      {"ação é só", 9, {{50, "ação é só"}}},               // characters, not bytes
-      {"abcdefghij", 4, {{50, "abcd"}, {55, "efgh"}, {60, "ij"}}},  // word cut at the width
-      {"abcdefgh ij", 9, {{50, "abcdefgh"}, {55, "ij"}}},  // nothing inside to stretch
-  };
-  for (const Caso& c : casos) {
-    teste::SuperficieDeTeste s;
-    std::string texto = c.texto;
-    EXPECT_TRUE(ImprimirTextoJustificado(s, Y, X, X + c.largura, 1000, texto));
-    EXPECT_EQ(s.Linhas(), c.linhas) << c.texto;
-    EXPECT_EQ(s.textos.size(), c.linhas.size()) << c.texto;  // one piece: flush left
-    for (const auto& t : s.textos) EXPECT_EQ(t.x, X);
-    EXPECT_EQ(s.CurrentY, c.linhas.empty() ? Y : c.linhas.back().first) << c.texto;
-  }
-}
 
 // Random texts, widths and limits, set over as many calls as it takes: every
 // character comes out once and in order, every stretched line ends at the
