@@ -61,6 +61,7 @@ TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
   struct Caso { std::vector<const char*> argv; std::optional<int> status; const char* trecho; };
   const Caso casos[] = {
       {{"cifralumina", "--help"}, 0, "cifralumina analise NOME DATA"},
+      {{"cifralumina", "-h"}, 0, "Mostra esta ajuda"},
       {{"cifralumina", "--version"}, 0, "Cifralumina "},
       {{"cifralumina", "--pasta", "/tmp/x"}, std::nullopt, ""},
       {{"cifralumina", "analise", "--help"}, std::nullopt, ""},
@@ -79,6 +80,22 @@ TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
   EXPECT_EQ(ajuda.status, 0) << ajuda.erros;
   EXPECT_NE(ajuda.saida.find("Uso: cifralumina"), std::string::npos);
   EXPECT_EQ(ajuda.erros, "");
+}
+
+// Qt's own English lines (here: no XDG_RUNTIME_DIR when graphics start)
+// reach the operator only in a --verbose run.
+TEST(LinhaDeComandoRobusta, MensagensDoQtSoComVerbose) {
+  PastaTemporaria raiz;
+  const std::string antigo = getenv("XDG_RUNTIME_DIR") ? getenv("XDG_RUNTIME_DIR") : "";
+  unsetenv("XDG_RUNTIME_DIR");
+  const auto png = Analise(raiz / "dados", {"--png", (raiz / "png").string()});
+  const Resultado calado = Programa(png, raiz.Caminho());
+  auto verbose = png;
+  verbose.push_back("--verbose");
+  const Resultado falante = Programa(verbose, raiz.Caminho());
+  if (!antigo.empty()) setenv("XDG_RUNTIME_DIR", antigo.c_str(), 1);
+  EXPECT_EQ(calado.erros, "");
+  EXPECT_NE(falante.erros.find("Qt: QStandardPaths"), std::string::npos) << falante.erros;
 }
 
 TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
