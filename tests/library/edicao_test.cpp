@@ -33,6 +33,14 @@ TEST(Edicao, QuebraDeLinhaContaDoisEAcentoUm) {
   EXPECT_EQ(CaracteresRestantes("ação", 120), 116);
 }
 
+// What Windows-1252 cannot keep is named once each, so the operator can
+// take it out before saving.
+TEST(Edicao, CaracteresSemLugarNoWindows1252SaoNomeadosUmaVez) {
+  EXPECT_TRUE(CaracteresSemLugar("Olá, ação € “aspas” — fim").empty());
+  const auto sem = CaracteresSemLugar("Sorria 😀 Ж e 😀 de novo ★");
+  EXPECT_EQ(ListaDeCaracteres(sem), "“😀”, “Ж”, “★”");
+}
+
 TEST(OrdemValida, UsaOArquivoAteOndeEValidoECompletaEmOrdemDeNumero) {
   OrdemDosTopicos lida{0, 5, 5, 99, 3, -1};
   OrdemDosTopicos esperada{0, 5, 3, 1, 2, 4};

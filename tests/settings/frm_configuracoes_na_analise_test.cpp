@@ -60,6 +60,7 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
     Substitui(Controle(rodape, QStringLiteral("txtCabecalhoLinhaUm")), QStringLiteral("Estudo de Maria"));
     Substitui(Controle(rodape, QStringLiteral("txtRodapeLinhaUm")), QStringLiteral("Ateliê dos Números"));
     Substitui(Controle(rodape, QStringLiteral("txtRodapeLinhaDois")), QStringLiteral("Fone (11) 5555-0100"));
+    teste::Retrata(&rodape, QStringLiteral("frmConfiguraRodape"));
     teste::RespondeCaixas informacao;
     Clica(rodape, QStringLiteral("cmdOk"));
   }
