@@ -69,21 +69,5 @@ TEST(AtalhosNaPasta, NadaSeApagaNemSeGravaForaDaPasta) {
   }
 }
 
-TEST(AtalhosNaPasta, DentroDaPastaGravaNoArquivoDoAtalho) {
-  PastaTemporaria raiz;
-  fs::create_directories(raiz / "guardados");
-  const PastaDeDados pasta(raiz.Caminho());
-  Margens m;
-  m.Superior = 17;
-  GravarMargens(pasta, m);
-  fs::rename(raiz / "margens.dat", raiz / "guardados" / "margens-reais.dat");
-  fs::create_symlink("guardados/margens-reais.dat", raiz / "margens.dat");
-  m.Superior = 23;
-  GravarMargens(pasta, m);
-  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(raiz / "margens.dat")));
-  EXPECT_EQ(LerMargens(pasta).Superior, 23);
-  EXPECT_EQ(fs::file_size(raiz / "guardados" / "margens-reais.dat"), fs::file_size(raiz / "margens.dat"));
-}
-
 }  // namespace
 }  // namespace cifra

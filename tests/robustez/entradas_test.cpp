@@ -70,7 +70,6 @@ TEST(AritmeticaSemEstouro, FormulaLongaESomaDosDigitos) {
 }
 
 TEST(Utf8Estrito, SoValoresUnicodeEntramESaem) {
-  const std::u32string fffd1(1, 0xFFFD);
   struct Caso { std::string bytes; std::u32string esperado; };
   const Caso casos[] = {
       {"\xC0\xAF", std::u32string(2, 0xFFFD)},             // overlong "/"
