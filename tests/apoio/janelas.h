@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QImage>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
@@ -101,9 +103,19 @@ inline void QuandoAbrirModal(std::function<void(QWidget*)> acao, int tentativas 
   });
 }
 
-// Answers every message box that opens while it lives: each is noted and
-// closed with the next answer of the list (OK once the list is spent), by a
-// click on that button, as the operator would. `antes` sees each box first.
+// An answer to a box: a message box's button, or what to type in an input
+// box (a null text keeps what it offers, Cancel gives it up).
+struct Resposta {
+  Resposta(QMessageBox::StandardButton b = QMessageBox::Ok) : botao(b) {}
+  Resposta(const char* t) : texto(QString::fromUtf8(t)) {}
+  QMessageBox::StandardButton botao = QMessageBox::Ok;
+  QString texto;
+};
+
+// Answers every message and input box that opens while it lives: each is
+// noted (title, text or label, icon) and answered with the next answer of the
+// list (OK once the list is spent) by a click or the keyboard, as the
+// operator would. `antes` sees each message box first.
 struct CaixaVista {
   QString titulo;
   QString texto;
@@ -112,25 +124,42 @@ struct CaixaVista {
 
 class RespondeCaixas {
  public:
-  explicit RespondeCaixas(std::deque<QMessageBox::StandardButton> respostas = {},
+  explicit RespondeCaixas(std::deque<Resposta> respostas = {},
                           std::function<void(QMessageBox*)> antes = {})
       : respostas_(std::move(respostas)), antes_(std::move(antes)) {
     QObject::connect(&relogio_, &QTimer::timeout, [this] { Olha(); });
     relogio_.start(5);
   }
   const std::vector<CaixaVista>& Vistas() const { return vistas_; }
+  QStringList Titulos() const {
+    QStringList t;
+    for (const auto& v : vistas_) t << v.titulo;
+    return t;
+  }
 
  private:
   void Olha() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       auto* caixa = qobject_cast<QMessageBox*>(w);
-      if (!caixa || !caixa->isVisible() || caixa->property("respondida").toBool()) continue;
-      caixa->setProperty("respondida", true);
+      auto* entrada = qobject_cast<QInputDialog*>(w);
+      if ((!caixa && !entrada) || !w->isVisible() || w->property("respondida").toBool()) continue;
+      w->setProperty("respondida", true);
+      const Resposta r = respostas_.empty() ? Resposta() : respostas_.front();
+      if (!respostas_.empty()) respostas_.pop_front();
+      if (entrada) {
+        vistas_.push_back({entrada->windowTitle(), entrada->labelText(), QMessageBox::NoIcon});
+        auto* linha = entrada->findChild<QLineEdit*>();
+        if (r.botao == QMessageBox::Cancel) return QTest::keyClick(linha, Qt::Key_Escape);
+        if (!r.texto.isNull()) {
+          linha->selectAll();
+          QTest::keyClick(linha, Qt::Key_Backspace);
+          Digita(linha, r.texto);
+        }
+        return QTest::keyClick(linha, Qt::Key_Return);
+      }
       vistas_.push_back({caixa->windowTitle(), caixa->text(), caixa->icon()});
       if (antes_) antes_(caixa);
-      const auto resposta = respostas_.empty() ? QMessageBox::Ok : respostas_.front();
-      if (!respostas_.empty()) respostas_.pop_front();
-      if (QAbstractButton* botao = caixa->button(resposta)) {
+      if (QAbstractButton* botao = caixa->button(r.botao)) {
         QTest::mouseClick(botao, Qt::LeftButton);
       } else {
         caixa->reject();
@@ -139,7 +168,7 @@ class RespondeCaixas {
     }
   }
 
-  std::deque<QMessageBox::StandardButton> respostas_;
+  std::deque<Resposta> respostas_;
   std::function<void(QMessageBox*)> antes_;
   std::vector<CaixaVista> vistas_;
   QTimer relogio_;

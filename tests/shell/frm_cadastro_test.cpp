@@ -2,16 +2,8 @@
 // input box and question answered from the keyboard or the mouse.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
-#include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <deque>
 
 #include "apoio/janelas.h"
 #include "shell/clientes.h"
@@ -19,74 +11,8 @@
 
 namespace {
 
-// Answers the modal boxes as they appear, in order, checking each title.
-class Roteiro {
- public:
-  enum Acao { Sim, Nao, Ok, Digita, Mantem, Cancela };
-  struct Passo {
-    QString titulo;
-    Acao acao;
-    QString texto = {};
-  };
-
-  Roteiro(std::initializer_list<Passo> passos) : passos_(passos) {
-    QObject::connect(&relogio_, &QTimer::timeout, [this] { Responde(); });
-    relogio_.start(5);
-  }
-  ~Roteiro() { EXPECT_TRUE(passos_.empty()) << passos_.size() << " boxes never appeared"; }
-
-  QStringList textos;  // what each box said
-
- private:
-  void Responde() {
-    QWidget* caixa = QApplication::activeModalWidget();
-    if (!caixa || !caixa->isVisible() || caixa == respondida_ || passos_.empty()) return;
-    if (!qobject_cast<QMessageBox*>(caixa) && !qobject_cast<QInputDialog*>(caixa)) return;
-    respondida_ = caixa;
-    const Passo p = passos_.front();
-    passos_.pop_front();
-    EXPECT_EQ(caixa->windowTitle(), p.titulo);
-    if (auto* m = qobject_cast<QMessageBox*>(caixa)) {
-      textos << m->text();
-      const auto botao = p.acao == Sim ? QMessageBox::Yes : p.acao == Nao ? QMessageBox::No : QMessageBox::Ok;
-      ASSERT_NE(m->button(botao), nullptr) << p.titulo.toStdString();
-      QTest::mouseClick(m->button(botao), Qt::LeftButton);
-      return;
-    }
-    auto* d = qobject_cast<QInputDialog*>(caixa);
-    textos << d->labelText();
-    auto* linha = d->findChild<QLineEdit*>();
-    ASSERT_NE(linha, nullptr);
-    if (p.acao == Cancela) {
-      QTest::keyClick(linha, Qt::Key_Escape);
-      return;
-    }
-    if (p.acao == Digita) {
-      linha->selectAll();
-      QTest::keyClick(linha, Qt::Key_Backspace);
-      cifra::teste::Digita(linha, p.texto);
-    }
-    QTest::keyClick(linha, Qt::Key_Return);
-  }
-
-  std::deque<Passo> passos_;
-  QTimer relogio_;
-  QPointer<QWidget> respondida_;
-};
-
-using R = Roteiro;
-
-// A new client typed in full, every box answered.
-Roteiro NovoCliente(const QString& nome, const QString& endereco, const QString& cidade,
-                    const QString& data, const QString& cep, const QString& telefone) {
-  return {{"Aviso:", R::Sim},
-          {"Nome:", R::Digita, nome},
-          {"Endereço:", R::Digita, endereco},
-          {"Cidade - UF:", R::Digita, cidade},
-          {"Data de Nascimento:", R::Digita, data},
-          {"Cep:", R::Digita, cep},
-          {"Telefone:", R::Digita, telefone}};
-}
+using cifra::teste::RespondeCaixas;
+constexpr auto Sim = QMessageBox::Yes, Nao = QMessageBox::No, Cancela = QMessageBox::Cancel;
 
 TEST(frmCadastro, CadastraFiltraAlteraExcluiECarregaUmCliente) {
   cifra::teste::PastaTemporaria raiz;
@@ -117,26 +43,24 @@ TEST(frmCadastro, CadastraFiltraAlteraExcluiECarregaUmCliente) {
     for (int i = 0; i < posicao; ++i) QTest::keyClick(combo, Qt::Key_Down);
   };
 
-  {
-    Roteiro r = NovoCliente("Ana Conceição", "Rua das Flores, 10", "Recife - PE", "5/3/1990",
-                            "50000-000", "(81) 3333-4444");
+  {  // Every field asked in turn.
+    RespondeCaixas r({Sim, "Ana Conceição", "Rua das Flores, 10", "Recife - PE", "5/3/1990",
+                      "50000-000", "(81) 3333-4444"});
     clica("cmdPrepToInserir");
+    EXPECT_EQ(r.Titulos(), (QStringList{"Aviso:", "Nome:", "Endereço:", "Cidade - UF:",
+                                        "Data de Nascimento:", "Cep:", "Telefone:"}));
   }
   {  // An impossible date is asked again; a cancelled box leaves its field blank.
-    Roteiro r{{"Aviso:", R::Sim},
-              {"Nome:", R::Digita, "JOÃO DA SILVA"},
-              {"Endereço:", R::Digita, "Av. Brasil, 2000"},
-              {"Cidade - UF:", R::Digita, "Belém - PA"},
-              {"Data de Nascimento:", R::Digita, "31/02/1978"},
-              {"Data de Nascimento:", R::Digita, "12081978"},
-              {"Cep:", R::Cancela},
-              {"Telefone:", R::Cancela}};
+    RespondeCaixas r({Sim, "JOÃO DA SILVA", "Av. Brasil, 2000", "Belém - PA", "31/02/1978",
+                      "12081978", Cancela, Cancela});
     clica("cmdPrepToInserir");
-    EXPECT_TRUE(r.textos.value(5).contains(QStringLiteral("não é válida")));
+    ASSERT_EQ(r.Vistas().size(), 8u);
+    EXPECT_EQ(r.Vistas()[5].titulo, QStringLiteral("Data de Nascimento:"));
+    EXPECT_TRUE(r.Vistas()[5].texto.contains(QStringLiteral("não é válida")));
   }
   {
-    Roteiro r = NovoCliente("Helga Müller", "Rua XV de Novembro, 5", "Blumenau - SC", "29-2-00",
-                            "89010-000", "(47) 3322-1100");
+    RespondeCaixas r({Sim, "Helga Müller", "Rua XV de Novembro, 5", "Blumenau - SC", "29-2-00",
+                      "89010-000", "(47) 3322-1100"});
     clica("cmdPrepToInserir");
   }
   EXPECT_EQ(nomes(), (QStringList{"Ana Conceição", "JOÃO DA SILVA", "Helga Müller"}));
@@ -154,11 +78,9 @@ TEST(frmCadastro, CadastraFiltraAlteraExcluiECarregaUmCliente) {
 
   // Change João's postal code; every other answer is kept as it was offered.
   {
-    Roteiro r{{"Aviso:", R::Sim},      {"Nome:", R::Mantem},
-              {"Endereço:", R::Mantem}, {"Cidade - UF:", R::Mantem},
-              {"Data de Nascimento:", R::Mantem}, {"Cep:", R::Digita, "66000-000"},
-              {"Telefone:", R::Mantem}};
+    RespondeCaixas r({Sim, {}, {}, {}, {}, "66000-000", {}});
     clica("cmdAlterar");
+    EXPECT_EQ(r.Vistas().size(), 7u);
   }
   EXPECT_EQ(caixa("txtCEP"), QStringLiteral("66000-000"));
   EXPECT_EQ(cifra::LerClientes(pasta)[1].Endereco, "Av. Brasil, 2000");
@@ -167,11 +89,12 @@ TEST(frmCadastro, CadastraFiltraAlteraExcluiECarregaUmCliente) {
   filtra(QString());
   escolhe(0);
   {
-    Roteiro r{{"Atenção:", R::Nao}, {"Atenção:", R::Sim}};
+    RespondeCaixas r({Nao, Sim});
     clica("cmdExcluir");
     EXPECT_EQ(combo->count(), 3);
     clica("cmdExcluir");
-    EXPECT_TRUE(r.textos.value(0).contains(QStringLiteral("Ana Conceição")));
+    ASSERT_EQ(r.Vistas().size(), 2u);
+    EXPECT_TRUE(r.Vistas()[0].texto.contains(QStringLiteral("Ana Conceição")));
   }
   EXPECT_EQ(nomes(), (QStringList{"JOÃO DA SILVA", "Helga Müller"}));
   EXPECT_EQ(cifra::LerClientes(pasta).size(), 2u);
