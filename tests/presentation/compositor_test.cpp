@@ -81,21 +81,6 @@ TEST(Compositor, CabecalhoSoOndeDevidoRodapeENumeroEmTodas) {
   }
 }
 
-TEST(Compositor, DescricaoTopico15ENumeroNoTitulo) {
-  Cenario c({1, 15, 26});
-  c.opcoes.ImprimirDescricao = c.opcoes.ImprimirNumero = true;
-  c.analise.ResultadoAnalise[1].Descricao = "123456";
-  c.analise.ResultadoAnalise[1].Numero = "11";
-  c.analise.ResultadoAnalise[15].Numero = "89";  // no additional challenge: left out
-  c.analise.ResultadoAnalise[26].Numero = "E";
-  auto folhas = c.Compoe();
-  const auto& p = folhas.Pagina(1);
-  ASSERT_TRUE(p.Texto("123456") && p.Texto("Titulo 1 Número 11/2"));
-  EXPECT_EQ(p.Texto("Titulo 1 Número 11/2")->y, 32 + 5 + 5);
-  EXPECT_FALSE(p.Texto("Titulo 15", true));
-  EXPECT_TRUE(p.Texto("Titulo 26 Letra E"));
-}
-
 // Topic 1 with n one-line paragraphs: title at 32, text from 44, the last
 // line at 44 + 6 (n - 1); the separator 11 below it, the next title 8 further.
 TEST(Compositor, QuebrasDeTituloEDivisoriaPertoDoLimite) {
