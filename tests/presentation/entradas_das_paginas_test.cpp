@@ -1,14 +1,19 @@
-// A header picture file is whatever the operator typed: only a regular,
-// readable picture of sane size is drawn; anything else leaves the header
-// without a picture and says why, and nothing can block the program.
+// Damaged settings reach the pages bounded. A header picture file is
+// whatever the operator typed: only a regular, readable picture of sane size
+// is drawn; anything else leaves the header without a picture and says why,
+// and nothing can block the program.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <cstring>
 #include <fstream>
+#include <limits>
+#include <sstream>
 
 #include "apoio/pasta_temporaria.h"
 #include "presentation/compositor.h"
+#include "shell/linha_comando.h"
 
 namespace cifra {
 namespace {
@@ -48,6 +53,21 @@ TEST(ImagemDoCabecalho, SoUmArquivoComumDeTamanhoRazoavel) {
       EXPECT_NE(problema.find(opcoes.ImagemCabecalho), std::string::npos) << problema;
     }
   }
+}
+
+// Margins that leave no page are replaced for the job by the defaults, the
+// operator is told, and the file is reported, not rewritten.
+TEST(PaginasComEntradasDanificadas, MargensQueNaoDeixamPaginaSaoAvisadas) {
+  teste::PastaTemporaria raiz;
+  const float margens[4] = {10, std::numeric_limits<float>::infinity(), 10, 150};
+  std::vector<uint8_t> registro(168);
+  std::memcpy(registro.data(), margens, sizeof margens);
+  teste::EscreveBytes(raiz / "margens.dat", registro);
+  std::ostringstream saida, erros;
+  EXPECT_EQ(ExecutaAnalise({"Maria da Silva", "12/08/1978", "--pasta", raiz.Caminho().string(), "--pdf",
+                            (raiz / "a.pdf").string()}, saida, erros), 0);
+  EXPECT_NE(erros.str().find("usa as margens padrão"), std::string::npos) << erros.str();
+  EXPECT_EQ(teste::LeBytes(raiz / "margens.dat"), registro);
 }
 
 }  // namespace

@@ -133,6 +133,9 @@ TEST(TrabalhoDeImpressao, LinhaDeComandoQuadroEPdfConformeOTipoGuardado) {
   };
   ASSERT_EQ(executa({"--quadro", (pasta / "q.pdf").string()}), 0) << erros.str();
   EXPECT_EQ(paginas("q.pdf"), 1);
+  guardaTipo(0);
+  ASSERT_EQ(executa({"--pdf", (pasta / "0.pdf").string()}), 0) << erros.str();
+  EXPECT_EQ(paginas("0.pdf"), 1);
   guardaTipo(1);
   ASSERT_EQ(executa({"--pdf", (pasta / "a.pdf").string()}), 0) << erros.str();
   guardaTipo(2);
