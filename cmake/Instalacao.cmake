@@ -5,6 +5,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/Ajuda.cmake)
 include(GNUInstallDirs)
 
 install(TARGETS cifralumina RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS cifralumina-janelas RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/cifralumina)
 install(FILES ${PROJECT_SOURCE_DIR}/data/cifralumina.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/imagens/produto.svg

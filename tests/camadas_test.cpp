@@ -18,10 +18,10 @@ constexpr const char* kCamadas[] = {"engine",       "library",  "settings", "ana
                                     "presentation", "printing", "shell",    "janelas"};
 constexpr int kJanelas = 7;
 
-// The windows, and the program's entry that opens them.
+// The windows, and the window program's entry.
 bool EhJanela(const std::string& nomeDoArquivo) {
   return nomeDoArquivo.starts_with("frm_") || nomeDoArquivo.starts_with("janela") ||
-         nomeDoArquivo == "main.cpp";
+         nomeDoArquivo == "main_janelas.cpp";
 }
 
 int Camada(const std::string& pasta) {

@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "impressora.h"
 #include "library/arquivo_registros.h"
 #include "shell/estado.h"
 
@@ -354,7 +355,7 @@ void frmImprimir::cmdImprimir_Click() {
     MostraAguarde();
     FixaMargensEEscolhas();
     auto impressora = NovaImpressora();
-    impresso = ImprimirNoDispositivo(*impressora, Conteudo(), OpcoesEscolhidas()) > 0 &&
+    impresso = ImprimirNaImpressora(*impressora, Conteudo(), OpcoesEscolhidas()) > 0 &&
                impressora->printerState() != QPrinter::Error &&
                impressora->printerState() != QPrinter::Aborted;
   }
@@ -389,7 +390,7 @@ void frmImprimir::cmdVisualizar_Click() {
   const ConteudoDaAnalise conteudo = Conteudo();
   const OpcoesDaImpressao opcoes = OpcoesEscolhidas();
   connect(&previa, &QPrintPreviewDialog::paintRequested, this,
-          [&](QPrinter* folhas) { ImprimirNoDispositivo(*folhas, conteudo, opcoes); });
+          [&](QPrinter* folhas) { ImprimirNaImpressora(*folhas, conteudo, opcoes); });
   previa.exec();
 }
 

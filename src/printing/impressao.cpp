@@ -4,7 +4,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 
 #include "folha_rosto.h"
 #include "library/arquivo_registros.h"
@@ -70,9 +69,6 @@ int ComporImpressao(Paginador& folhas, const ConteudoDaAnalise& conteudo, double
 
 int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalise& conteudo,
                           const OpcoesDaImpressao& opcoes) {
-  if (auto* impressora = dynamic_cast<QPrinter*>(&dispositivo)) {
-    impressora->setColorMode(opcoes.pretoEmBranco ? QPrinter::GrayScale : QPrinter::Color);
-  }
   QPainter painter;
   if (!painter.begin(&dispositivo)) return 0;
   const double pontosPorMm = dispositivo.logicalDpiX() / kMmPorPolegada;

@@ -40,8 +40,9 @@ int ComporImpressao(Paginador& folhas, const ConteudoDaAnalise& conteudo, double
 
 // Prints on a printer or PDF writer that has no painter open yet; its usable
 // page is the drawing area. Returns the number of sheets, 0 when the device
-// could not be opened. In black and white a printer is set to grey scale;
-// on any device the pictures are drawn in grey and the text is black anyway.
+// could not be opened. In black and white the pictures are drawn in grey
+// (the text is black anyway); a printer's own colour mode is set by
+// ImprimirNaImpressora.
 int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalise& conteudo,
                           const OpcoesDaImpressao& opcoes);
 

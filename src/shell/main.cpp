@@ -1,19 +1,20 @@
 // Entry of the program: `cifralumina analise ...` runs on the command line,
-// anything else opens the main window.
-#include <QApplication>
+// anything else opens the main window, which is a program of its own (see
+// AbreAsJanelas).
+#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <malloc.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
-#include "estado.h"
-#include "frm_principal.h"
-#include "library/arquivo_registros.h"
 #include "linha_comando.h"
 
 namespace {
@@ -27,6 +28,28 @@ void PreparaPlataformaSemTela() {
   }
 }
 
+// The windows live in `cifralumina-janelas`, beside this program in the build
+// folder and under libexec once installed, so that a command-line run never
+// loads the window, printing and sound libraries. This process becomes that
+// program, with the same arguments.
+int AbreAsJanelas(char** argv) {
+  std::error_code erro;
+  const auto estePrograma = std::filesystem::read_symlink("/proc/self/exe", erro);
+  const auto pasta = estePrograma.parent_path();
+  for (const auto& candidato : {pasta / "cifralumina-janelas", pasta / CIFRA_JANELAS_INSTALADAS}) {
+    if (access(candidato.c_str(), X_OK) == 0) {
+      execv(candidato.c_str(), argv);
+      std::cerr << "Não foi possível abrir as janelas do programa (" << candidato.string()
+                << "): " << std::strerror(errno) << "\n";
+      return 1;
+    }
+  }
+  std::cerr << "Não foi possível abrir as janelas do programa: \"cifralumina-janelas\" não está "
+               "instalado junto de \""
+            << estePrograma.string() << "\". Reinstale o Cifralumina.\n";
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,40 +57,20 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName("Cifralumina");
   // --help and --version never open a window; Qt's messages go through our handler.
   if (const auto status = cifra::AtendeAntesDasJanelas(argc, argv, std::cout)) return *status;
-  if (argc > 1 && std::string(argv[1]) == "analise") {
-    // A short run: a PDF's pages are built in buffers of a few hundred
-    // kilobytes, which the allocator would map and hand back page after
-    // page, each time paying to fault the memory in anew. Kept instead
-    // until the run ends (some 8 % of the run's processor time).
-    mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    mallopt(M_TRIM_THRESHOLD, 256 << 20);
-    const std::vector<std::string> argumentos(argv + 2, argv + argc);
-    std::unique_ptr<QCoreApplication> app;
-    if (cifra::PedeGraficos(argumentos)) {
-      PreparaPlataformaSemTela();
-      app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-      app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    return cifra::ExecutaAnalise(argumentos, std::cout, std::cerr);
+  if (argc < 2 || std::string(argv[1]) != "analise") return AbreAsJanelas(argv);
+  // A short run: a PDF's pages are built in buffers of a few hundred
+  // kilobytes, which the allocator would map and hand back page after
+  // page, each time paying to fault the memory in anew. Kept instead
+  // until the run ends (some 8 % of the run's processor time).
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
+  const std::vector<std::string> argumentos(argv + 2, argv + argc);
+  std::unique_ptr<QCoreApplication> app;
+  if (cifra::PedeGraficos(argumentos)) {
+    PreparaPlataformaSemTela();
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(argc, argv);
   }
-  QApplication app(argc, argv);
-  // Ties the windows to the menu entry, so the desktop shows its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("cifralumina"));
-  const std::vector<std::string> argumentos(argv + 1, argv + argc);
-  // Start-up: the hourglass while the data folder is loaded (missing files
-  // are created), then the main window and what follows it.
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  std::unique_ptr<frmPrincipal> janela;
-  try {
-    janela = std::make_unique<frmPrincipal>(
-        cifra::EscolhePastaDeDados(cifra::PastaDosArgumentos(argumentos)));
-  } catch (const cifra::ErroDeArquivo& e) {
-    QApplication::restoreOverrideCursor();
-    QMessageBox::critical(nullptr, QStringLiteral("Erro:"), QString::fromStdString(e.what()));
-    return 1;
-  }
-  janela->Inicia();
-  QApplication::restoreOverrideCursor();
-  return app.exec();
+  return cifra::ExecutaAnalise(argumentos, std::cout, std::cerr);
 }

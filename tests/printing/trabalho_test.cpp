@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <regex>
@@ -12,6 +13,7 @@
 #include "apoio/pasta_temporaria.h"
 #include "presentation/superficie_teste.h"
 #include "printing/impressao.h"
+#include "printing/impressora.h"
 #include "printing/quadro.h"
 #include "shell/linha_comando.h"
 
@@ -107,6 +109,21 @@ TEST(TrabalhoDeImpressao, PdfNumaPastaQueNaoExisteFalhaSemDeixarNada) {
   teste::PastaTemporaria pasta;
   EXPECT_EQ(GravarPdf((pasta / "nao" / "existe.pdf").string(), ConteudoCurto(), {}), 0);
   EXPECT_FALSE(std::filesystem::exists(pasta / "nao"));
+}
+
+// Black and white sets the printer to grey scale, colour to colour.
+TEST(TrabalhoDeImpressao, PretoEBrancoOuColoridoNaImpressora) {
+  teste::PastaTemporaria pasta;
+  for (bool pretoEmBranco : {true, false}) {
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(QString::fromStdString((pasta / "i.pdf").string()));
+    impressora.setColorMode(pretoEmBranco ? QPrinter::Color : QPrinter::GrayScale);
+    OpcoesDaImpressao opcoes;
+    opcoes.pretoEmBranco = pretoEmBranco;
+    EXPECT_EQ(ImprimirNaImpressora(impressora, ConteudoCurto(), opcoes), 2);
+    EXPECT_EQ(impressora.colorMode(), pretoEmBranco ? QPrinter::GrayScale : QPrinter::Color);
+  }
 }
 
 // The command line: --quadro is the chart alone; --pdf prints what the kept
