@@ -16,33 +16,27 @@ DocumentoDaAnalise Documento(int paginas) {
   return DocumentoDaAnalise(std::move(p), {U"MARIA DA SILVA", {12, 8, 1978}});
 }
 
-struct Registro : ObservadorDoDocumento {
-  std::vector<std::pair<int, int>> mudancas;
-  DocumentoDaAnalise* saiNaPrimeira = nullptr;
-  void PaginaAtualMudou(int anterior, int atual) override {
-    mudancas.emplace_back(anterior, atual);
-    if (saiNaPrimeira) saiNaPrimeira->RemoveObservador(this);
-  }
-};
-
-// Observers hear each page really shown, once each, and may leave while
-// they listen.
-TEST(Documento, ObservadoresOuvemCadaPaginaRealmenteExibida) {
+// An observer may leave while it hears a change (a viewer closing as its
+// page turns); the others still hear it, and a page already shown is not
+// announced again.
+TEST(Documento, ObservadorPodeSairEnquantoOuve) {
   auto d = Documento(3);
-  Registro a, sai;
-  sai.saiNaPrimeira = &d;
-  d.AdicionaObservador(&a);
-  d.AdicionaObservador(&a);
+  struct Registro : ObservadorDoDocumento {
+    std::vector<std::pair<int, int>> mudancas;
+    DocumentoDaAnalise* sai = nullptr;
+    void PaginaAtualMudou(int anterior, int atual) override {
+      mudancas.emplace_back(anterior, atual);
+      if (sai) sai->RemoveObservador(this);
+    }
+  } fica, sai;
+  sai.sai = &d;
   d.AdicionaObservador(&sai);
-  EXPECT_FALSE(d.Volta());  // nothing before the first page
+  d.AdicionaObservador(&fica);
+  d.AdicionaObservador(&fica);  // once is enough
   EXPECT_TRUE(d.ExibePagina(1));
-  EXPECT_FALSE(d.ExibePagina(1));  // already shown
+  EXPECT_FALSE(d.ExibePagina(1));
   EXPECT_TRUE(d.Avanca());
-  EXPECT_TRUE(d.Avanca());
-  EXPECT_FALSE(d.Avanca());  // last page
-  EXPECT_FALSE(d.ExibePagina(0));
-  EXPECT_TRUE(d.ExibePagina(1));
-  EXPECT_EQ(a.mudancas, (std::vector<std::pair<int, int>>{{0, 1}, {1, 2}, {2, 3}, {3, 1}}));
+  EXPECT_EQ(fica.mudancas, (std::vector<std::pair<int, int>>{{0, 1}, {1, 2}}));
   EXPECT_EQ(sai.mudancas.size(), 1u);
 }
 

@@ -208,15 +208,12 @@ TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
   };
   const Caso casos[] = {
       {[] {}, [] {}, dados, {"--pdf", "/dev/full"}, "\"/dev/full\". Não há espaço livre no disco."},
-      {[] {}, [] {}, dados, {"--texto", dados.string()}, "É uma pasta, e não um arquivo."},
       {[&] { fs::remove(dados / "fontes.dat"); fs::create_directory(dados / "fontes.dat"); },
        [&] { fs::remove(dados / "fontes.dat"); }, dados, {},
        "ler o arquivo \"" + (dados / "fontes.dat").string() + "\". É uma pasta, e não um arquivo."},
       {[&] { fs::permissions(raiz.Caminho(), fs::perms::owner_all); },
        [&] { fs::permissions(raiz.Caminho(), fs::perms::all); }, dados, {}, fechada},
-      {[&] { std::ofstream(raiz / "arquivo") << "x"; }, [] {}, raiz / "arquivo", {},
-       "Há um arquivo com esse nome no lugar da pasta."},
-      {[] {}, [] {}, dados, {"--png", (raiz / "arquivo" / "paginas").string()},
+      {[&] { std::ofstream(raiz / "arquivo") << "x"; }, [] {}, dados, {"--png", (raiz / "arquivo" / "paginas").string()},
        "Uma parte do caminho é um arquivo, e não uma pasta."},
       {[&] { fs::create_directory(raiz / "fixa"); }, [] {}, raiz / "fixa" / "dados", {},
        "Não foi possível criar a pasta de dados \"" + (raiz / "fixa" / "dados").string() +
