@@ -1,5 +1,5 @@
-// The numerology chart on the measuring surface: what it shows, where, and
-// in which fonts.
+// The numerology chart on the measuring surface: what it shows and that it
+// fits its one page.
 #include "printing/quadro.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-// The command line under hostile use: values missing or empty, dates in any
-// accepted form, help without a window, outputs that cannot be written
-// (a file-size limit stands in for a full disk) and programs racing on one
-// new data folder.
+// The program itself under hostile use: help without a window, Qt's own
+// lines kept quiet, outputs that cannot be written (a file-size limit stands
+// in for a full disk), programs racing on one new data folder, a read-only
+// folder and folders that cannot be entered or made.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
