@@ -117,7 +117,8 @@ void BM_PaginasPng(benchmark::State& state) {
 }
 BENCHMARK(BM_PaginasPng)->Unit(benchmark::kMillisecond);
 
-// The longest text of the analysis set on one recorded page, with no limit.
+// The longest text of the analysis laid out on a new screen page, with no
+// limit; the widths are known from the first time, as in a running program.
 void BM_TextoJustificado(benchmark::State& state) {
   const auto& a = Analise30();
   std::string longo;
@@ -125,11 +126,10 @@ void BM_TextoJustificado(benchmark::State& state) {
     const auto& texto = a.estado.analise.ResultadoAnalise[t].Interpretacao;
     if (texto.size() > longo.size()) longo = texto;
   }
-  QPicture folha;
-  QPainter painter(&folha);
-  SuperficieQPainter s(painter, SuperficieQPainter::kUnidadesPorMm, 190, 297);
-  s.SetFonte(a.estado.fontes.FonteTexto);
   for (auto _ : state) {
+    FolhaDaTela folha;
+    SuperficieDaTela s(folha, 190, 297);
+    s.SetFonte(a.estado.fontes.FonteTexto);
     std::string texto = longo;
     benchmark::DoNotOptimize(ImprimirTextoJustificado(s, 10, 12, 178, 1e9, texto));
   }

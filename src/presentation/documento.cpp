@@ -10,8 +10,8 @@ DocumentoDaAnalise::DocumentoDaAnalise(PaginasDaTela paginas, PessoaAnalisada pe
       pessoa_(std::move(pessoa)),
       posicoes_(paginas_.picFolha.size()) {}
 
-const QPicture& DocumentoDaAnalise::Folha(int pagina) const {
-  static const QPicture vazia;
+const FolhaDaTela& DocumentoDaAnalise::Folha(int pagina) const {
+  static const FolhaDaTela vazia;
   if (pagina < 1 || pagina > TotalDePaginas()) return vazia;
   return paginas_.picFolha[static_cast<size_t>(pagina - 1)];
 }

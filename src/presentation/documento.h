@@ -34,7 +34,7 @@ class DocumentoDaAnalise {
   DocumentoDaAnalise& operator=(const DocumentoDaAnalise&) = delete;
 
   const PaginasDaTela& Paginas() const { return paginas_; }
-  const QPicture& Folha(int pagina) const;  // 1-based
+  const FolhaDaTela& Folha(int pagina) const;  // 1-based
   // The person as the request accepted it: printing and export rebuild the
   // analysis from it.
   const PessoaAnalisada& Pessoa() const { return pessoa_; }

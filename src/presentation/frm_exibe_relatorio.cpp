@@ -161,7 +161,7 @@ void VistaDaFolha::paintEvent(QPaintEvent*) {
   p.translate(folha.topLeft());
   const double escala = PixelsPorMm() / cifra::SuperficieQPainter::kUnidadesPorMm;
   p.scale(escala, escala);
-  p.drawPicture(0, 0, documento_.Folha(documento_.PaginaExibida()));
+  documento_.Folha(documento_.PaginaExibida()).Desenha(p);
 }
 
 void VistaDaFolha::resizeEvent(QResizeEvent* evento) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <unordered_map>
 
@@ -24,7 +25,7 @@ QString ParaQt(std::u32string_view texto) {
   return QString::fromUcs4(texto.data(), static_cast<qsizetype>(texto.size()));
 }
 
-QFont FonteQt(const Fonte& f) {
+QFont QFontDaFonte(const Fonte& f) {
   QFont q(QString::fromStdString(AparaBrancos(f.Nome)));
   // The size in painter units: pixel sizes do not depend on the device's
   // resolution, and at a hundred units per millimetre their rounding is
@@ -75,6 +76,10 @@ struct SuperficieQPainter::TextoFormado {
 
 struct SuperficieQPainter::GlifosDaFonte {
   std::unordered_map<std::u32string, TextoFormado, LargurasDaFonte::Hash, std::equal_to<>> textos;
+  // The font as resolved for the device, made once: a text laid out for a
+  // device otherwise gets a font of its own, and Qt looks its engine up
+  // again for every text.
+  std::optional<QFont> noDispositivo;
 };
 
 struct SuperficieQPainter::GlifosDasFontes {
@@ -82,9 +87,8 @@ struct SuperficieQPainter::GlifosDasFontes {
 
   GlifosDaFonte& Da(const Fonte& f) { return fontes[{f.Nome, f.Negrito, f.Italico, f.Tamanho}]; }
 
-  static TextoFormado Forma(const QString& texto, const QFont& fonte,
-                                    const QPaintDevice* dispositivo) {
-    QTextLayout layout(texto, fonte, dispositivo);
+  static TextoFormado Forma(const QString& texto, const QFont& fonteNoDispositivo) {
+    QTextLayout layout(texto, fonteNoDispositivo);
     layout.setCacheEnabled(true);  // else the glyphs are shaped again for glyphRuns
     layout.beginLayout();
     const QTextLine linha = layout.createLine();
@@ -104,8 +108,9 @@ const SuperficieQPainter::TextoFormado& SuperficieQPainter::Glifos(std::u32strin
   auto& textos = glifosDaFonte_->textos;
   auto it = textos.find(texto);
   if (it == textos.end()) {
-    it = textos.emplace(texto, GlifosDasFontes::Forma(ParaQt(texto), painter_.font(),
-                                                      painter_.device())).first;
+    auto& fonte = glifosDaFonte_->noDispositivo;
+    if (!fonte) fonte.emplace(painter_->font(), painter_->device());
+    it = textos.emplace(texto, GlifosDasFontes::Forma(ParaQt(texto), *fonte)).first;
   }
   return it->second;
 }
@@ -122,36 +127,41 @@ double SuperficieDeDesenho::TextHeight(std::string_view utf8) const {
 
 void SuperficieDeDesenho::Print(std::string_view utf8) { Desenha(Utf32(utf8)); }
 
-SuperficieQPainter::SuperficieQPainter(QPainter& painter, double pontosPorMm, double largura,
-                                       double altura, bool tonsDeCinza)
-    : painter_(painter),
+SuperficieQPainter::SuperficieQPainter(double largura, double altura)
+    : painter_(nullptr),
       largura_(largura),
       altura_(altura),
-      tonsDeCinza_(tonsDeCinza),
+      tonsDeCinza_(false),
       fonte_{kFontePadrao, false, false, 12},
-      fonteQt_(FonteQt(fonte_)),
+      fonteQt_(QFontDaFonte(fonte_)),
       metricas_(fonteQt_),
-      larguras_(&LargurasDaFonte::Da(fonte_)) {
+      larguras_(&LargurasDaFonte::Da(fonte_)) {}
+
+SuperficieQPainter::SuperficieQPainter(QPainter& painter, double pontosPorMm, double largura,
+                                       double altura, bool tonsDeCinza)
+    : SuperficieQPainter(largura, altura) {
+  painter_ = &painter;
+  tonsDeCinza_ = tonsDeCinza;
   if (painter.device() && painter.device()->devType() != QInternal::Picture) {
     glifos_ = std::make_unique<GlifosDasFontes>();
     glifosDaFonte_ = &glifos_->Da(fonte_);
   }
-  painter_.resetTransform();
-  painter_.scale(pontosPorMm / kU, pontosPorMm / kU);
-  painter_.setPen(Qt::black);
-  painter_.setRenderHint(QPainter::Antialiasing);
-  painter_.setRenderHint(QPainter::TextAntialiasing);
-  painter_.setFont(fonteQt_);
+  painter.resetTransform();
+  painter.scale(pontosPorMm / kU, pontosPorMm / kU);
+  painter.setPen(Qt::black);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setFont(fonteQt_);
 }
 
 void SuperficieQPainter::SetFonte(const Fonte& fonte) {
   fonte_ = fonte;
   fonte_.Nome = AparaBrancos(fonte.Nome);
-  fonteQt_ = FonteQt(fonte_);
+  fonteQt_ = QFontDaFonte(fonte_);
   metricas_ = QFontMetricsF(fonteQt_);
   larguras_ = &LargurasDaFonte::Da(fonte_);
   if (glifos_) glifosDaFonte_ = &glifos_->Da(fonte_);
-  painter_.setFont(fonteQt_);
+  if (painter_) painter_->setFont(fonteQt_);
 }
 
 double SuperficieQPainter::MedeLargura(std::u32string_view texto) const {
@@ -173,29 +183,36 @@ double SuperficieQPainter::MedeAltura(std::u32string_view) const {
   return metricas_.lineSpacing() / kU;
 }
 
+QPointF SuperficieQPainter::OrigemDoTexto() const {
+  return {CurrentX * kU, CurrentY * kU + metricas_.ascent()};
+}
+
 void SuperficieQPainter::Desenha(std::u32string_view texto) {
   if (texto.empty()) return;
-  painter_.setPen(Qt::black);
-  const QPointF base(CurrentX * kU, CurrentY * kU + metricas_.ascent());
+  painter_->setPen(Qt::black);
+  const QPointF base = OrigemDoTexto();
   if (!glifos_) {
-    painter_.drawText(base, ParaQt(texto));
+    painter_->drawText(base, ParaQt(texto));
     return;
   }
   // Drawn as text, the origin is cut down to Qt's grid of 1/64 unit before
   // the glyphs' advances are added; so it is here.
   const QPointF origem(std::trunc(base.x() * 64) / 64, std::trunc(base.y() * 64) / 64);
-  for (const QGlyphRun& corrida : Glifos(texto).corridas) painter_.drawGlyphRun(origem, corrida);
+  for (const QGlyphRun& corrida : Glifos(texto).corridas) painter_->drawGlyphRun(origem, corrida);
 }
 
 void SuperficieQPainter::Barra(double x1, double y1, double x2, double y2) {
-  const QRectF r = QRectF(QPointF(x1 * kU, y1 * kU), QPointF(x2 * kU, y2 * kU)).normalized();
-  painter_.fillRect(r, Qt::black);
+  painter_->fillRect(RetanguloDaBarra(x1, y1, x2, y2), Qt::black);
 }
 
 void SuperficieQPainter::PaintPicture(const Figura& figura, double x, double y, double largura,
                                       double altura) {
   if (figura.Vazia() || largura <= 0 || altura <= 0) return;
-  figura.Desenha(painter_, QRectF(x * kU, y * kU, largura * kU, altura * kU), tonsDeCinza_);
+  figura.Desenha(*painter_, QRectF(x * kU, y * kU, largura * kU, altura * kU), tonsDeCinza_);
+}
+
+QRectF SuperficieQPainter::RetanguloDaBarra(double x1, double y1, double x2, double y2) {
+  return QRectF(QPointF(x1 * kU, y1 * kU), QPointF(x2 * kU, y2 * kU)).normalized();
 }
 
 }  // namespace cifra

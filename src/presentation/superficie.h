@@ -4,6 +4,8 @@
 // in millimetres, so that the layout and the page composer are written once.
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPointF>
+#include <QRectF>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -63,8 +65,8 @@ class SuperficieDeDesenho {
   virtual void Desenha(std::u32string_view texto) = 0;
 };
 
-// A surface over a QPainter that is already active on its device (a QPicture
-// page, a printer, a PDF writer). The painter is given a transform so that
+// A surface over a QPainter that is already active on its device (a
+// printer, a PDF writer, an image). The painter is given a transform so that
 // it draws in hundredths of a millimetre; fonts are sized in that unit too,
 // so what is measured is what is drawn, whatever the device's resolution.
 class SuperficieQPainter : public SuperficieDeDesenho {
@@ -92,12 +94,22 @@ class SuperficieQPainter : public SuperficieDeDesenho {
   struct LargurasDaFonte;
 
  protected:
+  // Measures like the surface over a painter but draws nothing itself: a
+  // surface that keeps what it is asked to draw (the screen page) overrides
+  // the drawing and finds here where a text goes and in which font.
+  SuperficieQPainter(double largura, double altura);
+  // Where a text drawn now has its baseline's left end, in painter units.
+  QPointF OrigemDoTexto() const;
+  const QFont& FonteQt() const { return fonteQt_; }
+  // A bar between two corners, in painter units.
+  static QRectF RetanguloDaBarra(double x1, double y1, double x2, double y2);
+
   double MedeLargura(std::u32string_view texto) const override;
   double MedeAltura(std::u32string_view texto) const override;
   void Desenha(std::u32string_view texto) override;
 
  private:
-  QPainter& painter_;
+  QPainter* painter_;  // none when the drawing is overridden
   double largura_;
   double altura_;
   bool tonsDeCinza_;

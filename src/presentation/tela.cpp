@@ -1,5 +1,6 @@
 #include "tela.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <zlib.h>
 
@@ -11,38 +12,82 @@
 namespace cifra {
 namespace {
 
-// Each page is recorded into its own picture.
+// Each page is kept in its own record.
 class FolhasDaTela : public Paginador {
  public:
-  FolhasDaTela(std::vector<QPicture>& folhas, double largura) : folhas_(folhas), largura_(largura) {}
-  ~FolhasDaTela() override { Termina(); }
+  FolhasDaTela(std::vector<FolhaDaTela>& folhas, double largura)
+      : folhas_(folhas), largura_(largura) {}
 
   SuperficieDeDesenho& NovaFolha() override {
-    Termina();
     folhas_.emplace_back();
-    QPicture& folha = folhas_.back();
-    constexpr double u = SuperficieQPainter::kUnidadesPorMm;
-    folha.setBoundingRect(QRect(0, 0, static_cast<int>(std::ceil(largura_ * u)),
-                                static_cast<int>(std::ceil(kAlturaDaFolhaNaTela * u))));
-    painter_ = std::make_unique<QPainter>(&folha);
-    superficie_ = std::make_unique<SuperficieQPainter>(*painter_, u, largura_, kAlturaDaFolhaNaTela);
+    superficie_ = std::make_unique<SuperficieDaTela>(folhas_.back(), largura_, kAlturaDaFolhaNaTela);
     return *superficie_;
   }
 
-  void Termina() {
-    superficie_.reset();
-    if (painter_) painter_->end();
-    painter_.reset();
-  }
-
  private:
-  std::vector<QPicture>& folhas_;
+  std::vector<FolhaDaTela>& folhas_;
   double largura_;
-  std::unique_ptr<QPainter> painter_;
-  std::unique_ptr<SuperficieQPainter> superficie_;
+  std::unique_ptr<SuperficieDaTela> superficie_;
 };
 
 }  // namespace
+
+void SuperficieDaTela::Barra(double x1, double y1, double x2, double y2) {
+  folha_.Barra(RetanguloDaBarra(x1, y1, x2, y2));
+}
+
+void SuperficieDaTela::PaintPicture(const Figura& figura, double x, double y, double largura,
+                                    double altura) {
+  if (figura.Vazia() || largura <= 0 || altura <= 0) return;
+  constexpr double u = kUnidadesPorMm;
+  folha_.Figura(figura, QRectF(x * u, y * u, largura * u, altura * u));
+}
+
+void SuperficieDaTela::Desenha(std::u32string_view texto) {
+  if (texto.empty()) return;
+  folha_.Texto(OrigemDoTexto(),
+               QString::fromUcs4(texto.data(), static_cast<qsizetype>(texto.size())), FonteQt());
+}
+
+void FolhaDaTela::Texto(const QPointF& base, const QString& texto, const QFont& fonte) {
+  operacoes_.push_back({Operacao::Tipo::Texto, QRectF(base, QSizeF()), texto, fonte, {}});
+}
+
+void FolhaDaTela::Barra(const QRectF& retangulo) {
+  operacoes_.push_back({Operacao::Tipo::Barra, retangulo, {}, {}, {}});
+}
+
+void FolhaDaTela::Figura(const cifra::Figura& figura, const QRectF& retangulo) {
+  operacoes_.push_back({Operacao::Tipo::Figura, retangulo, {}, {}, figura});
+}
+
+void FolhaDaTela::Desenha(QPainter& painter) const {
+  painter.save();
+  painter.setPen(Qt::black);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  for (const Operacao& o : operacoes_) {
+    switch (o.tipo) {
+      case Operacao::Tipo::Texto: {
+        // Set from the top of the line, whole units above the baseline, as a
+        // recorded picture of the page has always shown its texts.
+        const QFontMetrics metricas(o.fonte);
+        const QPointF topo(o.retangulo.x(), o.retangulo.y() - metricas.ascent());
+        painter.setFont(o.fonte);
+        painter.drawText(QRectF(topo, QSizeF(1, 1)),
+                         Qt::TextSingleLine | Qt::TextDontClip | Qt::TextForceLeftToRight, o.texto);
+        break;
+      }
+      case Operacao::Tipo::Barra:
+        painter.fillRect(o.retangulo, Qt::black);
+        break;
+      case Operacao::Tipo::Figura:
+        o.figura.Desenha(painter, o.retangulo, false);
+        break;
+    }
+  }
+  painter.restore();
+}
 
 PaginasDaTela ImprimirAnaliseNoMonitor(const ConteudoDaAnalise& conteudo) {
   PaginasDaTela paginas;
@@ -68,7 +113,7 @@ QImage ImagemDaPagina(const PaginasDaTela& paginas, int pagina, double pixelsPor
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.scale(pixelsPorMm / SuperficieQPainter::kUnidadesPorMm,
           pixelsPorMm / SuperficieQPainter::kUnidadesPorMm);
-  p.drawPicture(0, 0, paginas.picFolha[static_cast<size_t>(pagina - 1)]);
+  paginas.picFolha[static_cast<size_t>(pagina - 1)].Desenha(p);
   return imagem;
 }
 

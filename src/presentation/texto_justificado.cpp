@@ -44,6 +44,12 @@ void DesenhaJustificada(SuperficieDeDesenho& s, std::u32string_view linha, doubl
 // between each closing space and the next piece's first character, and the
 // surface keeps the width of every piece it has measured. So the figure is
 // the very one measuring the whole line would give, at the cost of a lookup.
+//
+// The line is asked only where a word ends and where a space is added: a
+// word grows wider with every character, so it overflows the room as a
+// whole exactly when some beginning of it does, and the line is then cut
+// before the word either way. Measuring each beginning of each word near the
+// edge would shape a new text at every character.
 class MedidaDaLinha {
  public:
   MedidaDaLinha(const SuperficieDeDesenho& s, double largura)
@@ -55,8 +61,8 @@ class MedidaDaLinha {
     inicioDaPeca_ = 0;
     larguraDasPecas_ = 0;
   }
-  // The line has just grown by c: is it wider than the room?
-  bool Transborda(const std::u32string& linha, char32_t c) {
+  // The line has just grown by c.
+  void Acrescenta(const std::u32string& linha, char32_t c) {
     auto [it, novo] = larguras_.try_emplace(c, 0.0);
     if (novo) it->second = s_.TextWidth(std::u32string_view(&c, 1));
     soma_ += it->second;
@@ -65,10 +71,25 @@ class MedidaDaLinha {
       ++pecas_;
       inicioDaPeca_ = linha.size();
     }
+  }
+  // Is the line as it stands wider than the room?
+  bool Transborda(const std::u32string& linha) {
     if (soma_ < largura_ - margem_) return false;
     const std::u32string_view resto = std::u32string_view(linha).substr(inicioDaPeca_);
     const double unidades = larguraDasPecas_ + (resto.empty() ? 0 : Peca(resto, pecas_ > 0));
     return unidades / s_.UnidadesPorMm() > largura_;
+  }
+  // A line of one word wider than the room: how many of its characters fit
+  // (at least one), the word grown a character at a time.
+  size_t CaracteresQueCabem(std::u32string_view palavra) {
+    Inicia();
+    std::u32string inicio;
+    for (char32_t c : palavra) {
+      inicio += c;
+      Acrescenta(inicio, c);
+      if (Transborda(inicio)) return std::max<size_t>(1, inicio.size() - 1);
+    }
+    return palavra.size();
   }
 
   // The width of a whole line, as TextWidth would give it.
@@ -132,35 +153,45 @@ bool ImprimirTextoJustificado(SuperficieDeDesenho& s, double Y, double X, double
     size_t ultimoEspaco = 0;  // scan position just after the last space; 0: none
     bool fimDeParagrafo = false;
     bool transbordou = false;
-    char32_t c = 0;
+    bool palavraTransbordou = false;  // the line overflowed inside its last word
     medida.Inicia();
+    const auto palavraTransborda = [&] {
+      return !linha.empty() && linha.back() != kEspaco && medida.Transborda(linha);
+    };
     while (lidos < n) {
-      c = texto[lidos++];
+      const char32_t c = texto[lidos++];
       if (c == kCR) {
         fimDeParagrafo = true;
         break;
       }
+      if (c == kEspaco && palavraTransborda()) {
+        palavraTransbordou = true;
+        break;
+      }
       linha += c;
+      medida.Acrescenta(linha, c);
       if (c == kEspaco) {
         ++espacos;
         ultimoEspaco = lidos;
-      }
-      if (medida.Transborda(linha, c)) {
-        transbordou = true;
-        break;
+        if (medida.Transborda(linha)) {
+          transbordou = true;
+          linha.pop_back();  // the break space is not set, but still counted
+          break;
+        }
       }
     }
+    if (!transbordou && !palavraTransbordou) palavraTransbordou = palavraTransborda();
 
-    if (transbordou) {
-      if (c == kEspaco) {
-        linha.pop_back();  // the break space is not set, but still counted
-      } else if (ultimoEspaco > 0) {
+    if (palavraTransbordou) {
+      transbordou = true;
+      fimDeParagrafo = false;
+      if (ultimoEspaco > 0) {
         linha.resize(ultimoEspaco - 1 - inicio);
         lidos = ultimoEspaco;
-      } else if (linha.size() > 1) {
+      } else {
         // One word wider than the line: cut it where it stops fitting.
-        linha.pop_back();
-        --lidos;
+        linha.resize(medida.CaracteresQueCabem(linha));
+        lidos = inicio + linha.size();
       }
     }
     while (!linha.empty() && linha.back() == kEspaco) {

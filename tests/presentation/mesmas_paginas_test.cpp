@@ -112,14 +112,13 @@ std::vector<std::string> GravaAnalisePadrao() {
     FolhasGravadas folhas(kLarguraDaFolhaNaTela, kAlturaDaFolhaNaTela, g);
     ComporAnalise(conteudo, GeometriaDaTela(kLarguraDaFolhaNaTela), folhas);
   }
-  // The screen pages as the program records them, byte for byte: what the
-  // painter was given to draw, not only where the layout put it.
   const PaginasDaTela telas = ImprimirAnaliseNoMonitor(conteudo);
-  for (size_t p = 0; p < telas.picFolha.size(); ++p) {
-    const QPicture& folha = telas.picFolha[p];
-    const QByteArray dados = QByteArray::fromRawData(folha.data(), folha.size());
-    g.push_back("Q " + std::to_string(p + 1) + " " +
-                QCryptographicHash::hash(dados, QCryptographicHash::Sha1).toHex().toStdString());
+  // And as the operator sees them: every pixel of every page at 4 pixels a millimetre.
+  for (int p = 1; p <= static_cast<int>(telas.picFolha.size()); ++p) {
+    const QImage imagem = ImagemDaPagina(telas, p, 4);
+    const QByteArray pixels(reinterpret_cast<const char*>(imagem.constBits()), imagem.sizeInBytes());
+    g.push_back("I " + std::to_string(p) + " " +
+                QCryptographicHash::hash(pixels, QCryptographicHash::Sha1).toHex().toStdString());
   }
   // Written as PNG, a page keeps every pixel (the first page has the colours).
   for (const int p : {1, static_cast<int>(telas.picFolha.size())}) {

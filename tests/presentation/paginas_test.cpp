@@ -10,9 +10,8 @@ namespace cifra {
 namespace {
 
 TEST(Fontes, FacesCompativeisEMedidaQueNaoDependeDaResolucao) {
-  QPicture tela;
-  QPainter pt(&tela);
-  SuperficieQPainter s1(pt, SuperficieQPainter::kUnidadesPorMm, 200, 297);
+  FolhaDaTela tela;
+  SuperficieDaTela s1(tela, 200, 297);
   QImage img(10, 10, QImage::Format_RGB32);
   QPainter pi(&img);
   SuperficieQPainter s2(pi, 300 / 25.4, 200, 297);
