@@ -25,21 +25,6 @@ TEST(Interpretacoes, RegistrosDosNumeros) {
   EXPECT_EQ(TopicoRealDoNome("O Eu Silencioso"), 0);  // the editor label is not a name
 }
 
-TEST(Interpretacoes, LeituraEGravacao) {
-  PastaTemporaria raiz;
-  const PastaDeDados pasta(raiz.Caminho());
-  EXPECT_EQ(LeInterpretacao(pasta, 3, "CVIDA.DAT", false), "");  // created empty
-  GravarRegistroDeTexto(pasta, "CVIDA.DAT", 10, "  Mestre 11.\r\n\r\n");
-  EXPECT_EQ(std::filesystem::file_size(raiz / "CVIDA.DAT"), 10u * 5120);
-  EXPECT_EQ(LeInterpretacao(pasta, 11, "CVIDA.DAT", true), "Mestre 11.\r\n\r\n");
-  EXPECT_EQ(LeInterpretacao(pasta, 12, "CVIDA.DAT", true), "");  // past the end
-  GravarRegistroDeTexto(pasta, "CVIDA.DAT", 1, std::string(6000, 'x'));
-  EXPECT_EQ(LeInterpretacao(pasta, 1, "CVIDA.DAT", true), std::string(5120, 'x'));
-  GravarRegistroDeTexto(pasta, "header.dat", 2, "Título com acentuação");
-  EXPECT_EQ(std::filesystem::file_size(raiz / "header.dat"), 240u);
-  EXPECT_EQ(LerTitulos(pasta)[2], "Título com acentuação");
-}
-
 // A shorter formula over a longer one: the file is never shortened, and the
 // end code keeps the older tail out of the sum.
 TEST(ArquivosDeFormula, GravadoSobreUmMaisLongo) {

@@ -1,5 +1,5 @@
 // The print dialog's rules without its window: reading a typed margin, the
-// check against the usable page, the preview's geometry, the PDF's name.
+// check against the usable page, the preview's geometry.
 #include "printing/imprimir.h"
 
 #include <gtest/gtest.h>
@@ -92,11 +92,6 @@ TEST(PreviaDaPagina, CabecalhoRodapeECorpoNaEscalaDaPagina) {
   EXPECT_NEAR(primeira, 9.75, 1e-9);
   EXPECT_LE(ultima, 63.5);
   EXPECT_GT(ultima, 63.5 - 2 - 1e-9);  // a 4-point line is 2 mm high here
-}
-
-TEST(NomeDoPdf, NomeDaPessoaEDataDoDia) {
-  EXPECT_EQ(NomeDoPdf("MARIA DA SILVA", {6, 12, 2026}), "Analise - MARIA DA SILVA - 2026-12-06.pdf");
-  EXPECT_EQ(NomeDoPdf("ANA/MARIA: \"X\"", {1, 2, 2027}), "Analise - ANAMARIA X - 2027-02-01.pdf");
 }
 
 }  // namespace
