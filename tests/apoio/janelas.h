@@ -4,9 +4,12 @@
 // pictures of the windows for the documentation.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QImage>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
@@ -73,6 +76,14 @@ inline void Substitui(QWidget* caixa, const QString& texto) {
   Digita(caixa, texto);
 }
 
+// Replaces the text of a box by pasting, as the operator brings a long text in.
+inline void Cola(QWidget* caixa, const QString& texto) {
+  QApplication::clipboard()->setText(texto);
+  caixa->setFocus();
+  QTest::keyClick(caixa, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(caixa, Qt::Key_V, Qt::ControlModifier);
+}
+
 // The window's close box: the platform asks the window to close.
 inline void ClicaNaCaixaDeFechar(QWidget* janela) {
   QCloseEvent fechar;
@@ -92,80 +103,63 @@ inline void QuandoAbrirModal(std::function<void(QWidget*)> acao, int tentativas 
   });
 }
 
-// The opening window closes itself after a few seconds; the tests close it at
-// once through its close box, as an impatient operator would. It may come
-// after a start-up message, so it is looked for until it shows.
-inline void FechaAberturaQuandoAparecer(std::shared_ptr<bool> vista, int tentativas) {
-  QTimer::singleShot(10, [vista, tentativas] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (w->objectName() == QLatin1String("frmEntrada") && w->isVisible()) {
-        *vista = true;
-        w->close();
-        return;
-      }
-    }
-    if (tentativas > 0) FechaAberturaQuandoAparecer(vista, tentativas - 1);
-  });
-}
-// *resultado tells whether it was shown.
-inline std::shared_ptr<bool> FechaAberturaQuandoAparecer() {
-  auto vista = std::make_shared<bool>(false);
-  FechaAberturaQuandoAparecer(vista, 1000);
-  return vista;
-}
-
-// What a message box said, answered with the given button.
-struct Mensagem {
-  QString titulo;
+// An answer to a box: a message box's button, or what to type in an input
+// box (a null text keeps what it offers, Cancel gives it up).
+struct Resposta {
+  Resposta(QMessageBox::StandardButton b = QMessageBox::Ok) : botao(b) {}
+  Resposta(const char* t) : texto(QString::fromUtf8(t)) {}
+  QMessageBox::StandardButton botao = QMessageBox::Ok;
   QString texto;
-  QMessageBox::Icon icone = QMessageBox::NoIcon;
-  bool vista = false;
 };
 
-inline std::shared_ptr<Mensagem> ResponderMensagem(QMessageBox::StandardButton botao,
-                                                   std::function<void(QMessageBox*)> antes = {}) {
-  auto m = std::make_shared<Mensagem>();
-  QuandoAbrirModal([m, botao, antes](QWidget* w) {
-    auto* caixa = qobject_cast<QMessageBox*>(w);
-    if (!caixa) return;
-    *m = {caixa->windowTitle(), caixa->text(), caixa->icon(), true};
-    if (antes) antes(caixa);
-    if (QAbstractButton* b = caixa->button(botao)) {
-      QTest::mouseClick(b, Qt::LeftButton);
-    } else {
-      caixa->reject();
-    }
-  });
-  return m;
-}
-
-// Answers every message box that opens while it lives: each is noted (title,
-// text) and closed with the next answer of the list (OK once the list is
-// spent), by a click on that button, as the operator would.
+// Answers every message and input box that opens while it lives: each is
+// noted (title, text or label, icon) and answered with the next answer of the
+// list (OK once the list is spent) by a click or the keyboard, as the
+// operator would. `antes` sees each message box first.
 struct CaixaVista {
   QString titulo;
   QString texto;
+  QMessageBox::Icon icone;
 };
 
 class RespondeCaixas {
  public:
-  explicit RespondeCaixas(std::deque<QMessageBox::StandardButton> respostas = {})
-      : respostas_(std::move(respostas)) {
+  explicit RespondeCaixas(std::deque<Resposta> respostas = {},
+                          std::function<void(QMessageBox*)> antes = {})
+      : respostas_(std::move(respostas)), antes_(std::move(antes)) {
     QObject::connect(&relogio_, &QTimer::timeout, [this] { Olha(); });
     relogio_.start(5);
   }
   const std::vector<CaixaVista>& Vistas() const { return vistas_; }
+  QStringList Titulos() const {
+    QStringList t;
+    for (const auto& v : vistas_) t << v.titulo;
+    return t;
+  }
 
  private:
   void Olha() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       auto* caixa = qobject_cast<QMessageBox*>(w);
-      if (!caixa || !caixa->isVisible() || caixa->property("respondida").toBool()) continue;
-      caixa->setProperty("respondida", true);
-      vistas_.push_back({caixa->windowTitle(), caixa->text()});
-      const auto resposta = respostas_.empty() ? QMessageBox::Ok : respostas_.front();
+      auto* entrada = qobject_cast<QInputDialog*>(w);
+      if ((!caixa && !entrada) || !w->isVisible() || w->property("respondida").toBool()) continue;
+      w->setProperty("respondida", true);
+      const Resposta r = respostas_.empty() ? Resposta() : respostas_.front();
       if (!respostas_.empty()) respostas_.pop_front();
-      if (QAbstractButton* botao = caixa->button(resposta)) {
+      if (entrada) {
+        vistas_.push_back({entrada->windowTitle(), entrada->labelText(), QMessageBox::NoIcon});
+        auto* linha = entrada->findChild<QLineEdit*>();
+        if (r.botao == QMessageBox::Cancel) return QTest::keyClick(linha, Qt::Key_Escape);
+        if (!r.texto.isNull()) {
+          linha->selectAll();
+          QTest::keyClick(linha, Qt::Key_Backspace);
+          Digita(linha, r.texto);
+        }
+        return QTest::keyClick(linha, Qt::Key_Return);
+      }
+      vistas_.push_back({caixa->windowTitle(), caixa->text(), caixa->icon()});
+      if (antes_) antes_(caixa);
+      if (QAbstractButton* botao = caixa->button(r.botao)) {
         QTest::mouseClick(botao, Qt::LeftButton);
       } else {
         caixa->reject();
@@ -174,7 +168,8 @@ class RespondeCaixas {
     }
   }
 
-  std::deque<QMessageBox::StandardButton> respostas_;
+  std::deque<Resposta> respostas_;
+  std::function<void(QMessageBox*)> antes_;
   std::vector<CaixaVista> vistas_;
   QTimer relogio_;
 };

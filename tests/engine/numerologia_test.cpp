@@ -9,10 +9,8 @@ namespace {
 TEST(ValoresDasLetras, TabelasPitagoricas) {
   struct Caso { char32_t c; int letra, consoante, vogal; };
   const Caso casos[] = {
-      {U'A', 1, 0, 1}, {U'J', 1, 1, 0}, {U'S', 1, 1, 0}, {U'I', 9, 0, 9}, {U'R', 9, 9, 0},
-      {U'Y', 7, 0, 7}, {U'U', 3, 0, 3}, {U'Z', 8, 8, 0}, {U'E', 5, 0, 5}, {U'O', 6, 0, 6},
-      {U'W', 5, 5, 0}, {U'a', 1, 0, 1}, {U'0', 0, 0, 0}, {U'7', 7, 0, 0}, {U' ', 0, 0, 0},
-      {U'-', 0, 0, 0}, {U'Ñ', 0, 0, 0}, {U'\'', 0, 0, 0}};
+      {U'A', 1, 0, 1}, {U'I', 9, 0, 9}, {U'R', 9, 9, 0}, {U'Y', 7, 0, 7}, {U'Z', 8, 8, 0},
+      {U'W', 5, 5, 0}, {U'a', 1, 0, 1}, {U'7', 7, 0, 0}, {U' ', 0, 0, 0}, {U'Ñ', 0, 0, 0}};
   for (const Caso& c : casos) {
     SCOPED_TRACE(static_cast<uint32_t>(c.c));
     EXPECT_EQ(ValorDaLetra(c.c), c.letra);
@@ -23,11 +21,9 @@ TEST(ValoresDasLetras, TabelasPitagoricas) {
 
 TEST(Reducao, ComESemMestres) {
   struct Caso { int n; int simples; int mestresLigados; int mestresDesligados; };
-  const Caso casos[] = {
-      {0, 0, 0, 0},     {7, 7, 7, 7},       {11, 2, 11, 2},   {22, 4, 22, 4},
-      {29, 2, 11, 2},   {1957, 4, 22, 4},   {49, 4, 4, 4},    {2009, 2, 11, 2},
-      {1978, 7, 7, 7},  {38, 2, 11, 2},     {-29, 2, 11, 2},  {99, 9, 9, 9},
-      {1998, 9, 9, 9},  {32767, 7, 7, 7},   {10, 1, 1, 1},    {92, 2, 11, 2}};
+  const Caso casos[] = {{0, 0, 0, 0},     {7, 7, 7, 7},     {10, 1, 1, 1},  {11, 2, 11, 2},
+                        {22, 4, 22, 4},   {29, 2, 11, 2},   {1957, 4, 22, 4}, {-29, 2, 11, 2},
+                        {99, 9, 9, 9},    {32767, 7, 7, 7}};
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.n);
     EXPECT_EQ(ReduzNumero(c.n), c.simples);
@@ -37,30 +33,25 @@ TEST(Reducao, ComESemMestres) {
 }
 
 TEST(SomasDoNome, ExemplosConhecidos) {
-  EXPECT_EQ(SomaDoNome(U"ANA", false), 7);
   EXPECT_EQ(SomaDoNome(U"JOSE SILVA", false), 4);
   EXPECT_EQ(SomaDoNome(U"R2D2", false), 8);  // digits count in the full table only
   EXPECT_EQ(SomaDasConsoantes(U"R2D2", false), 4);
   EXPECT_EQ(SomaDasVogais(U"YARA", false), 9);
-  EXPECT_EQ(SomaDasConsoantes(U"YARA", false), 9);
-  EXPECT_EQ(SomaDasVogais(U"BCD", true), 0);
-  // Letters outside A-Z count nothing but do not disturb the rest.
-  EXPECT_EQ(SomaDoNome(U"ÑANA", false), 7);
+  EXPECT_EQ(SomaDoNome(U"ÑANA", false), 7);  // letters outside A-Z count nothing
 }
 
 TEST(FormaDeExibicao, MestresEMarcador) {
   const std::pair<int, const char*> casos[] = {
-      {11, "11/2"}, {22, "22/4"}, {89, "Não Possui"}, {0, "0"}, {-3, "-3"}, {33, "33"}};
+      {11, "11/2"}, {22, "22/4"}, {89, "Não Possui"}, {0, "0"}, {33, "33"}};
   for (const auto& [n, forma] : casos) EXPECT_EQ(FormaDeExibicao(n), forma);
 }
 
 TEST(Utf8, IdaEVoltaEBytesInvalidos) {
   const std::string texto = "Conceição € ✓ 𝄞";
   EXPECT_EQ(Utf8(Utf32(texto)), texto);
-  EXPECT_EQ(Utf32("\xC3"), std::u32string(1, 0xFFFD));      // cut sequence
   EXPECT_EQ(Utf32("a\x80z"), (std::u32string{U'a', 0xFFFD, U'z'}));
-  EXPECT_EQ(ContaCaracteres("ação!"), 5u);  // 7 bytes
-  EXPECT_EQ(ContaCaracteres(texto), Utf32(texto).size());
+  EXPECT_EQ(Utf32("\xC3"), std::u32string(1, 0xFFFD));  // cut sequence
+  EXPECT_EQ(ContaCaracteres("ação!"), 5u);              // 7 bytes
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -17,103 +18,96 @@
 namespace cifra {
 namespace {
 namespace fs = std::filesystem;
-using teste::EmOutroProcesso;
 using teste::LeBytes;
 
 constexpr int kNaoSePodeMontar = 77;
 
-// 0 when the write failed with a message that contains `trecho`.
+// 0 when growing the file failed with a message that contains `trecho` and
+// the file and its folder are as they were.
 int FalhaCom(const fs::path& arquivo, const std::string& trecho) {
+  const bool comum = fs::is_regular_file(arquivo);
+  const auto antes = comum ? LeBytes(arquivo) : std::vector<uint8_t>{};
   try {
     ArquivoDeRegistros f(arquivo, 5120);
-    const std::vector<uint8_t> texto(5120, 'n');
-    f.Grava(6, texto);  // past the end: the file would grow
+    f.Grava(6, std::vector<uint8_t>(5120, 'n'));
+    return 1;
   } catch (const ErroDeArquivo& e) {
-    return std::string(e.what()).find(trecho) != std::string::npos ? 0 : 2;
+    if (std::string(e.what()).find(trecho) == std::string::npos) return 2;
   }
-  return 1;
+  int entradas = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(arquivo.parent_path())) ++entradas;
+  return comum && LeBytes(arquivo) != antes ? 3 : entradas != 1 ? 4 : 0;
 }
 
-class Gravacao : public ::testing::Test {
- protected:
-  void SetUp() override {
-    // Three records of an operator's text file.
+TEST(Gravacao, FalhaDizPorQueEDeixaOArquivoComoEra) {
+  struct Caso {
+    const char* nome;
+    std::function<int(const fs::path&)> noFilho;  // returns kNaoSePodeMontar when impossible
+    const char* trecho;
+  };
+  const Caso casos[] = {
+      {"somente leitura",
+       [](const fs::path& a) {
+         fs::permissions(a, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         // The superuser writes anything: the write runs as an ordinary user.
+         return ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0) ? 3 : -1;
+       },
+       "não tem permissão"},
+      {"limite de tamanho",
+       [](const fs::path&) {
+         std::signal(SIGXFSZ, SIG_IGN);
+         const rlimit limite{8192, 8192};
+         return ::setrlimit(RLIMIT_FSIZE, &limite) != 0 ? 3 : -1;
+       },
+       "maior do que o sistema permite"},
+      {"disco cheio",
+       [](const fs::path& a) {  // a 24 KB disk over the folder, in the child's own mounts
+         const auto original = LeBytes(a);
+         if (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+             ::mount("tmpfs", a.parent_path().c_str(), "tmpfs", 0, "size=24k") != 0) {
+           return kNaoSePodeMontar;
+         }
+         teste::EscreveBytes(a, original);
+         return -1;
+       },
+       "Não há espaço livre no disco"},
+  };
+  for (const Caso& c : casos) {
+    teste::PastaTemporaria pasta;
+    fs::permissions(pasta.Caminho(), fs::perms::all);
+    const fs::path arquivo = pasta / "CVIDA.DAT";
+    std::vector<uint8_t> original;
     for (int r = 1; r <= 3; ++r) original.insert(original.end(), 5120, static_cast<uint8_t>('0' + r));
     teste::EscreveBytes(arquivo, original);
+    const int r = teste::EmOutroProcesso([&] {
+      const int preparo = c.noFilho(arquivo);
+      return preparo >= 0 ? preparo : FalhaCom(arquivo, c.trecho);
+    });
+    if (r == kNaoSePodeMontar) continue;  // no permission to mount a small disk here
+    EXPECT_EQ(r, 0) << c.nome;
+    EXPECT_EQ(LeBytes(arquivo), original) << c.nome;
   }
-  // Nothing changed and nothing left behind beside it.
-  void ArquivoIntacto() {
-    EXPECT_EQ(LeBytes(arquivo), original);
-    int entradas = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(pasta.Caminho())) ++entradas;
-    EXPECT_EQ(entradas, 1);
-  }
+}
+
+TEST(Gravacao, PastaNoLugarDoArquivo) {
   teste::PastaTemporaria pasta;
-  fs::path arquivo = pasta / "CVIDA.DAT";
-  std::vector<uint8_t> original;
-};
-
-TEST_F(Gravacao, ArquivoSomenteParaLeitura) {
-  fs::permissions(arquivo, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  fs::permissions(pasta.Caminho(), fs::perms::all);
-  // The superuser writes anything: the write runs as an ordinary user.
-  EXPECT_EQ(EmOutroProcesso([&] {
-              if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return 3;
-              return FalhaCom(arquivo, "não tem permissão");
-            }),
-            0);
-  ArquivoIntacto();
+  fs::create_directory(pasta / "CVIDA.DAT");
+  EXPECT_EQ(FalhaCom(pasta / "CVIDA.DAT", "É uma pasta, e não um arquivo."), 0);
+  EXPECT_TRUE(fs::is_directory(pasta / "CVIDA.DAT"));
 }
 
-TEST_F(Gravacao, PastaNoLugarDoArquivo) {
-  fs::remove(arquivo);
-  fs::create_directory(arquivo);
-  EXPECT_EQ(FalhaCom(arquivo, "É uma pasta, e não um arquivo."), 0);
-  EXPECT_TRUE(fs::is_directory(arquivo));
-  EXPECT_EQ(FalhaCom(pasta / "nao-existe" / "x.dat", "Não foi possível criar"), 0);
-}
-
-TEST_F(Gravacao, LimiteDeTamanhoDoArquivo) {
-  EXPECT_EQ(EmOutroProcesso([&] {
-              std::signal(SIGXFSZ, SIG_IGN);
-              const rlimit limite{8192, 8192};
-              if (::setrlimit(RLIMIT_FSIZE, &limite) != 0) return 3;
-              return FalhaCom(arquivo, "maior do que o sistema permite");
-            }),
-            0);
-  ArquivoIntacto();
-}
-
-TEST_F(Gravacao, DiscoCheio) {
-  // A 24 KB disk mounted over the folder, in the child's own view of the mounts.
-  const int r = EmOutroProcesso([&] {
-    if (::unshare(CLONE_NEWNS) != 0 ||
-        ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        ::mount("tmpfs", pasta.Caminho().c_str(), "tmpfs", 0, "size=24k") != 0) {
-      return kNaoSePodeMontar;
-    }
-    teste::EscreveBytes(arquivo, original);
-    if (LeBytes(arquivo) != original) return 4;
-    const int falha = FalhaCom(arquivo, "Não há espaço livre no disco");
-    if (LeBytes(arquivo) != original) return 5;
-    int entradas = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(pasta.Caminho())) ++entradas;
-    return falha ? falha : entradas == 1 ? 0 : 6;
-  });
-  if (r == kNaoSePodeMontar) GTEST_SKIP() << "sem permissão para montar um disco pequeno";
-  EXPECT_EQ(r, 0);
-}
-
-TEST_F(Gravacao, GravacaoBemSucedidaMantemAsPermissoes) {
-  fs::permissions(arquivo, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+TEST(Gravacao, GravacaoBemSucedidaMantemAsPermissoes) {
+  teste::PastaTemporaria pasta;
+  const fs::path arquivo = pasta / "CVIDA.DAT";
+  teste::EscreveBytes(arquivo, std::vector<uint8_t>(3 * 5120, '3'));
+  const auto modo = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(arquivo, modo);
   GravarRegistroDeTexto(PastaDeDados(pasta.Caminho()), "CVIDA.DAT", 2, "Novo");
   const auto b = LeBytes(arquivo);
-  ASSERT_EQ(b.size(), original.size());
-  EXPECT_EQ(std::string(b.begin() + 5120, b.begin() + 5124), "Novo");
-  EXPECT_EQ(b[5124], ' ');
+  ASSERT_EQ(b.size(), 3u * 5120);
+  EXPECT_EQ(std::string(b.begin() + 5120, b.begin() + 5125), "Novo ");
   EXPECT_EQ(b[10240], '3');
-  EXPECT_EQ(fs::status(arquivo).permissions(),
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(fs::status(arquivo).permissions(), modo);
 }
 
 }  // namespace

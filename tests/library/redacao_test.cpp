@@ -102,21 +102,11 @@ TEST(Redacao, CadaRegraApontaOTextoQueAQuebra) {
   const Caso casos[] = {
       {"APICES", {{1, "Uma etapa de começos"}, {2, "Outra etapa, de encontros"}}, 0},
       {"APICES", {{1, "Uma etapa de começos."}}, 1},
-      {"DESVIDA", {{90, "Este desafio não está presente no seu mapa."}}, 1},
-      {"PRESNASC", {{3, "O dom da cooperação."}}, 1},
       {"CVIDA", {{1, "Um texto que termina com ponto."}}, 0},
-      {"APICES",
-       {{1, "Esta realização abre uma etapa de começos"},
-        {2, "Esta realização abre uma etapa de encontros"}},
-       1},
-      {"CVIDA", {{1, "Esta realização abre uma etapa"}, {2, "Esta realização abre uma fase"}}, 0},
       {"CVIDA", {{1, "Hoje é um dia bom."}, {2, "Hoje, é um dia bom!"}}, 1},
+      {"CVIDA", {{1, "Esta realização abre uma etapa"}, {2, "Esta realização abre uma fase"}}, 0},
       {"CDATA", {{12, "Acompanha você sempre que alguém o chama pelo nome."}}, 1},
-      {"INDSAUDE", {{9, "Fique atento aos sinais."}, {8, "Cuidar de tudo sozinho cansa."}}, 2},
-      {"INTNOME", {{3, "Faz com que você seja lembrado."}}, 1},
-      {"INTREALI", {{6, "Consigo mesmo é exigente."}}, 1},
       {"CVIDA", {{1, "Sozinhos, não. Um sozinhozinho não conta."}}, 0},
-      {"DEFUSERB", {{6, "Lembre que a partilha aproxima."}}, 2},
   };
   for (const Caso& c : casos) {
     const auto problemas = ProblemasDeRedacao(c.codigo, c.registros);

@@ -2,12 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
-#include <sstream>
 
-#include "apoio/pasta_temporaria.h"
-#include "shell/linha_comando.h"
 
 namespace cifra {
 namespace {
@@ -57,46 +52,6 @@ TEST(Exportacao, HtmlComTitulosDescricoesEParagrafos) {
             "<p>Só isto.</p>\n"
             "<p>-=-=-=-=-=-=-=-=-=-=-</p>\n"
             "</body></html>\n");
-  o.TopicoAtivo = {};
-  EXPECT_EQ(HtmlDaAnalise(a, o, OrdemPadrao()), "<html><head><meta charset=\"utf-8\"></head><body>\n</body></html>\n");
-}
-
-TEST(Exportacao, LinhaDeComandoSegueAOrdemGuardada) {
-  teste::PastaTemporaria raiz;
-  auto exporta = [&](const char* opcao) {
-    std::ostringstream saida, erros;
-    EXPECT_EQ(ExecutaAnalise({"Maria da Silva", "12/08/1978", "--hoje", "06/12/2026", "--pasta",
-                              raiz.Caminho().string(), opcao, "-"},
-                             saida, erros),
-              0);
-    return saida.str();
-  };
-  // Where each topic's mark first appears in the output.
-  auto posicoes = [](const std::string& saida, std::initializer_list<std::string> marcas) {
-    std::vector<size_t> p;
-    for (const auto& m : marcas) {
-      p.push_back(saida.find(m));
-      EXPECT_NE(p.back(), std::string::npos) << m;
-    }
-    return p;
-  };
-  // The topics shown by default are 1, 23, 25, 26 and 27: a shuffled order
-  // puts 27 first and 1 last; a repeated 27 and an 88 are skipped.
-  std::vector<uint8_t> ordem(62, 0);
-  const int embaralhada[] = {27, 26, 27, 88, 25, 23};
-  int posicao = 1;
-  for (int t : embaralhada) ordem[static_cast<size_t>(2 * posicao++)] = static_cast<uint8_t>(t);
-  teste::EscreveBytes(raiz / "ordem.dat", ordem);
-  const std::string texto = exporta("--texto");
-  const auto titulos = posicoes(texto, {"As Características do Seu Nome",
-                                        "A Primeira Vogal do Seu Nome", "Seu Eu Silencioso",
-                                        "Seu Número da Expressão", "Seu Caminho da Vida"});
-  EXPECT_TRUE(std::is_sorted(titulos.begin(), titulos.end())) << texto;
-  const std::string json = exporta("--json");
-  const auto topicos = posicoes(json, {"\"Topico\": 27,", "\"Topico\": 26,", "\"Topico\": 25,",
-                                       "\"Topico\": 23,", "\"Topico\": 1,", "\"Topico\": 2,",
-                                       "\"Topico\": 30,"});
-  EXPECT_TRUE(std::is_sorted(topicos.begin(), topicos.end()));
 }
 
 }  // namespace

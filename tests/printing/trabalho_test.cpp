@@ -5,8 +5,6 @@
 
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <regex>
 #include <sstream>
 
@@ -90,15 +88,6 @@ TEST(TrabalhoDeImpressao, FolhasDeCadaEscolhaNaSuperficieDeTeste) {
   }
 }
 
-// The text of one page of a PDF, as pdftotext reads it.
-std::string TextoDaPagina(const QString& pdf, int pagina) {
-  QProcess p;
-  p.start("pdftotext", {"-f", QString::number(pagina), "-l", QString::number(pagina), "-layout",
-                        pdf, "-"});
-  p.waitForFinished(30000);
-  return p.readAllStandardOutput().toStdString();
-}
-
 int PaginasDoPdf(const std::string& bytes) {
   const std::regex pagina("/Type\\s*/Page[^s]");
   return static_cast<int>(std::distance(
@@ -126,8 +115,9 @@ TEST(TrabalhoDeImpressao, PretoEBrancoOuColoridoNaImpressora) {
   }
 }
 
-// The command line: --quadro is the chart alone; --pdf prints what the kept
-// TipoImpressao says, as the dialog would.
+// The command line on a real PDF device: --quadro is the chart alone; --pdf
+// prints what the kept TipoImpressao says, as the dialog would. Which sheets
+// carry which number is the measuring surface's test above: same composition.
 TEST(TrabalhoDeImpressao, LinhaDeComandoQuadroEPdfConformeOTipoGuardado) {
   teste::PastaTemporaria pasta;
   std::ostringstream saida, erros;
@@ -150,27 +140,14 @@ TEST(TrabalhoDeImpressao, LinhaDeComandoQuadroEPdfConformeOTipoGuardado) {
   };
   ASSERT_EQ(executa({"--quadro", (pasta / "q.pdf").string()}), 0) << erros.str();
   EXPECT_EQ(paginas("q.pdf"), 1);
-  guardaTipo(1);
-  ASSERT_EQ(executa({"--pdf", (pasta / "a.pdf").string()}), 0) << erros.str();
-  const int analise = paginas("a.pdf");
-  EXPECT_GE(analise, 1);
   guardaTipo(0);
   ASSERT_EQ(executa({"--pdf", (pasta / "0.pdf").string()}), 0) << erros.str();
   EXPECT_EQ(paginas("0.pdf"), 1);
+  guardaTipo(1);
+  ASSERT_EQ(executa({"--pdf", (pasta / "a.pdf").string()}), 0) << erros.str();
   guardaTipo(2);
   ASSERT_EQ(executa({"--pdf", (pasta / "2.pdf").string()}), 0) << erros.str();
-  EXPECT_EQ(paginas("2.pdf"), analise + 1);
-  if (QStandardPaths::findExecutable("pdftotext").isEmpty()) return;
-  auto pagina = [&](const char* nome, int p) {
-    return TextoDaPagina(QString::fromStdString((pasta / nome).string()), p);
-  };
-  EXPECT_NE(pagina("q.pdf", 1).find(kTituloDoQuadro), std::string::npos);
-  EXPECT_NE(pagina("2.pdf", 1).find("O Nome Letra por Letra"), std::string::npos);
-  // The analysis numbers its own pages from 1, after the chart too: the number
-  // stands alone at the end of its line, right of the footer.
-  for (const std::string& p : {pagina("a.pdf", 1), pagina("2.pdf", 2)}) {
-    EXPECT_TRUE(std::regex_search(p, std::regex("\\s1\\s*\\n?\\s*$"))) << p;
-  }
+  EXPECT_EQ(paginas("2.pdf"), paginas("a.pdf") + 1);
 }
 
 }  // namespace

@@ -29,17 +29,13 @@ TEST(AtalhosNaPasta, NadaSeApagaNemSeGravaForaDaPasta) {
   };
   const char* semAlvo = "atalho (link simbólico) que não leva a nenhum arquivo";
   const char* paraFora = "para fora da sua pasta";
-  const auto acrescenta = [](const PastaDeDados& p) { AcrescentarCliente(p, Cliente{"ANA", "", "", "", "", ""}); };
   const Caso casos[] = {
-      {"CDATA.DAT", "CDATA.DAT", false, [](const PastaDeDados& p) { LeInterpretacao(p, 3, "CDATA.DAT", true); }, semAlvo},
       {"CDATA.DAT", "CDATA.DAT", false, [](const PastaDeDados& p) { GravarRegistroDeTexto(p, "CDATA.DAT", 3, "x"); }, semAlvo},
       {"CVIDA.DAT", "../fora/CVIDA.DAT", false, [](const PastaDeDados& p) { InstalarPadroes(p); }, nullptr},
-      {"CVIDA.DAT", "../fora/CVIDA.DAT", false, [](const PastaDeDados& p) { LeInterpretacao(p, 3, "CVIDA.DAT", true); }, semAlvo},
       {"fontes.dat", "../fora/fontes.dat", false, [](const PastaDeDados& p) { LerFontes(p); }, semAlvo},
       {"margens.dat", "../fora/margens.dat", true, [](const PastaDeDados& p) { GravarMargens(p, Margens{}); }, paraFora},
       {"margens.dat", "../fora/margens.dat", true, [](const PastaDeDados& p) { LerMargens(p); }, nullptr},
-      {"caduser.dat", "../fora/caduser.dat", false, acrescenta, semAlvo},
-      {"caduser.dat", "../fora/caduser.dat", true, acrescenta, paraFora},
+      {"caduser.dat", "../fora/caduser.dat", true, [](const PastaDeDados& p) { AcrescentarCliente(p, Cliente{"ANA", "", "", "", "", ""}); }, paraFora},
   };
   for (const Caso& c : casos) {
     PastaTemporaria raiz;
@@ -71,22 +67,6 @@ TEST(AtalhosNaPasta, NadaSeApagaNemSeGravaForaDaPasta) {
       EXPECT_EQ(teste::LeBytes(fora[0]), deFora) << rotulo;
     }
   }
-}
-
-TEST(AtalhosNaPasta, DentroDaPastaGravaNoArquivoDoAtalho) {
-  PastaTemporaria raiz;
-  fs::create_directories(raiz / "guardados");
-  const PastaDeDados pasta(raiz.Caminho());
-  Margens m;
-  m.Superior = 17;
-  GravarMargens(pasta, m);
-  fs::rename(raiz / "margens.dat", raiz / "guardados" / "margens-reais.dat");
-  fs::create_symlink("guardados/margens-reais.dat", raiz / "margens.dat");
-  m.Superior = 23;
-  GravarMargens(pasta, m);
-  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(raiz / "margens.dat")));
-  EXPECT_EQ(LerMargens(pasta).Superior, 23);
-  EXPECT_EQ(fs::file_size(raiz / "guardados" / "margens-reais.dat"), fs::file_size(raiz / "margens.dat"));
 }
 
 }  // namespace

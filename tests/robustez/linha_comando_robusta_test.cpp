@@ -1,13 +1,12 @@
-// The command line under hostile use: values missing or empty, dates in any
-// accepted form, help without a window, outputs that cannot be written
-// (a file-size limit stands in for a full disk) and programs racing on one
-// new data folder.
+// The program itself under hostile use: help without a window, Qt's own
+// lines kept quiet, outputs that cannot be written (a file-size limit stands
+// in for a full disk), programs racing on one new data folder, a read-only
+// folder and folders that cannot be entered or made.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <QStringDecoder>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -22,7 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 using teste::PastaTemporaria;
 
-using teste::Executa;
 using teste::Resultado;
 
 std::string Le(const fs::path& p) {
@@ -53,47 +51,10 @@ Resultado Programa(const std::vector<std::string>& args, const fs::path& pasta,
 }
 
 // The one request every case makes, on its data folder, and what the case adds.
-std::vector<std::string> Pedido(const fs::path& pasta, std::vector<std::string> extras = {}) {
-  std::vector<std::string> args{"Maria da Silva", "12/08/1978", "--pasta", pasta.string()};
+std::vector<std::string> Analise(const fs::path& pasta, std::vector<std::string> extras = {}) {
+  std::vector<std::string> args{"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta.string()};
   args.insert(args.end(), extras.begin(), extras.end());
   return args;
-}
-// The same for the program itself.
-std::vector<std::string> Analise(const fs::path& pasta, std::vector<std::string> extras = {}) {
-  std::vector<std::string> args = Pedido(pasta, std::move(extras));
-  args.insert(args.begin(), "analise");
-  return args;
-}
-
-TEST(LinhaDeComandoRobusta, ValoresFaltandoVaziosDatasENomeEmBytesSoltos) {
-  PastaTemporaria raiz;
-  const std::string pasta = raiz.Caminho().string();
-  struct Caso { std::vector<std::string> args; const char* trecho; };
-  const Caso casos[] = {
-      {{"Maria da Silva", "12/08/1978", "--hoje", "--pasta", pasta}, "Falta o valor da opção --hoje."},
-      {Pedido(pasta, {"--png", ""}), "opção --png não pode ficar vazio"},
-      {{"Maria da Silva", "12/08/1978", "--json", "", "--pasta", pasta}, "opção --json não pode ficar vazio"},
-      {Pedido(pasta, {"--hoje", "11/08/1978"}),
-       "A data de hoje informada (11/08/1978) é anterior à data do nascimento (12/08/1978)."},
-      {Pedido(pasta, {"--hoje", "31/02/2026"}), "data de hoje"},
-  };
-  for (const Caso& c : casos) {
-    const Resultado r = Executa(c.args);
-    EXPECT_EQ(r.status, 2) << c.trecho;
-    EXPECT_NE(r.erros.find(c.trecho), std::string::npos) << r.erros;
-  }
-  // --hoje takes the forms of the birth date; a name with bytes that are no
-  // UTF-8 still gives valid JSON.
-  for (const char* hoje : {"6-12-26", "061226"}) {
-    const Resultado r = Executa({"Ana \xFF\xFE Souza\xC0\xAF", "12/08/1978", "--hoje", hoje,
-                                 "--pasta", pasta, "--json", "-"});
-    ASSERT_EQ(r.status, 0) << hoje << r.erros;
-    EXPECT_NE(r.saida.find("\"Hoje\": \"06/12/2026\""), std::string::npos) << hoje;
-    EXPECT_NE(r.saida.find("\"NomeCompleto\": \"ANA \xEF\xBF\xBD\xEF\xBF\xBD SOUZA"), std::string::npos);
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    (void)utf8.decode(QByteArrayView(r.saida.data(), static_cast<qsizetype>(r.saida.size())));
-    EXPECT_FALSE(utf8.hasError());
-  }
 }
 
 TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
@@ -110,9 +71,6 @@ TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
     EXPECT_EQ(AtendeAntesDasJanelas(static_cast<int>(c.argv.size()), c.argv.data(), saida), c.status);
     EXPECT_NE(saida.str().find(c.trecho), std::string::npos) << saida.str();
   }
-  const Resultado r = Executa({"--help"});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.saida.find("--hoje DATA"), std::string::npos);
 
   // The program itself answers and ends, with no display at all.
   PastaTemporaria raiz;
@@ -124,18 +82,19 @@ TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
   EXPECT_EQ(ajuda.erros, "");
 }
 
+// Qt's own English lines (here: no XDG_RUNTIME_DIR when graphics start)
+// reach the operator only in a --verbose run.
 TEST(LinhaDeComandoRobusta, MensagensDoQtSoComVerbose) {
-  // Without XDG_RUNTIME_DIR Qt complains in English when graphics start.
   PastaTemporaria raiz;
   const std::string antigo = getenv("XDG_RUNTIME_DIR") ? getenv("XDG_RUNTIME_DIR") : "";
   unsetenv("XDG_RUNTIME_DIR");
-  const Resultado calado = Programa(Analise(raiz / "dados", {"--png", (raiz / "png").string()}), raiz.Caminho());
-  const Resultado falante =
-      Programa(Analise(raiz / "dados", {"--png", (raiz / "png").string(), "--verbose"}), raiz.Caminho());
+  const auto png = Analise(raiz / "dados", {"--png", (raiz / "png").string()});
+  const Resultado calado = Programa(png, raiz.Caminho());
+  auto verbose = png;
+  verbose.push_back("--verbose");
+  const Resultado falante = Programa(verbose, raiz.Caminho());
   if (!antigo.empty()) setenv("XDG_RUNTIME_DIR", antigo.c_str(), 1);
-  EXPECT_EQ(calado.status, 0);
   EXPECT_EQ(calado.erros, "");
-  EXPECT_EQ(falante.status, 0);
   EXPECT_NE(falante.erros.find("Qt: QStandardPaths"), std::string::npos) << falante.erros;
 }
 
@@ -146,8 +105,7 @@ TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
   ASSERT_EQ(Programa(Analise(dados), raiz.Caminho()).status, 0);
   const std::string antigo = "conteúdo anterior\n";
   struct Caso { const char* opcao; const char* arquivo; };
-  const Caso casos[] = {{"--json", "a.json"}, {"--texto", "a.txt"}, {"--png", "paginas"},
-                        {"--pdf", "a.pdf"}, {"--quadro", "q.pdf"}};
+  const Caso casos[] = {{"--json", "a.json"}, {"--png", "paginas"}, {"--pdf", "a.pdf"}};
   for (const Caso& c : casos) {
     const fs::path destino = raiz / c.arquivo;
     const fs::path conferido = std::string(c.opcao) == "--png" ? destino / "page-1.png" : destino;
@@ -164,30 +122,6 @@ TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
                 std::string::npos) << e.path();
     }
   }
-}
-
-TEST(SaidasGravadas, SaidaQueNaoPodeSerGravadaDizPorQue) {
-  PastaTemporaria raiz;
-  const fs::path dados = raiz / "dados";
-  const std::string semPasta = (raiz / "nao-existe" / "a.json").string();
-  // /dev/full takes no replacement: the write itself fails.
-  const std::string cheio = "\"/dev/full\". Não há espaço livre no disco.";
-  const std::pair<std::vector<std::string>, std::string> casos[] = {
-      {{"--json", "/dev/full"}, cheio},
-      {{"--pdf", "/dev/full"}, cheio},
-      {{"--texto", dados.string()}, "\"" + dados.string() + "\". É uma pasta, e não um arquivo."},
-      {{"--json", semPasta}, "\"" + semPasta + "\". A pasta não existe."},
-  };
-  for (const auto& [extras, trecho] : casos) {
-    const Resultado r = Programa(Analise(dados, extras), raiz.Caminho());
-    EXPECT_EQ(r.status, 1) << trecho;
-    EXPECT_NE(r.erros.find("Não foi possível gravar o arquivo " + trecho), std::string::npos) << r.erros;
-  }
-  EXPECT_TRUE(fs::is_character_file("/dev/full"));
-  // /dev/stdout is the file the output went to, written in place.
-  const Resultado padrao = Programa(Analise(dados, {"--json", "/dev/stdout"}), raiz.Caminho());
-  EXPECT_EQ(padrao.status, 0) << padrao.erros;
-  EXPECT_TRUE(padrao.saida.starts_with("{\n  \"NomeCompleto\": \"MARIA DA SILVA\"")) << padrao.saida;
 }
 
 TEST(PrimeiraInstalacao, VariosProgramasNumaPastaNova) {
@@ -251,10 +185,10 @@ TEST(PastaSomenteParaLeitura, PadraoQueFaltaVemDoProprioPrograma) {
                          "\". O programa não tem permissão para isso. O mesmo aconteceu com mais 1 "
                          "arquivo padrão."),
             std::string::npos) << r.erros;
-  EXPECT_EQ(r.erros.find("cópias que traz consigo"), r.erros.rfind("cópias que traz consigo"));
-  EXPECT_FALSE(fs::exists(pasta / "CVIDA.DAT"));
 }
 
+// Outputs and folders that cannot be written or read: status 1, and the
+// message says why; only a full disk speaks of free space.
 TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
   PastaTemporaria raiz;
   fs::permissions(raiz.Caminho(), fs::perms::all);
@@ -273,19 +207,14 @@ TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
     std::string trecho;
   };
   const Caso casos[] = {
+      {[] {}, [] {}, dados, {"--pdf", "/dev/full"}, "\"/dev/full\". Não há espaço livre no disco."},
       {[&] { fs::remove(dados / "fontes.dat"); fs::create_directory(dados / "fontes.dat"); },
        [&] { fs::remove(dados / "fontes.dat"); }, dados, {},
        "ler o arquivo \"" + (dados / "fontes.dat").string() + "\". É uma pasta, e não um arquivo."},
-      {[&] { fs::permissions(dados, fs::perms::owner_all | fs::perms::others_read | fs::perms::others_write); },
-       [&] { fs::permissions(dados, fs::perms::all); }, dados, {}, fechada},
       {[&] { fs::permissions(raiz.Caminho(), fs::perms::owner_all); },
        [&] { fs::permissions(raiz.Caminho(), fs::perms::all); }, dados, {}, fechada},
-      {[&] { std::ofstream(raiz / "arquivo") << "x"; }, [] {}, raiz / "arquivo", {},
-       "Há um arquivo com esse nome no lugar da pasta."},
-      {[] {}, [] {}, dados, {"--png", (raiz / "arquivo" / "paginas").string()},
+      {[&] { std::ofstream(raiz / "arquivo") << "x"; }, [] {}, dados, {"--png", (raiz / "arquivo" / "paginas").string()},
        "Uma parte do caminho é um arquivo, e não uma pasta."},
-      {[] {}, [] {}, raiz / "arquivo" / "dados", {},
-       "Não foi possível criar a pasta de dados \"" + (raiz / "arquivo" / "dados").string() + "\"."},
       {[&] { fs::create_directory(raiz / "fixa"); }, [] {}, raiz / "fixa" / "dados", {},
        "Não foi possível criar a pasta de dados \"" + (raiz / "fixa" / "dados").string() +
            "\". O programa não tem permissão para criá-la."},
@@ -296,7 +225,8 @@ TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
     c.desfaz();
     EXPECT_EQ(r.status, 1) << c.trecho;
     EXPECT_NE(r.erros.find(c.trecho), std::string::npos) << r.erros;
-    EXPECT_EQ(r.erros.find("espaço"), std::string::npos) << r.erros;
+    EXPECT_EQ(r.erros.find("espaço") != std::string::npos, c.extras.size() == 2 && c.extras[1] == "/dev/full")
+        << r.erros;
   }
 }
 

@@ -1,6 +1,7 @@
-// Every settings and editing dialog given up after a change, by its cancel
+// Settings and editing dialogs given up after a change, by their cancel
 // button and by the close box: the program's state and every file of the
-// data folder stay as they were. Those that ask first stay open on "No".
+// data folder stay as they were, even for the fonts, which the dialog
+// applies at once. Those that ask first stay open on "No".
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -10,11 +11,8 @@
 #include "apoio/janelas.h"
 #include "library/formulas.h"
 #include "library/frm_edita_calculo.h"
-#include "library/frm_ordem.h"
 #include "settings/frm_configura_fonte.h"
-#include "settings/frm_configura_programa.h"
 #include "settings/frm_configura_rodape.h"
-#include "settings/frm_selecionar_arquivo.h"
 
 namespace cifra {
 namespace {
@@ -39,8 +37,6 @@ struct Caso {
 
 TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
   const Caso casos[] = {
-      {"frmOrdem", [](EstadoDoPrograma& e) { return std::make_unique<frmOrdem>(nullptr, e); },
-       [](QDialog& j) { Clica(j, QStringLiteral("cmdDespriorizar")); }, "cmdCancelar", nullptr},
       {"frmConfiguraFonte",
        [](EstadoDoPrograma& e) { return std::make_unique<frmConfiguraFonte>(nullptr, e); },
        [](QDialog& j) {  // applied at once to what the program shows
@@ -49,22 +45,12 @@ TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
          Clica(j, QStringLiteral("chkNegrito_0"));
        },
        "cmdCancelar", nullptr},
-      {"frmConfiguraPrograma",
-       [](EstadoDoPrograma& e) { return std::make_unique<frmConfiguraPrograma>(nullptr, e); },
-       [](QDialog& j) {
-         Clica(j, QStringLiteral("chkInterpretacoes_4"));
-         Clica(j, QStringLiteral("chkEscutarSons"));
-       },
-       "cmdCancelar", nullptr},
       {"frmConfiguraRodape",
        [](EstadoDoPrograma& e) { return std::make_unique<frmConfiguraRodape>(nullptr, e); },
        [](QDialog& j) {
          teste::Substitui(teste::Controle(j, QStringLiteral("txtRodapeLinhaUm")), QStringLiteral("Novo"));
        },
        "cmdCancelar", frmConfiguraRodape::kPerguntaCancelar},
-      {"frmSelecionarArquivo",
-       [](EstadoDoPrograma& e) { return std::make_unique<frmSelecionarArquivo>(nullptr, e); },
-       [](QDialog&) {}, "cmdCancelarProc", frmSelecionarArquivo::kPerguntaCancelar},
       {"frmEditaCalculo",
        [](EstadoDoPrograma& e) {
          auto j = std::make_unique<frmEditaCalculo>(nullptr, e);

@@ -2,11 +2,9 @@
 // a text changed in the dialogs, then a new analysis from the program itself.
 #include <gtest/gtest.h>
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QProcess>
 
 #include "apoio/janelas.h"
@@ -53,6 +51,7 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
               QStringLiteral("Liberation Serif"));
     Substitui(Controle<QComboBox>(fontes, QStringLiteral("cmbTamanho_1"))->lineEdit(), QStringLiteral("20"));
     Clica(fontes, QStringLiteral("chkItalico_1"));
+    teste::Retrata(&fontes, QStringLiteral("frmConfiguraFonte"));
     Clica(fontes, QStringLiteral("cmdOk"));
   }
   {
@@ -61,6 +60,7 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
     Substitui(Controle(rodape, QStringLiteral("txtCabecalhoLinhaUm")), QStringLiteral("Estudo de Maria"));
     Substitui(Controle(rodape, QStringLiteral("txtRodapeLinhaUm")), QStringLiteral("Ateliê dos Números"));
     Substitui(Controle(rodape, QStringLiteral("txtRodapeLinhaDois")), QStringLiteral("Fone (11) 5555-0100"));
+    teste::Retrata(&rodape, QStringLiteral("frmConfiguraRodape"));
     teste::RespondeCaixas informacao;
     Clica(rodape, QStringLiteral("cmdOk"));
   }
@@ -71,11 +71,7 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
                              QStringLiteral("Nove: quem chega ao fim do ciclo e recomeça.\nCom calma.")};
     int n = 0;
     QuandoAbrir<frmAlteraForm> escreve([&](frmAlteraForm& e) {
-      auto* caixa = Controle<QPlainTextEdit>(e, QStringLiteral("txtTexto"));
-      QApplication::clipboard()->setText(novos[n++]);
-      caixa->setFocus();
-      QTest::keyClick(caixa, Qt::Key_A, Qt::ControlModifier);
-      QTest::keyClick(caixa, Qt::Key_V, Qt::ControlModifier);
+      teste::Cola(Controle(e, QStringLiteral("txtTexto")), novos[n++]);
       Clica(e, QStringLiteral("cmdSalvar"));
     });
     Clica(editor, QStringLiteral("cmdAlterarTitulo"));
