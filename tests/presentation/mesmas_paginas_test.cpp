@@ -20,6 +20,9 @@
 #include <memory>
 #include <algorithm>
 #include <random>
+#include <regex>
+#include <span>
+#include <tuple>
 #include <sstream>
 
 #include "apoio/pasta_temporaria.h"
@@ -278,6 +281,75 @@ TEST(MesmasPaginas, NoPdfCadaPalavraOndeODesenhoDeTextoAPoria) {
   ASSERT_EQ(porGlifos.size(), porTexto.size());
   for (size_t i = 0; i < porTexto.size(); ++i) {
     EXPECT_EQ(porGlifos[i].toStdString(), porTexto[i].toStdString()) << "stream " << i;
+  }
+}
+
+// Every glyph of a PDF's pages where the reader puts it: the text position of
+// each text object, moved by every "Td", on the 1/64 unit grid glyphs sit on.
+std::vector<std::tuple<long, long, std::string>> GlifosDoPdf(const QByteArray& pdf) {
+  std::vector<std::tuple<long, long, std::string>> glifos;
+  const std::regex objeto(R"(BT\n([^]*?)ET)");
+  const std::regex glifo(R"((\S+) (\S+) Td <([0-9A-F]+)> Tj)");
+  for (const QByteArray& fluxo : FluxosDoPdf(pdf)) {
+    const std::string texto = fluxo.toStdString();
+    for (std::sregex_iterator o(texto.begin(), texto.end(), objeto), fim; o != fim; ++o) {
+      const std::string corpo = (*o)[1];
+      double x = 0, y = 0;
+      for (std::sregex_iterator g(corpo.begin(), corpo.end(), glifo); g != fim; ++g) {
+        x += std::stod((*g)[1]);
+        y += std::stod((*g)[2]);
+        glifos.emplace_back(std::lround(x * 64), std::lround(y * 64), (*g)[3]);
+      }
+    }
+  }
+  std::sort(glifos.begin(), glifos.end());
+  return glifos;
+}
+
+// On a PDF the words of a justified line go out together, and every glyph
+// still lands where it would have drawn word by word.
+TEST(MesmasPaginas, NoPdfALinhaJuntaPoeCadaGlifoOndeAsPalavrasSoltas) {
+  struct PalavraAPalavra : SuperficieQPainter {
+    using SuperficieQPainter::SuperficieQPainter;
+    void PrintLinha(std::span<const PecaDaLinha> pecas) override {
+      SuperficieDeDesenho::PrintLinha(pecas);
+    }
+  };
+  auto documento = [](bool junta) {
+    QBuffer saida;
+    saida.open(QIODevice::WriteOnly);
+    {
+      QPdfWriter pdf(&saida);
+      pdf.setResolution(300);
+      QPainter painter(&pdf);
+      std::unique_ptr<SuperficieQPainter> s =
+          junta ? std::make_unique<SuperficieQPainter>(painter, 300 / 25.4, 200, 280)
+                : std::make_unique<PalavraAPalavra>(painter, 300 / 25.4, 200, 280);
+      const Fonte fontes[] = {{"Times New Roman", false, false, 12}, {"Arial", false, true, 10},
+                              {"Courier New", true, false, 14}};
+      double y = 10;
+      for (const Fonte& f : fontes) {
+        s->SetFonte(f);
+        std::string texto =
+            "AVATAR Tomé, Wagner e a eficácia: «Yvonne» já viu o fiel  Ywy. To, Te, Ta; "
+            "ação, coração e atenção ficam juntas neste parágrafo justificado e longo, "
+            "com espaços  dobrados e palavras de todo tamanho, como extraordinariamente.";
+        ImprimirTextoJustificado(*s, y, 12.3457, 121.0049, 270, texto);
+        y = s->CurrentY + 12;
+      }
+    }
+    return saida.data();
+  };
+  const auto juntos = GlifosDoPdf(documento(true));
+  const auto soltos = GlifosDoPdf(documento(false));
+  ASSERT_GT(soltos.size(), 300u);
+  ASSERT_EQ(juntos.size(), soltos.size());
+  for (size_t i = 0, erros = 0; i < soltos.size() && erros < 5; ++i) {
+    if (juntos[i] == soltos[i]) continue;
+    ++erros;
+    ADD_FAILURE() << std::get<0>(soltos[i]) << "," << std::get<1>(soltos[i]) << " "
+                  << std::get<2>(soltos[i]) << " / " << std::get<0>(juntos[i]) << ","
+                  << std::get<1>(juntos[i]) << " " << std::get<2>(juntos[i]);
   }
 }
 
