@@ -17,6 +17,7 @@
 #include <QPdfWriter>
 #include <QPicture>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <algorithm>
 #include <random>
@@ -234,6 +235,19 @@ std::vector<QByteArray> FluxosDoPdf(const QByteArray& pdf) {
   return fluxos;
 }
 
+// A PDF at 300 dpi written in memory: what desenha draws on its painter.
+QByteArray PdfDesenhado(const std::function<void(QPainter&)>& desenha) {
+  QBuffer saida;
+  saida.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&saida);
+    pdf.setResolution(300);
+    QPainter painter(&pdf);
+    desenha(painter);
+  }
+  return saida.data();
+}
+
 // On a printer or PDF a word drawn by the surface is put, glyph by glyph,
 // exactly where Qt's own text drawing puts it at the same origin: kerning,
 // accents, a closing space, a word drawn again (kept from the first time),
@@ -249,12 +263,7 @@ TEST(MesmasPaginas, NoPdfCadaPalavraOndeODesenhoDeTextoAPoria) {
   const std::pair<double, double> lugares[] = {{10, 10}, {12.3457, 20.0001}, {33.33333, 30.5},
                                                {50.0049, 41.23456}, {71.99999, 55.55555}};
   auto documento = [&](bool comoTexto) {
-    QBuffer saida;
-    saida.open(QIODevice::WriteOnly);
-    {
-      QPdfWriter pdf(&saida);
-      pdf.setResolution(300);
-      QPainter painter(&pdf);
+    return PdfDesenhado([&](QPainter& painter) {
       SuperficieQPainter s(painter, 300 / 25.4, 200, 280);
       int n = 0;
       for (const Fonte& f : fontes) {
@@ -272,8 +281,7 @@ TEST(MesmasPaginas, NoPdfCadaPalavraOndeODesenhoDeTextoAPoria) {
           }
         }
       }
-    }
-    return saida.data();
+    });
   };
   const auto porGlifos = FluxosDoPdf(documento(false));
   const auto porTexto = FluxosDoPdf(documento(true));
@@ -316,12 +324,7 @@ TEST(MesmasPaginas, NoPdfALinhaJuntaPoeCadaGlifoOndeAsPalavrasSoltas) {
     }
   };
   auto documento = [](bool junta) {
-    QBuffer saida;
-    saida.open(QIODevice::WriteOnly);
-    {
-      QPdfWriter pdf(&saida);
-      pdf.setResolution(300);
-      QPainter painter(&pdf);
+    return PdfDesenhado([&](QPainter& painter) {
       std::unique_ptr<SuperficieQPainter> s =
           junta ? std::make_unique<SuperficieQPainter>(painter, 300 / 25.4, 200, 280)
                 : std::make_unique<PalavraAPalavra>(painter, 300 / 25.4, 200, 280);
@@ -337,8 +340,7 @@ TEST(MesmasPaginas, NoPdfALinhaJuntaPoeCadaGlifoOndeAsPalavrasSoltas) {
         ImprimirTextoJustificado(*s, y, 12.3457, 121.0049, 270, texto);
         y = s->CurrentY + 12;
       }
-    }
-    return saida.data();
+    });
   };
   const auto juntos = GlifosDoPdf(documento(true));
   const auto soltos = GlifosDoPdf(documento(false));
@@ -357,30 +359,27 @@ TEST(MesmasPaginas, NoPdfALinhaJuntaPoeCadaGlifoOndeAsPalavrasSoltas) {
 // very width Qt's font metrics give it: words never measured before, with
 // and without a closing space, and texts longer than a word.
 TEST(MesmasPaginas, NoPdfALarguraEhADasMetricasDaFonte) {
-  QBuffer saida;
-  saida.open(QIODevice::WriteOnly);
-  QPdfWriter pdf(&saida);
-  pdf.setResolution(300);
-  QPainter painter(&pdf);
-  SuperficieQPainter s(painter, 300 / 25.4, 200, 280);
-  std::mt19937 sorte(71);
-  const std::u32string letras = U"AVTWYLPFaeoyvwrtçãéôõ.,";
-  for (const Fonte& f : {Fonte{"Times New Roman", false, false, 12}, Fonte{"Arial", true, true, 9},
-                         Fonte{"Courier New", false, false, 16}}) {
-    s.SetFonte(f);
-    const QFontMetricsF metricas(painter.font());
-    for (const size_t tamanho : {1u, 2u, 5u, 9u, 39u, 45u, 120u}) {
-      for (const char32_t fim : {U'x', U' '}) {
-        std::u32string texto;
-        while (texto.size() + 1 < tamanho) texto += letras[sorte() % letras.size()];
-        texto += fim;
-        const QString qt = QString::fromUcs4(texto.data(), static_cast<qsizetype>(texto.size()));
-        EXPECT_EQ(s.TextWidth(std::u32string_view(texto)),
-                  metricas.horizontalAdvance(qt) / SuperficieQPainter::kUnidadesPorMm)
-            << f.Nome << " \"" << Utf8(texto) << "\"";
+  PdfDesenhado([](QPainter& painter) {
+    SuperficieQPainter s(painter, 300 / 25.4, 200, 280);
+    std::mt19937 sorte(71);
+    const std::u32string letras = U"AVTWYLPFaeoyvwrtçãéôõ.,";
+    for (const Fonte& f : {Fonte{"Times New Roman", false, false, 12}, Fonte{"Arial", true, true, 9},
+                           Fonte{"Courier New", false, false, 16}}) {
+      s.SetFonte(f);
+      const QFontMetricsF metricas(painter.font());
+      for (const size_t tamanho : {1u, 2u, 5u, 9u, 39u, 45u, 120u}) {
+        for (const char32_t fim : {U'x', U' '}) {
+          std::u32string texto;
+          while (texto.size() + 1 < tamanho) texto += letras[sorte() % letras.size()];
+          texto += fim;
+          const QString qt = QString::fromUcs4(texto.data(), static_cast<qsizetype>(texto.size()));
+          EXPECT_EQ(s.TextWidth(std::u32string_view(texto)),
+                    metricas.horizontalAdvance(qt) / SuperficieQPainter::kUnidadesPorMm)
+              << f.Nome << " \"" << Utf8(texto) << "\"";
+        }
       }
     }
-  }
+  });
 }
 
 TEST(MesmasPaginas, AnalisePadraoNaTelaENoPapel) {
