@@ -66,14 +66,21 @@ void FolhaDaTela::Desenha(QPainter& painter) const {
   painter.setPen(Qt::black);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
+  // Texts in a row share their font (copies of one QFont): it is set, and its
+  // ascent taken, once for the run.
+  const QFont* fonte = nullptr;
+  int ascendente = 0;
   for (const Operacao& o : operacoes_) {
     switch (o.tipo) {
       case Operacao::Tipo::Texto: {
+        if (!fonte || !o.fonte.isCopyOf(*fonte)) {
+          fonte = &o.fonte;
+          ascendente = QFontMetrics(o.fonte).ascent();
+          painter.setFont(o.fonte);
+        }
         // Set from the top of the line, whole units above the baseline, as a
         // recorded picture of the page has always shown its texts.
-        const QFontMetrics metricas(o.fonte);
-        const QPointF topo(o.retangulo.x(), o.retangulo.y() - metricas.ascent());
-        painter.setFont(o.fonte);
+        const QPointF topo(o.retangulo.x(), o.retangulo.y() - ascendente);
         painter.drawText(QRectF(topo, QSizeF(1, 1)),
                          Qt::TextSingleLine | Qt::TextDontClip | Qt::TextForceLeftToRight, o.texto);
         break;
@@ -83,6 +90,7 @@ void FolhaDaTela::Desenha(QPainter& painter) const {
         break;
       case Operacao::Tipo::Figura:
         o.figura.Desenha(painter, o.retangulo, false);
+        fonte = nullptr;  // a picture may leave the painter in another font
         break;
     }
   }

@@ -120,7 +120,8 @@ std::vector<std::string> GravaAnalisePadrao() {
   // And as the operator sees them: every pixel of every page at 4 pixels a millimetre.
   for (int p = 1; p <= static_cast<int>(telas.picFolha.size()); ++p) {
     const QImage imagem = ImagemDaPagina(telas, p, 4);
-    const QByteArray pixels(reinterpret_cast<const char*>(imagem.constBits()), imagem.sizeInBytes());
+    const QByteArray pixels(reinterpret_cast<const char*>(imagem.constBits()),
+                            imagem.sizeInBytes());
     g.push_back("I " + std::to_string(p) + " " +
                 QCryptographicHash::hash(pixels, QCryptographicHash::Sha1).toHex().toStdString());
   }
@@ -363,8 +364,8 @@ TEST(MesmasPaginas, NoPdfALarguraEhADasMetricasDaFonte) {
     SuperficieQPainter s(painter, 300 / 25.4, 200, 280);
     std::mt19937 sorte(71);
     const std::u32string letras = U"AVTWYLPFaeoyvwrtçãéôõ.,";
-    for (const Fonte& f : {Fonte{"Times New Roman", false, false, 12}, Fonte{"Arial", true, true, 9},
-                           Fonte{"Courier New", false, false, 16}}) {
+    for (const Fonte& f : {Fonte{"Times New Roman", false, false, 12},
+                           Fonte{"Arial", true, true, 9}, Fonte{"Courier New", false, false, 16}}) {
       s.SetFonte(f);
       const QFontMetricsF metricas(painter.font());
       for (const size_t tamanho : {1u, 2u, 5u, 9u, 39u, 45u, 120u}) {
