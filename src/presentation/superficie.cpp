@@ -67,8 +67,8 @@ struct SuperficieQPainter::LargurasDaFonte {
 // its glyphs, placed as drawing it would place them (from its baseline
 // origin), and drawn from there at every occurrence; the same shaping gives
 // its width, the very figure QFontMetricsF would give. Qt objects, so they
-// live with the surface. A recorded page keeps only texts, never glyphs, so
-// it is drawn as text.
+// live with the surface. A picture or a screen page keeps only texts, never
+// glyphs, so there a text is drawn (or kept) as text.
 struct SuperficieQPainter::TextoFormado {
   QList<QGlyphRun> corridas;
   double largura;  // painter units

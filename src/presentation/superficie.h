@@ -134,7 +134,7 @@ class SuperficieQPainter : public SuperficieDeDesenho {
   struct TextoFormado;
   // A text's glyphs and width in the current font, shaped on first use.
   const TextoFormado& Glifos(std::u32string_view texto) const;
-  std::unique_ptr<GlifosDasFontes> glifos_;  // none on a recorded page
+  std::unique_ptr<GlifosDasFontes> glifos_;  // none on a picture or a screen page
   GlifosDaFonte* glifosDaFonte_ = nullptr;
 };
 
