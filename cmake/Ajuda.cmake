@@ -1,9 +1,9 @@
-# The manual travels inside the program: its pages (src/shell/ajuda/*.html)
+# The manual travels inside the program: its pages (src/janelas/ajuda/*.html)
 # and the screenshots of docs/imagens that they show, as the resource "ajuda".
 # The resource list is written from the pages, so a page names its pictures
 # once; a picture that does not exist yet is left out (the window tests
 # report it).
-file(GLOB CIFRA_PAGINAS_AJUDA CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/shell/ajuda/*.html)
+file(GLOB CIFRA_PAGINAS_AJUDA CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/janelas/ajuda/*.html)
 file(GLOB CIFRA_IMAGENS_DOCS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/imagens/*.png)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CIFRA_PAGINAS_AJUDA})
 

@@ -1,7 +1,6 @@
 # Desktop integration: `cmake --install` puts the program, its menu entry and
 # its icon where a Linux desktop looks for them; `cpack` (in the build folder)
 # wraps the same files in a Debian package.
-include(${CMAKE_CURRENT_LIST_DIR}/Ajuda.cmake)
 include(GNUInstallDirs)
 
 install(TARGETS cifralumina RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

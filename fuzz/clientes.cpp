@@ -1,6 +1,6 @@
 // Any bytes as the client register, partial records included.
 #include "apoio_fuzz.h"
-#include "shell/clientes.h"
+#include "library/clientes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   using namespace cifra;

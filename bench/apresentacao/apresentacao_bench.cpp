@@ -13,7 +13,7 @@
 #include "presentation/tela.h"
 #include "presentation/texto_justificado.h"
 #include "printing/impressao.h"
-#include "shell/estado.h"
+#include "settings/configuracao.h"
 
 namespace {
 
@@ -30,18 +30,15 @@ void GarantaAplicacao() {
 }
 
 struct AnaliseCompleta {
-  EstadoDoPrograma estado;
+  Configuracao estado;
   std::unique_ptr<ConteudoDaAnalise> conteudo;
 
-  AnaliseCompleta() : estado(CarregarEstado(Pasta())) {
+  AnaliseCompleta() : estado(CarregarConfiguracao(Pasta())) {
     estado.opcoes.TopicoAtivo.fill(true);
-    estado.analise = MontaAnalise({U"MARIA DA CONCEICAO DOS SANTOS", {12, 8, 1978}},
-                                  {6, 12, 2026}, estado.opcoes, estado.titulos, estado.pasta);
-    const FigurasDaAnalise& figuras = FigurasDoPrograma();
-    conteudo.reset(new ConteudoDaAnalise{
-        estado.analise, estado.opcoes, estado.fontes, estado.linhas,
-        ImagemDoCabecalho(estado.opcoes, estado.analise.DataNascimento, figuras),
-        figuras.divisoria});
+    conteudo = std::make_unique<ConteudoDaAnalise>(ConteudoDe(
+        MontaAnalise({U"MARIA DA CONCEICAO DOS SANTOS", {12, 8, 1978}}, {6, 12, 2026},
+                     estado.opcoes, estado.titulos, estado.pasta),
+        estado));
   }
   static std::string Pasta() {
     const auto raiz = std::filesystem::temp_directory_path() / "cifra-bench-apresentacao";
@@ -123,7 +120,7 @@ void BM_TextoJustificado(benchmark::State& state) {
   const auto& a = Analise30();
   std::string longo;
   for (int t = 1; t <= 30; ++t) {
-    const auto& texto = a.estado.analise.ResultadoAnalise[t].Interpretacao;
+    const auto& texto = a.conteudo->analise.ResultadoAnalise[t].Interpretacao;
     if (texto.size() > longo.size()) longo = texto;
   }
   for (auto _ : state) {

@@ -12,8 +12,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "presentation/frm_exibe_relatorio.h"
-#include "shell/frm_principal.h"
+#include "janelas/frm_exibe_relatorio.h"
+#include "janelas/frm_principal.h"
 
 namespace {
 

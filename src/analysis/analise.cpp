@@ -52,6 +52,7 @@ Analise MontaAnalise(const PessoaAnalisada& pessoa, const Data& hoje, const Prog
   Analise a;
   a.NomeCompleto = Utf8(pessoa.Nome);
   a.DataNascimento = FormataData(pessoa.Nascimento);
+  a.Hoje = hoje;
   const NumerosDaData n =
       CalculaNumerosDaData(pessoa.Nascimento, hoje, {o.NumerosMagicos, o.ConsiderarDiaNascimento});
   const NumerosDoNome nome = CalculaNumerosDoNome(pessoa.Nome, n.CaminhoDaVida, o.NumerosMagicos);

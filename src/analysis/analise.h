@@ -23,6 +23,7 @@ struct LinhaResultado {
 struct Analise {
   std::string NomeCompleto;    // folded name, UTF-8
   std::string DataNascimento;  // dd/mm/aaaa
+  Data Hoje{};                 // the day the numbers of today were taken for
   PorTopico<LinhaResultado> ResultadoAnalise;  // row t = topic t
   friend bool operator==(const Analise&, const Analise&) = default;
 };

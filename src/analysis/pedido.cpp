@@ -1,5 +1,6 @@
 #include "pedido.h"
 
+#include <QDate>
 #include <QString>
 #include <algorithm>
 #include <vector>
@@ -96,6 +97,11 @@ std::optional<std::string> CompletaData(std::string_view texto, const Data& hoje
   const auto d = InterpretaData(texto, hoje);
   if (!d) return std::nullopt;
   return FormataData(*d);
+}
+
+Data DataDeHoje() {
+  const QDate hoje = QDate::currentDate();
+  return {hoje.day(), hoje.month(), hoje.year()};
 }
 
 }  // namespace cifra

@@ -49,4 +49,8 @@ std::optional<Data> InterpretaData(std::string_view texto, const Data& hoje);
 // The typed date as dd/mm/aaaa, or nothing when it is not a date.
 std::optional<std::string> CompletaData(std::string_view texto, const Data& hoje);
 
+// Today by the computer's clock: the one date of "today" every part of the
+// program asks for.
+Data DataDeHoje();
+
 }  // namespace cifra

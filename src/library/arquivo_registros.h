@@ -80,7 +80,6 @@ class ArquivoDeRegistros {
   void Grava(std::span<const Registro> registros);
 
   const std::filesystem::path& Caminho() const { return caminho_; }
-  size_t TamanhoDoRegistro() const { return tamanho_; }
 
  private:
   std::filesystem::path caminho_;

@@ -24,6 +24,18 @@ Figura ImagemDoCabecalho(const ProgramOptions& opcoes, const std::string& dataNa
   return signo >= 1 && signo <= 12 ? figuras.signos[signo - 1] : Figura();
 }
 
+ConteudoDaAnalise ConteudoDe(const Analise& analise, const Configuracao& configuracao,
+                             std::string* problema) {
+  const FigurasDaAnalise& figuras = FigurasDoPrograma();
+  return {analise,
+          configuracao.opcoes,
+          configuracao.fontes,
+          configuracao.linhas,
+          ImagemDoCabecalho(configuracao.opcoes, analise.DataNascimento, figuras, problema),
+          figuras.divisoria,
+          configuracao.ordem};
+}
+
 GeometriaDaPagina GeometriaDaTela(double largura) {
   return GeometriaDaPagina{largura, 297, Margens{10, 5, 10, 5}, 272};
 }

@@ -8,6 +8,7 @@
 #include "analysis/analise.h"
 #include "library/ordem.h"
 #include "figuras.h"
+#include "settings/configuracao.h"
 #include "settings/fontes.h"
 #include "settings/margens.h"
 #include "settings/opcoes.h"
@@ -34,6 +35,13 @@ struct ConteudoDaAnalise {
 // read, and then in *problema the message that says why).
 Figura ImagemDoCabecalho(const ProgramOptions& opcoes, const std::string& dataNascimento,
                          const FigurasDaAnalise& figuras, std::string* problema = nullptr);
+
+// What composing this analysis draws with this configuration: the one place
+// that gathers it, for the screen, the printer, the PDF and the command line
+// alike. A header picture that cannot be read draws nothing, and *problema
+// says why.
+ConteudoDaAnalise ConteudoDe(const Analise& analise, const Configuracao& configuracao,
+                             std::string* problema = nullptr);
 
 struct GeometriaDaPagina {
   double Largura = 0;  // mm

@@ -5,10 +5,21 @@
 
 namespace cifra {
 
-DocumentoDaAnalise::DocumentoDaAnalise(PaginasDaTela paginas, PessoaAnalisada pessoa)
-    : paginas_(std::move(paginas)),
-      pessoa_(std::move(pessoa)),
+DocumentoDaAnalise::DocumentoDaAnalise(PessoaAnalisada pessoa, Analise analise,
+                                       PaginasDaTela paginas)
+    : pessoa_(std::move(pessoa)),
+      analise_(std::move(analise)),
+      paginas_(std::move(paginas)),
       posicoes_(paginas_.picFolha.size()) {}
+
+void DocumentoDaAnalise::Substitui(Analise analise, PaginasDaTela paginas) {
+  analise_ = std::move(analise);
+  paginas_ = std::move(paginas);
+  posicoes_.resize(paginas_.picFolha.size());
+  atual_ = std::min(atual_, TotalDePaginas());
+  const auto observadores = observadores_;
+  for (ObservadorDoDocumento* o : observadores) o->ConteudoMudou();
+}
 
 const FolhaDaTela& DocumentoDaAnalise::Folha(int pagina) const {
   static const FolhaDaTela vazia;

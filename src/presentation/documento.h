@@ -1,11 +1,14 @@
 #pragma once
-// One analysis on screen, without any window: its recorded pages, the page
-// shown, where each page was left scrolled, and the person it is about.
-// Whatever shows the pages or the page number (the page view, the main
-// window's navigation bar) observes the document and follows its changes.
+// One analysis on screen, without any window. The document owns its
+// analysis (a value, built once for the person), the pages composed from it,
+// the page shown and where each page was left scrolled. Printing, the PDF
+// and the exports take the analysis from the document in front; whatever
+// shows the pages or the page number (the page view, the main window's
+// navigation bar) observes the document and follows its changes.
 #include <string>
 #include <vector>
 
+#include "analysis/analise.h"
 #include "analysis/pedido.h"
 #include "tela.h"
 
@@ -17,6 +20,8 @@ class ObservadorDoDocumento {
   // The page shown changed from anterior to atual (1-based; anterior is 0
   // when the document shows its first page for the first time).
   virtual void PaginaAtualMudou(int anterior, int atual) = 0;
+  // The analysis and its pages were built again (the configuration changed).
+  virtual void ConteudoMudou() {}
 };
 
 // Where a page was left: the point of the page (mm) at the top-left corner
@@ -29,15 +34,21 @@ struct PosicaoNaPagina {
 
 class DocumentoDaAnalise {
  public:
-  DocumentoDaAnalise(PaginasDaTela paginas, PessoaAnalisada pessoa);
+  DocumentoDaAnalise(PessoaAnalisada pessoa, Analise analise, PaginasDaTela paginas);
   DocumentoDaAnalise(const DocumentoDaAnalise&) = delete;
   DocumentoDaAnalise& operator=(const DocumentoDaAnalise&) = delete;
 
   const PaginasDaTela& Paginas() const { return paginas_; }
   const FolhaDaTela& Folha(int pagina) const;  // 1-based
-  // The person as the request accepted it: printing and export rebuild the
-  // analysis from it.
+  // The person as the request accepted it, and the analysis built for it:
+  // what printing, the PDF, the clipboard and the formula editor's sample use.
   const PessoaAnalisada& Pessoa() const { return pessoa_; }
+  const Analise& Resultado() const { return analise_; }
+
+  // The analysis built again for the same person and its new pages: the
+  // page shown and the places kept stay as far as there are pages, and
+  // observers hear ConteudoMudou.
+  void Substitui(Analise analise, PaginasDaTela paginas);
 
   int PaginaExibida() const { return atual_; }  // 0 before the first ExibePagina
   int TotalDePaginas() const { return static_cast<int>(paginas_.picFolha.size()); }
@@ -57,8 +68,9 @@ class DocumentoDaAnalise {
   void RemoveObservador(ObservadorDoDocumento* observador);
 
  private:
-  PaginasDaTela paginas_;
   PessoaAnalisada pessoa_;
+  Analise analise_;
+  PaginasDaTela paginas_;
   int atual_ = 0;
   std::vector<PosicaoNaPagina> posicoes_;
   std::vector<ObservadorDoDocumento*> observadores_;

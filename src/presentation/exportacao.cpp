@@ -1,5 +1,11 @@
 #include "exportacao.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QString>
+
+#include "library/catalogo.h"
 #include "topicos.h"
 
 namespace cifra {
@@ -93,6 +99,28 @@ std::string HtmlDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
     html += "<p>" + std::string(kSeparadorDoTexto) + "</p>\n";
   });
   return html + "</body></html>\n";
+}
+
+std::string JsonDaAnalise(const Analise& a, const Data& hoje, const OrdemDosTopicos& ordem) {
+  // QString takes malformed UTF-8 as U+FFFD, so the JSON is always valid.
+  auto q = [](const std::string& s) { return QString::fromStdString(s); };
+  QJsonArray topicos;
+  const OrdemDosTopicos valida = OrdemValida(ordem);
+  for (size_t posicao = 1; posicao < valida.size(); ++posicao) {
+    const int t = valida[posicao];
+    const LinhaResultado& l = a.ResultadoAnalise[t];
+    topicos.append(QJsonObject{{"Topico", t},
+                               {"Nome", q(NomeDoTopico(t))},
+                               {"Numero", q(l.Numero)},
+                               {"Titulo", q(l.Titulo)},
+                               {"Descricao", q(l.Descricao)},
+                               {"Interpretacao", q(l.Interpretacao)}});
+  }
+  const QJsonObject raiz{{"NomeCompleto", q(a.NomeCompleto)},
+                         {"DataNascimento", q(a.DataNascimento)},
+                         {"Hoje", q(FormataData(hoje))},
+                         {"Topicos", topicos}};
+  return QJsonDocument(raiz).toJson(QJsonDocument::Indented).toStdString();
 }
 
 }  // namespace cifra

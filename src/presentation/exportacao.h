@@ -5,6 +5,7 @@
 #include <string>
 
 #include "analysis/analise.h"
+#include "engine/data.h"
 #include "library/ordem.h"
 #include "settings/opcoes.h"
 
@@ -23,5 +24,11 @@ std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
 // titles in bold, each paragraph its own <p>, single line breaks as <br>.
 std::string HtmlDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
                           const OrdemDosTopicos& ordem);
+
+// The analysis as UTF-8 JSON, for scripts: "NomeCompleto", "DataNascimento",
+// "Hoje" and "Topicos", all thirty in the operator's order (as far as it is
+// valid), shown or not, each with "Topico", "Nome", "Numero", "Titulo",
+// "Descricao" and "Interpretacao".
+std::string JsonDaAnalise(const Analise& analise, const Data& hoje, const OrdemDosTopicos& ordem);
 
 }  // namespace cifra

@@ -35,7 +35,6 @@ class Figura {
   static Figura DeSvg(const QByteArray& svg, const std::string& nome);
 
   bool Vazia() const { return !marcador_ && !svg_ && imagem_.isNull(); }
-  bool Marcador() const { return marcador_; }
   // Where the picture came from; the measuring surface of the tests records it.
   const std::string& Nome() const { return nome_; }
 

@@ -19,7 +19,7 @@ namespace cifra {
 namespace {
 
 constexpr double kU = SuperficieQPainter::kUnidadesPorMm;
-constexpr double kMmPorPonto = 25.4 / 72;
+constexpr double kMmPorPonto = kMmPorPolegada / 72;
 
 QString ParaQt(std::u32string_view texto) {
   return QString::fromUcs4(texto.data(), static_cast<qsizetype>(texto.size()));

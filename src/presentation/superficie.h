@@ -17,6 +17,8 @@ class QPainter;
 
 namespace cifra {
 
+inline constexpr double kMmPorPolegada = 25.4;
+
 class Figura;
 
 class SuperficieDeDesenho {

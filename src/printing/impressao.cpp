@@ -1,10 +1,10 @@
 #include "impressao.h"
 
-#include <QDate>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "analysis/pedido.h"
 #include "folha_rosto.h"
 #include "library/arquivo_registros.h"
 #include "library/saida_inteira.h"
@@ -13,7 +13,6 @@
 namespace cifra {
 namespace {
 
-constexpr double kMmPorPolegada = 25.4;
 
 // One painter for the whole document; every page after the first is a new
 // page of the same device.
@@ -34,9 +33,7 @@ class FolhasDoDispositivo : public Paginador {
 };
 
 Data Hoje(const Data& pedido) {
-  if (DataValida(pedido)) return pedido;
-  const QDate hoje = QDate::currentDate();
-  return {hoje.day(), hoje.month(), hoje.year()};
+  return DataValida(pedido) ? pedido : DataDeHoje();
 }
 
 }  // namespace

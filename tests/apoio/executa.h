@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/linha_comando.h"
+#include "linha_comando/linha_comando.h"
 
 namespace cifra::teste {
 

@@ -26,14 +26,14 @@
 #include <gtest/gtest.h>
 
 #include "apoio/pasta_temporaria.h"
-#include "shell/estado.h"
+#include "settings/configuracao.h"
 
 namespace cifra::teste {
 
-// A fresh data folder and the program's state read from it, as at start-up.
-struct ComEstado {
+// A fresh data folder and the configuration read from it, as at start-up.
+struct ComConfiguracao {
   PastaTemporaria pasta;
-  EstadoDoPrograma estado = CarregarEstado(pasta.Caminho().string());
+  Configuracao configuracao = CarregarConfiguracao(pasta.Caminho().string());
 };
 
 template <class T = QWidget>

@@ -13,7 +13,7 @@ namespace {
 DocumentoDaAnalise Documento(int paginas) {
   PaginasDaTela p;
   p.picFolha.resize(static_cast<size_t>(paginas));
-  return DocumentoDaAnalise(std::move(p), {U"MARIA DA SILVA", {12, 8, 1978}});
+  return DocumentoDaAnalise({U"MARIA DA SILVA", {12, 8, 1978}}, Analise{}, std::move(p));
 }
 
 // An observer may leave while it hears a change (a viewer closing as its

@@ -13,7 +13,7 @@
 
 #include "apoio/pasta_temporaria.h"
 #include "presentation/compositor.h"
-#include "shell/linha_comando.h"
+#include "linha_comando/linha_comando.h"
 
 namespace cifra {
 namespace {

@@ -31,7 +31,7 @@
 #include "presentation/tela.h"
 #include "presentation/texto_justificado.h"
 #include "printing/impressao.h"
-#include "shell/estado.h"
+#include "settings/configuracao.h"
 
 namespace cifra {
 namespace {
@@ -103,14 +103,12 @@ class FolhasGravadas : public Paginador {
 // The default analysis with all thirty topics on.
 std::vector<std::string> GravaAnalisePadrao() {
   teste::PastaTemporaria raiz;
-  EstadoDoPrograma e = CarregarEstado(raiz.Caminho().string());
+  Configuracao e = CarregarConfiguracao(raiz.Caminho().string());
   e.opcoes.TopicoAtivo.fill(true);
-  e.analise = MontaAnalise({U"MARIA DA SILVA", {12, 8, 1978}}, {6, 12, 2026}, e.opcoes, e.titulos,
-                           e.pasta);
+  const Analise analise = MontaAnalise({U"MARIA DA SILVA", {12, 8, 1978}}, {6, 12, 2026},
+                                       e.opcoes, e.titulos, e.pasta);
+  const ConteudoDaAnalise conteudo = ConteudoDe(analise, e);
   const FigurasDaAnalise& figuras = FigurasDoPrograma();
-  const ConteudoDaAnalise conteudo{e.analise, e.opcoes, e.fontes, e.linhas,
-                                   ImagemDoCabecalho(e.opcoes, e.analise.DataNascimento, figuras),
-                                   figuras.divisoria};
   std::vector<std::string> g{"# screen pages"};
   {
     FolhasGravadas folhas(kLarguraDaFolhaNaTela, kAlturaDaFolhaNaTela, g);

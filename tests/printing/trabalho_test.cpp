@@ -13,7 +13,7 @@
 #include "printing/impressao.h"
 #include "printing/impressora.h"
 #include "printing/quadro.h"
-#include "shell/linha_comando.h"
+#include "linha_comando/linha_comando.h"
 
 namespace cifra {
 namespace {

@@ -11,7 +11,7 @@
 #include "library/padroes.h"
 #include "settings/fontes.h"
 #include "settings/margens.h"
-#include "shell/clientes.h"
+#include "library/clientes.h"
 
 namespace cifra {
 namespace {

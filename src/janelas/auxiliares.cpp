@@ -1,0 +1,40 @@
+#include "auxiliares.h"
+
+#include <QPushButton>
+
+#include "library/arquivo_registros.h"
+
+namespace cifra {
+
+void Mensagem(QWidget* pai, QMessageBox::Icon icone, const QString& titulo, const QString& texto) {
+  QApplication::setOverrideCursor(Qt::ArrowCursor);
+  QMessageBox caixa(icone, titulo, texto, QMessageBox::Ok, pai);
+  caixa.exec();
+  QApplication::restoreOverrideCursor();
+}
+
+namespace {
+bool Tenta(QWidget* pai, const std::function<void()>& faz, const QString& sufixo) {
+  try {
+    faz();
+    return true;
+  } catch (const ErroDeArquivo& e) {
+    Mensagem(pai, QMessageBox::Critical, QStringLiteral("Erro:"), Q(e.what()) + sufixo);
+    return false;
+  }
+}
+}  // namespace
+
+bool TentaAvisando(QWidget* pai, const std::function<void()>& faz) { return Tenta(pai, faz, {}); }
+
+bool GravaAvisando(QWidget* pai, const std::function<void()>& grava) {
+  return Tenta(pai, grava, QStringLiteral(" Nada foi alterado; tente novamente."));
+}
+
+QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
+  auto* b = new QPushButton(texto, pai);
+  b->setObjectName(QString::fromLatin1(nome));
+  return b;
+}
+
+}  // namespace cifra

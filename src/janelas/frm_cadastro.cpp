@@ -1,0 +1,296 @@
+#include "frm_cadastro.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analysis/pedido.h"
+#include "library/arquivo_registros.h"
+#include "settings/configuracao.h"
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QLineEdit* CaixaSoLeitura(QWidget* pai, const char* nome, int maximo) {
+  auto* caixa = new QLineEdit(pai);
+  caixa->setObjectName(QString::fromLatin1(nome));
+  caixa->setMaxLength(maximo);
+  caixa->setReadOnly(true);
+  return caixa;
+}
+
+QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
+  auto* b = new QPushButton(texto, pai);
+  b->setObjectName(QString::fromLatin1(nome));
+  b->setAutoDefault(false);
+  return b;
+}
+
+// Each input box of a client: title, question and the field's length.
+struct Pergunta {
+  std::string cifra::Cliente::*campo;
+  const char* titulo;
+  const char* texto;
+  int maximo;
+};
+
+const Pergunta kPerguntas[] = {
+    {&cifra::Cliente::Nome, "Nome:", "Digite o NOME da pessoa a ser inclusa no cadastro:", 100},
+    {&cifra::Cliente::Endereco, "Endereço:", "Digite o ENDEREÇO da pessoa a ser inclusa no cadastro:",
+     150},
+    {&cifra::Cliente::CidadeUf, "Cidade - UF:",
+     "Digite a CIDADE e a SIGLA (UF) onde mora a pessoa a ser inclusa no cadastro:", 50},
+    {&cifra::Cliente::DataNascimento, "Data de Nascimento:",
+     "Digite a DATA DE NASCIMENTO da pessoa a ser inclusa no cadastro:", 10},
+    {&cifra::Cliente::Cep, "Cep:",
+     "Digite o CEP da localidade onde mora a pessoa a ser inclusa no cadastro:", 10},
+    {&cifra::Cliente::Telefone, "Telefone:", "Digite o TELEFONE da pessoa a ser inclusa no cadastro:",
+     15},
+};
+
+}  // namespace
+
+frmCadastro::frmCadastro(const cifra::PastaDeDados& pasta, QWidget* pai)
+    : QDialog(pai), pasta_(pasta), hoje_(cifra::DataDeHoje()) {
+  setObjectName(QStringLiteral("frmCadastro"));
+  setWindowTitle(QStringLiteral("Cadastro de Clientes"));
+
+  txtFiltro_ = new QLineEdit(this);
+  txtFiltro_->setObjectName(QStringLiteral("txtFiltro"));
+  txtFiltro_->setPlaceholderText(QStringLiteral("parte do nome, com ou sem acentos"));
+  txtFiltro_->setClearButtonEnabled(true);
+  cmbClientes_ = new QComboBox(this);
+  cmbClientes_->setObjectName(QStringLiteral("cmbClientes"));
+  cmbClientes_->setMinimumWidth(360);
+  txtEndereco_ = CaixaSoLeitura(this, "txtEndereco", 150);
+  txtCidadeUf_ = CaixaSoLeitura(this, "txtCidadeUf", 50);
+  txtCEP_ = CaixaSoLeitura(this, "txtCEP", 10);
+  txtTelefone_ = CaixaSoLeitura(this, "txtTelefone", 15);
+  txtDataNasc_ = CaixaSoLeitura(this, "txtDataNasc", 10);
+
+  auto* cmdRetrieve = Botao(this, "cmdRetrieve", QStringLiteral("Carregar &Informações"));
+  cmdRetrieve->setDefault(true);
+  auto* cmdPrepToInserir = Botao(this, "cmdPrepToInserir", QStringLiteral("&Cadastrar Novo Cliente"));
+  cmdAlterar_ = Botao(this, "cmdAlterar", QStringLiteral("&Alterar"));
+  cmdExcluir_ = Botao(this, "cmdExcluir", QStringLiteral("&Excluir"));
+  auto* cmdCancel = Botao(this, "cmdCancel", QStringLiteral("Cancela&r"));
+
+  auto* formulario = new QFormLayout;
+  formulario->addRow(QStringLiteral("&Procurar:"), txtFiltro_);
+  formulario->addRow(QStringLiteral("Nome do Cliente:"), cmbClientes_);
+  formulario->addRow(QStringLiteral("Endereço:"), txtEndereco_);
+  formulario->addRow(QStringLiteral("Cidade - UF:"), txtCidadeUf_);
+  auto* linha = new QHBoxLayout;
+  linha->addWidget(txtCEP_);
+  linha->addWidget(new QLabel(QStringLiteral("Telefone:"), this));
+  linha->addWidget(txtTelefone_);
+  formulario->addRow(QStringLiteral("CEP:"), linha);
+  formulario->addRow(QStringLiteral("Nascimento:"), txtDataNasc_);
+  auto* botoes = new QGridLayout;
+  botoes->addWidget(cmdRetrieve, 0, 0);
+  botoes->addWidget(cmdPrepToInserir, 0, 1, 1, 2);
+  botoes->addWidget(cmdAlterar_, 1, 0);
+  botoes->addWidget(cmdExcluir_, 1, 1);
+  botoes->addWidget(cmdCancel, 1, 2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(formulario);
+  layout->addSpacing(8);
+  layout->addLayout(botoes);
+
+  connect(txtFiltro_, &QLineEdit::textChanged, this, [this] { FiltraLista(Selecionado()); });
+  connect(cmbClientes_, &QComboBox::currentIndexChanged, this, &frmCadastro::UpdateFields);
+  connect(cmdRetrieve, &QPushButton::clicked, this, &frmCadastro::cmdRetrieve_Click);
+  connect(cmdPrepToInserir, &QPushButton::clicked, this, &frmCadastro::cmdPrepToInserir_Click);
+  connect(cmdAlterar_, &QPushButton::clicked, this, &frmCadastro::cmdAlterar_Click);
+  connect(cmdExcluir_, &QPushButton::clicked, this, &frmCadastro::cmdExcluir_Click);
+  connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  CarregarDadosNoCombo();
+}
+
+std::optional<cifra::Cliente> frmCadastro::Executa(QWidget* pai, const cifra::PastaDeDados& pasta) {
+  frmCadastro janela(pasta, pai);
+  janela.exec();
+  return janela.Escolhido();
+}
+
+void frmCadastro::CarregarDadosNoCombo(int selecionar) {
+  try {
+    registros_ = cifra::LerCadastro(pasta_);
+  } catch (const cifra::ErroDeArquivo& e) {
+    registros_.clear();
+    Erro(QString::fromUtf8(e.what()));
+  }
+  FiltraLista(selecionar);
+}
+
+void frmCadastro::FiltraLista(int selecionar) {
+  const QSignalBlocker bloqueio(cmbClientes_);
+  cmbClientes_->clear();
+  for (int i : cifra::FiltrarClientes(registros_, txtFiltro_->text().toStdString())) {
+    const auto& r = registros_[static_cast<size_t>(i)];
+    QString texto = Q(r.cliente.Nome);
+    if (r.danificado) texto += QStringLiteral("  [registro danificado]");
+    cmbClientes_->addItem(texto, i);
+  }
+  const int posicao = cmbClientes_->findData(selecionar);
+  cmbClientes_->setCurrentIndex(posicao >= 0 ? posicao : (cmbClientes_->count() > 0 ? 0 : -1));
+  UpdateFields();
+}
+
+int frmCadastro::Selecionado() const {
+  return cmbClientes_->currentIndex() >= 0 ? cmbClientes_->currentData().toInt() : -1;
+}
+
+void frmCadastro::UpdateFields() {
+  const int i = Selecionado();
+  const bool ha = i >= 0;
+  cmdAlterar_->setEnabled(ha);
+  cmdExcluir_->setEnabled(ha);
+  const cifra::Cliente vazio;
+  const cifra::Cliente& c = ha ? registros_[static_cast<size_t>(i)].cliente : vazio;
+  txtEndereco_->setText(Q(c.Endereco));
+  txtCidadeUf_->setText(Q(c.CidadeUf));
+  txtCEP_->setText(Q(c.Cep));
+  txtTelefone_->setText(Q(c.Telefone));
+  txtDataNasc_->setText(Q(c.DataNascimento));
+}
+
+void frmCadastro::cmdRetrieve_Click() {
+  const int i = Selecionado();
+  if (i < 0) {
+    Erro(QStringLiteral("Desculpe, mas é impossível carregar um cliente que não consta no cadastro!"));
+    return;
+  }
+  escolhido_ = registros_[static_cast<size_t>(i)].cliente;
+  accept();
+}
+
+void frmCadastro::cmdPrepToInserir_Click() {
+  if (!Confirma(QStringLiteral("Aviso:"),
+                QStringLiteral("Você está certo de que deseja cadastrar um novo cliente?"))) {
+    return;
+  }
+  const auto novo = PerguntaDados(cifra::Cliente{}, false);
+  if (!novo) return;
+  // A failed write keeps what was typed: the operator may try again.
+  for (;;) {
+    try {
+      cifra::AcrescentarCliente(pasta_, *novo);
+      break;
+    } catch (const cifra::ErroDeArquivo& e) {
+      if (!Confirma(QStringLiteral("Erro:"),
+                    QString::fromUtf8(e.what()) +
+                        QStringLiteral("\n\nDeseja tentar gravar este cliente novamente?"),
+                    QMessageBox::Critical)) {
+        return;
+      }
+    }
+  }
+  txtFiltro_->clear();
+  CarregarDadosNoCombo(static_cast<int>(cifra::LerCadastro(pasta_).size()) - 1);
+}
+
+void frmCadastro::cmdAlterar_Click() {
+  const int i = Selecionado();
+  if (i < 0) return;
+  const cifra::RegistroDeCliente lido = registros_[static_cast<size_t>(i)];
+  if (!Confirma(QStringLiteral("Aviso:"),
+                QStringLiteral("Você deseja alterar os dados de %1? Cada pergunta a seguir traz o "
+                               "dado atual; cancelar qualquer uma delas desiste da alteração.")
+                    .arg(Q(lido.cliente.Nome)))) {
+    return;
+  }
+  const auto novo = PerguntaDados(lido.cliente, true);
+  if (!novo) return;
+  try {
+    cifra::AlterarCliente(pasta_, i, lido, *novo);
+  } catch (const cifra::ErroDeArquivo& e) {
+    Erro(QString::fromUtf8(e.what()));
+  }
+  CarregarDadosNoCombo(i);
+}
+
+void frmCadastro::cmdExcluir_Click() {
+  const int i = Selecionado();
+  if (i < 0) return;
+  const cifra::RegistroDeCliente lido = registros_[static_cast<size_t>(i)];
+  if (!Confirma(QStringLiteral("Atenção:"),
+                QStringLiteral("Você está certo de que deseja excluir %1 do cadastro? Esta "
+                               "operação não poderá ser desfeita.")
+                    .arg(Q(lido.cliente.Nome)))) {
+    return;
+  }
+  try {
+    cifra::ExcluirCliente(pasta_, i, lido);
+  } catch (const cifra::ErroDeArquivo& e) {
+    Erro(QString::fromUtf8(e.what()));
+  }
+  CarregarDadosNoCombo(i);  // the client that took its place
+}
+
+std::optional<cifra::Cliente> frmCadastro::PerguntaDados(const cifra::Cliente& inicial,
+                                                         bool alterando) {
+  cifra::Cliente c = inicial;
+  for (const auto& p : kPerguntas) {
+    const QString titulo = QString::fromUtf8(p.titulo);
+    QString resposta = Q(inicial.*p.campo);
+    bool ok = false;
+    if (p.campo == &cifra::Cliente::DataNascimento) {
+      // Asked until it is a date; cancelling it gives up the whole client.
+      QString texto = QString::fromUtf8(p.texto);
+      for (;;) {
+        resposta = Pergunta(titulo, texto, resposta, p.maximo, &ok);
+        if (!ok) return std::nullopt;
+        if (auto data = cifra::CompletaData(resposta.trimmed().toStdString(), hoje_)) {
+          resposta = Q(*data);
+          break;
+        }
+        texto = QString::fromUtf8(p.texto) +
+                QStringLiteral("\n(A data informada não é válida; por exemplo: 20/08/1978.)");
+      }
+    } else {
+      resposta = Pergunta(titulo, QString::fromUtf8(p.texto), resposta, p.maximo, &ok);
+      if (!ok) {
+        if (alterando) return std::nullopt;
+        resposta.clear();  // a cancelled box leaves its field blank
+      }
+    }
+    c.*p.campo = resposta.toStdString();
+  }
+  return c;
+}
+
+QString frmCadastro::Pergunta(const QString& titulo, const QString& texto, const QString& inicial,
+                              int maximo, bool* ok) {
+  QInputDialog caixa(this);
+  caixa.setWindowTitle(titulo);
+  caixa.setLabelText(texto);
+  caixa.setInputMode(QInputDialog::TextInput);
+  caixa.setTextValue(inicial);
+  caixa.setOkButtonText(QStringLiteral("OK"));
+  caixa.setCancelButtonText(QStringLiteral("Cancelar"));
+  if (auto* linha = caixa.findChild<QLineEdit*>()) linha->setMaxLength(maximo);
+  *ok = caixa.exec() == QDialog::Accepted;
+  return *ok ? caixa.textValue() : QString();
+}
+
+bool frmCadastro::Confirma(const QString& titulo, const QString& texto, QMessageBox::Icon icone) {
+  QMessageBox caixa(icone, titulo, texto, QMessageBox::Yes | QMessageBox::No, this);
+  caixa.button(QMessageBox::Yes)->setText(QStringLiteral("&Sim"));
+  caixa.button(QMessageBox::No)->setText(QStringLiteral("&Não"));
+  caixa.setDefaultButton(QMessageBox::No);
+  return caixa.exec() == QMessageBox::Yes;
+}
+
+void frmCadastro::Erro(const QString& texto) {
+  QMessageBox::critical(this, QStringLiteral("Erro:"), texto);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The program options: which topics every analysis holds and how it is
+// computed and printed. Changes live in memory and reach the file at shutdown.
+#include <QDialog>
+#include <array>
+
+#include "library/catalogo.h"
+
+class QCheckBox;
+
+namespace cifra {
+struct ProgramOptions;
+
+class frmConfiguraPrograma : public QDialog {
+  Q_OBJECT
+ public:
+  frmConfiguraPrograma(QWidget* pai, ProgramOptions& opcoes);
+  // Shows the dialog modally; true when the operator accepted it.
+  static bool Executa(QWidget* pai, ProgramOptions& opcoes);
+
+  static constexpr const char* kMensagemSemTopicos =
+      "Impossível prosseguir sem que haja ao menos um cálculo a ser executado pelo programa. "
+      "Marque pelo menos um cálculo e então repita a operação.";
+
+ private:
+  void cmdOk_Click();
+
+  ProgramOptions& opcoes_;
+  std::array<QCheckBox*, kTopicos> chkInterpretacoes_{};
+  QCheckBox* chkImprimirDescricao_;
+  QCheckBox* chkImprimirCabecalho_;
+  QCheckBox* chkImprimirNumero_;
+  QCheckBox* chkEscutarSons_;
+  QCheckBox* chkConsiderarDiaNascimento_;
+  QCheckBox* chkExibirQuadroNumerologico_;
+  QCheckBox* chkNumerosMagicos_;
+};
+
+}  // namespace cifra

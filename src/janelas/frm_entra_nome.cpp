@@ -1,0 +1,205 @@
+#include "frm_entra_nome.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "analysis/digitacao_data.h"
+#include "engine/signo.h"
+#include "presentation/figuras.h"
+
+namespace {
+
+constexpr int kLadoDoSigno = 44;  // pixels of each sign picture
+constexpr int kMaximoDoNome = 100;  // what a client record keeps
+
+}  // namespace
+
+void CaixaDeData::keyPressEvent(QKeyEvent* evento) {
+  const QString texto = evento->text();
+  // Keys without a printable character (arrows, Delete, Enter, Ctrl+A...)
+  // are the box's own; backspace, copy and paste go through the filter,
+  // which lets them pass.
+  const char16_t c = texto.isEmpty() ? 0 : texto[0].unicode();
+  const bool filtrada = c == 3 || c == 8 || c == 22 || (c >= 32 && c != 127);
+  if (!filtrada) {
+    QLineEdit::keyPressEvent(evento);
+    return;
+  }
+  const QChar tecla = texto[0];
+  const cifra::DecisaoDaTecla d = cifra::FiltraTeclaDaData(text(), hasSelectedText(), tecla);
+  switch (d.acao) {
+    case cifra::DecisaoDaTecla::Passa: QLineEdit::keyPressEvent(evento); return;
+    case cifra::DecisaoDaTecla::Descarta: evento->accept(); return;
+    case cifra::DecisaoDaTecla::Substitui:
+      setText(d.texto);
+      setCursorPosition(d.cursor);
+      evento->accept();
+      return;
+  }
+}
+
+frmEntraNome::frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, QWidget* pai)
+    : QDialog(pai), hoje_(hoje), abreCadastro_(std::move(abreCadastro)) {
+  setObjectName(QStringLiteral("frmEntraNome"));
+  setWindowTitle(QStringLiteral("Dados para análise..."));
+  setModal(true);
+
+  auto* lblNome = new QLabel(QStringLiteral("Digite abaixo o NOME COMPLETO:"), this);
+  lblNome->setObjectName(QStringLiteral("lblInfo0"));
+  txtNome_ = new QLineEdit(this);
+  txtNome_->setObjectName(QStringLiteral("txtNome"));
+  txtNome_->setMaxLength(kMaximoDoNome);
+  txtNome_->setMinimumWidth(420);
+  lblNome->setBuddy(txtNome_);
+
+  auto* lblData = new QLabel(QStringLiteral("Digite a data do nascimento (dd/mm/aaaa):"), this);
+  lblData->setObjectName(QStringLiteral("lblInfo1"));
+  txtDataNasc_ = new CaixaDeData(this);
+  txtDataNasc_->setObjectName(QStringLiteral("txtDataNasc"));
+  txtDataNasc_->setPlaceholderText(QStringLiteral("dd/mm/aaaa"));
+  txtDataNasc_->setFixedWidth(txtDataNasc_->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
+  txtDataNasc_->installEventFilter(this);
+  lblData->setBuddy(txtDataNasc_);
+
+  auto* signos = new QHBoxLayout;
+  signos->setSpacing(6);
+  for (size_t i = 0; i < picSigno_.size(); ++i) {
+    picSigno_[i] = new QLabel(this);
+    picSigno_[i]->setObjectName(QStringLiteral("picSigno%1").arg(i));
+    picSigno_[i]->setFixedSize(kLadoDoSigno, kLadoDoSigno);
+    picSigno_[i]->setFrameShape(QFrame::StyledPanel);
+    signos->addWidget(picSigno_[i]);
+  }
+  signos->addStretch();
+
+  cmdCadastro_ = new QPushButton(QStringLiteral("&Cadastro"), this);
+  cmdCadastro_->setObjectName(QStringLiteral("cmdCadastro"));
+  cmdCancelar_ = new QPushButton(QStringLiteral("Cancela&r"), this);
+  cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
+  cmdOk_ = new QPushButton(QStringLiteral("&Analisar"), this);
+  cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+  cmdOk_->setDefault(true);
+  for (QPushButton* b : {cmdCadastro_, cmdCancelar_, cmdOk_}) b->setAutoDefault(false);
+  cmdOk_->setDefault(true);
+  connect(cmdOk_, &QPushButton::clicked, this, &frmEntraNome::cmdOk_Click);
+  connect(cmdCancelar_, &QPushButton::clicked, this, &frmEntraNome::cmdCancelar_Click);
+  connect(cmdCadastro_, &QPushButton::clicked, this, &frmEntraNome::cmdCadastro_Click);
+  // The sign appears as soon as the date is complete.
+  connect(txtDataNasc_, &QLineEdit::textChanged, this, [this](const QString& texto) {
+    const auto data = texto.size() == 10 ? cifra::InterpretaData(texto.toStdString(), hoje_)
+                                         : std::nullopt;
+    MostraSigno(data ? cifra::SignoDaData(texto.left(5).toStdString()) : 0);
+  });
+
+  auto* botoes = new QHBoxLayout;
+  botoes->addWidget(cmdCadastro_);
+  botoes->addStretch();
+  botoes->addWidget(cmdCancelar_);
+  botoes->addWidget(cmdOk_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(18, 16, 18, 14);
+  layout->addWidget(lblNome);
+  layout->addWidget(txtNome_);
+  layout->addSpacing(8);
+  layout->addWidget(lblData);
+  layout->addWidget(txtDataNasc_);
+  layout->addSpacing(8);
+  layout->addLayout(signos);
+  layout->addSpacing(10);
+  layout->addLayout(botoes);
+  setFixedSize(sizeHint());
+  txtNome_->setFocus();
+}
+
+std::optional<cifra::PessoaAnalisada> frmEntraNome::Executa(QWidget* pai, const cifra::Data& hoje,
+                                                            AbreCadastro abreCadastro) {
+  frmEntraNome dialogo(hoje, std::move(abreCadastro), pai);
+  dialogo.exec();
+  return dialogo.Pessoa();
+}
+
+void frmEntraNome::MostraSigno(int signo) {
+  if (signo == signo_) return;
+  signo_ = signo;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const qreal dpr = devicePixelRatioF();
+  QPixmap imagem;
+  if (signo >= 1 && signo <= 12) {
+    imagem = QPixmap(QSize(kLadoDoSigno, kLadoDoSigno) * dpr);
+    imagem.fill(Qt::white);
+    QPainter p(&imagem);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    cifra::FigurasDoPrograma().signos[static_cast<size_t>(signo - 1)].Desenha(
+        p, QRectF(QPointF(0, 0), QSizeF(imagem.size())), false);
+    p.end();
+    imagem.setDevicePixelRatio(dpr);
+  }
+  for (QLabel* pic : picSigno_) {
+    pic->clear();
+    if (!imagem.isNull()) pic->setPixmap(imagem);
+  }
+  QApplication::restoreOverrideCursor();
+}
+
+void frmEntraNome::txtDataNasc_LostFocus() {
+  if (const auto completa = cifra::CompletaData(txtDataNasc_->text().toStdString(), hoje_)) {
+    txtDataNasc_->setText(QString::fromStdString(*completa));
+  } else {
+    // After the box's own focus-out handling, which would drop the selection.
+    QTimer::singleShot(0, txtDataNasc_, &QLineEdit::selectAll);
+  }
+}
+
+bool frmEntraNome::eventFilter(QObject* objeto, QEvent* evento) {
+  if (objeto == txtDataNasc_ && evento->type() == QEvent::FocusOut) txtDataNasc_LostFocus();
+  return QDialog::eventFilter(objeto, evento);
+}
+
+void frmEntraNome::PreencheDados(const QString& nome, const QString& data) {
+  txtNome_->setText(nome);
+  txtDataNasc_->setText(data);
+  txtDataNasc_LostFocus();
+}
+
+void frmEntraNome::cmdCadastro_Click() {
+  if (abreCadastro_) abreCadastro_(*this);
+  txtDataNasc_LostFocus();
+}
+
+void frmEntraNome::cmdCancelar_Click() { reject(); }
+
+void frmEntraNome::reject() {
+  pessoa_.reset();
+  QDialog::reject();
+}
+
+void frmEntraNome::cmdOk_Click() {
+  auto recusa = [this](const std::string& mensagem, QLineEdit* caixa) {
+    if (!mensagem.empty()) {
+      QMessageBox::critical(this, QStringLiteral("Erro:"), QString::fromStdString(mensagem));
+    }
+    caixa->setFocus();
+    if (caixa == txtDataNasc_) caixa->selectAll();
+  };
+  // A date confirmed with the focus still in its box is completed here.
+  const auto data = cifra::CompletaData(txtDataNasc_->text().toStdString(), hoje_);
+  if (!data) return recusa(std::string(cifra::kMensagemDataInvalida), txtDataNasc_);
+  txtDataNasc_->setText(QString::fromStdString(*data));
+  if (txtNome_->text().isEmpty()) return recusa({}, txtNome_);
+  std::string motivo;
+  auto pessoa = cifra::AceitaPedido(txtNome_->text().toStdString(), *data, hoje_, &motivo);
+  if (!pessoa) return recusa(motivo, txtNome_);
+  setWindowTitle(QStringLiteral("Gerando análise, aguarde..."));
+  for (QPushButton* b : {cmdCadastro_, cmdCancelar_, cmdOk_}) b->setEnabled(false);
+  pessoa_ = std::move(pessoa);
+  accept();
+}

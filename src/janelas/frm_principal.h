@@ -1,0 +1,143 @@
+#pragma once
+// The main window: the analyses open inside it, one viewer each; the
+// toolbar and the menus start every action; the bottom bar turns the pages
+// of the viewer in front. Start-up loads the data folder; each way out
+// keeps the program options.
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+#include <string>
+
+#include "frm_imprimir.h"
+#include "presentation/compositor.h"
+#include "settings/configuracao.h"
+#include "presentation/documento.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolButton;
+class ControleDeDicas;
+class frmEntraNome;
+class frmExibeRelatorio;
+
+namespace cifra {
+class TocadorDeSons;
+}
+
+class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
+  Q_OBJECT
+ public:
+  // Loads every settings file of the data folder (creating what is missing).
+  // A file that cannot be read is reported by Inicia and replaced by its
+  // first-run values; only a data folder that cannot be created throws
+  // cifra::ErroDeArquivo.
+  explicit frmPrincipal(const std::string& pastaDeDados, QWidget* pai = nullptr);
+  ~frmPrincipal() override;
+
+  // The rest of start-up: the welcome sound, the window shown at its last
+  // size and place, the files that could not be read, the opening window.
+  void Inicia();
+
+  cifra::Configuracao& Configuracao() { return configuracao_; }
+  QMdiArea& Area() { return *area_; }
+  // The viewer in front, or nullptr when no analysis is open.
+  frmExibeRelatorio* ExibidorAtivo() const;
+  // Builds, composes and shows the analysis of a person in a new viewer.
+  frmExibeRelatorio* CriaAnalise(const cifra::PessoaAnalisada& pessoa);
+  // The text of the bottom bar.
+  QString InfoNavega() const;
+
+  void PaginaAtualMudou(int anterior, int atual) override;
+  void ConteudoMudou() override;
+
+ public slots:
+  // Toolbar.
+  void cmdCriaAnalise_Click();
+  void cmdImprimir_Click() { Prologo(); AbrirImpressao(); }
+  void cmdConfigurarFontes_Click() { Prologo(); AbrirFontes(); }
+  void cmdConfiguraPrograma_Click() { Prologo(); AbrirOpcoes(); }
+  void cmdAjuda_Click() { Prologo(); AbrirAjuda(); }
+  void cmdSobre_Click() { Prologo(); AbrirSobre(); }
+  void cmdExportar_Click();
+  void cmdSair_Click();
+  // Menus.
+  void mnuEncerrar_Click();
+  void mnuJanelaLadoLado_Click();
+  void mnuJanelaEmCascata_Click();
+  // Bottom bar.
+  void picAvanca_Click();
+  void picVolta_Click();
+
+  // Dialogs that other parts of the program provide, each opened modally.
+  void AbrirImpressao();
+  void AbrirFontes();
+  void AbrirOpcoes();
+  void AbrirAjuda();
+  void AbrirSobre();
+  void AbrirCabecalhoERodape();
+  void AlterarImagemCabecalho();
+  void DefinirCalculoA();
+  void DefinirCalculoB();
+  void AbrirOrdemDaAnalise();
+  void AbrirConteudoDasAnalises();
+  void AbrirCadastro(frmEntraNome& pedido);
+  void MostraAbertura();  // the opening window shown over the main window at start-up
+  void DefinirCalculo(const std::string& arquivo);
+
+ public:
+  // The hints of the toolbar buttons.
+  ControleDeDicas& Dicas() { return *dicas_; }
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+
+ private:
+  void MontaAcoes();
+  void MontaMenus();
+  void MontaBarraDeNavegacao();
+  // Every toolbar click and every menu action that opens a dialog starts here.
+  void Prologo();
+  void ExibidorAtivado(QMdiSubWindow* janela);
+  void MostraInfoNavega(const QString& texto);
+  void GravaEstado();
+  void Encerra();
+  void Navega(bool avanca);
+  // The analysis of a person with the configuration in force, for today.
+  cifra::Analise MontaAnalise(const cifra::PessoaAnalisada& pessoa) const;
+  // What composing it draws; an unreadable header picture is said here.
+  cifra::ConteudoDaAnalise ConteudoDe(const cifra::Analise& analise);
+  // Every open analysis built and composed again with the configuration in force.
+  void AtualizaAnalises();
+
+  cifra::ProblemasDoInicio problemas_;
+  cifra::Configuracao configuracao_;
+  LembrancasDaImpressao lembrancasDaImpressao_;
+  std::unique_ptr<cifra::TocadorDeSons> sons_;
+  QMdiArea* area_ = nullptr;
+  QWidget* picRodape_ = nullptr;
+  QToolButton* picVolta_ = nullptr;
+  QToolButton* picAvanca_ = nullptr;
+  QLabel* lblInfoNavega_ = nullptr;
+  ControleDeDicas* dicas_ = nullptr;
+  QPointer<frmExibeRelatorio> observado_;
+  bool encerrado_ = false;
+
+ public:
+  // One action per command, shared by the toolbar and the menus.
+  QAction* cmdCriaAnalise = nullptr;
+  QAction* cmdImprimir = nullptr;
+  QAction* cmdConfigurarFontes = nullptr;
+  QAction* cmdConfiguraPrograma = nullptr;
+  QAction* cmdAjuda = nullptr;
+  QAction* cmdSobre = nullptr;
+  QAction* cmdExportar = nullptr;
+  QAction* cmdSair = nullptr;
+  QAction* mnuEncerrar = nullptr;
+  QAction* mnuPaginaAnterior = nullptr;
+  QAction* mnuProximaPagina = nullptr;
+  QAction* mnuAumentarZoom = nullptr;
+  QAction* mnuDiminuirZoom = nullptr;
+  QAction* mnuAjustarLargura = nullptr;
+};

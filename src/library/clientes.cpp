@@ -1,0 +1,191 @@
+#include "clientes.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QLockFile>
+#include <QString>
+#include <algorithm>
+#include <cerrno>
+#include <span>
+
+#include "arquivo_registros.h"
+#include "campos.h"
+
+namespace cifra {
+namespace {
+
+constexpr qint64 kRegistro = 337;
+constexpr qint64 kFimDosCampos = 335;  // the last two bytes of a record are not written
+constexpr const char* kArquivo = "caduser.dat";
+constexpr int kEsperaPelaTravaMs = 10000;
+constexpr auto kSoODono = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+constexpr Campo<Cliente> kCampos[] = {
+    {0, &Cliente::Nome, 100},      {100, &Cliente::Endereco, 150},
+    {250, &Cliente::CidadeUf, 50}, {300, &Cliente::Cep, 10},
+    {310, &Cliente::Telefone, 15}, {325, &Cliente::DataNascimento, 10},
+};
+static_assert(CamposEmOrdem<Cliente>(kCampos) &&
+              static_cast<qint64>(FimDosCampos<Cliente>(kCampos)) == kFimDosCampos);
+
+QString Caminho(const PastaDeDados& pasta) {
+  return QString::fromStdString(pasta.Arquivo(kArquivo).string());
+}
+
+// Where a change is written: through a link only to a file of the data folder.
+QString CaminhoParaGravar(const PastaDeDados& pasta) {
+  return QString::fromStdString(ArquivoParaGravar(pasta.Arquivo(kArquivo)).string());
+}
+
+[[noreturn]] void Falha(const QString& mensagem) { throw ErroDeArquivo(mensagem.toStdString()); }
+
+// The reason comes from the error code of the call that failed, read at once.
+[[noreturn]] void FalhaAoGravar(const QString& caminho, int codigoDeErro) {
+  throw ErroDeArquivo(MensagemDeFalha("gravar", caminho.toStdString(), codigoDeErro));
+}
+
+// Held while the file is written; another program waits for it.
+class Trava {
+ public:
+  explicit Trava(const QString& caminho) : trava_(caminho + QStringLiteral(".lock")) {
+    if (!trava_.tryLock(kEsperaPelaTravaMs)) {
+      if (trava_.error() == QLockFile::LockFailedError) {
+        Falha(QStringLiteral("O cadastro de clientes está sendo gravado por outro programa. "
+                             "Aguarde um instante e tente novamente."));
+      }
+      FalhaAoGravar(caminho, errno);
+    }
+  }
+
+ private:
+  QLockFile trava_;
+};
+
+QByteArray LeArquivo(const QString& caminho) {
+  if (!NomeOcupado(caminho.toStdString())) return {};
+  QFile f(caminho);
+  if (!f.open(QIODevice::ReadOnly)) {
+    Falha(QStringLiteral("Não foi possível ler o cadastro de clientes \"%1\".").arg(caminho));
+  }
+  return f.readAll();
+}
+
+RegistroDeCliente DecodificaRegistro(const QByteArray& arquivo, qint64 k) {
+  const qint64 inicio = k * kRegistro;
+  const qint64 presentes = std::min(kRegistro, arquivo.size() - inicio);
+  std::vector<uint8_t> r(kRegistro, 0);
+  std::copy_n(arquivo.constData() + inicio, presentes, r.begin());
+  RegistroDeCliente lido;
+  LeCampos<Cliente>(r, kCampos, lido.cliente);
+  lido.danificado = presentes < kFimDosCampos ||
+                    std::find(r.begin(), r.begin() + kFimDosCampos, 0) != r.begin() + kFimDosCampos;
+  return lido;
+}
+
+std::vector<RegistroDeCliente> DecodificaArquivo(const QByteArray& arquivo) {
+  std::vector<RegistroDeCliente> registros;
+  const qint64 total = (arquivo.size() + kRegistro - 1) / kRegistro;
+  for (qint64 k = 0; k < total; ++k) registros.push_back(DecodificaRegistro(arquivo, k));
+  return registros;
+}
+
+// A whole record; its last two bytes are zeros.
+QByteArray CodificaRegistro(const Cliente& c) {
+  std::vector<uint8_t> r(kRegistro, 0);
+  GravaCampos<Cliente>(r, kCampos, c);
+  return QByteArray(reinterpret_cast<const char*>(r.data()), kRegistro);
+}
+
+// Under the lock: reads the file, checks that record `indice` is still what
+// the operator saw, lets `muda` edit the bytes and saves them aside, then
+// replaces the file.
+template <typename Mudanca>
+void Reescreve(const PastaDeDados& pasta, int indice, const RegistroDeCliente& lido,
+               Mudanca muda) {
+  const QString caminho = CaminhoParaGravar(pasta);
+  Trava trava(caminho);
+  QByteArray arquivo = LeArquivo(caminho);
+  const auto registros = DecodificaArquivo(arquivo);
+  if (indice < 0 || indice >= static_cast<int>(registros.size()) ||
+      !(registros[static_cast<size_t>(indice)] == lido)) {
+    Falha(QStringLiteral("O cadastro de clientes foi alterado por outro programa enquanto esta "
+                         "janela estava aberta. A lista foi recarregada; confira o cliente e "
+                         "repita a operação."));
+  }
+  const qint64 inicio = indice * kRegistro;
+  muda(arquivo, inicio, std::min(inicio + kRegistro, arquivo.size()));
+  // Owner-only before the rewrite, which keeps the permissions it finds.
+  QFile::setPermissions(caminho, kSoODono);
+  GravaArquivoInteiro(caminho.toStdString(),
+                      std::string_view(arquivo.constData(), static_cast<size_t>(arquivo.size())));
+}
+
+}  // namespace
+
+std::vector<RegistroDeCliente> LerCadastro(const PastaDeDados& pasta) {
+  return DecodificaArquivo(LeArquivo(Caminho(pasta)));
+}
+
+std::vector<Cliente> LerClientes(const PastaDeDados& pasta) {
+  std::vector<Cliente> clientes;
+  for (RegistroDeCliente& r : LerCadastro(pasta)) clientes.push_back(std::move(r.cliente));
+  return clientes;
+}
+
+int ContarClientes(const PastaDeDados& pasta) {
+  const qint64 tamanho = QFile(Caminho(pasta)).size();
+  return static_cast<int>((tamanho + kRegistro - 1) / kRegistro);
+}
+
+void AcrescentarCliente(const PastaDeDados& pasta, const Cliente& c) {
+  const QString caminho = CaminhoParaGravar(pasta);
+  Trava trava(caminho);
+  QFile f(caminho);
+  if (!f.open(QIODevice::ReadWrite, kSoODono)) FalhaAoGravar(caminho, errno);
+  f.setPermissions(kSoODono);  // a file made before this rule gets it too
+  const qint64 fim = f.size();
+  const qint64 inicio = (fim + kRegistro - 1) / kRegistro * kRegistro;
+  const QByteArray bytes = QByteArray(inicio - fim, '\0') + CodificaRegistro(c);
+  if (!f.seek(fim) || f.write(bytes) != bytes.size() || !f.flush()) {
+    const int codigo = errno;
+    f.resize(fim);  // takes back only what this append added
+    FalhaAoGravar(caminho, codigo);
+  }
+}
+
+void AlterarCliente(const PastaDeDados& pasta, int indice, const RegistroDeCliente& lido,
+                    const Cliente& novo) {
+  Reescreve(pasta, indice, lido, [&](QByteArray& arquivo, qint64 inicio, qint64 fim) {
+    arquivo.replace(inicio, fim - inicio, CodificaRegistro(novo));
+  });
+}
+
+void ExcluirCliente(const PastaDeDados& pasta, int indice, const RegistroDeCliente& lido) {
+  Reescreve(pasta, indice, lido, [](QByteArray& arquivo, qint64 inicio, qint64 fim) {
+    arquivo.remove(inicio, fim - inicio);
+  });
+}
+
+std::string ChaveDeBusca(std::string_view texto) {
+  const QString decomposto = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()))
+                                 .normalized(QString::NormalizationForm_KD);
+  QString chave;
+  for (QChar ch : decomposto) {
+    if (ch.category() != QChar::Mark_NonSpacing) chave += ch;
+  }
+  return chave.toCaseFolded().simplified().toStdString();
+}
+
+std::vector<int> FiltrarClientes(const std::vector<RegistroDeCliente>& registros,
+                                 std::string_view filtro) {
+  const std::string chave = ChaveDeBusca(filtro);
+  std::vector<int> posicoes;
+  for (size_t i = 0; i < registros.size(); ++i) {
+    if (ChaveDeBusca(registros[i].cliente.Nome).find(chave) != std::string::npos) {
+      posicoes.push_back(static_cast<int>(i));
+    }
+  }
+  return posicoes;
+}
+
+}  // namespace cifra

@@ -1,0 +1,61 @@
+#pragma once
+// The command line: `cifralumina analise NOME DATA [opções]`.
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/analise.h"
+#include "engine/data.h"
+#include "library/ordem.h"
+
+namespace cifra {
+
+struct PedidoDeAnalise {
+  std::string nome;   // as typed
+  std::string data;   // as typed
+  std::optional<std::string> pasta;
+  std::optional<std::string> hoje;
+  std::optional<std::string> json;
+  std::optional<std::string> texto;
+  std::optional<std::string> pdf;
+  std::optional<std::string> png;
+  std::optional<std::string> quadro;
+  bool ajuda = false;    // --help or -h: the usage, nothing else
+  bool verboso = false;  // --verbose: Qt's own messages reach standard error
+};
+
+// Parses the words after "analise"; on a mistake returns nothing and says why
+// (an option whose value is missing is named, an empty value is refused).
+std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& argumentos,
+                                        std::string& erro);
+
+// Whether these words ask for pages (--pdf, --png or --quadro): those need the
+// graphics of a QGuiApplication, which the caller creates first.
+bool PedeGraficos(const std::vector<std::string>& argumentos);
+
+// Runs `analise`; returns the exit status (0 done, 2 refused input, 1 failure).
+// --texto writes the exported text (UTF-8, CR LF), "-" being standard output;
+// --pdf prints onto an A4 PDF with the stored margins and print options
+// (cover, black and white, and chart, analysis or both as TipoImpressao says);
+// --quadro writes the numerology chart alone as a one-page A4 PDF;
+// --png writes every screen page as PASTA/page-N.png.
+int ExecutaAnalise(const std::vector<std::string>& argumentos, std::ostream& saida,
+                   std::ostream& erros);
+
+inline constexpr const char* kUsoAnalise =
+    "Uso: cifralumina analise NOME DATA [--pasta PASTA] [--hoje DD/MM/AAAA] [--json ARQ] "
+    "[--texto ARQ] [--pdf ARQ] [--png PASTA] [--quadro ARQ] [--verbose]";
+
+// What the program answers before any window or graphics start. --help (or
+// -h) and --version, outside "analise", print the usage or the version on
+// saida and give the exit status; "analise --help" prints the analysis
+// usage. Otherwise returns nothing, having routed Qt's own messages through
+// our handler: they reach standard error only when --verbose is given.
+std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std::ostream& saida);
+
+// The usage of the whole program and of "analise", in Portuguese.
+std::string TextoDeAjuda();
+std::string TextoDeAjudaDaAnalise();
+
+}  // namespace cifra

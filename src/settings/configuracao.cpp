@@ -1,0 +1,68 @@
+#include "configuracao.h"
+
+#include <QStandardPaths>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+
+#include "library/arquivo_registros.h"
+#include "library/padroes.h"
+
+namespace cifra {
+
+std::string EscolhePastaDeDados(const std::optional<std::string>& pastaPedida) {
+  if (pastaPedida && !pastaPedida->empty()) return *pastaPedida;
+  if (const char* ambiente = std::getenv("CIFRALUMINA_PASTA"); ambiente && *ambiente) {
+    return ambiente;
+  }
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+}
+
+Configuracao CarregarConfiguracao(const std::string& raiz, ProblemasDoInicio* problemas) {
+  Configuracao e{PastaDeDados(raiz), OrdemPadrao(), {}, {}, {}, {}, {}, {}};
+  // Each step keeps its first-run value when its file fails and problemas
+  // collects the failure. A folder where the file should be is a failure
+  // too, even for a reader that would take it for an empty file.
+  auto passo = [&](const char* arquivo, auto&& le) {
+    try {
+      if (arquivo) {
+        const std::filesystem::path caminho = e.pasta.Arquivo(arquivo);
+        std::error_code ec;
+        if (std::filesystem::exists(caminho, ec) && !std::filesystem::is_regular_file(caminho, ec)) {
+          throw ErroDeArquivo(MensagemDeFalha("ler", caminho, EISDIR));
+        }
+      }
+      le();
+      return true;
+    } catch (const ErroDeArquivo& erro) {
+      if (!problemas) throw;
+      problemas->mensagens.emplace_back(erro.what());
+      return false;
+    }
+  };
+  // A default that cannot be installed (a read-only folder) is not needed
+  // in the folder: its readers fall back on the program's own copy. Said
+  // once, whatever the number of files.
+  std::vector<std::string> naoInstalados;
+  InstalarPadroes(e.pasta, &naoInstalados);
+  if (!naoInstalados.empty()) {
+    std::string aviso = naoInstalados.front();
+    if (naoInstalados.size() > 1) {
+      aviso += " O mesmo aconteceu com mais " + std::to_string(naoInstalados.size() - 1) +
+               (naoInstalados.size() == 2 ? " arquivo padrão." : " arquivos padrão.");
+    }
+    aviso += " Enquanto faltarem na pasta de dados, o programa usa as cópias que traz consigo.";
+    (problemas ? problemas->mensagens : e.avisos).push_back(aviso);
+  }
+  passo("ordem.dat", [&] { e.ordem = LerOrdemTopicos(e.pasta); });
+  passo("Header.DAT", [&] { e.titulos = LerTitulos(e.pasta); });
+  passo("fontes.dat", [&] { e.fontes = LerFontes(e.pasta); });
+  if (!passo("cifralumina.dat", [&] { e.opcoes = CarregarEstadoPrograma(e.pasta); })) {
+    problemas->opcoesIlegiveis = true;
+  }
+  passo("rodape.dat", [&] { e.linhas = LerLinhasRodape(e.pasta); });
+  passo("margens.dat", [&] { e.margens = LerMargens(e.pasta); });
+  return e;
+}
+
+}  // namespace cifra

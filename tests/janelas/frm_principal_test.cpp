@@ -1,0 +1,363 @@
+// The operator's road through the main window, with real clicks and keys:
+// a first start on an empty folder, two analyses, reading them page by page,
+// zoom, the export, the register, the hints and the ways out.
+#include "janelas/frm_principal.h"
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QDate>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProcess>
+#include <QScrollBar>
+#include <QSettings>
+#include <QToolBar>
+#include <QToolButton>
+#include <filesystem>
+#include <set>
+
+#include "apoio/pasta_temporaria.h"
+#include "apoio/janelas.h"
+#include "janelas/frm_exibe_relatorio.h"
+#include "library/clientes.h"
+#include "janelas/frm_dicas.h"
+#include "janelas/frm_entrada.h"
+#include "janelas/janela_sons.h"
+#include "janelas/frm_configura_programa.h"
+#include "janelas/frm_edita_calculo.h"
+#include "janelas/frm_imprimir.h"
+#include "presentation/exportacao.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using cifra::teste::RespondeCaixas;
+
+// The main window on its own data folder, started as the program starts it.
+struct Programa {
+  cifra::teste::PastaTemporaria pasta;
+  // The opening window closes itself after a few seconds; the tests close it
+  // at once, as an impatient operator would.
+  cifra::teste::QuandoAbrir<frmEntrada> abertura{[](frmEntrada& e) { e.close(); }};
+  std::unique_ptr<frmPrincipal> janela;
+
+  Programa() { Abre(); }
+  void Abre(bool redimensiona = true) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString((pasta / "config").string()));
+    janela = std::make_unique<frmPrincipal>(pasta.Caminho().string());
+    janela->Inicia();
+    if (redimensiona) janela->resize(1280, 800);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
+    Ativa();
+  }
+  // Shortcuts need the window in front; offscreen nothing brings it back
+  // when a dialog closes, as a desktop does.
+  void Ativa() {
+    janela->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(janela.get()));
+  }
+  QWidget* Botao(const char* acao) {
+    auto* barra = janela->findChild<QToolBar*>(QStringLiteral("picMenu"));
+    return barra->widgetForAction(janela->findChild<QAction*>(QString::fromLatin1(acao)));
+  }
+  void Clica(const char* nome) {
+    QTest::mouseClick(janela->findChild<QToolButton*>(QString::fromLatin1(nome)), Qt::LeftButton);
+  }
+  // "Criar", the name and the date digits typed, "&Analisar".
+  frmExibeRelatorio* CriaPeloDialogo(const QString& nome, const QString& digitos) {
+    cifra::teste::QuandoAbrirModal([=](QWidget* w) {
+      cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtNome")), nome);
+      cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtDataNasc")), digitos);
+      QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+    });
+    QTest::mouseClick(Botao("cmdCriaAnalise"), Qt::LeftButton);
+    Ativa();
+    return janela->ExibidorAtivo();
+  }
+  // The same person's analysis as the command line writes it.
+  QString TextoDaLinhaDeComando(const char* nome, const char* data) {
+    QProcess processo;
+    processo.start(QStringLiteral(CIFRA_PROGRAMA),
+                   {QStringLiteral("analise"), QString::fromUtf8(nome), QString::fromLatin1(data),
+                    QStringLiteral("--pasta"), QString::fromStdString(pasta.Caminho().string()),
+                    QStringLiteral("--hoje"), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")),
+                    QStringLiteral("--texto"), QStringLiteral("-")});
+    EXPECT_TRUE(processo.waitForFinished(30000));
+    EXPECT_EQ(processo.exitCode(), 0) << processo.readAllStandardError().toStdString();
+    return QString::fromUtf8(processo.readAllStandardOutput());
+  }
+};
+
+TEST(frmPrincipal, CaminhoDoOperadorDaPrimeiraPartidaAExportacao) {
+  Programa p;
+  frmPrincipal& j = *p.janela;
+  EXPECT_EQ(p.abertura.Abertas(), 1);
+  EXPECT_TRUE(fs::exists(p.pasta / "Header.DAT") && fs::exists(p.pasta / "cifralumina.dat"));
+  frmExibeRelatorio* primeira = p.CriaPeloDialogo(QStringLiteral("Maria da Silva"), QStringLiteral("12081978"));
+  ASSERT_TRUE(primeira);
+  const int total = primeira->TotalDePaginas();
+  ASSERT_GE(total, 2);
+  EXPECT_EQ(j.InfoNavega(), QStringLiteral("Navegando: Página 1 de %1").arg(total));
+
+  // Fitted: nothing to scroll sideways. Keys and the navigation pictures turn
+  // pages; each page keeps where it was left; the last page stops them.
+  VistaDaFolha& vista = primeira->Vista();
+  QScrollBar* vertical = vista.verticalScrollBar();
+  QTest::qWait(20);
+  EXPECT_EQ(vista.horizontalScrollBar()->maximum(), 0);
+  cifra::teste::GuardaImagem(j.grab().toImage(), QStringLiteral("principal-analise-ajustada.png"));
+  QTest::keyClick(&vista, Qt::Key_Down);
+  const int desceu = vertical->value();
+  EXPECT_GT(desceu, 0);
+  QTest::keyClick(&vista, Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_EQ(j.InfoNavega(), QStringLiteral("Navegando: Página 2 de %1").arg(total));
+  EXPECT_EQ(vertical->value(), 0);
+  p.Clica("picVolta");
+  EXPECT_EQ(primeira->PaginaExibida(), 1);
+  EXPECT_EQ(vertical->value(), desceu);
+  for (int i = 1; i < total + 2; ++i) p.Clica("picAvanca");
+  EXPECT_EQ(primeira->PaginaExibida(), total);
+  QTest::keyClick(&vista, Qt::Key_PageUp, Qt::ControlModifier);
+  EXPECT_EQ(primeira->PaginaExibida(), total - 1);
+
+  // Zoom: Ctrl + and the wheel with Ctrl enlarge, Ctrl 0 fits the width again.
+  const double ajustado = vista.Zoom();
+  QTest::keyClick(&vista, Qt::Key_Plus, Qt::ControlModifier);
+  const QPoint meio(vista.viewport()->width() / 2, vista.viewport()->height() / 3);
+  QWheelEvent roda(meio, vista.viewport()->mapToGlobal(meio), QPoint(), QPoint(0, 240),
+                   Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(vista.viewport(), &roda);
+  EXPECT_DOUBLE_EQ(vista.Zoom(), cifra::ZoomVizinho(ajustado, +3));
+  QTest::qWait(20);
+  cifra::teste::GuardaImagem(j.grab().toImage(), QStringLiteral("principal-analise-zoom.png"));
+  QTest::keyClick(&vista, Qt::Key_0, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(vista.Zoom(), ajustado);
+
+  // A second analysis beside the first: the question is answered "Não".
+  frmExibeRelatorio* segunda = nullptr;
+  {
+    RespondeCaixas pergunta({QMessageBox::No});
+    segunda = p.CriaPeloDialogo(QStringLiteral("João Pedro Araújo"), QStringLiteral("05031980"));
+    ASSERT_EQ(pergunta.Vistas().size(), 1u);
+    EXPECT_TRUE(pergunta.Vistas()[0].texto.startsWith(QStringLiteral("Há uma análise sendo exibida")));
+  }
+  ASSERT_TRUE(segunda);
+  j.findChild<QAction*>(QStringLiteral("mnuJanelaLadoLado"))->trigger();
+  QTest::qWait(50);
+  EXPECT_FALSE(primeira->parentWidget()->geometry().intersects(segunda->parentWidget()->geometry()));
+  cifra::teste::GuardaImagem(j.grab().toImage(), QStringLiteral("principal-lado-a-lado.png"));
+
+  // Export: the active viewer's person, as the command line writes it.
+  RespondeCaixas exportado;
+  QTest::mouseClick(p.Botao("cmdExportar"), Qt::LeftButton);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), p.TextoDaLinhaDeComando("João Pedro Araújo", "05/03/1980"));
+  j.Area().setActiveSubWindow(qobject_cast<QMdiSubWindow*>(primeira->parentWidget()));
+  p.Ativa();
+  QTest::keyClick(&primeira->Vista(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), p.TextoDaLinhaDeComando("Maria da Silva", "12/08/1978"));
+}
+
+// Two analyses open: printing (the PDF's name is the person's), the
+// clipboard and the formula editor's sample each follow the one in front,
+// and a changed option rebuilds both at once.
+TEST(frmPrincipal, SaidasSeguemAAnaliseDaFrente) {
+  Programa p;
+  frmPrincipal& j = *p.janela;
+  frmExibeRelatorio* maria = j.CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}});
+  frmExibeRelatorio* joao = j.CriaAnalise({U"JOAO PEDRO ARAUJO", {5, 3, 1980}});
+  ASSERT_TRUE(maria && joao);
+  std::set<QString> copiados;
+  for (auto [exibidor, nome] : {std::pair{maria, "MARIA DA SILVA"}, {joao, "JOAO PEDRO ARAUJO"},
+                                {maria, "MARIA DA SILVA"}}) {
+    SCOPED_TRACE(nome);
+    j.Area().setActiveSubWindow(qobject_cast<QMdiSubWindow*>(exibidor->parentWidget()));
+    ASSERT_EQ(j.ExibidorAtivo(), exibidor);
+    QString oferecido, valor;
+    cifra::teste::QuandoAbrir<QFileDialog> escolha([&](QFileDialog& e) {
+      oferecido = e.selectedFiles().value(0);
+      e.reject();
+    });
+    cifra::teste::QuandoAbrir<frmImprimir> impressao([](frmImprimir& d) {
+      QTest::mouseClick(d.findChild<QWidget*>(QStringLiteral("cmdSalvarPdf")), Qt::LeftButton);
+      d.reject();
+    });
+    cifra::teste::QuandoAbrir<cifra::frmEditaCalculo> calculo([&](cifra::frmEditaCalculo& c) {
+      valor = c.findChild<QLabel*>(QStringLiteral("lblValor"))->text();
+      c.QDialog::reject();
+    });
+    RespondeCaixas caixas;  // no printer here, and the clipboard's notice
+    j.AbrirImpressao();
+    j.DefinirCalculoA();
+    j.cmdExportar_Click();
+    EXPECT_TRUE(oferecido.contains(QStringLiteral(" - %1 - ").arg(QLatin1String(nome))))
+        << oferecido.toStdString();
+    EXPECT_TRUE(valor.startsWith(QStringLiteral("Valor para %1,").arg(QLatin1String(nome))))
+        << valor.toStdString();
+    EXPECT_EQ(exibidor->Documento().Resultado().NomeCompleto, nome);
+    copiados.insert(QGuiApplication::clipboard()->text());
+  }
+  EXPECT_EQ(copiados.size(), 2u);  // each person's own text
+  // Topic 1 off: both documents lose its title at once.
+  const std::string titulo = maria->Documento().Resultado().ResultadoAnalise[1].Titulo;
+  const auto temOTitulo = [&](frmExibeRelatorio* e) {
+    return cifra::TextoDaAnalise(e->Documento().Resultado(), j.Configuracao().opcoes,
+                                 j.Configuracao().ordem)
+               .find(titulo) != std::string::npos;
+  };
+  ASSERT_TRUE(temOTitulo(maria));
+  cifra::teste::QuandoAbrir<cifra::frmConfiguraPrograma> opcoes([](cifra::frmConfiguraPrograma& o) {
+    cifra::teste::Clica(o, QStringLiteral("chkInterpretacoes_0"));
+    cifra::teste::Clica(o, QStringLiteral("cmdOk"));
+  });
+  j.AbrirOpcoes();
+  EXPECT_FALSE(temOTitulo(maria));
+  EXPECT_FALSE(temOTitulo(joao));
+}
+
+// The client register reached from the request dialog: a client recalled
+// fills the two boxes and gives that person's analysis.
+TEST(frmPrincipal, ClienteDoCadastroViraAnalise) {
+  Programa p;
+  cifra::AcrescentarCliente(cifra::PastaDeDados(p.pasta.Caminho()),
+                            {"Ana Beatriz Conceição", "", "Recife/PE", "", "", "07/11/1985"});
+  QString nome, data;
+  cifra::teste::QuandoAbrirModal([&](QWidget* pedido) {
+    cifra::teste::QuandoAbrirModal([](QWidget* cadastro) {
+      QTest::mouseClick(cadastro->findChild<QWidget*>(QStringLiteral("cmdRetrieve")), Qt::LeftButton);
+    });
+    QTest::mouseClick(pedido->findChild<QWidget*>(QStringLiteral("cmdCadastro")), Qt::LeftButton);
+    nome = pedido->findChild<QLineEdit*>(QStringLiteral("txtNome"))->text();
+    data = pedido->findChild<QLineEdit*>(QStringLiteral("txtDataNasc"))->text();
+    QTest::mouseClick(pedido->findChild<QWidget*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+  });
+  QTest::mouseClick(p.Botao("cmdCriaAnalise"), Qt::LeftButton);
+  EXPECT_EQ(nome, QStringLiteral("Ana Beatriz Conceição"));
+  EXPECT_EQ(data, QStringLiteral("07/11/1985"));
+  ASSERT_TRUE(p.janela->ExibidorAtivo());
+  EXPECT_EQ(p.janela->ExibidorAtivo()->Pessoa().Nome, U"ANA BEATRIZ CONCEICAO");
+}
+
+// Every command of the toolbar and the menus opens its own window; the
+// window's close box leaves it.
+TEST(frmPrincipal, CadaComandoAbreSuaJanela) {
+  Programa p;
+  const std::pair<const char*, const char*> comandos[] = {
+      {"cmdConfigurarFontes", "frmConfiguraFonte"},
+      {"cmdConfiguraPrograma", "frmConfiguraPrograma"},
+      {"cmdAjuda", "frmAjuda"},
+      {"cmdSobre", "frmSobre"},
+      {"mnuConfigurarRodape", "frmConfiguraRodape"},
+      {"mnuAlterarImagemCabecalho", "frmSelecionarArquivo"},
+      {"mnuDefinirCalculoA", "frmEditaCalculo"},
+      {"mnuDefinirCalculoB", "frmEditaCalculo"},
+      {"mnuAlterarOrdem", "frmOrdem"},
+      {"mnuAlterarConteudoDasAnalises", "frmSelecionaAlteracao"},
+  };
+  for (const auto& [acao, janela] : comandos) {
+    QString aberta;
+    RespondeCaixas sim({QMessageBox::Yes});  // some ask before dropping what was typed
+    cifra::teste::QuandoAbrirModal([&](QWidget* w) {
+      aberta = w->objectName();
+      w->close();  // as the close box does
+    });
+    p.janela->findChild<QAction*>(QString::fromLatin1(acao))->trigger();
+    EXPECT_EQ(aberta, QString::fromLatin1(janela)) << acao;
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << acao;
+    p.Ativa();
+  }
+}
+
+// The hint follows the mouse from button to button of the toolbar, just
+// below it; the toolbar's and the analyses' background close it.
+TEST(frmPrincipal, DicaSegueOMouseNaBarra) {
+  Programa p;
+  ControleDeDicas& dicas = p.janela->Dicas();
+  auto* barra = p.janela->findChild<QToolBar*>(QStringLiteral("picMenu"));
+  const auto passa = [](QWidget* w, QPoint ponto) {
+    QTest::mouseMove(w, ponto);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // a closed hint goes
+  };
+  const auto sobre = [&](const char* botao) {
+    QWidget* b = p.Botao(botao);
+    passa(b, b->rect().center());
+    return b;
+  };
+  QWidget* criar = sobre("cmdCriaAnalise");
+  QPointer<frmDicas> dica = dicas.Dica();
+  ASSERT_TRUE(dica);
+  const int x0 = dica->x();
+  QWidget* imprimir = sobre("cmdImprimir");
+  EXPECT_EQ(dicas.Dica(), dica.data());  // the same hint moves and changes its text
+  EXPECT_TRUE(dica->Texto().startsWith(QStringLiteral("Utilize este botão para imprimir")));
+  EXPECT_EQ(dica->x() - x0, imprimir->x() - criar->x());
+  {  // The picture of the manual: the window with the hint where it stands.
+    QImage imagem = p.janela->grab().toImage();
+    QPainter pintor(&imagem);
+    pintor.drawPixmap(p.janela->mapFromGlobal(dica->pos()), dica->grab());
+    pintor.end();
+    cifra::teste::GuardaImagem(imagem, QStringLiteral("frm-dicas.png"));
+  }
+  passa(barra, QPoint(barra->width() - 10, barra->height() / 2));
+  EXPECT_FALSE(dica);
+  sobre("cmdSobre");
+  ASSERT_TRUE(dicas.Dica());
+  passa(p.janela->Area().viewport(), p.janela->Area().viewport()->rect().center());
+  EXPECT_EQ(dicas.Dica(), nullptr);
+}
+
+// Every way out keeps the options in memory on disk, except "Não"; the next
+// start opens at the size the window was left with.
+TEST(frmPrincipal, TresManeirasDeSairGravamAsOpcoes) {
+  enum Saida { SairSim, SairNao, Encerrar, FecharJanela };
+  for (Saida saida : {SairSim, SairNao, Encerrar, FecharJanela}) {
+    Programa p;
+    const auto antes = cifra::teste::LeBytes(p.pasta / "cifralumina.dat");
+    p.janela->Configuracao().opcoes.EscutarSons = false;  // changed in memory only
+    p.janela->resize(900, 640);
+    if (saida == SairSim || saida == SairNao) {
+      RespondeCaixas pergunta({saida == SairSim ? QMessageBox::Yes : QMessageBox::No});
+      QTest::mouseClick(p.Botao("cmdSair"), Qt::LeftButton);
+      ASSERT_EQ(pergunta.Vistas().size(), 1u);
+      EXPECT_EQ(pergunta.Vistas()[0].texto, QStringLiteral("Está certo de que deseja encerrar este programa agora?"));
+    } else if (saida == Encerrar) {
+      p.janela->findChild<QAction*>(QStringLiteral("mnuEncerrar"))->trigger();
+    } else {
+      p.janela->close();
+    }
+    const auto depois = cifra::teste::LeBytes(p.pasta / "cifralumina.dat");
+    EXPECT_EQ(p.janela->isVisible(), saida == SairNao) << saida;
+    if (saida == SairNao) {
+      EXPECT_EQ(depois, antes);
+      continue;
+    }
+    ASSERT_EQ(depois.size(), 168u);
+    EXPECT_EQ(depois[78], 0) << saida;  // EscutarSons off, as in memory
+    p.Abre(false);
+    EXPECT_EQ(p.janela->size(), QSize(900, 640));
+  }
+}
+
+// An options file that cannot be read is reported at the start and is never
+// written over on the way out.
+TEST(frmPrincipal, ArquivoIlegivelNaPartidaEhAvisadoENuncaSobrescrito) {
+  Programa p;
+  p.janela->close();
+  fs::remove(p.pasta / "cifralumina.dat");
+  fs::create_directory(p.pasta / "cifralumina.dat");
+  {
+    RespondeCaixas aviso;
+    p.Abre();
+    ASSERT_EQ(aviso.Vistas().size(), 1u);
+    EXPECT_EQ(aviso.Vistas()[0].titulo, QStringLiteral("Atenção:"));
+    EXPECT_TRUE(aviso.Vistas()[0].texto.contains(QStringLiteral("cifralumina.dat")));
+  }
+  p.janela->close();
+  EXPECT_TRUE(fs::is_directory(p.pasta / "cifralumina.dat"));
+}
+
+}  // namespace

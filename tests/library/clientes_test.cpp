@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <set>
+#include <thread>
+
+#include "apoio/pasta_temporaria.h"
+#include "apoio/processo.h"
+#include "library/arquivo_registros.h"
+#include "library/clientes.h"
+
+namespace cifra {
+namespace {
+
+namespace fs = std::filesystem;
+
+const Cliente kAna{"Ana Conceição", "Rua das Flores, 10", "Recife - PE", "50000-000",
+                   "(81) 3333-4444", "05/03/1990"};
+const Cliente kJoao{"JOÃO DA SILVA", "Av. Brasil, 2000", "Belém - PA", "66000-000", "", "12/08/1978"};
+const Cliente kMuller{"Helga Müller", "", "Blumenau - SC", "", "", "29/02/2000"};
+
+fs::perms Permissoes(const fs::path& p) {
+  return fs::status(p).permissions() & fs::perms::all;
+}
+
+// Written out by hand: each field at its place, each with a value of its own,
+// in Windows-1252 and blank-padded; what is longer than its field is cut.
+TEST(Clientes, RegistroComTodosOsCamposDistintos) {
+  teste::PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  const Cliente c{"Ação", "Rua B", "Recife-PE", "50000-000", "81-3333", "05/03/1990"};
+  std::vector<uint8_t> esperado(335, ' ');
+  const std::pair<size_t, std::string_view> campos[] = {
+      {0, "A\xE7\xE3o"}, {100, "Rua B"}, {250, "Recife-PE"}, {300, "50000-000"}, {310, "81-3333"},
+      {325, "05/03/1990"}};
+  for (const auto& [pos, texto] : campos) std::copy(texto.begin(), texto.end(), esperado.begin() + pos);
+  esperado.resize(337, 0);
+  AcrescentarCliente(pasta, c);
+  EXPECT_EQ(teste::LeBytes(raiz / "caduser.dat"), esperado);
+  EXPECT_EQ(LerCadastro(pasta), (std::vector<RegistroDeCliente>{{c, false}}));
+}
+
+// The register holds people's addresses: only its owner may read it, and a
+// file made readable by an earlier version is closed on the next write.
+TEST(Clientes, ArquivoSoDoDono) {
+  teste::PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  AcrescentarCliente(pasta, kAna);
+  const auto soDono = fs::perms::owner_read | fs::perms::owner_write;
+  EXPECT_EQ(Permissoes(raiz / "caduser.dat"), soDono);
+  fs::permissions(raiz / "caduser.dat", soDono | fs::perms::group_read | fs::perms::others_read);
+  AcrescentarCliente(pasta, kJoao);
+  EXPECT_EQ(Permissoes(raiz / "caduser.dat"), soDono);
+  fs::permissions(raiz / "caduser.dat", soDono | fs::perms::others_read);
+  const auto lidos = LerCadastro(pasta);
+  ExcluirCliente(pasta, 0, lidos[0]);
+  EXPECT_EQ(Permissoes(raiz / "caduser.dat"), soDono);
+}
+
+// Records written by an older program end two bytes short; an interrupted
+// write leaves a shorter piece. Neither is dropped or overwritten.
+TEST(Clientes, RegistroParcialNoFimEhMostradoEGuardado) {
+  teste::PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  AcrescentarCliente(pasta, kAna);
+  AcrescentarCliente(pasta, kJoao);
+  auto bytes = teste::LeBytes(raiz / "caduser.dat");
+  const struct {
+    size_t tamanho;
+    bool danificado;
+  } casos[] = {{337 + 335, false}, {337 + 334, true}, {337 + 1, true}};
+  for (const auto& caso : casos) {
+    auto parte = bytes;
+    parte.resize(caso.tamanho);
+    teste::EscreveBytes(raiz / "caduser.dat", parte);
+    AcrescentarCliente(pasta, kMuller);  // the next one starts on a whole record
+    const auto depois = teste::LeBytes(raiz / "caduser.dat");
+    ASSERT_EQ(depois.size(), 3u * 337) << caso.tamanho;
+    EXPECT_TRUE(std::equal(parte.begin(), parte.end(), depois.begin())) << caso.tamanho;
+    const auto lidos = LerCadastro(pasta);
+    EXPECT_EQ(lidos[1].danificado, caso.danificado) << caso.tamanho;
+    EXPECT_EQ(lidos[2], (RegistroDeCliente{kMuller, false}));
+  }
+}
+
+TEST(Clientes, AlteraEExcluiSemTocarNosOutros) {
+  teste::PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  for (const Cliente& c : {kAna, kJoao, kMuller}) AcrescentarCliente(pasta, c);
+  auto lidos = LerCadastro(pasta);
+  Cliente joao2 = kJoao;
+  joao2.Telefone = "(91) 4000-1234";
+  AlterarCliente(pasta, 1, lidos[1], joao2);
+  EXPECT_EQ(LerClientes(pasta), (std::vector<Cliente>{kAna, joao2, kMuller}));
+
+  // What the window showed is no longer in the file: refused, nothing written.
+  const auto antes = teste::LeBytes(raiz / "caduser.dat");
+  EXPECT_THROW(AlterarCliente(pasta, 1, lidos[1], kAna), ErroDeArquivo);
+  EXPECT_THROW(ExcluirCliente(pasta, 7, lidos[1]), ErroDeArquivo);
+  EXPECT_EQ(teste::LeBytes(raiz / "caduser.dat"), antes);
+
+  lidos = LerCadastro(pasta);
+  ExcluirCliente(pasta, 0, lidos[0]);
+  EXPECT_EQ(LerClientes(pasta), (std::vector<Cliente>{joao2, kMuller}));
+}
+
+// Two programs appending at once, started together by a signal file.
+TEST(CadastroConcorrente, DoisProgramasNaoPerdemNenhum) {
+  constexpr int kPorProcesso = 100;
+  teste::PastaTemporaria raiz;
+  std::vector<pid_t> filhos;
+  for (const std::string prefixo : {"PRIMEIRO", "SEGUNDO"}) {
+    filhos.push_back(teste::Inicia([&] {
+      for (int i = 0; i < 1000 && !fs::exists(raiz / "comecar"); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      }
+      try {
+        const PastaDeDados pasta(raiz.Caminho());
+        for (int i = 0; i < kPorProcesso; ++i) {
+          AcrescentarCliente(pasta,
+                             {prefixo + " " + std::to_string(1000 + i), "Rua", "", "", "", "01/01/1990"});
+        }
+      } catch (const ErroDeArquivo&) {
+        return 1;
+      }
+      return 0;
+    }));
+  }
+  teste::EscreveBytes(raiz / "comecar", {});
+  for (pid_t pid : filhos) EXPECT_EQ(teste::Termina(pid), 0);
+  const auto lidos = LerCadastro(PastaDeDados(raiz.Caminho()));
+  ASSERT_EQ(lidos.size(), 2u * kPorProcesso);
+  EXPECT_EQ(fs::file_size(raiz / "caduser.dat"), 2u * kPorProcesso * 337);
+  std::set<std::string> nomes;
+  std::vector<std::string> primeiro;
+  for (const auto& r : lidos) {
+    EXPECT_FALSE(r.danificado);
+    nomes.insert(r.cliente.Nome);
+    if (r.cliente.Nome.rfind("PRIMEIRO", 0) == 0) primeiro.push_back(r.cliente.Nome);
+  }
+  EXPECT_EQ(nomes.size(), 2u * kPorProcesso);
+  EXPECT_TRUE(std::is_sorted(primeiro.begin(), primeiro.end()));  // each keeps its own order
+}
+
+}  // namespace
+}  // namespace cifra
