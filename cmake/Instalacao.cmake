@@ -4,7 +4,9 @@
 include(GNUInstallDirs)
 
 install(TARGETS cifralumina RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS cifralumina-janelas RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/cifralumina)
+if(CIFRA_JANELAS)
+  install(TARGETS cifralumina-janelas RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/cifralumina)
+endif()
 install(FILES ${PROJECT_SOURCE_DIR}/data/cifralumina.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/imagens/produto.svg
@@ -35,7 +37,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
 include(CPack)
 
-if(CIFRA_TESTES)
+if(CIFRA_TESTES AND CIFRA_JANELAS)
   add_test(NAME Instalacao.ProgramaMenuEIcone
            COMMAND bash ${PROJECT_SOURCE_DIR}/tests/instalacao.sh ${PROJECT_BINARY_DIR})
 endif()

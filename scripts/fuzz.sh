@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs each for a bounded time from its seeds
-# (fuzz/sementes/<target>). Prints, per target, the inputs tried and the
-# time; any crash, leak or failed check stops the script with its input kept
-# in build-fuzz/achados/. FUZZ_SEGUNDOS sets the time per target (20).
+# UndefinedBehaviorSanitizer, in the sanitizers' build, and runs each for a
+# bounded time from its seeds (fuzz/sementes/<target>). Prints, per target,
+# the inputs tried and the time; any crash, leak or failed check stops the
+# script with its input kept in build-sanitizadores/achados/. FUZZ_SEGUNDOS
+# sets the time per target (20).
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 segundos="${FUZZ_SEGUNDOS:-20}"
-build="$raiz/build-fuzz"
+build="$raiz/build-sanitizadores"
 
-CC=clang CXX=clang++ cmake -S "$raiz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCIFRA_FUZZ=ON -DCIFRA_TESTES=OFF -DCIFRA_BENCH=OFF >/dev/null
+# The instrumented build is the sanitizers' (scripts/sanitizadores.sh).
+bash "$raiz/scripts/sanitizadores.sh" --so-compilar
 cmake --build "$build" --target fuzz_todos
 
 export QT_QPA_PLATFORM=offscreen

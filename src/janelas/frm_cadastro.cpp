@@ -13,11 +13,11 @@
 
 #include "analysis/pedido.h"
 #include "library/arquivo_registros.h"
-#include "settings/configuracao.h"
+#include "auxiliares.h"
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using cifra::Q;
 
 QLineEdit* CaixaSoLeitura(QWidget* pai, const char* nome, int maximo) {
   auto* caixa = new QLineEdit(pai);
@@ -211,11 +211,7 @@ void frmCadastro::cmdAlterar_Click() {
   }
   const auto novo = PerguntaDados(lido.cliente, true);
   if (!novo) return;
-  try {
-    cifra::AlterarCliente(pasta_, i, lido, *novo);
-  } catch (const cifra::ErroDeArquivo& e) {
-    Erro(QString::fromUtf8(e.what()));
-  }
+  cifra::TentaAvisando(this, [&] { cifra::AlterarCliente(pasta_, i, lido, *novo); });
   CarregarDadosNoCombo(i);
 }
 
@@ -229,11 +225,7 @@ void frmCadastro::cmdExcluir_Click() {
                     .arg(Q(lido.cliente.Nome)))) {
     return;
   }
-  try {
-    cifra::ExcluirCliente(pasta_, i, lido);
-  } catch (const cifra::ErroDeArquivo& e) {
-    Erro(QString::fromUtf8(e.what()));
-  }
+  cifra::TentaAvisando(this, [&] { cifra::ExcluirCliente(pasta_, i, lido); });
   CarregarDadosNoCombo(i);  // the client that took its place
 }
 
