@@ -1,5 +1,8 @@
 #include "analise.h"
 
+#include <map>
+#include <utility>
+
 #include "engine/numeros_data.h"
 #include "engine/numeros_nome.h"
 #include "engine/numerologia.h"
@@ -9,6 +12,20 @@ namespace cifra {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
+
+// The builder ends the texts of the gift, the realizations and the
+// challenges with a period, unless the operator already typed one.
+std::string ComPonto(std::string texto) {
+  if (!texto.empty() && texto.back() != '.') texto += '.';
+  return texto;
+}
+
+std::string Substitui(std::string texto, std::string_view marca, const std::string& valor) {
+  for (size_t p = texto.find(marca); p != std::string::npos; p = texto.find(marca, p + valor.size())) {
+    texto.replace(p, marca.size(), valor);
+  }
+  return texto;
+}
 
 class Montador {
  public:
@@ -23,9 +40,26 @@ class Montador {
   LinhaResultado& Linha(int t) { return a_.ResultadoAnalise[t]; }
 
   // The common case: the number and the text of that number.
-  void Topico(int t, int numero, std::string_view sufixo = "") {
+  void Topico(int t, int numero) {
     Linha(t).Numero = std::to_string(numero);
-    Linha(t).Interpretacao = Texto(t, numero) + std::string(sufixo);
+    Linha(t).Interpretacao = Texto(t, numero);
+  }
+
+  // A realization or challenge t whose number the earlier topic anterior
+  // already showed: the template that names both, then the text for that
+  // number at t. Nothing when either is missing from the library.
+  std::string Ligacao(int t, int numero, int anterior, const std::string& periodo) const {
+    const std::string arquivo = ArquivoDoTopico(t);
+    const int registro = RegistroDeLigacao(t, numero, mestres_);
+    const int modelo = t <= 11 ? kModeloDeLigacaoRealizacao : kModeloDeLigacaoDesafio;
+    const std::string texto = LerRegistroDeTexto(pasta_, arquivo, registro, true);
+    std::string abertura = LerRegistroDeTexto(pasta_, arquivo, modelo, true);
+    if (registro == 0 || texto.empty() || abertura.empty()) return {};
+    abertura = Substitui(abertura, "{topico}", NomeDoTopico(t));
+    abertura = Substitui(abertura, "{periodo}", periodo);
+    abertura = Substitui(abertura, "{numero}", std::to_string(numero));
+    abertura = Substitui(abertura, "{anterior}", NomeDoTopico(anterior));
+    return abertura + " " + ComPonto(texto);
   }
 
   // Title and description as the catalogue gives them.
@@ -47,10 +81,26 @@ class Montador {
 
 }  // namespace
 
+int RegistroDeLigacao(int topico, int numero, bool numerosMagicos) {
+  if (topico >= 9 && topico <= 11) {
+    // After the records of the numbers: 11 for each later realization, in
+    // the order 1 to 9, 11, 22.
+    const int registroDoNumero = RegistroDoNumero(numero, "APICES.DAT", numerosMagicos);
+    if (registroDoNumero < 1 || registroDoNumero > 11) return 0;
+    return kModeloDeLigacaoRealizacao + 11 * (topico - 9) + registroDoNumero;
+  }
+  if ((topico == 13 || topico == 14) && numero >= 0 && numero <= 8) {
+    return kModeloDeLigacaoDesafio + 10 * (topico - 13) + 1 + numero;
+  }
+  return 0;
+}
+
 Analise MontaAnalise(const PessoaAnalisada& pessoa, const Data& hoje, const ProgramOptions& o,
-                     const TitulosDosTopicos& titulos, const PastaDeDados& pasta) {
+                     const TitulosDosTopicos& titulos, const PastaDeDados& pasta,
+                     const OrdemDosTopicos& ordem) {
   Analise a;
   a.NomeCompleto = Utf8(pessoa.Nome);
+  a.NomeExibido = Utf8(pessoa.NomeExibido.empty() ? pessoa.Nome : pessoa.NomeExibido);
   a.DataNascimento = FormataData(pessoa.Nascimento);
   a.Hoje = hoje;
   const NumerosDaData n =
@@ -78,21 +128,17 @@ Analise MontaAnalise(const PessoaAnalisada& pessoa, const Data& hoje, const Prog
   m.Linha(5).Numero = texto(n.VibracaoDoDia);
   m.Linha(5).Interpretacao = m.Texto(5, n.VibracaoDoDiaReduzida);
 
+  // Challenge 0 leaves every lesson open; its one text speaks of all nine.
   m.Linha(6).Numero = texto(n.DesafioDoDia);
-  if (n.DesafioDoDia == 0) {
-    // Challenge 0 leaves every lesson open: its own text, then the nine others,
-    // each its own paragraph.
-    std::string todos = m.Texto(6, 1);
-    for (int r = 2; r <= 10; ++r) todos += std::string(kCrLf) + kCrLf + m.Texto(6, r);
-    m.Linha(6).Interpretacao = todos;
-  } else {
-    m.Linha(6).Interpretacao = m.Texto(6, n.DesafioDoDia + 1);
-  }
+  m.Linha(6).Interpretacao = m.Texto(6, n.DesafioDoDia + 1);
 
   m.Linha(7).Numero = texto(n.PresenteDoDia);
-  m.Linha(7).Interpretacao = m.Texto(7, n.PresenteDoDia + 1) + ".";
+  m.Linha(7).Interpretacao = ComPonto(m.Texto(7, n.PresenteDoDia + 1));
 
-  for (int i = 0; i < 4; ++i) m.Topico(8 + i, n.Realizacoes[i], ".");
+  for (int i = 0; i < 4; ++i) {
+    m.Topico(8 + i, n.Realizacoes[i]);
+    m.Linha(8 + i).Interpretacao = ComPonto(m.Linha(8 + i).Interpretacao);
+  }
   m.Linha(8).Titulo = std::string("Interpretação das Realizações/Ápices") + kCrLf + kCrLf +
                       "A sua primeira realização tem início na data do seu nascimento e "
                       "prolonga-se até os seus " + texto(n.IdadeA2) + " anos";
@@ -108,7 +154,30 @@ Analise MontaAnalise(const PessoaAnalisada& pessoa, const Data& hoje, const Prog
   for (int i = 0; i < 4; ++i) {
     m.Linha(12 + i).Numero = texto(desafios[i]);
     // The marker 89 reads record 90, the text for a challenge the person lacks.
-    m.Linha(12 + i).Interpretacao = m.Texto(12 + i, desafios[i] + 1) + ".";
+    m.Linha(12 + i).Interpretacao = ComPonto(m.Texto(12 + i, desafios[i] + 1));
+  }
+
+  // A number that comes back among the realizations or the challenges is
+  // told in full where the reader meets it first; later it is linked back.
+  const std::string periodos[] = {
+      "do nascimento aos " + texto(n.IdadeA2) + " anos",
+      "dos " + texto(n.IdadeA2) + " aos " + texto(n.IdadeA3) + " anos",
+      "dos " + texto(n.IdadeA3) + " aos " + texto(n.IdadeA4) + " anos",
+      "dos " + texto(n.IdadeA4) + " anos em diante"};
+  const OrdemDosTopicos valida = OrdemValida(ordem);
+  for (const auto& [primeiro, ultimo] : {std::pair{8, 11}, std::pair{12, 15}}) {
+    std::map<std::string, int> vistos;  // number → the topic that told it
+    for (size_t posicao = 1; posicao < valida.size(); ++posicao) {
+      const int t = valida[posicao];
+      if (t < primeiro || t > ultimo || !o.TopicoAtivo[static_cast<size_t>(t)]) continue;
+      const std::string& numero = m.Linha(t).Numero;
+      if (numero == texto(kNaoPossui)) continue;
+      const auto [anterior, novo] = vistos.emplace(numero, t);
+      if (novo) continue;
+      const std::string ligacao = m.Ligacao(t, std::stoi(numero), anterior->second,
+                                            t <= 11 ? periodos[t - 8] : std::string());
+      if (!ligacao.empty()) m.Linha(t).Interpretacao = ligacao;
+    }
   }
 
   m.Linha(16).Numero = texto(n.Saude);

@@ -6,6 +6,7 @@
 #include "engine/data.h"
 #include "library/catalogo.h"
 #include "library/interpretacoes.h"
+#include "library/ordem.h"
 #include "library/pasta_dados.h"
 #include "pedido.h"
 #include "settings/opcoes.h"
@@ -21,7 +22,8 @@ struct LinhaResultado {
 };
 
 struct Analise {
-  std::string NomeCompleto;    // folded name, UTF-8
+  std::string NomeCompleto;    // folded name, UTF-8: what the numbers come from
+  std::string NomeExibido;     // the name as typed, upper case with accents: what is shown
   std::string DataNascimento;  // dd/mm/aaaa
   Data Hoje{};                 // the day the numbers of today were taken for
   PorTopico<LinhaResultado> ResultadoAnalise;  // row t = topic t
@@ -31,9 +33,21 @@ struct Analise {
 // Builds every topic of the person's analysis: numbers from the name and the
 // dates, texts from the interpretation files of the folder (with the master
 // numbers as the options say), the titles given (normally LerTitulos), some
-// of them replaced by the dates and ages they announce.
+// of them replaced by the dates and ages they announce. A number that comes
+// back among the realizations or among the challenges has its full text
+// only where it is first shown (in the order given, among the topics the
+// options show); each later one has a linking paragraph from the library.
 Analise MontaAnalise(const PessoaAnalisada& pessoa, const Data& hoje,
                      const ProgramOptions& opcoes, const TitulosDosTopicos& titulos,
-                     const PastaDeDados& pasta);
+                     const PastaDeDados& pasta, const OrdemDosTopicos& ordem = OrdemPadrao());
+
+// Where the linking texts are kept: the template that names the topic, its
+// period and the earlier topic ({topico}, {periodo}, {numero}, {anterior}),
+// and one text per later topic and number, after the records of the numbers.
+inline constexpr int kModeloDeLigacaoRealizacao = 20;  // APICES
+inline constexpr int kModeloDeLigacaoDesafio = 100;    // DESVIDA
+// The record of the text for a realization (9, 10, 11) or a minor challenge
+// (13, 14) that repeats an earlier one with this number; 0 when there is none.
+int RegistroDeLigacao(int topico, int numero, bool numerosMagicos);
 
 }  // namespace cifra

@@ -42,6 +42,12 @@ std::u32string NormalizaNome(std::string_view utf8) {
   return inicio < fim ? std::u32string(inicio, fim) : std::u32string();
 }
 
+std::u32string NomeEmMaiusculas(std::u32string_view nome) {
+  std::u32string texto(nome);
+  for (char32_t& c : texto) c = Maiuscula(c);
+  return texto;
+}
+
 std::u32string DobraNome(std::u32string_view nome) {
   std::u32string texto(nome);
   for (char32_t& c : texto) c = SemAcento(Maiuscula(c));
@@ -60,7 +66,7 @@ std::optional<PessoaAnalisada> AceitaPedido(std::string_view nome, std::string_v
     if (recusa) *recusa = kMensagemNomeIncompleto;
     return std::nullopt;
   }
-  return PessoaAnalisada{DobraNome(texto), *nascimento};
+  return PessoaAnalisada{DobraNome(texto), *nascimento, NomeEmMaiusculas(texto)};
 }
 
 std::optional<Data> InterpretaData(std::string_view digitado, const Data& hoje) {

@@ -21,8 +21,11 @@ inline constexpr int kMinimoDeCaracteresDoNome = 5;
 
 // The person an analysis is about, as a request accepted it.
 struct PessoaAnalisada {
-  std::u32string Nome;  // folded full name
+  std::u32string Nome;  // folded full name: what the numbers are computed from
   Data Nascimento;      // a valid date
+  // The name as typed, in upper case with its accents ("CONCEIÇÃO"): what the
+  // pages, the chart and the windows show. Empty means the folded name.
+  std::u32string NomeExibido{};
   friend bool operator==(const PessoaAnalisada&, const PessoaAnalisada&) = default;
 };
 
@@ -37,6 +40,9 @@ std::optional<PessoaAnalisada> AceitaPedido(std::string_view nome, std::string_v
 // separate accent is the same name), control characters (tabs, line breaks)
 // become blanks, and blanks at both ends go. A name of blanks gives "".
 std::u32string NormalizaNome(std::string_view utf8);
+
+// Upper case, accents kept: the name as the client reads it.
+std::u32string NomeEmMaiusculas(std::u32string_view nome);
 
 // Upper case, then Á À Â Ã É Ê Í Î Ï Ó Ô Õ Ú Û Ü Ç folded to plain letters;
 // every other character stays (Ñ, È, digits, hyphens, spaces).

@@ -250,7 +250,12 @@ frmExibeRelatorio::frmExibeRelatorio(std::unique_ptr<cifra::DocumentoDaAnalise> 
                                      std::function<void()> aoExibirPagina, QWidget* pai)
     : QWidget(pai), documento_(std::move(documento)), aoExibirPagina_(std::move(aoExibirPagina)) {
   setObjectName(QStringLiteral("frmExibeRelatorio"));
-  setWindowTitle(QStringLiteral("Relatório de Análise Numerológica"));
+  // Each analysis window is named after its person, so the Window menu and
+  // the tabs tell the analyses apart.
+  const cifra::Analise& analise = documento_->Resultado();
+  setWindowTitle(analise.NomeExibido.empty()
+                     ? QStringLiteral("Relatório de Análise Numerológica")
+                     : QString::fromStdString(analise.NomeExibido + " – " + analise.DataNascimento));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   picExibe_ = new VistaDaFolha(*documento_, this);

@@ -367,7 +367,7 @@ void frmImprimir::cmdVisualizar_Click() {
 
 void frmImprimir::cmdSalvarPdf_Click() {
   QFileDialog escolha(this, "Salvar PDF", QDir(lembrancas_.pastaDoUltimoPdf)
-                                              .filePath(Q(NomeDoPdf(conteudo_.analise.NomeCompleto,
+                                              .filePath(Q(NomeDoPdf(conteudo_.analise.NomeExibido,
                                                                     conteudo_.analise.Hoje))),
                       "Documentos PDF (*.pdf)");
   escolha.setObjectName("dlgSalvarPdf");

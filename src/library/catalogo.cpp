@@ -41,8 +41,8 @@ constexpr std::array<Topico, kTopicos> kCatalogo{{
     {26, "Primeira Vogal", "INTVOG", "Interpretação da Primeira Vogal", 11},
     {27, "Características do Nome", "INTNOME", "Características do Nome", 12},
     {28, "Número da Realidade", "INTREALI", "Número da Realidade", 13},
-    {29, "Número Definido A", "DEFUSERA", "Número Definido pelo Usuário [A]", 14},
-    {30, "Número Definido B", "DEFUSERB", "Número Definido pelo Usuário [B]", 15},
+    {29, "Número Complementar A", "DEFUSERA", "Número Complementar A", 14},
+    {30, "Número Complementar B", "DEFUSERB", "Número Complementar B", 15},
 }};
 
 }  // namespace

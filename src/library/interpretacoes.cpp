@@ -13,19 +13,30 @@ int RegistroDoNumero(int numero, std::string_view arquivo, bool numerosMagicos) 
   return numero;
 }
 
-std::string LerRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro) {
+std::string LerRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,
+                               bool padraoAlemDoFim) {
   const size_t tamanho = TamanhoDoRegistroDe(arquivo);
   const auto caminho = pasta.Arquivo(arquivo);
   std::vector<uint8_t> bytes;
   std::optional<std::vector<uint8_t>> padrao;
+  bool doPadrao = false;
   try {
     ArquivoDeRegistros f(caminho, tamanho);
-    if (registro < 1 || registro > f.Registros()) return {};
-    bytes = f.Le(registro);
+    if (registro < 1) return {};
+    if (registro <= f.Registros()) {
+      bytes = f.Le(registro);
+    } else if (!padraoAlemDoFim || !(padrao = ConteudoPadrao(arquivo))) {
+      return {};
+    } else {
+      doPadrao = true;  // a record newer than the operator's file
+    }
   } catch (const ErroDeArquivo&) {
     // A default the folder lacks and cannot be given (a read-only folder) is
     // read from the copy the program carries.
     if (NomeOcupado(caminho) || !(padrao = ConteudoPadrao(arquivo))) throw;
+    doPadrao = true;
+  }
+  if (doPadrao) {
     const auto registros = static_cast<int64_t>((padrao->size() + tamanho - 1) / tamanho);
     if (registro < 1 || registro > registros) return {};
     const size_t inicio = static_cast<size_t>(registro - 1) * tamanho;

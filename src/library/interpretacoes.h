@@ -23,7 +23,10 @@ std::string LeInterpretacao(const PastaDeDados& pasta, int numero, std::string_v
                             bool numerosMagicos);
 
 // Reads record n of any text file of the library (record size by file kind).
-std::string LerRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro);
+// With padraoAlemDoFim, a record past the end of the operator's file (one a
+// newer program added to its defaults) is read from the program's own copy.
+std::string LerRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,
+                               bool padraoAlemDoFim = false);
 // Writes record n: line breaks become CR LF, the text is cut to the record
 // and padded with blanks. The editor's text box saves through here.
 void GravarRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, int registro,

@@ -56,8 +56,8 @@ std::string DataPorExtenso(const std::string& ddmmaaaa) {
 
 std::string TituloNaPagina(const LinhaResultado& linha, int topico, bool imprimirNumero) {
   if (!imprimirNumero) return linha.Titulo;
-  if (topico == 26) return linha.Titulo + " Letra " + linha.Numero;
-  return linha.Titulo + " Número " + FormaDeExibicao(ValorDoNumero(linha.Numero));
+  return TituloComNumero(linha.Titulo, topico,
+                         topico == 26 ? linha.Numero : FormaDeExibicao(ValorDoNumero(linha.Numero)));
 }
 
 void DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
@@ -84,7 +84,7 @@ void DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
   };
   s.CurrentY = T + 2;
   s.CurrentY += centrada(conteudo.linhas.LinhaCabecalho, {kFontePadrao, true, false, 20}) + 1;
-  s.CurrentY += centrada(conteudo.analise.NomeCompleto, {kFontePadrao, false, false, 14});
+  s.CurrentY += centrada(conteudo.analise.NomeExibido, {kFontePadrao, false, false, 14});
   centrada(DataPorExtenso(conteudo.analise.DataNascimento), {kFontePadrao, false, false, 12});
 }
 

@@ -28,7 +28,7 @@ void ParaCadaTopicoExportado(const Analise& analise, const ProgramOptions& opcoe
     if (!TopicoApresentado(analise, opcoes, t)) continue;
     const LinhaResultado& linha = analise.ResultadoAnalise[t];
     std::string titulo = linha.Titulo;
-    if (opcoes.ImprimirNumero) titulo += (t == 26 ? " Letra " : " Número ") + linha.Numero;
+    if (opcoes.ImprimirNumero) titulo = TituloComNumero(titulo, t, linha.Numero);
     f(TopicoExportado{DescricaoApresentada(linha, opcoes) ? &linha.Descricao : nullptr,
                       std::move(titulo), linha.Interpretacao});
   }
@@ -117,6 +117,7 @@ std::string JsonDaAnalise(const Analise& a, const Data& hoje, const OrdemDosTopi
                                {"Interpretacao", q(l.Interpretacao)}});
   }
   const QJsonObject raiz{{"NomeCompleto", q(a.NomeCompleto)},
+                         {"NomeExibido", q(a.NomeExibido)},
                          {"DataNascimento", q(a.DataNascimento)},
                          {"Hoje", q(FormataData(hoje))},
                          {"Topicos", topicos}};

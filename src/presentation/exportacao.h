@@ -25,7 +25,8 @@ std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
 std::string HtmlDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
                           const OrdemDosTopicos& ordem);
 
-// The analysis as UTF-8 JSON, for scripts: "NomeCompleto", "DataNascimento",
+// The analysis as UTF-8 JSON, for scripts: "NomeCompleto" (folded, as the
+// numbers see it), "NomeExibido" (as typed, upper case), "DataNascimento",
 // "Hoje" and "Topicos", all thirty in the operator's order (as far as it is
 // valid), shown or not, each with "Topico", "Nome", "Numero", "Titulo",
 // "Descricao" and "Interpretacao".

@@ -100,7 +100,7 @@ void FolhaDaTela::Desenha(QPainter& painter) const {
 PaginasDaTela ImprimirAnaliseNoMonitor(const ConteudoDaAnalise& conteudo) {
   PaginasDaTela paginas;
   const double largura = paginas.Largura;
-  paginas.nmAnalisado = conteudo.analise.NomeCompleto;
+  paginas.nmAnalisado = conteudo.analise.NomeExibido;
   paginas.dtAnalisada = conteudo.analise.DataNascimento;
   {
     FolhasDaTela folhas(paginas.picFolha, largura);

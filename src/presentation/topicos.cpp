@@ -26,6 +26,12 @@ bool TopicoApresentado(const Analise& analise, const ProgramOptions& opcoes, int
   return !(t == 15 && ValorDoNumero(analise.ResultadoAnalise[t].Numero) == kNaoPossui);
 }
 
+std::string TituloComNumero(const std::string& titulo, int topico, const std::string& numero) {
+  if (topico == 26) return titulo + " Letra " + numero;
+  if (titulo.find("Número") != std::string::npos) return titulo + ": " + numero;
+  return titulo + " Número " + numero;
+}
+
 bool DescricaoApresentada(const LinhaResultado& linha, const ProgramOptions& opcoes) {
   return opcoes.ImprimirDescricao && ContaCaracteres(linha.Descricao) >= 6;
 }

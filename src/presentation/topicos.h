@@ -1,6 +1,7 @@
 #pragma once
 // Which topics of an analysis are shown, and with what: the rules the pages,
 // the printer and the exported text share.
+#include <string>
 #include <string_view>
 
 #include "analysis/analise.h"
@@ -15,6 +16,12 @@ int ValorDoNumero(std::string_view texto);
 // Topic t is shown when it is on; topic 15 never with the number 89,
 // which means the person has no such challenge.
 bool TopicoApresentado(const Analise& analise, const ProgramOptions& opcoes, int t);
+
+// A title with its number, as the pages and the exported text show it: topic
+// 26 gets " Letra " and its vowel; a title that already says "Número" gets
+// ": " and the number ("Seu Número da Expressão: 5"); any other " Número "
+// and the number.
+std::string TituloComNumero(const std::string& titulo, int topico, const std::string& numero);
 
 // A description is shown when asked for and when it says something: six
 // characters or more.

@@ -44,7 +44,7 @@ TipoDeImpressao TipoDaOpcao(int16_t tipoImpressao) {
 }
 
 std::string TituloDoDocumento(const Analise& analise) {
-  return "Análise Numerológica - " + analise.NomeCompleto;
+  return "Análise Numerológica - " + analise.NomeExibido;
 }
 
 int ComporImpressao(Paginador& folhas, const ConteudoDaAnalise& conteudo, double largura,

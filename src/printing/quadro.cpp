@@ -25,7 +25,7 @@ const GrupoFixo kGrupos[] = {
     {"Números do Nome", 0, {23, 24, 25, 26, 27, 28}},
     {"Números da Data de Nascimento", 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}},
     {"Números de Hoje", 0, {17, 18, 19, 20, 21, 22}, true},
-    {"Números Definidos", 0, {29, 30}},
+    {"Números Complementares", 0, {29, 30}},
 };
 
 std::string Ano(int ano) { return std::to_string(ano); }
@@ -280,13 +280,19 @@ QuadroNumerologico MontaQuadro(const Analise& analise, const ProgramOptions& opc
   }
 
   std::vector<LetraDoQuadro> palavra;
-  for (char32_t c : Utf32(analise.NomeCompleto) + U" ") {
+  // The letters as the name was typed, their values from the folded name
+  // (folding keeps one character for each).
+  const std::u32string dobrado = Utf32(analise.NomeCompleto) + U" ";
+  std::u32string exibido = Utf32(analise.NomeExibido) + U" ";
+  if (exibido.size() != dobrado.size()) exibido = dobrado;
+  for (size_t i = 0; i < dobrado.size(); ++i) {
+    const char32_t c = dobrado[i];
     if (c == U' ') {
       if (!palavra.empty()) q.palavras.push_back(std::move(palavra));
       palavra.clear();
       continue;
     }
-    LetraDoQuadro l{c, ValorDaVogal(c), 0};
+    LetraDoQuadro l{exibido[i], ValorDaVogal(c), 0};
     if (!l.vogal) l.consoante = ValorDaLetra(c);
     q.somaDasVogais += l.vogal;
     q.somaDasConsoantes += l.consoante;

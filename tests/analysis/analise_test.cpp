@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "apoio/pasta_temporaria.h"
 #include "library/arquivo_registros.h"
@@ -20,9 +22,15 @@ class Construtor : public ::testing::Test {
     std::set<std::string> codigos{"CDATA"};
     for (const Topico& t : Catalogo()) codigos.insert(std::string(t.codigo));
     for (const std::string& c : codigos) {
-      std::string bytes(90 * kRegistroTexto, ' ');
-      for (int r : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 90}) {
-        const std::string texto = c + "#" + std::to_string(r);
+      std::string bytes(120 * kRegistroTexto, ' ');
+      std::vector<int> registros{90};
+      for (int r = 1; r <= 53; ++r) registros.push_back(r);
+      for (int r = 100; r <= 119; ++r) registros.push_back(r);
+      for (int r : registros) {
+        // The linking templates show what they were given.
+        const std::string texto = r == kModeloDeLigacaoRealizacao || r == kModeloDeLigacaoDesafio
+                                      ? c + "<{topico}|{periodo}|{numero}|{anterior}>"
+                                      : c + "#" + std::to_string(r);
         bytes.replace((r - 1) * kRegistroTexto, texto.size(), texto);
       }
       GravaArquivoInteiro(raiz / (c + ".DAT"), bytes);
@@ -84,14 +92,11 @@ TEST_F(Construtor, SemMestresOsTextosDe11E22SaoOsDe2E4) {
   EXPECT_EQ(L(24).Numero, "4");
 }
 
-TEST_F(Construtor, DesafioZeroLeOSeuTextoEOsOutrosNoveEmParagrafos) {
+TEST_F(Construtor, DesafioZeroLeSoOSeuTexto) {
   pessoa.Nascimento = {22, 2, 1990};
   Monta();
   EXPECT_EQ(L(6).Numero, "0");
-  const std::string esperado =
-      "DESNASC#1\r\n\r\nDESNASC#2\r\n\r\nDESNASC#3\r\n\r\nDESNASC#4\r\n\r\nDESNASC#5\r\n\r\n"
-      "DESNASC#6\r\n\r\nDESNASC#7\r\n\r\nDESNASC#8\r\n\r\nDESNASC#9\r\n\r\nDESNASC#10";
-  EXPECT_EQ(L(6).Interpretacao, esperado);
+  EXPECT_EQ(L(6).Interpretacao, "DESNASC#1");
   EXPECT_EQ(L(7).Interpretacao, "PRESNASC#10.");
   EXPECT_EQ(L(5).Numero, "22");
   EXPECT_EQ(L(5).Interpretacao, "CDNAS#4");  // the plain reduction picks the text
@@ -118,7 +123,40 @@ TEST_F(Construtor, PastaVaziaDaTextosVaziosSemFalhar) {
   const Analise b =
       MontaAnalise({U"ANA B", {29, 2, 1996}}, {28, 2, 2023}, opcoes, LerTitulos(outra), outra);
   EXPECT_EQ(b.ResultadoAnalise[1].Interpretacao, "");
-  EXPECT_EQ(b.ResultadoAnalise[7].Interpretacao, ".");
+  EXPECT_EQ(b.ResultadoAnalise[7].Interpretacao, "");  // no lone period
+}
+
+// 01/01/2000: realizations 2, 3, 5, 3 and challenges 1, 0, 1. A number that
+// comes back is told in full where it is first shown, in the operator's
+// order and among the topics on; later it links back to that topic.
+TEST_F(Construtor, NumeroRepetidoLigaAoPrimeiroMostrado) {
+  pessoa.Nascimento = {1, 1, 2000};
+  opcoes.TopicoAtivo.fill(true);
+  Monta();
+  ASSERT_EQ(L(9).Numero, "3");
+  ASSERT_EQ(L(11).Numero, "3");
+  ASSERT_EQ(L(12).Numero, "1");
+  ASSERT_EQ(L(14).Numero, "1");
+  EXPECT_EQ(L(9).Interpretacao, "APICES#3.");
+  EXPECT_EQ(L(11).Interpretacao,
+            "APICES<Quarta Realização|dos 50 anos em diante|3|Segunda Realização> APICES#45.");
+  EXPECT_EQ(L(12).Interpretacao, "DESVIDA#2.");
+  EXPECT_EQ(L(14).Interpretacao,
+            "DESVIDA<Segundo Desafio Menor||1|Desafio Maior> DESVIDA#112.");
+
+  // The second realization switched off: the fourth tells the 3 in full.
+  opcoes.TopicoAtivo[9] = false;
+  Monta();
+  EXPECT_EQ(L(11).Interpretacao, "APICES#3.");
+
+  // The fourth shown before the second: the second links back to it.
+  opcoes.TopicoAtivo[9] = true;
+  OrdemDosTopicos ordem = OrdemPadrao();
+  std::swap(ordem[9], ordem[11]);
+  a = MontaAnalise(pessoa, hoje, opcoes, LerTitulos(pasta), pasta, ordem);
+  EXPECT_EQ(L(11).Interpretacao, "APICES#3.");
+  EXPECT_EQ(L(9).Interpretacao,
+            "APICES<Segunda Realização|dos 32 aos 41 anos|3|Quarta Realização> APICES#23.");
 }
 
 }  // namespace

@@ -40,14 +40,17 @@ TEST(LinhaDeComando, RecusaEntradasComAMensagemDoDialogo) {
 }
 
 // A new folder is made ready as at start-up; the same run into a file gives
-// the same bytes; a name of bytes that are no UTF-8 still gives valid JSON.
+// the same bytes; a name of bytes that are no UTF-8 still gives valid JSON,
+// and its accents stay in the name shown.
 TEST(LinhaDeComando, JsonDaAnaliseNumaPastaNova) {
   teste::PastaTemporaria raiz;
   const std::string pasta = (raiz / "dados").string();
   const std::string arquivo = (raiz / "a.json").string();
-  const Resultado r = Executa({"Ana \xFF\xFE Souza", "12/8/78", "--hoje", "061226", "--pasta", pasta, "--json", "-"});
+  const Resultado r = Executa({"Ana \xFF\xFE Sá", "12/8/78", "--hoje", "061226", "--pasta", pasta, "--json", "-"});
   ASSERT_EQ(r.status, 0) << r.erros;
-  EXPECT_NE(r.saida.find("\"NomeCompleto\": \"ANA \xEF\xBF\xBD\xEF\xBF\xBD SOUZA\""), std::string::npos);
+  // The numbers see the folded name; the client reads it as typed.
+  EXPECT_NE(r.saida.find("\"NomeCompleto\": \"ANA \xEF\xBF\xBD\xEF\xBF\xBD SA\""), std::string::npos);
+  EXPECT_NE(r.saida.find("\"NomeExibido\": \"ANA \xEF\xBF\xBD\xEF\xBF\xBD SÁ\""), std::string::npos);
   EXPECT_NE(r.saida.find("\"DataNascimento\": \"12/08/1978\""), std::string::npos);
   EXPECT_NE(r.saida.find("\"Hoje\": \"06/12/2026\""), std::string::npos);
   EXPECT_NE(r.saida.find("\\r\\n"), std::string::npos);  // CR LF kept, escaped
@@ -57,7 +60,7 @@ TEST(LinhaDeComando, JsonDaAnaliseNumaPastaNova) {
   for (const char* f : {"ordem.dat", "cifralumina.dat", "fontes.dat", "CVIDA.DAT", "Header.DAT"}) {
     EXPECT_TRUE(std::filesystem::exists(raiz / "dados" / f)) << f;
   }
-  ASSERT_EQ(Executa({"Ana \xFF\xFE Souza", "12/8/78", "--hoje", "6-12-26", "--pasta", pasta, "--json", arquivo}).status, 0);
+  ASSERT_EQ(Executa({"Ana \xFF\xFE Sá", "12/8/78", "--hoje", "6-12-26", "--pasta", pasta, "--json", arquivo}).status, 0);
   std::ifstream f(arquivo, std::ios::binary);
   std::ostringstream conteudo;
   conteudo << f.rdbuf();

@@ -115,11 +115,11 @@ TEST(Compositor, QuebrasDeTituloEDivisoriaPertoDoLimite) {
 TEST(Compositor, CabecalhoENomeLongosCabemNaFaixa) {
   Cenario c({1});
   c.linhas.LinhaCabecalho = std::string(198, 'C');
-  c.analise.NomeCompleto = std::string(120, 'N');
+  c.analise.NomeExibido = std::string(120, 'N');
   auto folhas = c.Compoe();
   const auto& p = folhas.Pagina(1);
   const auto* cabecalho = p.Texto(c.linhas.LinhaCabecalho);
-  const auto* nome = p.Texto(c.analise.NomeCompleto);
+  const auto* nome = p.Texto(c.analise.NomeExibido);
   const auto* data = p.Texto("12 de agosto de 1978");
   ASSERT_TRUE(cabecalho && nome && data);
   EXPECT_EQ(cabecalho->fonte.Tamanho, 7);  // 198 characters: 138.6 mm

@@ -23,7 +23,7 @@ TEST(Exportacao, TextoEscritoAMao) {
             "Caminho Número 11\r\n\r\nTexto um.\r\nDois.\r\n\r\n-=-=-=-=-=-=-=-=-=-=-\r\n\r\n"
             "Descrição da vogal\r\n\r\nVogal Letra A\r\n\r\nTexto da vogal.\r\n\r\n"
             "-=-=-=-=-=-=-=-=-=-=-\r\n\r\n"
-            "Número B Número 7\r\n\r\nTexto B.\r\n\r\n-=-=-=-=-=-=-=-=-=-=-\r\n\r\n");
+            "Número B: 7\r\n\r\nTexto B.\r\n\r\n-=-=-=-=-=-=-=-=-=-=-\r\n\r\n");
   o.ImprimirDescricao = false;
   o.ImprimirNumero = false;
   o.TopicoAtivo[26] = o.TopicoAtivo[30] = false;
@@ -44,7 +44,7 @@ TEST(Exportacao, HtmlComTitulosDescricoesEParagrafos) {
   EXPECT_EQ(HtmlDaAnalise(a, o, OrdemPadrao()),
             "<html><head><meta charset=\"utf-8\"></head><body>\n"
             "<p><i>Uma descrição &lt;longa&gt;.</i></p>\n"
-            "<p><b>Número do Destino Número 11</b></p>\n"
+            "<p><b>Número do Destino: 11</b></p>\n"
             "<p>Primeiro parágrafo<br>continua.</p>\n"
             "<p>Segundo &amp; último.</p>\n"
             "<p>-=-=-=-=-=-=-=-=-=-=-</p>\n"
