@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/numerologia.h"
+
 namespace cifra {
 namespace {
 
@@ -19,6 +21,37 @@ TEST(NumerosDaData, DiaDoNascimento) {
     EXPECT_EQ(n.VibracaoDoDiaReduzida, c.reduzida);
     EXPECT_EQ(n.DesafioDoDia, c.desafio);
     EXPECT_EQ(n.PresenteDoDia, c.presente);
+  }
+}
+
+// A cycle gives way in the year near age 27 (57 for the harvest), from three
+// years before to five after, whose personal year is 1; any nine years in a
+// row hold one such year, so the window settles it.
+TEST(NumerosDaData, AnosDeMudancaDosCiclos) {
+  struct Caso { Data nasc; int produtivo, colheita; };
+  const Caso casos[] = {{k12_08_1978, 2006, 2033},
+                        {{2, 1, 1990}, 2014, 2050},   // the window's first year
+                        {{3, 1, 1990}, 2022, 2049}};  // and its last
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(FormataData(c.nasc));
+    const auto n = CalculaNumerosDaData(c.nasc, kHoje, {true, false});
+    EXPECT_EQ(n.AnoInicioProdutivo, c.produtivo);
+    EXPECT_EQ(n.AnoInicioColheita, c.colheita);
+  }
+  for (int ano = 1990; ano < 1999; ++ano) {
+    for (int mes = 1; mes <= 12; ++mes) {
+      for (int dia = 1; dia <= 28; ++dia) {
+        for (bool mestres : {false, true}) {
+          const auto n = CalculaNumerosDaData({dia, mes, ano}, kHoje, {mestres, false});
+          for (const auto& [idade, mudanca] :
+               {std::pair{27, n.AnoInicioProdutivo}, {57, n.AnoInicioColheita}}) {
+            ASSERT_TRUE(mudanca >= ano + idade - 3 && mudanca <= ano + idade + 5 &&
+                        ReduzNumero(dia + mes + mudanca) == 1)
+                << dia << "/" << mes << "/" << ano << " at " << idade << ": " << mudanca;
+          }
+        }
+      }
+    }
   }
 }
 
