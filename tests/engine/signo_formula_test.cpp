@@ -8,13 +8,21 @@
 namespace cifra {
 namespace {
 
-// The first and last day of each band, and dates that are no dates.
+// Both ends of every band (both belong to it), and days that are no days.
 TEST(Signo, LimitesDasFaixas) {
+  struct Faixa { int signo; const char* inicio; const char* fim; };
+  const Faixa faixas[] = {
+      {1, "23/10", "21/11"},  {2, "23/09", "22/10"},  {3, "23/08", "22/09"},
+      {4, "22/07", "22/08"},  {5, "22/11", "21/12"},  {6, "21/06", "21/07"},
+      {7, "21/05", "20/06"},  {8, "21/04", "20/05"},  {9, "21/03", "20/04"},
+      {10, "20/02", "20/03"}, {11, "21/01", "19/02"}, {12, "22/12", "20/01"}};
+  for (const Faixa& f : faixas) {
+    EXPECT_EQ(SignoDaData(f.inicio), f.signo) << f.inicio;
+    EXPECT_EQ(SignoDaData(f.fim), f.signo) << f.fim;
+  }
   const std::pair<const char*, int> casos[] = {
-      {"21/11", 1},  {"22/11", 5},  {"21/12", 5},  {"22/12", 12}, {"20/01", 12}, {"21/01", 11},
-      {"19/02", 11}, {"20/02", 10}, {"31/12", 12}, {"29/02", 10}, {"23/10", 1},  {"22/10", 2},
-      {"22/09", 3},  {"22/07", 4},  {"21/07", 6},  {"20/06", 7},  {"21/04", 8},  {"20/04", 9},
-      {"20/03", 10}, {"12/08/1978", 4}, {"31/02", 0}, {"ab/cd", 0}, {"", 0}};
+      {"31/12", 12}, {"01/01", 12}, {"29/02", 10}, {"12/08/1978", 4},
+      {"31/02", 0},  {"ab/cd", 0},  {"", 0}};
   for (const auto& [ddmm, signo] : casos) EXPECT_EQ(SignoDaData(ddmm), signo) << ddmm;
 }
 
