@@ -23,7 +23,8 @@ TEST(Reducao, ComESemMestres) {
   struct Caso { int n; int simples; int mestresLigados; int mestresDesligados; };
   const Caso casos[] = {{0, 0, 0, 0},     {7, 7, 7, 7},     {10, 1, 1, 1},  {11, 2, 11, 2},
                         {22, 4, 22, 4},   {29, 2, 11, 2},   {1957, 4, 22, 4}, {-29, 2, 11, 2},
-                        {99, 9, 9, 9},    {32767, 7, 7, 7}};
+                        {99, 9, 9, 9},    {32767, 7, 7, 7},
+                        {33, 6, 6, 6},    {6999, 6, 6, 6}};  // 33 is no master number
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.n);
     EXPECT_EQ(ReduzNumero(c.n), c.simples);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/numerologia.h"
+
 namespace cifra {
 namespace {
 
@@ -22,6 +24,62 @@ TEST(NumerosDaData, DiaDoNascimento) {
   }
 }
 
+// A cycle gives way in the year near age 27 (57 for the harvest), from three
+// years before to five after, whose personal year is 1; any nine years in a
+// row hold one such year, so the window settles it.
+TEST(NumerosDaData, AnosDeMudancaDosCiclos) {
+  struct Caso { Data nasc; int produtivo, colheita; };
+  const Caso casos[] = {{k12_08_1978, 2006, 2033},
+                        {{2, 1, 1990}, 2014, 2050},   // the window's first year
+                        {{3, 1, 1990}, 2022, 2049}};  // and its last
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(FormataData(c.nasc));
+    const auto n = CalculaNumerosDaData(c.nasc, kHoje, {true, false});
+    EXPECT_EQ(n.AnoInicioProdutivo, c.produtivo);
+    EXPECT_EQ(n.AnoInicioColheita, c.colheita);
+  }
+  for (int ano = 1990; ano < 1999; ++ano) {
+    for (int mes = 1; mes <= 12; ++mes) {
+      for (int dia = 1; dia <= 28; ++dia) {
+        for (bool mestres : {false, true}) {
+          const auto n = CalculaNumerosDaData({dia, mes, ano}, kHoje, {mestres, false});
+          for (const auto& [idade, mudanca] :
+               {std::pair{27, n.AnoInicioProdutivo}, {57, n.AnoInicioColheita}}) {
+            ASSERT_TRUE(mudanca >= ano + idade - 3 && mudanca <= ano + idade + 5 &&
+                        ReduzNumero(dia + mes + mudanca) == 1)
+                << dia << "/" << mes << "/" << ano << " at " << idade << ": " << mudanca;
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST(NumerosDaData, RealizacoesESaude) {
+  struct Caso {
+    Data nasc;
+    int a2, a3, a4;
+    std::array<int16_t, 4> realizacoes;
+    int16_t indice, saude;
+  };
+  const Caso casos[] = {
+      {{10, 9, 1990}, 34, 43, 52, {1, 2, 3, 1}, 2, 2},     // life path 11 counts 2 for the ages
+      {{12, 8, 1988}, 35, 44, 53, {11, 11, 22, 7}, 2, 2},  // the third adds the masters as kept
+      {{5, 1, 1950}, 33, 42, 51, {6, 11, 8, 7}, 2, 2},     // 1 and 5 four times each: the smaller
+      {{9, 1, 1950}, 29, 38, 47, {1, 6, 7, 7}, 10, 1},     // 9 the most frequent: index 10, shown 1
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(FormataData(c.nasc));
+    const auto n = CalculaNumerosDaData(c.nasc, kHoje, {true, false});
+    EXPECT_EQ(n.IdadeA2, c.a2);
+    EXPECT_EQ(n.IdadeA3, c.a3);
+    EXPECT_EQ(n.IdadeA4, c.a4);
+    EXPECT_EQ(n.Realizacoes, c.realizacoes);
+    EXPECT_EQ(n.IndiceSaude, c.indice);
+    EXPECT_EQ(n.Saude, c.saude);
+  }
+}
+
 TEST(NumerosDaData, NumerosUniversaisEPessoais) {
   EXPECT_EQ(CalculaNumerosDaData(k12_08_1978, {1, 1, 2009}, {true, false}).AnoUniversal, 11);
   EXPECT_EQ(CalculaNumerosDaData(k12_08_1978, {1, 1, 2009}, {false, false}).AnoUniversal, 2);
@@ -37,11 +95,14 @@ TEST(NumerosDaData, NumerosUniversaisEPessoais) {
 TEST(NumerosDaData, AnoPessoalAntesDoAniversario) {
   // Birth 05/03/1990 in 2020: personal year 3, or 2 before the birthday.
   const Data nasc{5, 3, 1990};
-  struct Caso { Data hoje; bool considerar; int16_t ano; };
-  const Caso casos[] = {{{4, 3, 2020}, false, 3}, {{4, 3, 2020}, true, 2}, {{5, 3, 2020}, true, 3}};
+  struct Caso { Data hoje; bool considerar; int16_t ano, mes; };
+  const Caso casos[] = {
+      {{4, 3, 2020}, false, 3, 6}, {{4, 3, 2020}, true, 2, 5}, {{5, 3, 2020}, true, 3, 6}};
   for (const Caso& c : casos) {
     SCOPED_TRACE(FormataData(c.hoje));
-    EXPECT_EQ(CalculaNumerosDaData(nasc, c.hoje, {false, c.considerar}).AnoPessoal, c.ano);
+    const auto n = CalculaNumerosDaData(nasc, c.hoje, {false, c.considerar});
+    EXPECT_EQ(n.AnoPessoal, c.ano);
+    EXPECT_EQ(n.MesPessoal, c.mes);  // from the year as lowered
   }
   // A personal year 1 steps back to 9; a master year 11 steps down to 1.
   EXPECT_EQ(CalculaNumerosDaData({2, 2, 1990}, {1, 2, 2022}, {false, true}).AnoPessoal, 9);

@@ -8,21 +8,32 @@
 namespace cifra {
 namespace {
 
-// The first and last day of each band, and dates that are no dates.
+// Both ends of every band (both belong to it), and days that are no days.
 TEST(Signo, LimitesDasFaixas) {
+  struct Faixa { int signo; const char* inicio; const char* fim; };
+  const Faixa faixas[] = {
+      {1, "23/10", "21/11"},  {2, "23/09", "22/10"},  {3, "23/08", "22/09"},
+      {4, "22/07", "22/08"},  {5, "22/11", "21/12"},  {6, "21/06", "21/07"},
+      {7, "21/05", "20/06"},  {8, "21/04", "20/05"},  {9, "21/03", "20/04"},
+      {10, "20/02", "20/03"}, {11, "21/01", "19/02"}, {12, "22/12", "20/01"}};
+  for (const Faixa& f : faixas) {
+    EXPECT_EQ(SignoDaData(f.inicio), f.signo) << f.inicio;
+    EXPECT_EQ(SignoDaData(f.fim), f.signo) << f.fim;
+  }
   const std::pair<const char*, int> casos[] = {
-      {"21/11", 1},  {"22/11", 5},  {"21/12", 5},  {"22/12", 12}, {"20/01", 12}, {"21/01", 11},
-      {"19/02", 11}, {"20/02", 10}, {"31/12", 12}, {"29/02", 10}, {"23/10", 1},  {"22/10", 2},
-      {"22/09", 3},  {"22/07", 4},  {"21/07", 6},  {"20/06", 7},  {"21/04", 8},  {"20/04", 9},
-      {"20/03", 10}, {"12/08/1978", 4}, {"31/02", 0}, {"ab/cd", 0}, {"", 0}};
+      {"31/12", 12}, {"01/01", 12}, {"29/02", 10}, {"12/08/1978", 4},
+      {"31/02", 0},  {"ab/cd", 0},  {"", 0}};
   for (const auto& [ddmm, signo] : casos) EXPECT_EQ(SignoDaData(ddmm), signo) << ddmm;
 }
 
 TEST(NumerosDoNome, CasosDeBorda) {
-  EXPECT_EQ(CalculaNumerosDoNome(U"  BRYAN", 1, false).PrimeiraVogal, U'Y');
-  EXPECT_EQ(LetrasDoNome(U"ANA-LUIZA"), 9);
-  // Reality of a life path 22 and an expression X (6): 4 + 6 = 10 -> 1.
-  EXPECT_EQ(CalculaNumerosDoNome(U"X", 22, true).Realidade, 1);
+  const auto bryan = CalculaNumerosDoNome(U"  BRYAN", 1, false);
+  EXPECT_EQ(bryan.PrimeiraVogal, U'Y');
+  EXPECT_EQ(bryan.IndiceVogal, 6);
+  // 11 characters: the apostrophe counts, the space does not.
+  EXPECT_EQ(CalculaNumerosDoNome(U"JOSE D'AVILA", 1, true).Caracteristicas, 11);
+  // Reality of a life path 11 and an expression I (9): 2 + 9 = 11, not 11 + 9 -> 2.
+  EXPECT_EQ(CalculaNumerosDoNome(U"I", 11, true).Realidade, 11);
   const auto semVogal = CalculaNumerosDoNome(U"BRST KLM", 3, true);
   EXPECT_EQ(semVogal.PrimeiraVogal, 0);
   EXPECT_EQ(semVogal.ImpulsoDaAlma, 0);
@@ -33,7 +44,7 @@ TEST(Formulas, ExemplosDeCadeias) {
   struct Caso { std::vector<int16_t> codigos; int16_t esperado; };
   const Caso casos[] = {
       {{201, 8, 101, 5, 103}, 5},              // full name (11) + birth day (3) = 14 -> 5
-      {{202, 0, 102, 7, 103}, 5},              // |R(29)=2 - R(1978)=7|
+      {{202, 0, 102, 7, 101, 5, 103}, 8},      // |R(29)=2 - R(1978)=7| + R(12)=3
       {{202, 10, 103, 101, 8, 103}, 3},        // the end code stops before an older tail
       {{202, 9, 101, 11, 103}, 7},             // first vowel A = 1 + first name MARIA (6)
       {{202, 6, 101, 6}, 7},                   // no end code: to the end of the list
@@ -45,6 +56,9 @@ TEST(Formulas, ExemplosDeCadeias) {
   for (const Caso& c : casos) {
     EXPECT_EQ(AvaliaFormula(c.codigos, ctx), c.esperado) << ::testing::PrintToString(c.codigos);
   }
+  ctx.nome = U"MARIO DA SILVA";  // MARIO: 29 -> 11, kept only where the formula keeps masters
+  EXPECT_EQ(ValorDoBloco(11, true, ctx), 11);
+  EXPECT_EQ(ValorDoBloco(11, false, ctx), 2);
   ctx.numerosMagicos = false;
   EXPECT_EQ(AvaliaFormula(std::vector<int16_t>{201, 0, 103}, ctx), 2);
   ctx.nome = U"ANA";
