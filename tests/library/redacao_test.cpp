@@ -8,8 +8,11 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
+#include "analysis/analise.h"
 #include "library/fonte_textos.h"
 
 namespace cifra {
@@ -29,7 +32,8 @@ const std::vector<std::string> kFormasEvitadas = {
     "alguém o chama", "o conhece", "seja lembrado", "ser lembrado", "consigo mesmo",
     "a si mesmo",     "de si mesmo", "sozinho",     "fique atento", "é procurado",
     "seja procurado", "ser procurado", "o procurem", "lembre que",  "partilhar",
-    "partilha",       "parceria à altura"};
+    "partilha",       "parceria à altura", "o torna", "o tornam", "sofrer calado",
+    "parecer fraco",  "um agente",   "desconfiado", "amoroso"};
 
 std::string Minusculas(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(),
@@ -70,7 +74,9 @@ std::vector<std::string> ProblemasDeRedacao(const std::string& codigo,
   std::map<std::string, int> aberturas;
   for (const auto& [n, texto] : registros) {
     const std::string onde = codigo + " [" + std::to_string(n) + "]: ";
-    if (pontoDoMontador && !texto.empty() && texto.back() == '.') {
+    // The linking templates are sentences of their own, followed by a text.
+    const bool modelo = n == kModeloDeLigacaoRealizacao || n == kModeloDeLigacaoDesafio;
+    if (pontoDoMontador && !modelo && !texto.empty() && texto.back() == '.') {
       problemas.push_back(onde + "termina com ponto, e o programa acrescenta outro");
     }
     const std::string abertura = CincoPrimeiras(texto);
@@ -81,6 +87,48 @@ std::vector<std::string> ProblemasDeRedacao(const std::string& codigo,
     }
     for (const std::string& forma : kFormasEvitadas) {
       if (ContemPalavras(texto, forma)) problemas.push_back(onde + "usa \"" + forma + "\"");
+    }
+  }
+  return problemas;
+}
+
+// A sentence of eight words or more read in two records makes the library
+// sound like a form: each such sentence, with the two records, one line each.
+// Sentences end at . ! ? ; : and at line breaks; case and punctuation aside.
+std::vector<std::string> FrasesRepetidas(
+    const std::vector<std::pair<std::string, std::map<int, std::string>>>& arquivos) {
+  std::map<std::string, std::string> onde;  // sentence → first record that has it
+  std::vector<std::string> problemas;
+  for (const auto& [codigo, registros] : arquivos) {
+    for (const auto& [n, texto] : registros) {
+      const std::string registro = codigo + " [" + std::to_string(n) + "]";
+      std::string frase;
+      int palavras = 0;
+      bool naPalavra = false;
+      auto fecha = [&] {
+        if (palavras >= 8) {
+          const auto [it, nova] = onde.emplace(frase, registro);
+          if (!nova && it->second != registro) {
+            problemas.push_back(registro + " repete " + it->second + ": " + frase);
+          }
+        }
+        frase.clear();
+        palavras = 0;
+        naPalavra = false;
+      };
+      for (const char c : Minusculas(texto)) {
+        if (std::string_view(".!?;:\r\n").find(c) != std::string_view::npos) {
+          fecha();
+        } else if (std::isalnum(static_cast<unsigned char>(c)) || (c & 0x80) || c == '-') {
+          if (!naPalavra) frase += frase.empty() ? "" : " ";
+          if (!naPalavra) ++palavras;
+          naPalavra = true;
+          frase += c;
+        } else {
+          naPalavra = false;
+        }
+      }
+      fecha();
     }
   }
   return problemas;
@@ -107,6 +155,8 @@ TEST(Redacao, CadaRegraApontaOTextoQueAQuebra) {
       {"CVIDA", {{1, "Esta realização abre uma etapa"}, {2, "Esta realização abre uma fase"}}, 0},
       {"CDATA", {{12, "Acompanha você sempre que alguém o chama pelo nome."}}, 1},
       {"CVIDA", {{1, "Sozinhos, não. Um sozinhozinho não conta."}}, 0},
+      {"INTREALI", {{9, "Qualidades que o tornam capaz de acolher."}}, 1},
+      {"EUXSILEN", {{6, "Você tende a sofrer calado."}}, 1},
   };
   for (const Caso& c : casos) {
     const auto problemas = ProblemasDeRedacao(c.codigo, c.registros);
@@ -116,12 +166,32 @@ TEST(Redacao, CadaRegraApontaOTextoQueAQuebra) {
   }
 }
 
+TEST(Redacao, FraseLongaEmDoisRegistrosEhApontada) {
+  const std::string oito = "A vida pede calma, escuta e um pouco de coragem";
+  struct Caso {
+    std::vector<std::pair<std::string, std::map<int, std::string>>> arquivos;
+    size_t problemas;
+  };
+  const Caso casos[] = {
+      {{{"CVIDA", {{1, oito + "."}}}, {"CFORM", {{3, "Outra frase. " + oito + "!"}}}}, 1},
+      {{{"CVIDA", {{1, oito + "."}, {2, "A VIDA pede calma,  escuta e um pouco de coragem"}}}}, 1},
+      {{{"CVIDA", {{1, oito + ". " + oito + "."}}}}, 0},  // once per record is no form
+      {{{"CVIDA", {{1, "Pede calma, escuta e pouco de coragem."}}},
+        {"CFORM", {{1, "Pede calma, escuta e pouco de coragem."}}}},
+       0},  // seven words
+  };
+  for (const Caso& c : casos) EXPECT_EQ(FrasesRepetidas(c.arquivos).size(), c.problemas);
+}
+
 TEST(Redacao, TextosPadraoSeguemAsRegras) {
+  std::vector<std::pair<std::string, std::map<int, std::string>>> biblioteca;
   for (const std::string& codigo : kArquivosDeTexto) {
     const auto registros = Registros(codigo);
     ASSERT_FALSE(registros.empty()) << codigo;
     for (const std::string& p : ProblemasDeRedacao(codigo, registros)) ADD_FAILURE() << p;
+    biblioteca.emplace_back(codigo, registros);
   }
+  for (const std::string& p : FrasesRepetidas(biblioteca)) ADD_FAILURE() << p;
 }
 
 }  // namespace
