@@ -19,22 +19,45 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions="$raiz/scripts/lsan.supp"
 mkdir -p "$build/achados"
-total=0
-for alvo in "$build"/fuzz/fuzz_*; do
-  [ -f "$alvo" ] && [ -x "$alvo" ] || continue
+# One target a core at a time; each writes its own log.
+roda() {
+  local alvo="$1" nome corpus log
   nome="$(basename "$alvo")"
   corpus="$build/corpus/$nome"
   mkdir -p "$corpus"
-  sementes=()
+  local sementes=()
   [ -d "$raiz/fuzz/sementes/$nome" ] && sementes=("$raiz/fuzz/sementes/$nome")
   log="$build/achados/$nome.log"
-  if ! "$alvo" -max_total_time="$segundos" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-      -artifact_prefix="$build/achados/$nome-" -print_final_stats=1 \
-      "$corpus" "${sementes[@]}" >"$log" 2>&1; then
-    tail -n 60 "$log"
+  "$alvo" -max_total_time="$segundos" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    -artifact_prefix="$build/achados/$nome-" -print_final_stats=1 \
+    "$corpus" "${sementes[@]}" >"$log" 2>&1
+  echo $? >"$build/achados/$nome.status"
+}
+alvos=()
+for alvo in "$build"/fuzz/fuzz_*; do
+  [ -f "$alvo" ] && [ -x "$alvo" ] && alvos+=("$alvo")
+done
+nucleos="$(nproc)"
+rm -f "$build"/achados/*.status
+for alvo in "${alvos[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$nucleos" ]; do wait -n || true; done
+  roda "$alvo" &
+done
+wait
+falhou=0
+for alvo in "${alvos[@]}"; do
+  nome="$(basename "$alvo")"
+  if [ "$(cat "$build/achados/$nome.status" 2>/dev/null)" != 0 ]; then
+    tail -n 60 "$build/achados/$nome.log"
     echo "FALHA: $nome (entrada guardada em $build/achados/)"
-    exit 1
+    falhou=1
   fi
+done
+[ "$falhou" -eq 0 ] || exit 1
+total=0
+for alvo in "${alvos[@]}"; do
+  nome="$(basename "$alvo")"
+  log="$build/achados/$nome.log"
   execs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
   tempo="$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")"
   echo "$nome: ${execs:-0} entradas em ${segundos} s (${tempo:-0}/s), nenhum achado"
