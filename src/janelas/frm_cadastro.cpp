@@ -123,11 +123,8 @@ std::optional<cifra::Cliente> frmCadastro::Executa(QWidget* pai, const cifra::Pa
 }
 
 void frmCadastro::CarregarDadosNoCombo(int selecionar) {
-  try {
-    registros_ = cifra::LerCadastro(pasta_);
-  } catch (const cifra::ErroDeArquivo& e) {
+  if (!cifra::TentaAvisando(this, [&] { registros_ = cifra::LerCadastro(pasta_); })) {
     registros_.clear();
-    Erro(QString::fromUtf8(e.what()));
   }
   FiltraLista(selecionar);
 }

@@ -344,11 +344,7 @@ void frmImprimir::cmdImprimir_Click() {
 // Printing and saving a PDF both keep the margins used and the choices made.
 void frmImprimir::FixaMargensEEscolhas() {
   RedefinirMargens();
-  try {
-    GravarMargens(pasta_, MargensAtuais);
-  } catch (const ErroDeArquivo& e) {
-    Mensagem(this, QMessageBox::Critical, "Erro:", e.what());
-  }
+  TentaAvisando(this, [&] { GravarMargens(pasta_, MargensAtuais); });
   margens_ = MargensAtuais;
   GuardaEscolhas();
 }

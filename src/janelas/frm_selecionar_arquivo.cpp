@@ -26,12 +26,6 @@ namespace {
 constexpr int kTamanhoPrevia = 200;
 constexpr int kCaminhoNoArquivo = 80;  // the options record keeps 80 characters
 
-class CursorOcupado {
- public:
-  CursorOcupado() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~CursorOcupado() { QApplication::restoreOverrideCursor(); }
-};
-
 }  // namespace
 
 QStringList frmSelecionarArquivo::Padroes() {
@@ -103,7 +97,7 @@ frmSelecionarArquivo::frmSelecionarArquivo(QWidget* pai, ProgramOptions& opcoes)
 }
 
 void frmSelecionarArquivo::MostraPasta(const QString& pasta) {
-  CursorOcupado ocupado;
+  Ampulheta ocupado;
   QDir dir(pasta);
   pastaAtual_ = dir.absolutePath();
   lblPasta_->setText(QDir::toNativeSeparators(pastaAtual_));
@@ -151,7 +145,7 @@ bool frmSelecionarArquivo::Previa(const QString& caminho) {
 
 void frmSelecionarArquivo::arquivo_Click() {
   if (!Pronto) return;
-  CursorOcupado ocupado;
+  Ampulheta ocupado;
   Previa(CaminhoDoSelecionado());  // an unreadable picture leaves the preview as it was
 }
 
