@@ -34,6 +34,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${CIFRA_SITE}/")
 # The Qt libraries are found from the program itself; the fonts of the pages
 # and the Wayland platform are welcome but not required.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialogs and boxes speak Portuguese through its translations.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
 include(CPack)
 

@@ -6,7 +6,7 @@ set -euo pipefail
 
 pacotes=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
   hunspell hunspell-pt-br

@@ -1,6 +1,9 @@
 #include "auxiliares.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPushButton>
+#include <QTranslator>
 
 #include "library/arquivo_registros.h"
 
@@ -29,6 +32,16 @@ bool TentaAvisando(QWidget* pai, const std::function<void()>& faz) { return Tent
 
 bool GravaAvisando(QWidget* pai, const std::function<void()>& grava) {
   return Tenta(pai, grava, QStringLiteral(" Nada foi alterado; tente novamente."));
+}
+
+void TraduzOQt() {
+  QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+  // "qt_pt_BR" gathers the catalogues of every Qt module the windows use.
+  static QTranslator traducao;
+  if (traducao.load(QStringLiteral("qt_pt_BR"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&traducao);
+  }
 }
 
 QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {

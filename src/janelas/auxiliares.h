@@ -34,6 +34,11 @@ bool TentaAvisando(QWidget* pai, const std::function<void()>& faz);
 // dialog can stay open with everything the operator typed.
 bool GravaAvisando(QWidget* pai, const std::function<void()>& grava);
 
+// Qt's own words (Sim/Não, the file dialog, a text box's menu, the print
+// preview) in Brazilian Portuguese, whatever the system's language; dates and
+// numbers the Brazilian way. Called once, right after the application is made.
+void TraduzOQt();
+
 // A push button with its caption (mnemonic included) and its control name.
 QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto);
 

@@ -1,6 +1,8 @@
 #include "frm_principal.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QStyle>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -117,6 +119,9 @@ frmPrincipal::frmPrincipal(const std::string& pastaDeDados, QWidget* pai)
   area_ = new QMdiArea;
   area_->setObjectName(QStringLiteral("areaDasAnalises"));
   area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+  // Analyses left outside a smaller window stay within reach.
+  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   connect(area_, &QMdiArea::subWindowActivated, this, &frmPrincipal::ExibidorAtivado);
 
   MontaAcoes();
@@ -176,7 +181,7 @@ void frmPrincipal::MontaAcoes() {
        QStringLiteral("Copiar o texto da análise para a área de transferência"),
        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, &frmPrincipal::cmdExportar_Click);
   acao(cmdSair, "cmdSair", QStringLiteral("&Sair..."), QStringLiteral("Sair do programa"),
-       {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}, &frmPrincipal::cmdSair_Click);
+       {QKeySequence(Qt::CTRL | Qt::Key_Q)}, &frmPrincipal::cmdSair_Click);
 
   auto* picMenu = addToolBar(QStringLiteral("Ferramentas"));
   picMenu->setObjectName(QStringLiteral("picMenu"));
@@ -223,6 +228,12 @@ void frmPrincipal::MontaMenus() {
        &frmPrincipal::mnuJanelaLadoLado_Click);
   item(mnuJanela, "mnuJanelaEmCascata", QStringLiteral("Organizar em Cascata"),
        &frmPrincipal::mnuJanelaEmCascata_Click);
+  mnuJanelaProxima = item(mnuJanela, "mnuJanelaProxima", QStringLiteral("Pró&xima Análise"),
+                          [this] { area_->activateNextSubWindow(); });
+  mnuJanelaProxima->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
+  mnuJanelaAnterior = item(mnuJanela, "mnuJanelaAnterior", QStringLiteral("Análise An&terior"),
+                           [this] { area_->activatePreviousSubWindow(); });
+  mnuJanelaAnterior->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6));
   mnuJanela->addSeparator();
   mnuPaginaAnterior = item(mnuJanela, "mnuPaginaAnterior", QStringLiteral("Página &Anterior"),
                            &frmPrincipal::picVolta_Click);
@@ -246,6 +257,26 @@ void frmPrincipal::MontaMenus() {
   mnuAjustarLargura = item(mnuJanela, "mnuAjustarLargura", QStringLiteral("&Largura da Página"),
                            zoom(&VistaDaFolha::AjustaLargura));
   mnuAjustarLargura->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  // The open analyses, by person, the one in front checked: listed anew
+  // each time the menu opens.
+  auto* separador = mnuJanela->addSeparator();
+  auto* analises = new QActionGroup(mnuJanela);
+  connect(mnuJanela, &QMenu::aboutToShow, this, [this, mnuJanela, separador, analises] {
+    for (QAction* a : analises->actions()) delete a;
+    const auto janelas = area_->subWindowList();
+    separador->setVisible(!janelas.isEmpty());
+    for (int i = 0; i < janelas.size(); ++i) {
+      QMdiSubWindow* janela = janelas[i];
+      const QString rotulo = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(janela->windowTitle())
+                                   : janela->windowTitle();
+      QAction* a = mnuJanela->addAction(rotulo);
+      a->setObjectName(QStringLiteral("mnuJanelaAnalise%1").arg(i + 1));
+      a->setCheckable(true);
+      a->setChecked(janela == area_->activeSubWindow());
+      analises->addAction(a);
+      connect(a, &QAction::triggered, this, [this, janela] { area_->setActiveSubWindow(janela); });
+    }
+  });
 
   QMenu* mnuAlterarNada = menuBar()->addMenu(QStringLiteral("Alterar"));
   mnuAlterarNada->setObjectName(QStringLiteral("mnuAlterarNada"));
@@ -429,7 +460,27 @@ void frmPrincipal::picAvanca_Click() { Navega(true); }
 void frmPrincipal::picVolta_Click() { Navega(false); }
 
 void frmPrincipal::mnuJanelaLadoLado_Click() { area_->tileSubWindows(); }
-void frmPrincipal::mnuJanelaEmCascata_Click() { area_->cascadeSubWindows(); }
+// Qt's own cascade shrinks every window to its smallest size; here each
+// analysis keeps two thirds of the area, one title bar below and right of
+// the one before, starting again at the top when the next would not fit.
+void frmPrincipal::mnuJanelaEmCascata_Click() {
+  const QSize area = area_->viewport()->size();
+  const QSize tamanho(area.width() * 2 / 3, area.height() * 2 / 3);
+  const auto janelas = area_->subWindowList();
+  if (janelas.isEmpty()) return;
+  const int passo = janelas.first()->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 6;
+  int x = 0, y = 0;
+  for (QMdiSubWindow* janela : janelas) {
+    janela->showNormal();
+    janela->resize(tamanho);
+    if (y + tamanho.height() > area.height() || x + tamanho.width() > area.width()) x = y = 0;
+    janela->move(x, y);
+    janela->raise();
+    x += passo;
+    y += passo;
+  }
+  if (QMdiSubWindow* ativa = area_->activeSubWindow()) ativa->raise();
+}
 
 void frmPrincipal::cmdExportar_Click() {
   Prologo();

@@ -140,4 +140,6 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   QAction* mnuAumentarZoom = nullptr;
   QAction* mnuDiminuirZoom = nullptr;
   QAction* mnuAjustarLargura = nullptr;
+  QAction* mnuJanelaProxima = nullptr;
+  QAction* mnuJanelaAnterior = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "settings/configuracao.h"
 #include "frm_principal.h"
 #include "library/arquivo_registros.h"
+#include "auxiliares.h"
 #include "settings/partida.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   cifra::EncaminhaMensagensDoQt(std::find(argumentos.begin(), argumentos.end(), "--verbose") !=
                                 argumentos.end());
   QApplication app(argc, argv);
+  cifra::TraduzOQt();
   // Ties the windows to the menu entry, so the desktop shows its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("cifralumina"));
   // Start-up: the hourglass while the data folder is loaded (missing files

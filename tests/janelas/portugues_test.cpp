@@ -1,0 +1,167 @@
+// Every word the operator sees is Portuguese, Qt's own boxes and menus
+// included; and the shortcuts the menus advertise do what they say.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QSettings>
+#include <optional>
+#include <string_view>
+
+#include "apoio/janelas.h"
+#include "janelas/frm_entrada.h"
+#include "janelas/frm_exibe_relatorio.h"
+#include "janelas/frm_principal.h"
+
+namespace {
+
+// The English words Qt shows when its translations are missing.
+const QRegularExpression kIngles(
+    QStringLiteral(R"(\b(Yes|No|Cancel|Save|Open|Look in|File name|Print|Undo|Redo|Cut|Copy|Paste|Select All|Close)\b)"));
+
+// The visible texts of a window: its title, buttons, labels, group titles,
+// actions of its menus.
+QStringList TextosVisiveis(const QWidget& janela) {
+  QStringList textos{janela.windowTitle()};
+  for (auto* b : janela.findChildren<QAbstractButton*>()) {
+    if (b->isVisible()) textos << b->text();
+  }
+  for (auto* l : janela.findChildren<QLabel*>()) {
+    if (l->isVisible()) textos << l->text();
+  }
+  for (auto* g : janela.findChildren<QGroupBox*>()) {
+    if (g->isVisible()) textos << g->title();
+  }
+  for (auto* a : janela.findChildren<QAction*>()) textos << a->text();
+  return textos;
+}
+
+QStringList EmIngles(const QStringList& textos) {
+  QStringList achados;
+  for (QString t : textos) {
+    t.remove(QLatin1Char('&'));
+    if (const auto m = kIngles.match(t); m.hasMatch()) achados << m.captured(0) + " em \"" + t + "\"";
+  }
+  return achados;
+}
+
+struct Programa {
+  cifra::teste::PastaTemporaria pasta;
+  cifra::teste::QuandoAbrir<frmEntrada> abertura{[](frmEntrada& e) { e.close(); }};
+  std::unique_ptr<frmPrincipal> janela;
+  Programa() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString((pasta / "config").string()));
+    janela = std::make_unique<frmPrincipal>(pasta.Caminho().string());
+    janela->Inicia();
+    janela->resize(1280, 800);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
+    janela->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(janela.get()));
+  }
+  void Aciona(const char* acao) {
+    janela->findChild<QAction*>(QString::fromLatin1(acao))->trigger();
+  }
+};
+
+TEST(Portugues, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
+  Programa p;
+  p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}});
+  const char* comandos[] = {"cmdConfigurarFontes",     "cmdConfiguraPrograma", "cmdSobre",
+                            "mnuConfigurarRodape",     "mnuAlterarImagemCabecalho",
+                            "mnuDefinirCalculoA",      "mnuAlterarOrdem",
+                            "mnuAlterarConteudoDasAnalises", "cmdImprimir", "cmdSair"};
+  for (const char* comando : comandos) {
+    SCOPED_TRACE(comando);
+    QStringList vistos;
+    // The first window the command opens, and a box or file dialog it opens
+    // in turn (the print dialog's "Salvar PDF...", the questions).
+    cifra::teste::QuandoAbrirModal([&](QWidget* dialogo) {
+      vistos << TextosVisiveis(*dialogo);
+      if (auto* pdf = dialogo->findChild<QAbstractButton*>(QStringLiteral("cmdSalvarPdf"))) {
+        cifra::teste::QuandoAbrirModal([&](QWidget* arquivo) {
+          vistos << TextosVisiveis(*arquivo);
+          qobject_cast<QDialog*>(arquivo)->reject();
+        });
+        pdf->click();
+      }
+      if (auto* caixa = qobject_cast<QMessageBox*>(dialogo)) {
+        caixa->button(QMessageBox::No) ? caixa->button(QMessageBox::No)->click() : caixa->reject();
+      } else if (auto* d = qobject_cast<QDialog*>(dialogo)) {
+        d->QDialog::reject();
+      }
+    });
+    // The print dialog says once that there is no printer here.
+    std::optional<cifra::teste::RespondeCaixas> avisos;
+    if (std::string_view(comando) == "cmdImprimir") avisos.emplace();
+    p.Aciona(comando);
+    EXPECT_FALSE(vistos.isEmpty());
+    EXPECT_EQ(EmIngles(vistos), QStringList());
+  }
+  // The right-click menu of a text box.
+  QLineEdit caixa;
+  std::unique_ptr<QMenu> menu(caixa.createStandardContextMenu());
+  QStringList itens;
+  for (QAction* a : menu->actions()) itens << a->text();
+  EXPECT_EQ(EmIngles(itens), QStringList());
+  EXPECT_TRUE(itens.join(' ').contains(QStringLiteral("Desfazer"))) << itens.join('|').toStdString();
+}
+
+// The shortcuts the menus advertise: Ctrl+Q asks before leaving; Ctrl+F6
+// and Ctrl+Shift+F6 go through the analyses, which the Window menu lists
+// by person with the one in front checked.
+TEST(Portugues, AtalhosEMenuJanela) {
+  Programa p;
+  QString pergunta;
+  cifra::teste::QuandoAbrirModal([&](QWidget* w) {
+    auto* caixa = qobject_cast<QMessageBox*>(w);
+    ASSERT_TRUE(caixa);
+    pergunta = caixa->text() + "|" + caixa->button(QMessageBox::Yes)->text() + "|" +
+               caixa->button(QMessageBox::No)->text();
+    caixa->button(QMessageBox::No)->click();
+  });
+  QTest::keyClick(p.janela.get(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(pergunta, QStringLiteral("Está certo de que deseja encerrar este programa agora?|&Sim|&Não"));
+
+  frmExibeRelatorio* maria = p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}, U"MARIA DA SILVA"});
+  frmExibeRelatorio* joao = p.janela->CriaAnalise({U"JOAO ARAUJO", {5, 3, 1980}, U"JOÃO ARAÚJO"});
+  frmExibeRelatorio* ana = p.janela->CriaAnalise({U"ANA SOUZA", {1, 1, 2000}, U"ANA SOUZA"});
+  ASSERT_TRUE(maria && joao && ana);
+  EXPECT_EQ(ana->windowTitle(), QStringLiteral("ANA SOUZA – 01/01/2000"));
+  auto* menu = p.janela->findChild<QMenu*>(QStringLiteral("mnuJanela"));
+  QMetaObject::invokeMethod(menu, "aboutToShow");
+  QStringList listadas;
+  for (QAction* a : menu->actions()) {
+    if (a->objectName().startsWith(QStringLiteral("mnuJanelaAnalise"))) {
+      listadas << a->text() + (a->isChecked() ? "*" : "");
+    }
+  }
+  EXPECT_EQ(listadas, (QStringList{"&1 MARIA DA SILVA – 12/08/1978", "&2 JOÃO ARAÚJO – 05/03/1980",
+                                   "&3 ANA SOUZA – 01/01/2000*"}));
+  p.janela->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(p.janela.get()));
+  QTest::keyClick(p.janela.get(), Qt::Key_F6, Qt::ControlModifier);
+  EXPECT_NE(p.janela->ExibidorAtivo(), ana);
+  QTest::keyClick(p.janela.get(), Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(p.janela->ExibidorAtivo(), ana);
+
+  // Cascaded, each keeps two thirds of the area.
+  p.janela->findChild<QAction*>(QStringLiteral("mnuJanelaEmCascata"))->trigger();
+  const QSize area = p.janela->Area().viewport()->size();
+  for (auto* e : {maria, joao, ana}) {
+    EXPECT_EQ(e->parentWidget()->size(), QSize(area.width() * 2 / 3, area.height() * 2 / 3));
+  }
+  EXPECT_LT(maria->parentWidget()->pos().y(), joao->parentWidget()->pos().y());
+  cifra::teste::GuardaImagem(p.janela->grab().toImage(), QStringLiteral("principal-cascata.png"));
+}
+
+}  // namespace
