@@ -108,9 +108,10 @@ QToolButton* BotaoDeNavegacao(const char* nome, const char* figura, const QStrin
 
 }  // namespace
 
-frmPrincipal::frmPrincipal(const std::string& pastaDeDados, QWidget* pai)
+frmPrincipal::frmPrincipal(const std::string& pastaDeDados, bool geometriaNaPasta, QWidget* pai)
     : QMainWindow(pai),
       configuracao_(cifra::CarregarConfiguracao(pastaDeDados, &problemas_)),
+      geometriaNaPasta_(geometriaNaPasta),
       sons_(std::make_unique<cifra::TocadorDeSons>(configuracao_.pasta)) {
   setObjectName(QStringLiteral("frmPrincipal"));
   setWindowTitle(QStringLiteral("Cifralumina Comercial"));
@@ -308,10 +309,13 @@ void frmPrincipal::MontaBarraDeNavegacao() {
 void frmPrincipal::Inicia() {
   // The welcome sound plays whatever the options say.
   sons_->Toca(cifra::kSomDeBoasVindas);
-  const QByteArray geometria = QSettings().value(QLatin1String(kChaveGeometria)).toByteArray();
-  if (geometria.isEmpty() || !restoreGeometry(geometria)) {
-    const QRect tela = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
-    resize(tela.size() * 0.85);
+  // The last size and place, as long as they fit the screen the window opens
+  // on (a laptop at 200 %, a monitor unplugged); else 90 % of that screen.
+  const QByteArray geometria = Lembrancas()->value(QLatin1String(kChaveGeometria)).toByteArray();
+  const QRect tela = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+  if (geometria.isEmpty() || !restoreGeometry(geometria) || !tela.contains(geometry())) {
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    resize(tela.size() * 0.9);
     move(tela.center() - rect().center());
   }
   show();
@@ -507,11 +511,17 @@ void frmPrincipal::cmdExportar_Click() {
 }
 
 void frmPrincipal::GravaEstado() {
-  QSettings().setValue(QLatin1String(kChaveGeometria), saveGeometry());
+  Lembrancas()->setValue(QLatin1String(kChaveGeometria), saveGeometry());
   // Options that could not be read at start-up are left as they are on disk.
   if (problemas_.opcoesIlegiveis) return;
   cifra::TentaAvisando(
       this, [&] { cifra::GravarEstadoPrograma(configuracao_.pasta, configuracao_.opcoes); });
+}
+
+std::unique_ptr<QSettings> frmPrincipal::Lembrancas() const {
+  if (!geometriaNaPasta_) return std::make_unique<QSettings>();
+  return std::make_unique<QSettings>(
+      cifra::Q(configuracao_.pasta.Arquivo("janela.ini").string()), QSettings::IniFormat);
 }
 
 void frmPrincipal::Encerra() {

@@ -14,6 +14,7 @@
 #include "presentation/documento.h"
 
 class QAction;
+class QSettings;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -33,7 +34,11 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   // A file that cannot be read is reported by Inicia and replaced by its
   // first-run values; only a data folder that cannot be created throws
   // cifra::ErroDeArquivo.
-  explicit frmPrincipal(const std::string& pastaDeDados, QWidget* pai = nullptr);
+  // geometriaNaPasta: the window's size and place are kept in the data folder
+  // ("janela.ini") instead of the user's settings, so a folder named with
+  // --pasta or CIFRALUMINA_PASTA carries the whole workstation.
+  explicit frmPrincipal(const std::string& pastaDeDados, bool geometriaNaPasta = false,
+                        QWidget* pai = nullptr);
   ~frmPrincipal() override;
 
   // The rest of start-up: the welcome sound, the window shown at its last
@@ -102,6 +107,8 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   void ExibidorAtivado(QMdiSubWindow* janela);
   void MostraInfoNavega(const QString& texto);
   void GravaEstado();
+  // Where the window's geometry is kept.
+  std::unique_ptr<QSettings> Lembrancas() const;
   void Encerra();
   void Navega(bool avanca);
   // The analysis of a person with the configuration in force, for today.
@@ -113,6 +120,7 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
 
   cifra::ProblemasDoInicio problemas_;
   cifra::Configuracao configuracao_;
+  bool geometriaNaPasta_ = false;
   LembrancasDaImpressao lembrancasDaImpressao_;
   std::unique_ptr<cifra::TocadorDeSons> sons_;
   QMdiArea* area_ = nullptr;

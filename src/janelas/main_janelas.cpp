@@ -32,8 +32,9 @@ int main(int argc, char** argv) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   std::unique_ptr<frmPrincipal> janela;
   try {
-    janela = std::make_unique<frmPrincipal>(
-        cifra::EscolhePastaDeDados(cifra::PastaDosArgumentos(argumentos)));
+    const auto pedida = cifra::PastaDosArgumentos(argumentos);
+    const bool pastaNomeada = pedida || !qEnvironmentVariableIsEmpty("CIFRALUMINA_PASTA");
+    janela = std::make_unique<frmPrincipal>(cifra::EscolhePastaDeDados(pedida), pastaNomeada);
   } catch (const cifra::ErroDeArquivo& e) {
     QApplication::restoreOverrideCursor();
     QMessageBox::critical(nullptr, QStringLiteral("Erro:"), QString::fromStdString(e.what()));

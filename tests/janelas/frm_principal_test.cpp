@@ -318,7 +318,7 @@ TEST(frmPrincipal, TresManeirasDeSairGravamAsOpcoes) {
     Programa p;
     const auto antes = cifra::teste::LeBytes(p.pasta / "cifralumina.dat");
     p.janela->Configuracao().opcoes.EscutarSons = false;  // changed in memory only
-    p.janela->resize(900, 640);
+    p.janela->resize(700, 500);
     if (saida == SairSim || saida == SairNao) {
       RespondeCaixas pergunta({saida == SairSim ? QMessageBox::Yes : QMessageBox::No});
       QTest::mouseClick(p.Botao("cmdSair"), Qt::LeftButton);
@@ -338,7 +338,7 @@ TEST(frmPrincipal, TresManeirasDeSairGravamAsOpcoes) {
     ASSERT_EQ(depois.size(), 168u);
     EXPECT_EQ(depois[78], 0) << saida;  // EscutarSons off, as in memory
     p.Abre(false);
-    EXPECT_EQ(p.janela->size(), QSize(900, 640));
+    EXPECT_EQ(p.janela->size(), QSize(700, 500));
   }
 }
 

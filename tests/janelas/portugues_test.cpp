@@ -58,12 +58,13 @@ struct Programa {
   cifra::teste::PastaTemporaria pasta;
   cifra::teste::QuandoAbrir<frmEntrada> abertura{[](frmEntrada& e) { e.close(); }};
   std::unique_ptr<frmPrincipal> janela;
-  Programa() {
+  bool geometriaNaPasta = false;
+  Programa() { Abre(); }
+  void Abre() {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString((pasta / "config").string()));
-    janela = std::make_unique<frmPrincipal>(pasta.Caminho().string());
+    janela = std::make_unique<frmPrincipal>(pasta.Caminho().string(), geometriaNaPasta);
     janela->Inicia();
-    janela->resize(1280, 800);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
     janela->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(janela.get()));
@@ -162,6 +163,33 @@ TEST(Portugues, AtalhosEMenuJanela) {
   }
   EXPECT_LT(maria->parentWidget()->pos().y(), joao->parentWidget()->pos().y());
   cifra::teste::GuardaImagem(p.janela->grab().toImage(), QStringLiteral("principal-cascata.png"));
+}
+
+// A size kept from a larger screen (or a scale of 200 %) never opens the
+// window past the screen it opens on.
+TEST(Portugues, JanelaGuardadaMaiorQueATelaCabeNela) {
+  Programa p;
+  p.janela->resize(5000, 4000);
+  p.janela->close();
+  p.Abre();
+  const QRect tela = p.janela->screen()->availableGeometry();
+  EXPECT_TRUE(tela.contains(p.janela->geometry()));
+  EXPECT_EQ(p.janela->size(), tela.size() * 0.9);
+
+  // With a data folder named by the operator, the folder keeps the size.
+  p.janela->close();
+  p.geometriaNaPasta = true;
+  p.Abre();
+  p.janela->resize(600, 400);
+  p.janela->close();
+  EXPECT_TRUE(std::filesystem::exists(p.pasta / "janela.ini"));
+  p.geometriaNaPasta = false;
+  p.Abre();
+  EXPECT_NE(p.janela->size(), QSize(600, 400));
+  p.janela->close();
+  p.geometriaNaPasta = true;
+  p.Abre();
+  EXPECT_EQ(p.janela->size(), QSize(600, 400));
 }
 
 }  // namespace
