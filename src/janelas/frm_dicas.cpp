@@ -73,6 +73,10 @@ void frmDicas::MostrarDica(const QString& texto, const QPoint& posicao) {
   lblDica_->setText(texto);
   // One line when it fits, wrapped at a comfortable width otherwise.
   lblDica_->setFixedWidth(std::min(lblDica_->fontMetrics().horizontalAdvance(texto) + 12, 360));
+  // A short hint after a long one: the box shrinks to the new text (the
+  // layouts would keep the old width until their next pass).
+  QCoreApplication::sendPostedEvents(lblDica_->parentWidget(), QEvent::LayoutRequest);
+  QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
   adjustSize();
   move(posicao);
   show();
@@ -163,6 +167,9 @@ bool ControleDeDicas::eventFilter(QObject* objeto, QEvent* evento) {
       break;
     case QEvent::MouseButtonPress:
       if (qobject_cast<QToolButton*>(objeto)) FechaDica();
+      break;
+    case QEvent::ToolTip:  // the hint says it already: Qt's tooltip would cover it
+      if (qobject_cast<QToolButton*>(objeto) && objeto->parent() == barra_) return true;
       break;
     default:
       break;

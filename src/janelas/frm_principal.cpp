@@ -415,6 +415,8 @@ frmExibeRelatorio* frmPrincipal::CriaAnalise(const cifra::PessoaAnalisada& pesso
   }
   area_->setActiveSubWindow(janela);
   exibidor->setFocus();
+  // The pointer going straight from a button onto the page closes its hint.
+  dicas_->AcompanhaFundo(exibidor->Vista().viewport());
   ExibidorAtivado(janela);
   return exibidor;
 }

@@ -1,5 +1,7 @@
-// Every word the operator sees is Portuguese, Qt's own boxes and menus
-// included; and the shortcuts the menus advertise do what they say.
+// The operator's rough edges: every word the operator sees is Portuguese,
+// Qt's own boxes and menus included; the shortcuts the menus advertise do
+// what they say; the window fits the screen; a hint is neither covered nor
+// left behind.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -14,10 +16,15 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <optional>
 #include <string_view>
 
 #include "apoio/janelas.h"
+#include "janelas/frm_dicas.h"
 #include "janelas/frm_entrada.h"
 #include "janelas/frm_exibe_relatorio.h"
 #include "janelas/frm_principal.h"
@@ -190,6 +197,35 @@ TEST(Portugues, JanelaGuardadaMaiorQueATelaCabeNela) {
   p.geometriaNaPasta = true;
   p.Abre();
   EXPECT_EQ(p.janela->size(), QSize(600, 400));
+}
+
+// The hint of a toolbar button stands alone (no Qt tooltip over it), fits
+// each text anew, and closes when the pointer goes straight onto the page.
+TEST(Operador, DicaSozinhaDoTamanhoDoTextoFechaNaPagina) {
+  Programa p;
+  frmExibeRelatorio* exibidor = p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}});
+  ASSERT_TRUE(exibidor);
+  auto* barra = p.janela->findChild<QToolBar*>(QStringLiteral("picMenu"));
+  const auto sobre = [&](const char* acao) {
+    QWidget* b = barra->widgetForAction(p.janela->findChild<QAction*>(QLatin1String(acao)));
+    QTest::mouseMove(b, b->rect().center());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return b;
+  };
+  QWidget* configura = sobre("cmdConfiguraPrograma");
+  QPointer<frmDicas> dica = p.janela->Dicas().Dica();
+  ASSERT_TRUE(dica);
+  const int longa = dica->width();
+  QHelpEvent pedido(QEvent::ToolTip, configura->rect().center(), configura->mapToGlobal(configura->rect().center()));
+  EXPECT_TRUE(QCoreApplication::sendEvent(configura, &pedido) && pedido.isAccepted());
+  EXPECT_FALSE(QToolTip::isVisible());
+  sobre("cmdAjuda");
+  ASSERT_EQ(p.janela->Dicas().Dica(), dica.data());
+  EXPECT_LT(dica->width(), longa) << dica->Texto().toStdString();
+  QWidget* pagina = exibidor->Vista().viewport();
+  QTest::mouseMove(pagina, pagina->rect().center());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(dica);
 }
 
 }  // namespace
