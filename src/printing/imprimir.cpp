@@ -19,14 +19,18 @@ double LeNumeroInicial(std::string_view t) {
     return i - antes;
   };
   size_t contados = digitos();
-  if (i < t.size() && t[i] == '.') {
+  // The comma is the Brazilian decimal separator; the point is taken too.
+  size_t separador = std::string_view::npos;
+  if (i < t.size() && (t[i] == '.' || t[i] == ',')) {
+    separador = i - inicio;
     ++i;
     contados += digitos();
   }
   if (contados == 0) return 0;
   // from_chars reads the same whatever the locale, but takes no "+".
-  std::string_view numero = t.substr(inicio, i - inicio);
-  if (numero.front() == '+') numero.remove_prefix(1);
+  std::string numero(t.substr(inicio, i - inicio));
+  if (separador != std::string_view::npos) numero[separador] = '.';
+  if (numero.front() == '+') numero.erase(0, 1);
   double valor = 0;
   std::from_chars(numero.data(), numero.data() + numero.size(), valor);
   return valor;
@@ -46,10 +50,14 @@ double LimiteDaMargem(LadoDaMargem lado, double larguraUtil, double alturaUtil) 
 std::optional<std::string> RecusaDaMargem(LadoDaMargem lado, std::string_view texto,
                                           double larguraUtil, double alturaUtil) {
   const double limite = LimiteDaMargem(lado, larguraUtil, alturaUtil);
+  static constexpr const char* kNomes[] = {"superior", "inferior", "esquerda", "direita"};
+  const double valor = LeNumeroInicial(texto);
+  if (valor < 0) {
+    return std::string("A margem ") + kNomes[static_cast<int>(lado)] + " não pode ser negativa";
+  }
   // A tolerance far below what can be typed keeps "equal" equal after the
   // page size went through its own binary fractions.
-  if (LeNumeroInicial(texto) <= limite + 1e-9) return std::nullopt;
-  static constexpr const char* kNomes[] = {"superior", "inferior", "esquerda", "direita"};
+  if (valor <= limite + 1e-9) return std::nullopt;
   return std::string("A margem ") + kNomes[static_cast<int>(lado)] + " não pode ser maior que " +
          std::to_string(static_cast<long>(std::floor(limite + 1e-9))) + "mm";
 }

@@ -16,7 +16,7 @@ TEST(MargemDigitada, LeONumeroDoInicioDoTexto) {
   };
   for (const Caso& c : {Caso{"12.5", 12.5}, Caso{"  7", 7}, Caso{"15 mm", 15}, Caso{"3.25.7", 3.25},
                         Caso{"-4", -4}, Caso{".5", 0.5}, Caso{"abc", 0}, Caso{"", 0}, Caso{"-", 0},
-                        Caso{"1e3", 1}, Caso{"12,5", 12}}) {
+                        Caso{"1e3", 1}, Caso{"12,5", 12.5}, Caso{"12,5.3", 12.5}}) {
     EXPECT_DOUBLE_EQ(LeNumeroInicial(c.texto), c.valor) << '"' << c.texto << '"';
   }
 }
@@ -36,7 +36,9 @@ TEST(VerificacaoDaMargem, LimiteIgualdadeEMensagemArredondadaParaBaixo) {
       {LadoDaMargem::Superior, "56", nullptr},
       {LadoDaMargem::Superior, "56.001", "A margem superior não pode ser maior que 56mm"},
       {LadoDaMargem::Inferior, "abc", nullptr},
-      {LadoDaMargem::Esquerda, "-30", nullptr},
+      {LadoDaMargem::Esquerda, "-30", "A margem esquerda não pode ser negativa"},
+      {LadoDaMargem::Direita, "40,6", nullptr},  // the Brazilian decimal comma
+      {LadoDaMargem::Direita, "40,61", "A margem direita não pode ser maior que 40mm"},
   };
   for (const Caso& c : casos) {
     const auto recusa = RecusaDaMargem(c.lado, c.texto, 203, 280);
