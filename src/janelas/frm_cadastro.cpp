@@ -13,6 +13,7 @@
 
 #include "analysis/pedido.h"
 #include "library/arquivo_registros.h"
+#include "library/edicao.h"
 #include "auxiliares.h"
 
 namespace {
@@ -231,11 +232,16 @@ std::optional<cifra::Cliente> frmCadastro::PerguntaDados(const cifra::Cliente& i
   cifra::Cliente c = inicial;
   for (const auto& p : kPerguntas) {
     const QString titulo = QString::fromUtf8(p.titulo);
+    QString pergunta = QString::fromUtf8(p.texto);
+    if (alterando) {
+      pergunta.replace(QStringLiteral("a ser inclusa no cadastro"),
+                       QStringLiteral("cujos dados você está alterando"));
+    }
     QString resposta = Q(inicial.*p.campo);
     bool ok = false;
     if (p.campo == &cifra::Cliente::DataNascimento) {
       // Asked until it is a date; cancelling it gives up the whole client.
-      QString texto = QString::fromUtf8(p.texto);
+      QString texto = pergunta;
       for (;;) {
         resposta = Pergunta(titulo, texto, resposta, p.maximo, &ok);
         if (!ok) return std::nullopt;
@@ -243,11 +249,22 @@ std::optional<cifra::Cliente> frmCadastro::PerguntaDados(const cifra::Cliente& i
           resposta = Q(*data);
           break;
         }
-        texto = QString::fromUtf8(p.texto) +
+        texto = pergunta +
                 QStringLiteral("\n(A data informada não é válida; por exemplo: 20/08/1978.)");
       }
     } else {
-      resposta = Pergunta(titulo, QString::fromUtf8(p.texto), resposta, p.maximo, &ok);
+      // Asked again while it holds characters the register cannot keep: a
+      // "?" in their place would go on into the analysis.
+      QString texto = pergunta;
+      for (;;) {
+        resposta = Pergunta(titulo, texto, resposta, p.maximo, &ok);
+        if (!ok) break;
+        const auto semLugar = cifra::CaracteresSemLugar(resposta.toStdString());
+        if (semLugar.empty()) break;
+        texto = pergunta + QStringLiteral("\n(O cadastro não pode guardar estes caracteres: %1. "
+                                          "Retire-os ou troque-os.)")
+                               .arg(Q(cifra::ListaDeCaracteres(semLugar)));
+      }
       if (!ok) {
         if (alterando) return std::nullopt;
         resposta.clear();  // a cancelled box leaves its field blank

@@ -24,6 +24,8 @@
 #include <string_view>
 
 #include "apoio/janelas.h"
+#include "library/clientes.h"
+#include "janelas/frm_cadastro.h"
 #include "janelas/frm_dicas.h"
 #include "janelas/frm_entrada.h"
 #include "janelas/frm_exibe_relatorio.h"
@@ -81,7 +83,7 @@ struct Programa {
   }
 };
 
-TEST(Portugues, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
+TEST(Operador, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
   Programa p;
   p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}});
   const char* comandos[] = {"cmdConfigurarFontes",     "cmdConfiguraPrograma", "cmdSobre",
@@ -127,7 +129,7 @@ TEST(Portugues, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
 // The shortcuts the menus advertise: Ctrl+Q asks before leaving; Ctrl+F6
 // and Ctrl+Shift+F6 go through the analyses, which the Window menu lists
 // by person with the one in front checked.
-TEST(Portugues, AtalhosEMenuJanela) {
+TEST(Operador, AtalhosEMenuJanela) {
   Programa p;
   QString pergunta;
   cifra::teste::QuandoAbrirModal([&](QWidget* w) {
@@ -174,7 +176,7 @@ TEST(Portugues, AtalhosEMenuJanela) {
 
 // A size kept from a larger screen (or a scale of 200 %) never opens the
 // window past the screen it opens on.
-TEST(Portugues, JanelaGuardadaMaiorQueATelaCabeNela) {
+TEST(Operador, JanelaGuardadaMaiorQueATelaCabeNela) {
   Programa p;
   p.janela->resize(5000, 4000);
   p.janela->close();
@@ -226,6 +228,24 @@ TEST(Operador, DicaSozinhaDoTamanhoDoTextoFechaNaPagina) {
   QTest::mouseMove(pagina, pagina->rect().center());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_FALSE(dica);
+}
+
+// A name the register cannot keep (a Polish "Ł") is asked again, naming the
+// characters, instead of turning into "?" on its way into the analysis.
+TEST(Operador, CadastroRecusaCaracteresQueNaoGuarda) {
+  cifra::teste::PastaTemporaria raiz;
+  const cifra::PastaDeDados pasta(raiz.Caminho());
+  frmCadastro janela(pasta);
+  janela.show();
+  cifra::teste::RespondeCaixas caixas(
+      {QMessageBox::Yes, "Łukasz Wałęsa", "Lukasz Walesa", "", "", "01/01/1980", "", ""});
+  cifra::teste::Clica(janela, QStringLiteral("cmdPrepToInserir"));
+  ASSERT_GE(caixas.Vistas().size(), 3u);
+  EXPECT_TRUE(caixas.Vistas()[2].texto.contains(QStringLiteral("“Ł”, “ł”, “ę”")))
+      << caixas.Vistas()[2].texto.toStdString();
+  const auto clientes = cifra::LerCadastro(pasta);
+  ASSERT_EQ(clientes.size(), 1u);
+  EXPECT_EQ(clientes[0].cliente.Nome, "Lukasz Walesa");
 }
 
 }  // namespace
