@@ -19,6 +19,22 @@ set(CIFRA_EMAIL_DE_SUPORTE ${CMAKE_MATCH_1})
 string(REGEX MATCH "kSiteDoFabricante = \"([^\"]+)\"" _ "${CIFRA_CONTATO}")
 set(CIFRA_SITE ${CMAKE_MATCH_1})
 
+# What Debian asks of a package besides the program: the copyright and the
+# changelog in its documentation folder. The sources are in
+# data/empacotamento; the maker's addresses are filled in from the header
+# above.
+set(CIFRA_EMPACOTAMENTO ${PROJECT_SOURCE_DIR}/data/empacotamento)
+set(CIFRA_PASTA_EMPACOTAMENTO ${PROJECT_BINARY_DIR}/empacotamento)
+foreach(arquivo copyright changelog)
+  configure_file(${CIFRA_EMPACOTAMENTO}/${arquivo}.in ${CIFRA_PASTA_EMPACOTAMENTO}/${arquivo} @ONLY)
+endforeach()
+# Debian wants the changelog compressed with no name or time inside, so that
+# the same sources give the same file.
+execute_process(COMMAND gzip -9n -c ${CIFRA_PASTA_EMPACOTAMENTO}/changelog
+                OUTPUT_FILE ${CIFRA_PASTA_EMPACOTAMENTO}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${CIFRA_PASTA_EMPACOTAMENTO}/copyright ${CIFRA_PASTA_EMPACOTAMENTO}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/cifralumina)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME cifralumina)
 set(CPACK_PACKAGE_VENDOR Cifralumina)
