@@ -35,13 +35,18 @@ execute_process(COMMAND gzip -9n -c ${CIFRA_PASTA_EMPACOTAMENTO}/changelog
 install(FILES ${CIFRA_PASTA_EMPACOTAMENTO}/copyright ${CIFRA_PASTA_EMPACOTAMENTO}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/cifralumina)
 
+# The long description quotes a command: without this, CPack would take its
+# quotation marks for the ends of the string.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME cifralumina)
 set(CPACK_PACKAGE_VENDOR Cifralumina)
 set(CPACK_PACKAGE_CONTACT "Cifralumina <${CIFRA_EMAIL_DE_SUPORTE}>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Estação de trabalho de numerologia")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Análises numerológicas personalizadas em português: o operador digita o nome completo e a data de nascimento, o programa calcula trinta tópicos, busca os textos de interpretação do próprio operador e compõe a análise em páginas para ler, imprimir ou copiar.")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "estação de trabalho de numerologia, em português")
+# CPack copies the long description as it is: its lines are kept under 80
+# columns by hand in the file, and a blank line there starts a paragraph.
+file(READ ${CIFRA_EMPACOTAMENTO}/descricao.txt CPACK_PACKAGE_DESCRIPTION)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CIFRA_EMPACOTAMENTO}/descricao.txt)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
