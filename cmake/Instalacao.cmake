@@ -23,12 +23,13 @@ string(REGEX MATCH "kPaginaDeSuporte =[ \n]*\"([^\"]+)\"" _ "${CIFRA_CONTATO}")
 set(CIFRA_PAGINA_DE_SUPORTE ${CMAKE_MATCH_1})
 
 # What Debian asks of a package besides the program: the copyright and the
-# changelog in its documentation folder, and manual pages. The sources are in
-# data/empacotamento; the maker's addresses are filled in from the header
-# above.
+# changelog in its documentation folder, the software centres' description
+# (AppStream) and manual pages. The sources are in data/empacotamento; the
+# maker's addresses are filled in from the header above.
 set(CIFRA_EMPACOTAMENTO ${PROJECT_SOURCE_DIR}/data/empacotamento)
 set(CIFRA_PASTA_EMPACOTAMENTO ${PROJECT_BINARY_DIR}/empacotamento)
-foreach(arquivo copyright changelog cifralumina.h2m cifralumina-analise.h2m)
+set(CIFRA_METAINFO br.com.cifralumina.cifralumina.metainfo.xml)
+foreach(arquivo copyright changelog ${CIFRA_METAINFO} cifralumina.h2m cifralumina-analise.h2m)
   configure_file(${CIFRA_EMPACOTAMENTO}/${arquivo}.in ${CIFRA_PASTA_EMPACOTAMENTO}/${arquivo} @ONLY)
 endforeach()
 # Debian wants the changelog compressed with no name or time inside, so that
@@ -37,6 +38,8 @@ execute_process(COMMAND gzip -9n -c ${CIFRA_PASTA_EMPACOTAMENTO}/changelog
                 OUTPUT_FILE ${CIFRA_PASTA_EMPACOTAMENTO}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${CIFRA_PASTA_EMPACOTAMENTO}/copyright ${CIFRA_PASTA_EMPACOTAMENTO}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/cifralumina)
+install(FILES ${CIFRA_PASTA_EMPACOTAMENTO}/${CIFRA_METAINFO}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The manual pages are made at build time by help2man from the program's own
 # --help and --version, so that they never fall behind the program: one for
