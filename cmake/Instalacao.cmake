@@ -120,6 +120,6 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
 include(CPack)
 
 if(CIFRA_TESTES AND CIFRA_JANELAS)
-  add_test(NAME Instalacao.ProgramaMenuEIcone
+  add_test(NAME Instalacao.ProgramaMenuIconeEDocumentos
            COMMAND bash ${PROJECT_SOURCE_DIR}/tests/instalacao.sh ${PROJECT_BINARY_DIR})
 endif()
