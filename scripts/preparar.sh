@@ -7,6 +7,7 @@ set -euo pipefail
 pacotes=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev qt6-translations-l10n
+  help2man locales  # the manual pages, written in the pt_BR locale
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
   hunspell hunspell-pt-br
