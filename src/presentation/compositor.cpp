@@ -72,12 +72,8 @@ void DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
   // the band (a long name, a header typed to its limit) is set smaller until
   // it fits, down to 6 points, so it never runs off the page.
   const double banda = W - (L + R + 22 + 2);
-  auto centrada = [&](const std::string& linha, Fonte fonte) {
-    s.SetFonte(fonte);
-    while (fonte.Tamanho > 6 && s.TextWidth(linha) > banda) {
-      --fonte.Tamanho;
-      s.SetFonte(fonte);
-    }
+  auto centrada = [&](const std::string& texto, Fonte fonte) {
+    const std::string linha = CabeNaLargura(s, texto, fonte, banda);
     s.CurrentX = L + 24 + (banda - s.TextWidth(linha)) / 2;
     s.Print(linha);
     return s.TextHeight(linha);
@@ -88,6 +84,18 @@ void DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
   centrada(DataPorExtenso(conteudo.analise.DataNascimento), {kFontePadrao, false, false, 12});
 }
 
+std::string CabeNaLargura(SuperficieDeDesenho& s, std::string texto, Fonte& fonte, double largura) {
+  s.SetFonte(fonte);
+  while (fonte.Tamanho > 6 && s.TextWidth(texto) > largura) {
+    --fonte.Tamanho;
+    s.SetFonte(fonte);
+  }
+  if (s.TextWidth(texto) <= largura) return texto;
+  std::u32string letras = Utf32(texto);
+  while (!letras.empty() && s.TextWidth(Utf8(letras) + "…") > largura) letras.pop_back();
+  return Utf8(letras) + "…";
+}
+
 void DesenhaRodape(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
                    const GeometriaDaPagina& geometria, const std::string& numero) {
   const double W = geometria.Largura, H = geometria.Altura;
@@ -95,14 +103,22 @@ void DesenhaRodape(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
   const double L = m.Esquerda, R = m.Direita, B = m.Inferior;
   const double y = s.CurrentY;
   s.Barra(L, H - B - 12, W - R, H - B - 11);
-  s.SetFonte({kFontePadrao, true, false, 12});
+  // The lines keep clear of the page number: smaller type, then cut.
+  double largura = W - R - (L + 2);
+  if (numero != "0") {
+    s.SetFonte({kFontePadrao, true, false, 16});
+    largura -= s.TextWidth(numero) + 3;
+  }
+  Fonte fonte{kFontePadrao, true, false, 12};
+  const std::string um = CabeNaLargura(s, conteudo.linhas.LinhaRodapeUm, fonte, largura);
   s.CurrentX = L + 2;
   s.CurrentY = H - B - 10;
-  s.Print(conteudo.linhas.LinhaRodapeUm);
-  s.CurrentY += s.TextHeight(conteudo.linhas.LinhaRodapeUm);
-  s.SetFonte({kFontePadrao, false, false, 10});
+  s.Print(um);
+  s.CurrentY += s.TextHeight(um);
+  fonte = {kFontePadrao, false, false, 10};
+  const std::string dois = CabeNaLargura(s, conteudo.linhas.LinhaRodapeDois, fonte, largura);
   s.CurrentX = L + 2;
-  s.Print(conteudo.linhas.LinhaRodapeDois);
+  s.Print(dois);
   if (numero != "0") {
     s.SetFonte({kFontePadrao, true, false, 16});
     s.CurrentY = (H - B) - s.TextHeight(numero);

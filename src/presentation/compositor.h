@@ -72,6 +72,11 @@ std::string DataPorExtenso(const std::string& ddmmaaaa);
 // and its vowel, every other topic " Número " and the number's display form.
 std::string TituloNaPagina(const LinhaResultado& linha, int topico, bool imprimirNumero);
 
+// A line in at most largura mm: set a point smaller at a time down to 6
+// points (fonte is left at the size used), then cut with "…".
+std::string CabeNaLargura(SuperficieDeDesenho& superficie, std::string texto, Fonte& fonte,
+                          double largura);
+
 // The page header: a rule, the picture, the header line, the person's name
 // and date of birth, in the band above the running text.
 void DesenhaCabecalho(SuperficieDeDesenho& superficie, const ConteudoDaAnalise& conteudo,

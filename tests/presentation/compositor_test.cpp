@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/numerologia.h"
 #include "superficie_teste.h"
 
 namespace cifra {
@@ -112,7 +113,7 @@ TEST(Compositor, QuebrasDeTituloEDivisoriaPertoDoLimite) {
 // The band right of the header picture runs from 10 + 24 = 34 to 190 mm: 156
 // mm, that is 111 characters at 14 points and 78 at 20 on the test surface.
 // Longer lines are set smaller until they fit; the date stays above the rule.
-TEST(Compositor, CabecalhoENomeLongosCabemNaFaixa) {
+TEST(Compositor, CabecalhoNomeERodapeLongosCabemNaPagina) {
   Cenario c({1});
   c.linhas.LinhaCabecalho = std::string(198, 'C');
   c.analise.NomeExibido = std::string(120, 'N');
@@ -127,6 +128,25 @@ TEST(Compositor, CabecalhoENomeLongosCabemNaFaixa) {
   EXPECT_DOUBLE_EQ(nome->x, 34);
   EXPECT_LT(data->y + 6, 5 + 24);
   EXPECT_EQ(p.figuras[0].texto, ":/t/signo");
+
+  // Footer lines never reach the page number: smaller type down to 6
+  // points, then cut. The number "1" (16 points) stands at 190 - 1.6.
+  c.linhas.LinhaRodapeUm = std::string(150, 'R');
+  c.linhas.LinhaRodapeDois = std::string(400, 'D');
+  auto outras = c.Compoe();
+  const auto& q = outras.Pagina(1);
+  const auto* um = q.Texto("R", true);
+  const auto* dois = q.Texto("D", true);
+  const auto* numero = q.Texto("1");
+  ASSERT_TRUE(um && dois && numero);
+  EXPECT_EQ(um->texto, c.linhas.LinhaRodapeUm);
+  EXPECT_EQ(um->fonte.Tamanho, 11);  // 150 characters in 176.4 mm
+  EXPECT_EQ(dois->fonte.Tamanho, 6);
+  EXPECT_TRUE(dois->texto.ends_with("…"));
+  for (const auto* linha : {um, dois}) {
+    const double largura = static_cast<double>(Utf32(linha->texto).size()) * linha->fonte.Tamanho / 10;
+    EXPECT_LE(linha->x + largura, numero->x - 3 + 1e-9) << linha->texto;
+  }
 }
 
 }  // namespace
