@@ -7,14 +7,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <QImage>
+#include <QPainter>
+
 #include "library/edicao.h"
+#include "presentation/compositor.h"
+#include "presentation/superficie.h"
 #include "auxiliares.h"
 #include "settings/configuracao.h"
 
 namespace cifra {
 
-frmConfiguraRodape::frmConfiguraRodape(QWidget* pai, const PastaDeDados& pasta, LinhasRodape& linhas)
-    : QDialog(pai), pasta_(pasta), linhas_(linhas) {
+frmConfiguraRodape::frmConfiguraRodape(QWidget* pai, const PastaDeDados& pasta, LinhasRodape& linhas,
+                                       const Margens& margens)
+    : QDialog(pai), pasta_(pasta), linhas_(linhas), margens_(margens) {
   setObjectName(QStringLiteral("frmConfiguraRodape"));
   setWindowTitle(QStringLiteral("Configuração do cabeçalho e do rodapé..."));
   setModal(true);
@@ -69,6 +75,28 @@ void frmConfiguraRodape::cmdOk_Click() {
                              .arg(QString::fromStdString(ListaDeCaracteres(semLugar))));
     return;
   }
+  // Measured with the fonts as a 300 dpi printer has them, on an A4 sheet
+  // with the operator's margins.
+  QImage folha(8, 8, QImage::Format_RGB32);
+  constexpr double kPontosPorMm = 300 / kMmPorPolegada;
+  folha.setDotsPerMeterX(static_cast<int>(kPontosPorMm * 1000));
+  folha.setDotsPerMeterY(static_cast<int>(kPontosPorMm * 1000));
+  std::vector<std::string> longas;
+  {
+    QPainter pintor(&folha);
+    SuperficieQPainter medida(pintor, kPontosPorMm, 210, 297);
+    longas = LinhasQueNaoCabem(medida, novas, GeometriaDoPapel(210, 297, margens_));
+  }
+  if (!longas.empty()) {
+    QString texto;
+    for (const std::string& l : longas) texto += Q(l) + QLatin1Char('\n');
+    texto += QStringLiteral("\nNas páginas, uma linha assim sai em letra menor (até 6 pontos) e, "
+                            "se ainda não couber, cortada com reticências. Gravar assim mesmo?");
+    if (QMessageBox::question(this, QStringLiteral("Atenção:"), texto,
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+      return;
+    }
+  }
   if (!GravaAvisando(this, [&] { GravarLinhasRodape(pasta_, novas); })) return;
   linhas_ = LerLinhasRodape(pasta_);
   QMessageBox::information(this, QStringLiteral("Informação:"), QString::fromUtf8(kAvisoGravado));
@@ -82,8 +110,9 @@ void frmConfiguraRodape::reject() {
   }
 }
 
-bool frmConfiguraRodape::Executa(QWidget* pai, const PastaDeDados& pasta, LinhasRodape& linhas) {
-  frmConfiguraRodape janela(pai, pasta, linhas);
+bool frmConfiguraRodape::Executa(QWidget* pai, const PastaDeDados& pasta, LinhasRodape& linhas,
+                                 const Margens& margens) {
+  frmConfiguraRodape janela(pai, pasta, linhas, margens);
   return janela.exec() == QDialog::Accepted;
 }
 

@@ -8,12 +8,16 @@ class QLineEdit;
 namespace cifra {
 class PastaDeDados;
 struct LinhasRodape;
+struct Margens;
 
 class frmConfiguraRodape : public QDialog {
   Q_OBJECT
  public:
-  frmConfiguraRodape(QWidget* pai, const PastaDeDados& pasta, LinhasRodape& linhas);
-  static bool Executa(QWidget* pai, const PastaDeDados& pasta, LinhasRodape& linhas);
+  // margens: those of the paper, to tell the operator of a line too long.
+  frmConfiguraRodape(QWidget* pai, const PastaDeDados& pasta, LinhasRodape& linhas,
+                     const Margens& margens);
+  static bool Executa(QWidget* pai, const PastaDeDados& pasta, LinhasRodape& linhas,
+                      const Margens& margens);
 
   void reject() override;  // "Cancela&r", Esc and the close box all ask first
 
@@ -29,6 +33,7 @@ class frmConfiguraRodape : public QDialog {
 
   const PastaDeDados& pasta_;
   LinhasRodape& linhas_;
+  const Margens& margens_;
   QLineEdit* txtCabecalhoLinhaUm_;
   QLineEdit* txtRodapeLinhaUm_;
   QLineEdit* txtRodapeLinhaDois_;

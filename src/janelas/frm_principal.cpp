@@ -580,7 +580,8 @@ void frmPrincipal::AbrirSobre() {
   frmSobre::Exibe(this, cifra::Q(configuracao_.pasta.Arquivo(cifra::kSomDeBoasVindas).string()));
 }
 void frmPrincipal::AbrirCabecalhoERodape() {
-  if (cifra::frmConfiguraRodape::Executa(this, configuracao_.pasta, configuracao_.linhas)) {
+  if (cifra::frmConfiguraRodape::Executa(this, configuracao_.pasta, configuracao_.linhas,
+                                         configuracao_.margens)) {
     AtualizaAnalises();
   }
 }

@@ -1,6 +1,7 @@
 #include "compositor.h"
 
 #include <QFontDatabase>
+#include <cmath>
 
 #include "engine/data.h"
 #include "engine/numerologia.h"
@@ -94,6 +95,36 @@ std::string CabeNaLargura(SuperficieDeDesenho& s, std::string texto, Fonte& font
   std::u32string letras = Utf32(texto);
   while (!letras.empty() && s.TextWidth(Utf8(letras) + "…") > largura) letras.pop_back();
   return Utf8(letras) + "…";
+}
+
+std::vector<std::string> LinhasQueNaoCabem(SuperficieDeDesenho& s, const LinhasRodape& linhas,
+                                           const GeometriaDaPagina& papel) {
+  const Margens& m = papel.margens;
+  s.SetFonte({kFontePadrao, true, false, 16});
+  const double rodape = papel.Largura - m.Direita - (m.Esquerda + 2) - s.TextWidth("888") - 3;
+  const double cabecalho = papel.Largura - (m.Esquerda + m.Direita + 22 + 2);
+  struct Linha {
+    const std::string& texto;
+    Fonte fonte;
+    double largura;
+    const char* nome;
+  };
+  const Linha todas[] = {
+      {linhas.LinhaCabecalho, {kFontePadrao, true, false, 20}, cabecalho, "A linha do cabeçalho"},
+      {linhas.LinhaRodapeUm, {kFontePadrao, true, false, 12}, rodape, "A primeira linha do rodapé"},
+      {linhas.LinhaRodapeDois, {kFontePadrao, false, false, 10}, rodape, "A segunda linha do rodapé"},
+  };
+  std::vector<std::string> avisos;
+  for (const Linha& l : todas) {
+    s.SetFonte(l.fonte);
+    const double excesso = s.TextWidth(l.texto) - l.largura;
+    if (excesso > 0) {
+      avisos.push_back(std::string(l.nome) + " passa " +
+                       std::to_string(static_cast<int>(std::ceil(excesso))) +
+                       " mm da largura da página.");
+    }
+  }
+  return avisos;
 }
 
 void DesenhaRodape(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,

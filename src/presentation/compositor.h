@@ -4,6 +4,7 @@
 // pages, the printer and the PDF all run this one composition; they differ
 // only in the page size, the margins and the bottom limit.
 #include <string>
+#include <vector>
 
 #include "analysis/analise.h"
 #include "library/ordem.h"
@@ -76,6 +77,14 @@ std::string TituloNaPagina(const LinhaResultado& linha, int topico, bool imprimi
 // points (fonte is left at the size used), then cut with "…".
 std::string CabeNaLargura(SuperficieDeDesenho& superficie, std::string texto, Fonte& fonte,
                           double largura);
+
+// The footer lines (and the header line) that do not fit the page at their
+// own type size, as the operator is told: "A primeira linha do rodapé passa
+// 23 mm da largura da página." The footer's room leaves space for a page
+// number of three digits; the surface measures with the fonts of the paper.
+std::vector<std::string> LinhasQueNaoCabem(SuperficieDeDesenho& superficie,
+                                           const LinhasRodape& linhas,
+                                           const GeometriaDaPagina& papel);
 
 // The page header: a rule, the picture, the header line, the person's name
 // and date of birth, in the band above the running text.

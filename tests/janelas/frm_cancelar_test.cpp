@@ -46,7 +46,7 @@ TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
        },
        "cmdCancelar", nullptr},
       {"frmConfiguraRodape",
-       [](Configuracao& e) { return std::make_unique<frmConfiguraRodape>(nullptr, e.pasta, e.linhas); },
+       [](Configuracao& e) { return std::make_unique<frmConfiguraRodape>(nullptr, e.pasta, e.linhas, e.margens); },
        [](QDialog& j) {
          teste::Substitui(teste::Controle(j, QStringLiteral("txtRodapeLinhaUm")), QStringLiteral("Novo"));
        },

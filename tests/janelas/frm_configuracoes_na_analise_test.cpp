@@ -55,7 +55,7 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
     Clica(fontes, QStringLiteral("cmdOk"));
   }
   {
-    frmConfiguraRodape rodape(nullptr, c.pasta, c.linhas);
+    frmConfiguraRodape rodape(nullptr, c.pasta, c.linhas, c.margens);
     rodape.show();
     Substitui(Controle(rodape, QStringLiteral("txtCabecalhoLinhaUm")), QStringLiteral("Estudo de Maria"));
     Substitui(Controle(rodape, QStringLiteral("txtRodapeLinhaUm")), QStringLiteral("Ateliê dos Números"));

@@ -25,7 +25,9 @@
 
 #include "apoio/janelas.h"
 #include "library/clientes.h"
+#include "settings/configuracao.h"
 #include "janelas/frm_cadastro.h"
+#include "janelas/frm_configura_rodape.h"
 #include "janelas/frm_dicas.h"
 #include "janelas/frm_entrada.h"
 #include "janelas/frm_exibe_relatorio.h"
@@ -246,6 +248,29 @@ TEST(Operador, CadastroRecusaCaracteresQueNaoGuarda) {
   const auto clientes = cifra::LerCadastro(pasta);
   ASSERT_EQ(clientes.size(), 1u);
   EXPECT_EQ(clientes[0].cliente.Nome, "Lukasz Walesa");
+}
+
+// A footer line longer than the printed page is named, with its excess, when
+// the operator confirms; "Não" keeps the dialog open and the file as it was.
+TEST(Operador, RodapeLongoEhAvisadoAntesDeGravar) {
+  cifra::teste::ComConfiguracao c;
+  cifra::frmConfiguraRodape janela(nullptr, c.configuracao.pasta, c.configuracao.linhas,
+                                   c.configuracao.margens);
+  janela.show();
+  cifra::teste::Substitui(cifra::teste::Controle(janela, QStringLiteral("txtRodapeLinhaDois")),
+                          QString(150, QLatin1Char('W')));
+  const auto antes = cifra::teste::LeBytes(c.pasta / "rodape.dat");
+  cifra::teste::RespondeCaixas caixas({QMessageBox::No}, [&](QMessageBox* caixa) {
+    cifra::teste::GuardaImagem(cifra::teste::ComMensagemPorCima(&janela, caixa),
+                               QStringLiteral("rodape-longo.png"));
+  });
+  cifra::teste::Clica(janela, QStringLiteral("cmdOk"));
+  ASSERT_EQ(caixas.Vistas().size(), 1u);
+  EXPECT_TRUE(caixas.Vistas()[0].texto.startsWith(
+      QStringLiteral("A segunda linha do rodapé passa ")))
+      << caixas.Vistas()[0].texto.toStdString();
+  EXPECT_TRUE(janela.isVisible());
+  EXPECT_EQ(cifra::teste::LeBytes(c.pasta / "rodape.dat"), antes);
 }
 
 }  // namespace

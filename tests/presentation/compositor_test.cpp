@@ -147,6 +147,17 @@ TEST(Compositor, CabecalhoNomeERodapeLongosCabemNaPagina) {
     const double largura = static_cast<double>(Utf32(linha->texto).size()) * linha->fonte.Tamanho / 10;
     EXPECT_LE(linha->x + largura, numero->x - 3 + 1e-9) << linha->texto;
   }
+
+  // The dialog's warning, from the same measures: on A4 with margins of 10,
+  // the footer has 210 - 22 - 4.8 - 3 = 180.2 mm; 150 characters at 12
+  // points take 180, 151 take 181.2.
+  teste::SuperficieDeTeste medida;
+  const GeometriaDaPagina a4 = GeometriaDoPapel(210, 297, Margens{10, 10, 10, 10});
+  c.linhas = {std::string(150, 'R'), "curta", "Cabecalho"};
+  EXPECT_TRUE(LinhasQueNaoCabem(medida, c.linhas, a4).empty());
+  c.linhas.LinhaRodapeUm += "R";
+  EXPECT_EQ(LinhasQueNaoCabem(medida, c.linhas, a4),
+            std::vector<std::string>{"A primeira linha do rodapé passa 1 mm da largura da página."});
 }
 
 }  // namespace
