@@ -99,12 +99,20 @@ std::string TextoDeAjudaDaAnalise() {
          "Saída: 0 feito, 2 dados recusados, 1 falha.\n";
 }
 
-std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std::ostream& saida) {
+std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std::ostream& saida,
+                                         std::ostream& erros) {
   QStringList palavras;
   for (int i = 0; i < argc; ++i) palavras << QString::fromLocal8Bit(argv[i]);
   EncaminhaMensagensDoQt(palavras.contains(QStringLiteral("--verbose")));
   if (palavras.size() > 1 && palavras[1] == QStringLiteral("analise")) {
     return std::nullopt;  // "analise --help" is answered by the analysis itself
+  }
+  // A mistyped command would open the windows and, in a script without a
+  // display, never return: the window program takes no words of its own.
+  if (palavras.size() > 1 && !palavras[1].startsWith(QLatin1Char('-'))) {
+    erros << "Comando desconhecido: " << palavras[1].toStdString()
+          << " (veja cifralumina --help)\n";
+    return 2;
   }
   QCommandLineParser leitor;
   const QCommandLineOption ajuda({QStringLiteral("h"), QStringLiteral("help")},

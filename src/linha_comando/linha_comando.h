@@ -52,7 +52,10 @@ inline constexpr const char* kUsoAnalise =
 // saida and give the exit status; "analise --help" prints the analysis
 // usage. Otherwise returns nothing, having routed Qt's own messages through
 // our handler: they reach standard error only when --verbose is given.
-std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std::ostream& saida);
+// A first word that is neither "analise" nor an option is refused on erros
+// with status 2.
+std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std::ostream& saida,
+                                         std::ostream& erros);
 
 // The usage of the whole program and of "analise", in Portuguese.
 std::string TextoDeAjuda();

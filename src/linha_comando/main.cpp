@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName("Cifralumina");
   QCoreApplication::setApplicationName("Cifralumina");
   // --help and --version never open a window; Qt's messages go through our handler.
-  if (const auto status = cifra::AtendeAntesDasJanelas(argc, argv, std::cout)) return *status;
+  if (const auto status = cifra::AtendeAntesDasJanelas(argc, argv, std::cout, std::cerr)) return *status;
   if (argc < 2 || std::string(argv[1]) != "analise") return AbreAsJanelas(argv);
   // A short run: a PDF's pages are built in buffers of a few hundred
   // kilobytes, which the allocator would map and hand back page after

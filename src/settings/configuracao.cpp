@@ -15,6 +15,14 @@ std::string EscolhePastaDeDados(const std::optional<std::string>& pastaPedida) {
   if (const char* ambiente = std::getenv("CIFRALUMINA_PASTA"); ambiente && *ambiente) {
     return ambiente;
   }
+  // Without a home, Qt would guess a folder at the root of the disk.
+  const char* casa = std::getenv("HOME");
+  const char* dados = std::getenv("XDG_DATA_HOME");
+  if ((!casa || !*casa) && (!dados || !*dados)) {
+    throw ErroDeArquivo(
+        "Não foi possível escolher a pasta de dados: a variável HOME não está definida. "
+        "Informe a pasta com --pasta PASTA ou na variável CIFRALUMINA_PASTA.");
+  }
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
 }
 

@@ -46,7 +46,8 @@ struct ProblemasDoInicio {
 // cannot be created always throws.
 Configuracao CarregarConfiguracao(const std::string& raiz, ProblemasDoInicio* problemas = nullptr);
 
-// --pasta DIR, else CIFRALUMINA_PASTA, else the per-user data location.
+// --pasta DIR, else CIFRALUMINA_PASTA, else the per-user data location;
+// throws ErroDeArquivo when there is no home to find that location in.
 std::string EscolhePastaDeDados(const std::optional<std::string>& pastaPedida);
 
 }  // namespace cifra

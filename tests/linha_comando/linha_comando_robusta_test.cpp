@@ -65,10 +65,12 @@ TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
       {{"cifralumina", "--version"}, 0, "Cifralumina "},
       {{"cifralumina", "--pasta", "/tmp/x"}, std::nullopt, ""},
       {{"cifralumina", "analise", "--help"}, std::nullopt, ""},
+      {{"cifralumina", "analisar", "Maria da Silva"}, 2, "Comando desconhecido: analisar"},
   };
   for (const Caso& c : casos) {
     std::ostringstream saida;
-    EXPECT_EQ(AtendeAntesDasJanelas(static_cast<int>(c.argv.size()), c.argv.data(), saida), c.status);
+    EXPECT_EQ(AtendeAntesDasJanelas(static_cast<int>(c.argv.size()), c.argv.data(), saida, saida),
+              c.status);
     EXPECT_NE(saida.str().find(c.trecho), std::string::npos) << saida.str();
   }
 

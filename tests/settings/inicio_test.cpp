@@ -32,5 +32,16 @@ TEST(Inicio, ArquivoIlegivelEhRelatadoEOInicioContinua) {
   }
 }
 
+// No folder asked for and no home: refused, never guessed at the root.
+TEST(Inicio, SemCasaNemPastaPedidaNaoAdivinha) {
+  const std::string casa = getenv("HOME") ? getenv("HOME") : "";
+  unsetenv("HOME");
+  unsetenv("XDG_DATA_HOME");
+  unsetenv("CIFRALUMINA_PASTA");
+  EXPECT_THROW(EscolhePastaDeDados(std::nullopt), ErroDeArquivo);
+  EXPECT_EQ(EscolhePastaDeDados(std::string("/tmp/x")), "/tmp/x");
+  setenv("HOME", casa.c_str(), 1);
+}
+
 }  // namespace
 }  // namespace cifra
