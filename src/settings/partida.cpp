@@ -13,8 +13,19 @@ namespace {
 std::atomic<bool> verbosoParaOQt{false};
 
 void TrataMensagemDoQt(QtMsgType tipo, const QMessageLogContext&, const QString& mensagem) {
+  if (tipo == QtFatalMsg) {
+    // Qt gives up (no display, no platform plugin): the reason is always
+    // told, ours first, and the program ends like any failure, not aborted.
+    if (mensagem.contains(QLatin1String("platform plugin")) ||
+        mensagem.contains(QLatin1String("display"), Qt::CaseInsensitive)) {
+      std::fprintf(stderr,
+                   "Não foi possível abrir a janela: nenhuma tela gráfica disponível (DISPLAY).\n");
+    }
+    std::fprintf(stderr, "Qt: %s\n", mensagem.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+  }
   if (verbosoParaOQt) std::fprintf(stderr, "Qt: %s\n", mensagem.toLocal8Bit().constData());
-  if (tipo == QtFatalMsg) std::abort();
 }
 
 }  // namespace

@@ -10,7 +10,8 @@ namespace cifra {
 
 // Qt's own lines are in English and meant for developers: with verboso they
 // reach standard error, otherwise our Portuguese messages say what went
-// wrong. A fatal one still ends the program.
+// wrong. A fatal one is always told (in Portuguese when it is a missing
+// display) and ends the program with status 1.
 void EncaminhaMensagensDoQt(bool verboso);
 
 // The value of "--pasta DIR" among the program's words, nothing when there

@@ -3,6 +3,8 @@
 // in for a full disk), programs racing on one new data folder, a read-only
 // folder and folders that cannot be entered or made.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -82,6 +84,20 @@ TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
   EXPECT_EQ(ajuda.status, 0) << ajuda.erros;
   EXPECT_NE(ajuda.saida.find("Uso: cifralumina"), std::string::npos);
   EXPECT_EQ(ajuda.erros, "");
+
+  // The windows with no display to open on: said in Portuguese, status 1
+  // (where the window program is built: the sanitizers' build has none).
+  const auto janelas = std::filesystem::path(CIFRA_PROGRAMA).parent_path() / "cifralumina-janelas";
+  if (!std::filesystem::exists(janelas)) return;
+  const std::string tela = getenv("DISPLAY") ? getenv("DISPLAY") : "";
+  unsetenv("DISPLAY");
+  setenv("QT_QPA_PLATFORM", "xcb", 1);
+  const Resultado semTela = Programa({"--pasta", (raiz / "dados").string()}, raiz.Caminho());
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!tela.empty()) setenv("DISPLAY", tela.c_str(), 1);
+  EXPECT_EQ(semTela.status, 1);
+  EXPECT_NE(semTela.erros.find("nenhuma tela gráfica disponível (DISPLAY)"), std::string::npos)
+      << semTela.erros;
 }
 
 // Qt's own English lines (here: no XDG_RUNTIME_DIR when graphics start)
