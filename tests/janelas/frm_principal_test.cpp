@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSettings>
 #include <QToolBar>
