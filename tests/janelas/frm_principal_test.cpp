@@ -1,5 +1,5 @@
 // The operator's road through the main window, with real clicks and keys:
-// a first start on an empty folder, two analyses, reading them page by page,
+// the opening window, a first start on an empty folder, two analyses, reading them page by page,
 // zoom, the export, the register, the hints and the ways out.
 #include "janelas/frm_principal.h"
 
@@ -23,6 +23,7 @@
 #include "apoio/executa.h"
 #include "apoio/janelas.h"
 #include "janelas/frm_configura_programa.h"
+#include "janelas/dicas.h"
 #include "janelas/frm_dicas.h"
 #include "janelas/frm_edita_calculo.h"
 #include "janelas/frm_entrada.h"
@@ -282,6 +283,18 @@ TEST(frmPrincipal, DicaSegueOMouseNaBarra) {
   EXPECT_EQ(dicas.Dica(), nullptr);
 }
 
+// Just below the bar, 8 pixels right of the button; pulled left near the
+// screen's right edge (on whichever screen the bar is).
+TEST(Dicas, PosicaoAbaixoDaBarraEPuxadaNaBordaDaTela) {
+  const QRect tela(0, 0, 800, 600), barra(100, 80, 700, 49);
+  const QSize dica(200, 40);
+  EXPECT_EQ(cifra::PosicaoDaDica(QRect(148, 83, 43, 40), barra, dica, tela), QPoint(156, 129));
+  EXPECT_EQ(cifra::PosicaoDaDica(QRect(592, 83, 43, 40), barra, dica, tela), QPoint(600, 129));
+  EXPECT_EQ(cifra::PosicaoDaDica(QRect(740, 83, 43, 40), barra, dica, tela), QPoint(587, 129));
+  EXPECT_EQ(cifra::PosicaoDaDica(QRect(1700, 83, 43, 40), QRect(1000, 80, 800, 49), dica, QRect(800, 0, 1024, 768)),
+            QPoint(1611, 129));
+}
+
 // Every way out keeps the options in memory on disk, except "Não"; the next
 // start opens at the size the window was left with. An options file that
 // cannot be read is reported at the start and is never written over.
@@ -325,6 +338,44 @@ TEST(frmPrincipal, SaidasGravamAsOpcoesMenosSobreUmArquivoIlegivel) {
     EXPECT_EQ(depois[78], 0) << saida;  // EscutarSons off, as in memory
     p.Abre(false);
     EXPECT_EQ(p.janela->size(), QSize(900, 640));
+  }
+}
+
+// The opening window: the cover grows frame by frame under the hourglass, with
+// the event loop running between frames, and the window closes itself; closed
+// early by its frame, it leaves no hourglass behind. Its own timers are run at
+// a millisecond's pace, so the test does not sit through the real 4.6 seconds.
+TEST(frmEntrada, CresceAFiguraSobAAmpulhetaEFechaSozinhaOuPelaMoldura) {
+  for (const bool pelaMoldura : {false, true}) {
+    frmEntrada janela;
+    auto* relogio = janela.findChild<QTimer*>(QStringLiteral("relogio"));
+    auto* espera = janela.findChild<QTimer*>(QStringLiteral("esperaFinal"));
+    ASSERT_TRUE(relogio && espera);
+    const int total = janela.TotalDeQuadros();
+    const int duracao = relogio->interval() * total + espera->interval();  // the real pace
+    EXPECT_TRUE(duracao >= 4000 && duracao <= 9000) << duracao;
+    relogio->setInterval(1);
+    espera->setInterval(1);
+    std::vector<int> quadros;  // seen between two frames, from the event loop
+    bool ampulheta = true;
+    QObject::connect(relogio, &QTimer::timeout, &janela, [&] {
+      quadros.push_back(janela.QuadrosMostrados());
+      const QCursor* c = QApplication::overrideCursor();
+      ampulheta = ampulheta && c && c->shape() == Qt::WaitCursor;
+      if (quadros.size() == 16) cifra::teste::Retrata(&janela, QStringLiteral("frm-entrada"));
+      if (pelaMoldura && quadros.size() == 3) janela.close();
+    });
+    QTimer::singleShot(5000, &janela, &QDialog::reject);  // it did not close by itself
+    EXPECT_EQ(janela.exec(), pelaMoldura ? QDialog::Rejected : QDialog::Accepted);
+    EXPECT_TRUE(ampulheta);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    if (pelaMoldura) {
+      EXPECT_EQ(janela.QuadrosMostrados(), 4);  // the first frame comes on showing
+      continue;
+    }
+    ASSERT_EQ(static_cast<int>(quadros.size()), total);  // the last tick starts the final pause
+    for (int i = 0; i + 1 < total; ++i) EXPECT_EQ(quadros[static_cast<size_t>(i)], i + 2);
+    EXPECT_EQ(janela.QuadrosMostrados(), total);
   }
 }
 
