@@ -69,6 +69,9 @@ TEST(Edicao, RegistroDeCadaBotaoDeNumero) {
   EXPECT_EQ(RegistroDoNumeroZero(6), 1);
   EXPECT_EQ(RegistroDoNumeroZero(12), 0);
   EXPECT_EQ(RegistroDoNaoPossui(15), 90);
+  // Without master numbers an 11 or a 22 that reaches a file reads the text of 2 or 4.
+  EXPECT_EQ(RegistroDoNumero(11, "INTEXEXP.DAT", false), 2);
+  EXPECT_EQ(RegistroDoNumero(22, "CVIDA.DAT", false), 4);
   EXPECT_EQ(TopicoRealDoNome("Eu Silencioso"), 25);
   EXPECT_EQ(TopicoRealDoNome("O Eu Silencioso"), 0);  // the editor label is not a name
 }

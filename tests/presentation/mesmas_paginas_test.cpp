@@ -157,11 +157,13 @@ struct PeloDesenhoDoQt : SuperficieQPainter {
 // origin, a word drawn again from what was kept the first time) and the words
 // of a justified line, which go out together; and a text measures exactly
 // what Qt's font metrics give it, words never measured before and texts
-// longer than a word too.
+// longer than a word too, and the same on a screen page.
 TEST(MesmasPaginas, NoPdfCadaGlifoOndeODesenhoDeTextoDoQtOPoe) {
   const Fonte fontes[] = {{"Times New Roman", false, false, 12}, {"Arial", false, true, 10},
                           {"Courier New", true, false, 14}, {"Times New Roman", true, true, 20}};
   const char* palavras[] = {"AVATAR ", "Tomé", "Wagner, ", "efficácia", "Ação. ", "já", "«Yvonne»", "To", "AVATAR "};
+  FolhaDaTela folha;  // a screen page measures as the 300 dpi PDF does
+  SuperficieDaTela tela(folha, 200, 280);
   std::mt19937 sorte(71);
   const std::u32string letras = U"AVTWYLPFaeoyvwrtçãéôõ.,";
   auto documento = [&](bool peloQt) {
@@ -189,6 +191,8 @@ TEST(MesmasPaginas, NoPdfCadaGlifoOndeODesenhoDeTextoDoQtOPoe) {
         y = s->CurrentY + 12;
         if (peloQt) continue;
         const QFontMetricsF metricas(painter.font());
+        tela.SetFonte(f);
+        EXPECT_DOUBLE_EQ(tela.TextHeight(""), s->TextHeight("")) << f.Nome;
         for (const size_t tamanho : {1u, 2u, 5u, 9u, 39u, 45u, 120u}) {
           for (const char32_t fim : {U'x', U' '}) {
             std::u32string t;
@@ -198,6 +202,7 @@ TEST(MesmasPaginas, NoPdfCadaGlifoOndeODesenhoDeTextoDoQtOPoe) {
                       metricas.horizontalAdvance(QString::fromUcs4(t.data(), static_cast<qsizetype>(t.size()))) /
                           SuperficieQPainter::kUnidadesPorMm)
                 << f.Nome << " \"" << Utf8(t) << "\"";
+            EXPECT_DOUBLE_EQ(tela.TextWidth(std::u32string_view(t)), s->TextWidth(std::u32string_view(t))) << f.Nome;
           }
         }
       }
@@ -206,6 +211,11 @@ TEST(MesmasPaginas, NoPdfCadaGlifoOndeODesenhoDeTextoDoQtOPoe) {
   };
   const auto porGlifos = documento(false);
   const auto porTexto = documento(true);
+  // "Courier New" comes out monospaced, 0.6 em a character, whatever face stands in for it.
+  tela.SetFonte({"Courier New  ", true, false, 14});
+  EXPECT_EQ(tela.FonteAtual().Nome, "Courier New");
+  EXPECT_NEAR(tela.TextWidth("iiii"), tela.TextWidth("MMMM"), 1e-6);
+  EXPECT_NEAR(tela.TextWidth("M"), 14 * 25.4 / 72 * 0.6, 0.01);
   ASSERT_GT(porTexto.size(), 400u);
   ASSERT_EQ(porGlifos.size(), porTexto.size());
   for (size_t i = 0, erros = 0; i < porTexto.size() && erros < 5; ++i) {
