@@ -47,8 +47,13 @@ frmEntrada::frmEntrada(QWidget* pai)
   layout->addWidget(imgEntrada_);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   quadros_ = cifra::QuadrosDaAbertura(imgEntrada_->width());
+  relogio_.setObjectName(QStringLiteral("relogio"));
   relogio_.setInterval(cifra::kIntervaloDaAberturaMs);
   connect(&relogio_, &QTimer::timeout, this, &frmEntrada::Avanca);
+  esperaFinal_.setObjectName(QStringLiteral("esperaFinal"));
+  esperaFinal_.setSingleShot(true);
+  esperaFinal_.setInterval(cifra::kEsperaFinalDaAberturaMs);
+  connect(&esperaFinal_, &QTimer::timeout, this, &QDialog::accept);
 }
 
 void frmEntrada::Exibe(QWidget* pai) {
@@ -68,7 +73,7 @@ void frmEntrada::showEvent(QShowEvent* evento) {
 void frmEntrada::Avanca() {
   if (quadro_ + 1 >= TotalDeQuadros()) {
     relogio_.stop();
-    QTimer::singleShot(cifra::kEsperaFinalDaAberturaMs, this, &QDialog::accept);
+    esperaFinal_.start();
     return;
   }
   imgEntrada_->Mostra(quadros_[static_cast<size_t>(++quadro_)]);
@@ -77,6 +82,7 @@ void frmEntrada::Avanca() {
 // Closed by itself or through its close box: either way the hourglass goes.
 void frmEntrada::done(int resultado) {
   relogio_.stop();
+  esperaFinal_.stop();
   if (ampulheta_) {
     QApplication::restoreOverrideCursor();
     ampulheta_ = false;

@@ -1,7 +1,8 @@
 #pragma once
 // The opening window: the cover picture grows from the centre of its box,
-// then the window closes itself. A timer drives it, so the interface answers
-// all the while.
+// then the window closes itself. Two timers drive it (a child each, "relogio"
+// for the frames and "esperaFinal" for the pause after the last one), so the
+// interface answers all the while and a test can set their pace.
 #include <QDialog>
 #include <QRectF>
 #include <QTimer>
@@ -31,6 +32,7 @@ class frmEntrada : public QDialog {
   CaixaDaFigura* imgEntrada_;
   std::vector<QRectF> quadros_;
   int quadro_ = -1;
-  QTimer relogio_;
+  QTimer relogio_{this};
+  QTimer esperaFinal_{this};
   bool ampulheta_ = false;
 };

@@ -1,3 +1,5 @@
+// The request's rules (folding a name, completing a date) and the builder,
+// on a library whose every record says which file and record it is.
 #include "analysis/analise.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/pedido.h"
 #include "apoio/pasta_temporaria.h"
 #include "library/arquivo_registros.h"
 #include "library/formulas.h"
@@ -84,26 +87,26 @@ TEST_F(Construtor, MariaDaSilvaComMestres) {
   EXPECT_NE(L(6).Descricao.find("até ser superada ou compreendida."), std::string::npos);
 }
 
-TEST_F(Construtor, SemMestresOsTextosDe11E22SaoOsDe2E4) {
+// Without master numbers 11 and 22 read the texts of 2 and 4; a challenge 0
+// reads its own text alone; a name without
+// vowels has no first vowel, and a defined formula is read from its file.
+TEST_F(Construtor, SemMestresDesafioZeroNomeSemVogalEFormulas) {
   opcoes.NumerosMagicos = false;
   Monta();
   EXPECT_EQ(L(23).Numero, "2");
   EXPECT_EQ(L(23).Interpretacao, "INTEXEXP#2");
   EXPECT_EQ(L(24).Numero, "4");
-}
 
-TEST_F(Construtor, DesafioZeroLeSoOSeuTexto) {
+  opcoes.NumerosMagicos = true;
   pessoa.Nascimento = {22, 2, 1990};
   Monta();
   EXPECT_EQ(L(6).Numero, "0");
-  EXPECT_EQ(L(6).Interpretacao, "DESNASC#1");
+  EXPECT_EQ(L(6).Interpretacao, "DESNASC#1");  // one text speaks of all nine lessons
   EXPECT_EQ(L(7).Interpretacao, "PRESNASC#10.");
   EXPECT_EQ(L(5).Numero, "22");
   EXPECT_EQ(L(5).Interpretacao, "CDNAS#4");  // the plain reduction picks the text
-}
 
-TEST_F(Construtor, NomeSemVogalEFormulas) {
-  pessoa.Nome = U"BRST KLMN";
+  pessoa = {U"BRST KLMN", {12, 8, 1978}};
   const std::vector<int16_t> formula{8, 101, 5, 103};
   GravarFormula(pasta, kFormulaA, true, formula);
   Monta();
@@ -157,6 +160,32 @@ TEST_F(Construtor, NumeroRepetidoLigaAoPrimeiroMostrado) {
   EXPECT_EQ(L(11).Interpretacao, "APICES#3.");
   EXPECT_EQ(L(9).Interpretacao,
             "APICES<Segunda Realização|dos 32 aos 41 anos|3|Quarta Realização> APICES#23.");
+}
+
+TEST(DobraNome, MaiusculasSemOsAcentosComuns) {
+  const std::pair<const char32_t*, const char32_t*> casos[] = {
+      {U"joão da conceição", U"JOAO DA CONCEICAO"},
+      {U"àÀâÂãÃéÉêÊíÍîÎïÏóÓôÔõÕúÚûÛüÜçÇ", U"AAAAAAEEEEIIIIIIOOOOOOUUUUUUCC"},
+      {U"Hélène d'Ávila-Souza 2", U"HELÈNE D'AVILA-SOUZA 2"},
+      {U"Ñúñez", U"ÑUÑEZ"},
+  };
+  for (const auto& [entrada, saida] : casos) EXPECT_TRUE(DobraNome(entrada) == saida);
+}
+
+// Two-digit years fall in the hundred years up to this one.
+TEST(CompletaData, FormasAceitasERecusadas) {
+  const Data hoje{6, 12, 2026};
+  const std::pair<const char*, const char*> aceitas[] = {
+      {"12/8/78", "12/08/1978"}, {"1/2/3", "01/02/2003"},     {"5-6-26", "05/06/2026"},
+      {"5.6.27", "05/06/1927"},  {"12081978", "12/08/1978"},  {" 29/02/2000 ", "29/02/2000"},
+      {"31/12/0999", "31/12/0999"}};
+  for (const auto& [entrada, saida] : aceitas) {
+    EXPECT_EQ(CompletaData(entrada, hoje).value_or("recusada"), saida) << entrada;
+  }
+  for (const char* recusada : {"", "12/08", "31/02/1990", "29/02/1900", "00/01/1990", "12/13/1990",
+                               "12/08/197", "12/08/1978/1", "1234567", "12/08/19780"}) {
+    EXPECT_FALSE(CompletaData(recusada, hoje).has_value()) << recusada;
+  }
 }
 
 }  // namespace

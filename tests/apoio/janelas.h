@@ -1,7 +1,7 @@
 #pragma once
 // Helpers of the window tests: controls found by name, typing and clicking as
 // the operator does, answering the boxes a window opens while it runs, and
-// pictures of the windows for the documentation.
+// pictures of the windows for the manual.
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -11,13 +11,11 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -216,37 +214,6 @@ inline void GuardaImagem(const QImage& imagem, const QString& nome) {
 // The window as the operator sees it.
 inline void Retrata(QWidget* janela, const QString& nome) {
   GuardaImagem(janela->grab().toImage(), nome + QStringLiteral(".png"));
-}
-
-// A window with a message box over its lower part, with a plain title bar
-// carrying the box's caption, as the operator sees them on the desktop.
-inline QImage ComMensagemPorCima(QWidget* janela, QWidget* caixa) {
-  const QImage fundo = janela->grab().toImage();
-  const QImage frente = caixa->grab().toImage();
-  const QSizeF tamJanela = QSizeF(fundo.size()) / fundo.devicePixelRatio();
-  const QSizeF tamCaixa = QSizeF(frente.size()) / frente.devicePixelRatio();
-  constexpr double kTitulo = 26, kMargem = 12;
-  const QPointF canto(kMargem + std::max(0.0, (tamJanela.width() - tamCaixa.width()) / 2),
-                      kMargem + tamJanela.height() * 0.7);
-  const QSizeF total(tamCaixa.width(), tamCaixa.height() + kTitulo);
-  QImage imagem(QSize(static_cast<int>(std::max(tamJanela.width(), canto.x() + total.width()) + 2 * kMargem),
-                      static_cast<int>(std::max(tamJanela.height(), canto.y() + total.height()) + 2 * kMargem)),
-                QImage::Format_RGB32);
-  imagem.fill(QColor(0xd8, 0xdc, 0xe0));
-  QPainter p(&imagem);
-  p.drawImage(QRectF(QPointF(kMargem, kMargem), tamJanela), fundo);
-  p.fillRect(QRectF(canto + QPointF(5, 5), total), QColor(0, 0, 0, 70));
-  const QRectF barra(canto, QSizeF(total.width(), kTitulo));
-  p.fillRect(barra, QColor(0x3b, 0x4a, 0x5c));
-  QFont fonte = caixa->font();
-  fonte.setBold(true);
-  p.setFont(fonte);
-  p.setPen(Qt::white);
-  p.drawText(barra.adjusted(10, 0, -10, 0), Qt::AlignVCenter | Qt::AlignLeft, caixa->windowTitle());
-  p.drawImage(QRectF(canto + QPointF(0, kTitulo), tamCaixa), frente);
-  p.setPen(QColor(0x3b, 0x4a, 0x5c));
-  p.drawRect(QRectF(canto, total).adjusted(0, 0, -1, -1));
-  return imagem;
 }
 
 }  // namespace cifra::teste

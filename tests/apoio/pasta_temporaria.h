@@ -1,7 +1,11 @@
 #pragma once
-// A fresh, empty data folder for one test, removed afterwards.
+// A fresh, empty data folder for one test, removed afterwards; reading and
+// writing a file's bytes.
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -9,8 +13,15 @@ namespace cifra::teste {
 
 class PastaTemporaria {
  public:
-  PastaTemporaria();
-  ~PastaTemporaria();
+  PastaTemporaria() {
+    std::random_device rd;
+    caminho_ = std::filesystem::temp_directory_path() / ("cifra-teste-" + std::to_string(rd()) + std::to_string(rd()));
+    std::filesystem::create_directories(caminho_);
+  }
+  ~PastaTemporaria() {
+    std::error_code ec;
+    std::filesystem::remove_all(caminho_, ec);
+  }
   PastaTemporaria(const PastaTemporaria&) = delete;
   PastaTemporaria& operator=(const PastaTemporaria&) = delete;
 
@@ -21,8 +32,18 @@ class PastaTemporaria {
   std::filesystem::path caminho_;
 };
 
-std::vector<uint8_t> LeBytes(const std::filesystem::path& p);
-void EscreveBytes(const std::filesystem::path& p, const std::vector<uint8_t>& bytes);
-std::vector<uint8_t> Bytes(std::string_view s);
+inline std::vector<uint8_t> LeBytes(const std::filesystem::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+inline std::string LeTexto(const std::filesystem::path& p) {
+  const auto b = LeBytes(p);
+  return {b.begin(), b.end()};
+}
+inline void EscreveBytes(const std::filesystem::path& p, const std::vector<uint8_t>& bytes) {
+  std::ofstream(p, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+inline std::vector<uint8_t> Bytes(std::string_view s) { return {s.begin(), s.end()}; }
 
 }  // namespace cifra::teste

@@ -1,14 +1,19 @@
 // The built-in manual: every page and picture it names is there, and the
-// links are followed with the mouse.
+// links are followed with the mouse. The about box: its buttons and link ask
+// the system to open the maker's addresses.
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
+#include <QLabel>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QUrlQuery>
 
 #include "apoio/janelas.h"
 #include "janelas/frm_ajuda.h"
+#include "janelas/frm_sobre.h"
+#include "settings/contato.h"
 
 namespace {
 
@@ -48,15 +53,44 @@ TEST(frmAjuda, NavegaComOMouseEMostraAPastaDoOperador) {
   janela.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
   NavegadorDoManual* manual = janela.Manual();
-  cifra::teste::Retrata(&janela, QStringLiteral("ajuda-sumario"));
   ClicaNoLink(manual, QStringLiteral("O caminho principal"));
   EXPECT_EQ(manual->source().fileName(), QStringLiteral("caminho.html"));
-  manual->verticalScrollBar()->setValue(0);
-  cifra::teste::Retrata(&janela, QStringLiteral("ajuda-caminho"));
   cifra::teste::Clica(janela, QStringLiteral("cmdVoltar"));
   EXPECT_EQ(manual->source(), frmAjuda::Sumario());
   ClicaNoLink(manual, QStringLiteral("A pasta de dados"));
   EXPECT_TRUE(manual->toPlainText().contains(QStringLiteral("/home/operadora/Cifralumina")));
 }
 
+// Stands in for the system's browser and mail program.
+class Abridor : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> pedidos;
+ public slots:
+  void abre(const QUrl& url) { pedidos.append(url); }
+};
+
+TEST(frmSobre, SuporteELinkAbremOsEnderecosDoFabricante) {
+  Abridor abridor;
+  QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &abridor, "abre");
+  QDesktopServices::setUrlHandler(QStringLiteral("https"), &abridor, "abre");
+  frmSobre janela;
+  janela.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
+  cifra::teste::Retrata(&janela, QStringLiteral("frm-sobre"));
+  cifra::teste::Clica(janela, QStringLiteral("cmdSuporte"));
+  auto* link = cifra::teste::Controle<QLabel>(janela, QStringLiteral("lblInternet"));
+  QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(12, link->height() / 2));
+  QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+  QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+  ASSERT_EQ(abridor.pedidos.size(), 2);
+  EXPECT_EQ(abridor.pedidos[0].scheme(), QStringLiteral("mailto"));
+  EXPECT_EQ(abridor.pedidos[0].path(), QString::fromUtf8(cifra::kEmailDeSuporte.data()));
+  EXPECT_EQ(QUrlQuery(abridor.pedidos[0]).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+            QStringLiteral("Suporte Cifralumina 2007"));
+  EXPECT_EQ(abridor.pedidos[1], QUrl(QString::fromUtf8(cifra::kPaginaDoProduto.data())));
+}
+
 }  // namespace
+
+#include "frm_ajuda_test.moc"

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -22,33 +20,24 @@ using teste::RespondeCaixas;
 struct Dialogo : teste::ComConfiguracao {
   std::unique_ptr<frmImprimir> janela;
   LembrancasDaImpressao lembrancas;
-  const Analise analise =
-      MontaAnalise(PessoaAnalisada{Utf32("MARIA DA SILVA"), Data{12, 8, 1978}}, DataDeHoje(),
-                   configuracao.opcoes, configuracao.titulos, configuracao.pasta);
+  const Analise analise = MontaAnalise(PessoaAnalisada{Utf32("MARIA DA SILVA"), Data{12, 8, 1978}}, DataDeHoje(),
+                                       configuracao.opcoes, configuracao.titulos, configuracao.pasta);
 
   void Abre() {
-    janela = std::make_unique<frmImprimir>(ConteudoDe(analise, configuracao), configuracao.pasta,
-                                           configuracao.opcoes, configuracao.margens, lembrancas,
-                                           QPrinterInfo());
+    janela = std::make_unique<frmImprimir>(ConteudoDe(analise, configuracao), configuracao.pasta, configuracao.opcoes,
+                                           configuracao.margens, lembrancas, QPrinterInfo());
     janela->show();
-    QTest::qWait(50);  // the message about the missing printer comes and goes
+    QCoreApplication::processEvents();  // the notice about the missing printer, if it comes
     janela->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(janela.get()));
   }
-  template <class T = QWidget>
-  T* Controle(const char* nome) const { return teste::Controle<T>(*janela, QString::fromLatin1(nome)); }
-  void Clica(const char* nome) { QTest::mouseClick(Controle(nome), Qt::LeftButton); }
-  void Digita(const char* caixa, const char* texto) {
-    teste::Substitui(Controle(caixa), QString::fromLatin1(texto));
-    QTest::qWait(30);
-  }
-  Margens MargensDoArquivo() const { return LerMargens(configuracao.pasta); }
+  QWidget* Controle(const char* nome) const { return teste::Controle(*janela, QString::fromLatin1(nome)); }
+  void Digita(const char* caixa, const char* texto) { teste::Substitui(Controle(caixa), QString::fromLatin1(texto)); }
 };
 
-// No printer (as on the test machines): an A4 page, said once, printing off.
-// A margin over a fifth of the page is refused and the last one accepted
-// comes back; exactly the limit is accepted. Cancel keeps the check boxes
-// but not the margins.
+// No printer: an A4 page, said once, printing off. A margin over a fifth of
+// the page is refused and the last one accepted comes back; exactly the
+// limit is accepted. Cancel keeps the check boxes but not the margins.
 TEST(frmImprimir, SemImpressoraMargemAcimaDoLimiteRecusadaECancelar) {
   RespondeCaixas caixas;
   Dialogo d;
@@ -66,17 +55,17 @@ TEST(frmImprimir, SemImpressoraMargemAcimaDoLimiteRecusadaECancelar) {
   ASSERT_EQ(caixas.Vistas().size(), 2u);
   EXPECT_EQ(caixas.Vistas()[1].texto, "A margem esquerda não pode ser maior que 42mm");
   // Typed key by key, "4" was accepted and became the margin in force: it comes back.
-  EXPECT_EQ(d.Controle<QLineEdit>("txtEsquerda")->text(), "4");
+  EXPECT_EQ(static_cast<QLineEdit*>(d.Controle("txtEsquerda"))->text(), "4");
   d.Digita("txtEsquerda", "42");
   d.Digita("txtInferior", "59.4");
   EXPECT_EQ(caixas.Vistas().size(), 2u);
   EXPECT_EQ(d.janela->MargensAtuais, (Margens{42, 10, 10, 59.4f}));
 
-  d.Clica("chkImprimirFolhaRosto");
-  d.Clica("cmdCancelar");
+  teste::Clica(d.Controle("chkImprimirFolhaRosto"));
+  teste::Clica(d.Controle("cmdCancelar"));
   EXPECT_EQ(d.janela->result(), QDialog::Rejected);
   EXPECT_TRUE(d.configuracao.opcoes.ImprimirFolhaRosto);
-  EXPECT_EQ(d.MargensDoArquivo(), Margens{});
+  EXPECT_EQ(LerMargens(d.configuracao.pasta), Margens{});
 }
 
 // The preview shows as many sheets as the job prints (cover, chart and the
@@ -87,11 +76,8 @@ TEST(frmImprimir, VisualizarESalvarPdf) {
   Dialogo d;
   int paginas = -1;
   teste::QuandoAbrir<QPrintPreviewDialog> previa([&](QPrintPreviewDialog& p) {
-    QTest::qWait(200);
-    if (auto* w = p.findChild<QPrintPreviewWidget*>()) paginas = w->pageCount();
-    p.resize(900, 1000);
-    QTest::qWait(100);
-    teste::Retrata(&p, QStringLiteral("impressao-visualizar"));
+    auto* w = p.findChild<QPrintPreviewWidget*>();
+    if (w && QTest::qWaitFor([&] { return w->pageCount() > 0; })) paginas = w->pageCount();
     p.reject();
   });
   const QString arquivo = QString::fromStdString((d.pasta / "saida.pdf").string());
@@ -103,27 +89,24 @@ TEST(frmImprimir, VisualizarESalvarPdf) {
   });
   d.configuracao.opcoes.ImprimirFolhaRosto = true;
   d.Abre();
-  d.Clica("cmdVisualizar");
-  QTest::qWait(50);
+  teste::Clica(d.Controle("cmdVisualizar"));
   ASSERT_EQ(previa.Abertas(), 1);
-  const ConteudoDaAnalise conteudo{d.analise, d.configuracao.opcoes, d.configuracao.fontes,
-                                   d.configuracao.linhas, Figura(), Figura()};
+  const ConteudoDaAnalise conteudo{d.analise, d.configuracao.opcoes, d.configuracao.fontes, d.configuracao.linhas,
+                                   Figura(), Figura()};
   EXPECT_EQ(paginas, GravarPdf((d.pasta / "x.pdf").string(), conteudo,
                                {Margens{}, true, true, TipoDeImpressao::Ambos, DataDeHoje()}));
   EXPECT_TRUE(d.janela->isVisible());
 
   d.Digita("txtDireita", "20");
-  d.Clica("optImprimir0");
-  d.Clica("cmdSalvarPdf");
-  QTest::qWait(50);
-  EXPECT_TRUE(oferecido.endsWith("/Analise - MARIA DA SILVA - " +
-                                 QDate::currentDate().toString("yyyy-MM-dd") + ".pdf"))
+  teste::Clica(d.Controle("optImprimir0"));
+  teste::Clica(d.Controle("cmdSalvarPdf"));
+  EXPECT_TRUE(oferecido.endsWith("/Analise - MARIA DA SILVA - " + QDate::currentDate().toString("yyyy-MM-dd") + ".pdf"))
       << oferecido.toStdString();
   EXPECT_EQ(d.janela->result(), QDialog::Accepted);
   const auto pdf = teste::LeBytes(arquivo.toStdString());
   ASSERT_GT(pdf.size(), 1000u);
   EXPECT_EQ(std::string(pdf.begin(), pdf.begin() + 5), "%PDF-");
-  EXPECT_EQ(d.MargensDoArquivo(), (Margens{10, 10, 20, 10}));
+  EXPECT_EQ(LerMargens(d.configuracao.pasta), (Margens{10, 10, 20, 10}));
   EXPECT_EQ(d.configuracao.margens, (Margens{10, 10, 20, 10}));
   EXPECT_EQ(d.configuracao.opcoes.TipoImpressao, 0);
 }

@@ -261,8 +261,7 @@ TEST(Operador, RodapeLongoEhAvisadoAntesDeGravar) {
                           QString(150, QLatin1Char('W')));
   const auto antes = cifra::teste::LeBytes(c.pasta / "rodape.dat");
   cifra::teste::RespondeCaixas caixas({QMessageBox::No}, [&](QMessageBox* caixa) {
-    cifra::teste::GuardaImagem(cifra::teste::ComMensagemPorCima(&janela, caixa),
-                               QStringLiteral("rodape-longo.png"));
+    cifra::teste::Retrata(caixa, QStringLiteral("rodape-longo"));
   });
   cifra::teste::Clica(janela, QStringLiteral("cmdOk"));
   ASSERT_EQ(caixas.Vistas().size(), 1u);

@@ -1,4 +1,10 @@
+// The library's files and the editors' rules, without windows: formulas,
+// line breaks at every way in, which record a number's button edits, how a
+// text is counted against its record, and the topic order as far as the file
+// holds a valid one.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "apoio/pasta_temporaria.h"
 #include "engine/texto.h"
@@ -6,24 +12,13 @@
 #include "library/fonte_textos.h"
 #include "library/formulas.h"
 #include "library/interpretacoes.h"
+#include "library/edicao.h"
+#include "library/ordem.h"
 
 namespace cifra {
 namespace {
 using teste::LeBytes;
 using teste::PastaTemporaria;
-
-TEST(Interpretacoes, RegistrosDosNumeros) {
-  struct Caso { int numero; const char* arquivo; bool mestres; int registro; };
-  const Caso casos[] = {{11, "INTEXEXP.DAT", true, 10}, {11, "INTEXEXP.DAT", false, 2},
-                        {22, "CVIDA.DAT", true, 11},    {22, "CVIDA.DAT", false, 4},
-                        {11, "cdata.dat", false, 11},   {90, "DESVIDA.DAT", true, 90},
-                        {0, "IMPXALMA.DAT", true, 0}};
-  for (const Caso& c : casos) {
-    EXPECT_EQ(RegistroDoNumero(c.numero, c.arquivo, c.mestres), c.registro) << c.arquivo << " " << c.numero;
-  }
-  EXPECT_EQ(TopicoRealDoNome("Eu Silencioso"), 25);
-  EXPECT_EQ(TopicoRealDoNome("O Eu Silencioso"), 0);  // the editor label is not a name
-}
 
 // A shorter formula over a longer one: the file is never shortened, and the
 // end code keeps the older tail out of the sum.
@@ -50,6 +45,7 @@ TEST(QuebrasDeLinha, CrLfEmTodaEntrada) {
       {"a\n\r\nb", "a\r\n\r\nb"}, {"", ""}};
   for (const auto& [entrada, saida] : casos) EXPECT_EQ(ComQuebrasCrLf(entrada), saida) << entrada;
   EXPECT_EQ(LeFonteDeTextos("[1]\rUm\rDois\r\r[2]\rTres\r").at(1), "Um\r\nDois");
+  EXPECT_EQ(TextoParaRegistro("a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd");
   PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
   teste::EscreveBytes(raiz / "CVIDA.DAT", teste::Bytes("Linha um\nLinha dois\rfim"));
@@ -57,6 +53,51 @@ TEST(QuebrasDeLinha, CrLfEmTodaEntrada) {
   GravarRegistroDeTexto(pasta, "CVIDA.DAT", 2, "colado\nde outro programa");
   const auto b = LeBytes(raiz / "CVIDA.DAT");
   EXPECT_EQ(std::string(b.begin() + 5120, b.begin() + 5120 + 25), "colado\r\nde outro programa");
+}
+
+TEST(Edicao, RegistroDeCadaBotaoDeNumero) {
+  struct Caso { int topico, botao, registro; };
+  const Caso casos[] = {
+      {1, 0, 1},  {1, 9, 10}, {1, 10, 11},  // 11 is record 10, 22 record 11
+      {9, 2, 3},                            // realizations share APICES
+      {6, 0, 2},  {6, 10, 12},              // the value 0 holds record 1
+      {12, 8, 1}, {12, 0, 2},               // "Número 9" is the challenge 0
+  };
+  for (const Caso& c : casos) {
+    EXPECT_EQ(RegistroDoTextoEditado(c.topico, c.botao), c.registro) << c.topico << "/" << c.botao;
+  }
+  EXPECT_EQ(RegistroDoNumeroZero(6), 1);
+  EXPECT_EQ(RegistroDoNumeroZero(12), 0);
+  EXPECT_EQ(RegistroDoNaoPossui(15), 90);
+  // Without master numbers an 11 or a 22 that reaches a file reads the text of 2 or 4.
+  EXPECT_EQ(RegistroDoNumero(11, "INTEXEXP.DAT", false), 2);
+  EXPECT_EQ(RegistroDoNumero(22, "CVIDA.DAT", false), 4);
+  EXPECT_EQ(TopicoRealDoNome("Eu Silencioso"), 25);
+  EXPECT_EQ(TopicoRealDoNome("O Eu Silencioso"), 0);  // the editor label is not a name
+}
+
+TEST(Edicao, QuebraDeLinhaContaDoisEAcentoUm) {
+  EXPECT_EQ(CaracteresRestantes("a\nb", 120), 116);
+  EXPECT_EQ(CaracteresRestantes("ação", 120), 116);
+}
+
+// What Windows-1252 cannot keep is named once each, so the operator can
+// take it out before saving.
+TEST(Edicao, CaracteresSemLugarNoWindows1252SaoNomeadosUmaVez) {
+  EXPECT_TRUE(CaracteresSemLugar("Olá, ação € “aspas” — fim").empty());
+  const auto sem = CaracteresSemLugar("Sorria 😀 Ж e 😀 de novo ★");
+  EXPECT_EQ(ListaDeCaracteres(sem), "“😀”, “Ж”, “★”");
+}
+
+TEST(OrdemValida, UsaOArquivoAteOndeEValidoECompletaEmOrdemDeNumero) {
+  OrdemDosTopicos lida{0, 5, 5, 99, 3, -1};
+  OrdemDosTopicos esperada{0, 5, 3, 1, 2, 4};
+  for (int i = 6; i <= 30; ++i) esperada[static_cast<size_t>(i)] = static_cast<int16_t>(i);
+  EXPECT_EQ(OrdemValida(lida), esperada);
+  EXPECT_EQ(OrdemValida(OrdemDosTopicos{}), OrdemPadrao());
+  OrdemDosTopicos invertida = OrdemPadrao();
+  std::reverse(invertida.begin() + 1, invertida.end());
+  EXPECT_EQ(OrdemValida(invertida), invertida);
 }
 
 }  // namespace

@@ -20,10 +20,6 @@ const Cliente kAna{"Ana Conceição", "Rua das Flores, 10", "Recife - PE", "5000
 const Cliente kJoao{"JOÃO DA SILVA", "Av. Brasil, 2000", "Belém - PA", "66000-000", "", "12/08/1978"};
 const Cliente kMuller{"Helga Müller", "", "Blumenau - SC", "", "", "29/02/2000"};
 
-fs::perms Permissoes(const fs::path& p) {
-  return fs::status(p).permissions() & fs::perms::all;
-}
-
 // Written out by hand: each field at its place, each with a value of its own,
 // in Windows-1252 and blank-padded; what is longer than its field is cut.
 TEST(Clientes, RegistroComTodosOsCamposDistintos) {
@@ -39,23 +35,6 @@ TEST(Clientes, RegistroComTodosOsCamposDistintos) {
   AcrescentarCliente(pasta, c);
   EXPECT_EQ(teste::LeBytes(raiz / "caduser.dat"), esperado);
   EXPECT_EQ(LerCadastro(pasta), (std::vector<RegistroDeCliente>{{c, false}}));
-}
-
-// The register holds people's addresses: only its owner may read it, and a
-// file made readable by an earlier version is closed on the next write.
-TEST(Clientes, ArquivoSoDoDono) {
-  teste::PastaTemporaria raiz;
-  const PastaDeDados pasta(raiz.Caminho());
-  AcrescentarCliente(pasta, kAna);
-  const auto soDono = fs::perms::owner_read | fs::perms::owner_write;
-  EXPECT_EQ(Permissoes(raiz / "caduser.dat"), soDono);
-  fs::permissions(raiz / "caduser.dat", soDono | fs::perms::group_read | fs::perms::others_read);
-  AcrescentarCliente(pasta, kJoao);
-  EXPECT_EQ(Permissoes(raiz / "caduser.dat"), soDono);
-  fs::permissions(raiz / "caduser.dat", soDono | fs::perms::others_read);
-  const auto lidos = LerCadastro(pasta);
-  ExcluirCliente(pasta, 0, lidos[0]);
-  EXPECT_EQ(Permissoes(raiz / "caduser.dat"), soDono);
 }
 
 // Records written by an older program end two bytes short; an interrupted
@@ -84,25 +63,38 @@ TEST(Clientes, RegistroParcialNoFimEhMostradoEGuardado) {
   }
 }
 
-TEST(Clientes, AlteraEExcluiSemTocarNosOutros) {
+// A change or a removal touches no other record, and is refused when the
+// record is no longer what the window showed. The register holds people's
+// addresses: only its owner may read it, and a file made readable by an
+// earlier version is closed again by the next write.
+TEST(Clientes, AlteraEExcluiSemTocarNosOutrosNumArquivoSoDoDono) {
   teste::PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
-  for (const Cliente& c : {kAna, kJoao, kMuller}) AcrescentarCliente(pasta, c);
+  const auto soDono = fs::perms::owner_read | fs::perms::owner_write;
+  const auto permissoes = [&] { return fs::status(raiz / "caduser.dat").permissions() & fs::perms::all; };
+  AcrescentarCliente(pasta, kAna);
+  EXPECT_EQ(permissoes(), soDono);
+  fs::permissions(raiz / "caduser.dat", soDono | fs::perms::group_read | fs::perms::others_read);
+  for (const Cliente& c : {kJoao, kMuller}) AcrescentarCliente(pasta, c);
+  EXPECT_EQ(permissoes(), soDono);
   auto lidos = LerCadastro(pasta);
   Cliente joao2 = kJoao;
   joao2.Telefone = "(91) 4000-1234";
+  fs::permissions(raiz / "caduser.dat", soDono | fs::perms::others_read);
   AlterarCliente(pasta, 1, lidos[1], joao2);
   EXPECT_EQ(LerClientes(pasta), (std::vector<Cliente>{kAna, joao2, kMuller}));
+  EXPECT_EQ(permissoes(), soDono);
 
-  // What the window showed is no longer in the file: refused, nothing written.
   const auto antes = teste::LeBytes(raiz / "caduser.dat");
   EXPECT_THROW(AlterarCliente(pasta, 1, lidos[1], kAna), ErroDeArquivo);
   EXPECT_THROW(ExcluirCliente(pasta, 7, lidos[1]), ErroDeArquivo);
   EXPECT_EQ(teste::LeBytes(raiz / "caduser.dat"), antes);
 
   lidos = LerCadastro(pasta);
+  fs::permissions(raiz / "caduser.dat", soDono | fs::perms::others_read);
   ExcluirCliente(pasta, 0, lidos[0]);
   EXPECT_EQ(LerClientes(pasta), (std::vector<Cliente>{joao2, kMuller}));
+  EXPECT_EQ(permissoes(), soDono);
 }
 
 // Two programs appending at once, started together by a signal file.

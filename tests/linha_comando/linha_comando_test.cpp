@@ -1,24 +1,34 @@
+// The command line, in the test's own process and as the program itself under
+// hostile use: refusals and their status, the JSON, the data folder it picks,
+// help without a window, Qt's own lines kept quiet, outputs that cannot be
+// written (a file-size limit stands in for a full disk), programs racing on
+// one new data folder, a read-only folder and folders that cannot be entered.
 #include "linha_comando/linha_comando.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QStringDecoder>
-#include <cstdlib>
-#include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "apoio/executa.h"
 #include "apoio/pasta_temporaria.h"
+#include "apoio/processo.h"
 
 namespace cifra {
 namespace {
-
+namespace fs = std::filesystem;
 using teste::Executa;
+using teste::LeTexto;
+using teste::PastaTemporaria;
 using teste::Resultado;
 
 // Bad requests end with status 2, the dialog's message or the usage, and no output.
 TEST(LinhaDeComando, RecusaEntradasComAMensagemDoDialogo) {
-  teste::PastaTemporaria raiz;
+  PastaTemporaria raiz;
   const std::string pasta = raiz.Caminho().string();
   struct Caso { std::vector<std::string> args; const char* trecho; };
   const Caso casos[] = {
@@ -43,38 +53,238 @@ TEST(LinhaDeComando, RecusaEntradasComAMensagemDoDialogo) {
 // the same bytes; a name of bytes that are no UTF-8 still gives valid JSON,
 // and its accents stay in the name shown.
 TEST(LinhaDeComando, JsonDaAnaliseNumaPastaNova) {
-  teste::PastaTemporaria raiz;
+  PastaTemporaria raiz;
   const std::string pasta = (raiz / "dados").string();
-  const std::string arquivo = (raiz / "a.json").string();
   const Resultado r = Executa({"Ana \xFF\xFE Sá", "12/8/78", "--hoje", "061226", "--pasta", pasta, "--json", "-"});
   ASSERT_EQ(r.status, 0) << r.erros;
   // The numbers see the folded name; the client reads it as typed.
-  EXPECT_NE(r.saida.find("\"NomeCompleto\": \"ANA \xEF\xBF\xBD\xEF\xBF\xBD SA\""), std::string::npos);
-  EXPECT_NE(r.saida.find("\"NomeExibido\": \"ANA \xEF\xBF\xBD\xEF\xBF\xBD SÁ\""), std::string::npos);
-  EXPECT_NE(r.saida.find("\"DataNascimento\": \"12/08/1978\""), std::string::npos);
-  EXPECT_NE(r.saida.find("\"Hoje\": \"06/12/2026\""), std::string::npos);
-  EXPECT_NE(r.saida.find("\\r\\n"), std::string::npos);  // CR LF kept, escaped
+  for (const char* trecho : {"\"NomeCompleto\": \"ANA \xEF\xBF\xBD\xEF\xBF\xBD SA\"",
+                             "\"NomeExibido\": \"ANA \xEF\xBF\xBD\xEF\xBF\xBD SÁ\"",
+                             "\"DataNascimento\": \"12/08/1978\"", "\"Hoje\": \"06/12/2026\"", "\\r\\n"}) {
+    EXPECT_NE(r.saida.find(trecho), std::string::npos) << trecho;  // CR LF kept, escaped
+  }
   QStringDecoder utf8(QStringDecoder::Utf8);
   (void)utf8.decode(QByteArrayView(r.saida.data(), static_cast<qsizetype>(r.saida.size())));
   EXPECT_FALSE(utf8.hasError());
   for (const char* f : {"ordem.dat", "cifralumina.dat", "fontes.dat", "CVIDA.DAT", "Header.DAT"}) {
-    EXPECT_TRUE(std::filesystem::exists(raiz / "dados" / f)) << f;
+    EXPECT_TRUE(fs::exists(raiz / "dados" / f)) << f;
   }
+  const std::string arquivo = (raiz / "a.json").string();
   ASSERT_EQ(Executa({"Ana \xFF\xFE Sá", "12/8/78", "--hoje", "6-12-26", "--pasta", pasta, "--json", arquivo}).status, 0);
-  std::ifstream f(arquivo, std::ios::binary);
-  std::ostringstream conteudo;
-  conteudo << f.rdbuf();
-  EXPECT_EQ(conteudo.str(), r.saida);
+  EXPECT_EQ(LeTexto(arquivo), r.saida);
 }
 
 TEST(LinhaDeComando, PastaDoAmbienteQuandoNaoHaPastaPedida) {
-  teste::PastaTemporaria raiz;
+  PastaTemporaria raiz;
   ::setenv("CIFRALUMINA_PASTA", (raiz / "ambiente").c_str(), 1);
   EXPECT_EQ(Executa({"Maria da Silva", "12/08/1978", "--texto", (raiz / "a.txt").string()}).status, 0);
   EXPECT_EQ(Executa({"Maria da Silva", "12/08/1978", "--pasta", (raiz / "pedida").string()}).status, 0);
   ::unsetenv("CIFRALUMINA_PASTA");
-  EXPECT_TRUE(std::filesystem::exists(raiz / "ambiente" / "cifralumina.dat"));
-  EXPECT_TRUE(std::filesystem::exists(raiz / "pedida" / "cifralumina.dat"));  // --pasta comes first
+  EXPECT_TRUE(fs::exists(raiz / "ambiente" / "cifralumina.dat"));
+  EXPECT_TRUE(fs::exists(raiz / "pedida" / "cifralumina.dat"));  // --pasta comes first
+}
+
+// Runs the program itself in a child, optionally under a file-size limit (a
+// write past it fails as on a full disk) or as an ordinary user; standard
+// output and error go to files of `pasta`.
+Resultado Programa(const std::vector<std::string>& args, const fs::path& pasta,
+                   rlim_t limiteDeArquivo = RLIM_INFINITY, bool comoUsuarioComum = false) {
+  const fs::path out = pasta / "saida.txt", err = pasta / "erros.txt";
+  const int status = teste::EmOutroProcesso([&] {
+    if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) return 120;
+    signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
+    const rlimit limite{limiteDeArquivo, limiteDeArquivo};
+    setrlimit(RLIMIT_FSIZE, &limite);
+    // The superuser may write anywhere: permissions are tried as "nobody".
+    if (comoUsuarioComum && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 122;
+    std::vector<char*> argv{const_cast<char*>(CIFRA_PROGRAMA)};
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(CIFRA_PROGRAMA, argv.data());
+    return 121;
+  });
+  return {status, LeTexto(out), LeTexto(err)};
+}
+
+// The one request every case makes, on its data folder, and what the case adds.
+std::vector<std::string> Analise(const fs::path& pasta, std::vector<std::string> extras = {}) {
+  std::vector<std::string> args{"analise", "Maria da Silva", "12/08/1978", "--pasta", pasta.string()};
+  args.insert(args.end(), extras.begin(), extras.end());
+  return args;
+}
+
+TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
+  struct Caso { std::vector<const char*> argv; std::optional<int> status; const char* trecho; };
+  const Caso casos[] = {
+      {{"cifralumina", "--help"}, 0, "cifralumina analise NOME DATA"},
+      {{"cifralumina", "-h"}, 0, "Mostra esta ajuda"},
+      {{"cifralumina", "--version"}, 0, "Cifralumina "},
+      {{"cifralumina", "--pasta", "/tmp/x"}, std::nullopt, ""},
+      {{"cifralumina", "analise", "--help"}, std::nullopt, ""},
+      {{"cifralumina", "analisar", "Maria da Silva"}, 2, "Comando desconhecido: analisar"},
+  };
+  for (const Caso& c : casos) {
+    std::ostringstream saida;
+    EXPECT_EQ(AtendeAntesDasJanelas(static_cast<int>(c.argv.size()), c.argv.data(), saida, saida),
+              c.status);
+    EXPECT_NE(saida.str().find(c.trecho), std::string::npos) << saida.str();
+  }
+  // The program itself answers and ends, with no display at all.
+  PastaTemporaria raiz;
+  unsetenv("QT_QPA_PLATFORM");
+  const Resultado ajuda = Programa({"--help"}, raiz.Caminho());
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  EXPECT_EQ(ajuda.status, 0) << ajuda.erros;
+  EXPECT_NE(ajuda.saida.find("Uso: cifralumina"), std::string::npos);
+  EXPECT_EQ(ajuda.erros, "");
+
+  // The windows with no display to open on: said in Portuguese, status 1
+  // (where the window program is built: the sanitizers' build has none).
+  if (!fs::exists(fs::path(CIFRA_PROGRAMA).parent_path() / "cifralumina-janelas")) return;
+  const std::string tela = getenv("DISPLAY") ? getenv("DISPLAY") : "";
+  unsetenv("DISPLAY");
+  setenv("QT_QPA_PLATFORM", "xcb", 1);
+  const Resultado semTela = Programa({"--pasta", (raiz / "dados").string()}, raiz.Caminho());
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!tela.empty()) setenv("DISPLAY", tela.c_str(), 1);
+  EXPECT_EQ(semTela.status, 1);
+  EXPECT_NE(semTela.erros.find("nenhuma tela gráfica disponível (DISPLAY)"), std::string::npos)
+      << semTela.erros;
+}
+
+// Qt's own English lines (here: no XDG_RUNTIME_DIR when graphics start)
+// reach the operator only in a --verbose run.
+TEST(LinhaDeComandoRobusta, MensagensDoQtSoComVerbose) {
+  PastaTemporaria raiz;
+  const std::string antigo = getenv("XDG_RUNTIME_DIR") ? getenv("XDG_RUNTIME_DIR") : "";
+  unsetenv("XDG_RUNTIME_DIR");
+  auto png = Analise(raiz / "dados", {"--png", (raiz / "png").string()});
+  const Resultado calado = Programa(png, raiz.Caminho());
+  png.push_back("--verbose");
+  const Resultado falante = Programa(png, raiz.Caminho());
+  if (!antigo.empty()) setenv("XDG_RUNTIME_DIR", antigo.c_str(), 1);
+  EXPECT_EQ(calado.erros, "");
+  EXPECT_NE(falante.erros.find("Qt: QStandardPaths"), std::string::npos) << falante.erros;
+}
+
+TEST(SaidasGravadas, DiscoCheioNaoEstragaOArquivoQueJaHavia) {
+  PastaTemporaria raiz;
+  const fs::path dados = raiz / "dados";
+  // The data folder is made first, so the limited run has nothing else to write.
+  ASSERT_EQ(Programa(Analise(dados), raiz.Caminho()).status, 0);
+  for (const auto& [opcao, arquivo] : {std::pair{"--json", "a.json"}, {"--png", "paginas"}, {"--pdf", "a.pdf"}}) {
+    const fs::path destino = raiz / arquivo;
+    const fs::path conferido = std::string(opcao) == "--png" ? destino / "page-1.png" : destino;
+    fs::create_directories(conferido.parent_path());
+    teste::EscreveBytes(conferido, teste::Bytes("conteúdo anterior\n"));
+    const Resultado r = Programa(Analise(dados, {opcao, destino.string()}), raiz.Caminho(), 4096);
+    EXPECT_EQ(r.status, 1) << opcao << r.erros;
+    EXPECT_NE(r.erros.find("Não foi possível gravar o arquivo \"" + conferido.string() + "\""), std::string::npos)
+        << r.erros;
+    EXPECT_EQ(LeTexto(conferido), "conteúdo anterior\n") << opcao;
+    for (const auto& e : fs::directory_iterator(conferido.parent_path())) {  // nothing half-written beside it
+      EXPECT_EQ(e.path().filename().string().find(conferido.filename().string() + "."), std::string::npos) << e.path();
+    }
+  }
+}
+
+// Programs released together on a folder that does not exist yet: each sees
+// every default file whole or not at all, so all give the same text as a run
+// alone. Several rounds, since a race shows only now and then.
+TEST(PrimeiraInstalacao, VariosProgramasNumaPastaNova) {
+  constexpr int kProgramas = 10, kRodadas = 5;
+  PastaTemporaria raiz;
+  const Resultado sozinho = Programa(Analise(raiz / "sozinha", {"--hoje", "06/12/2026", "--texto", "-"}), raiz.Caminho());
+  ASSERT_EQ(sozinho.status, 0);
+  for (int rodada = 0; rodada < kRodadas; ++rodada) {
+    const std::string pasta = (raiz / ("nova-" + std::to_string(rodada))).string();
+    int largada[2];
+    ASSERT_EQ(pipe(largada), 0);
+    std::vector<pid_t> filhos;
+    for (int i = 0; i < kProgramas; ++i) {
+      const fs::path saida = raiz / ("saida-" + std::to_string(i) + ".txt");
+      filhos.push_back(teste::Inicia([&] {
+        close(largada[1]);  // waits until every program is ready, then all start at once
+        char c;
+        (void)!read(largada[0], &c, 1);
+        if (!freopen(saida.c_str(), "w", stdout) || !freopen("/dev/null", "w", stderr)) return 120;
+        execl(CIFRA_PROGRAMA, CIFRA_PROGRAMA, "analise", "Maria da Silva", "12/08/1978", "--hoje", "06/12/2026",
+              "--pasta", pasta.c_str(), "--texto", "-", static_cast<char*>(nullptr));
+        return 121;
+      }));
+    }
+    close(largada[0]);
+    close(largada[1]);
+    for (pid_t filho : filhos) EXPECT_EQ(teste::Termina(filho), 0) << rodada;
+    for (int i = 0; i < kProgramas; ++i) {
+      EXPECT_EQ(LeTexto(raiz / ("saida-" + std::to_string(i) + ".txt")), sozinho.saida) << rodada << " " << i;
+    }
+    for (const auto& e : fs::directory_iterator(pasta)) {  // nothing written aside was left
+      EXPECT_FALSE(e.path().filename().string().starts_with(".")) << e.path();
+    }
+  }
+}
+
+// A default file missing from a folder the program may not write comes from
+// the program itself: the same text, said once on the error output.
+TEST(PastaSomenteParaLeitura, PadraoQueFaltaVemDoProprioPrograma) {
+  PastaTemporaria raiz;
+  fs::permissions(raiz.Caminho(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+  const fs::path pasta = raiz / "dados";
+  const auto pedido = Analise(pasta, {"--hoje", "06/12/2026", "--texto", "-"});
+  const Resultado completo = Programa(pedido, raiz.Caminho());
+  ASSERT_EQ(completo.status, 0) << completo.erros;
+  fs::remove(pasta / "CVIDA.DAT");
+  fs::remove(pasta / "aguarda.wav");
+  fs::permissions(pasta, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec | fs::perms::others_read);
+  const Resultado r = Programa(pedido, raiz.Caminho(), RLIM_INFINITY, true);
+  fs::permissions(pasta, fs::perms::owner_all);
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, completo.saida);
+  EXPECT_NE(r.erros.find("Não foi possível gravar o arquivo \"" + (pasta / "CVIDA.DAT").string() +
+                         "\". O programa não tem permissão para isso. O mesmo aconteceu com mais 1 arquivo padrão."),
+            std::string::npos) << r.erros;
+}
+
+// Outputs and folders that cannot be written or read: status 1, and the
+// message says why; only a full disk speaks of free space.
+TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
+  PastaTemporaria raiz;
+  fs::permissions(raiz.Caminho(), fs::perms::all);
+  const fs::path dados = raiz / "dados";
+  ASSERT_EQ(Programa(Analise(dados), raiz.Caminho()).status, 0);
+  fs::permissions(dados, fs::perms::all);
+  const fs::path saidas = raiz / "saidas";  // where the child, as "nobody", writes what it says
+  fs::create_directories(saidas);
+  fs::permissions(saidas, fs::perms::all);
+  struct Caso {
+    std::function<void()> prepara, desfaz;
+    fs::path pasta;
+    std::vector<std::string> extras;
+    std::string trecho;
+  };
+  const Caso casos[] = {
+      {[] {}, [] {}, dados, {"--pdf", "/dev/full"}, "\"/dev/full\". Não há espaço livre no disco."},
+      {[&] { fs::remove(dados / "fontes.dat"); fs::create_directory(dados / "fontes.dat"); },
+       [&] { fs::remove(dados / "fontes.dat"); }, dados, {},
+       "ler o arquivo \"" + (dados / "fontes.dat").string() + "\". É uma pasta, e não um arquivo."},
+      {[&] { fs::permissions(raiz.Caminho(), fs::perms::owner_all); },
+       [&] { fs::permissions(raiz.Caminho(), fs::perms::all); }, dados, {},
+       "O programa não tem permissão para entrar nela ou numa das pastas que a contêm."},
+      {[&] { teste::EscreveBytes(raiz / "arquivo", {'x'}); }, [] {}, dados, {"--png", (raiz / "arquivo" / "paginas").string()},
+       "Uma parte do caminho é um arquivo, e não uma pasta."},
+      {[&] { fs::create_directory(raiz / "fixa"); }, [] {}, raiz / "fixa" / "dados", {},
+       "Não foi possível criar a pasta de dados \"" + (raiz / "fixa" / "dados").string() +
+           "\". O programa não tem permissão para criá-la."},
+  };
+  for (const Caso& c : casos) {
+    c.prepara();
+    const Resultado r = Programa(Analise(c.pasta, c.extras), saidas, RLIM_INFINITY, true);
+    c.desfaz();
+    EXPECT_EQ(r.status, 1) << c.trecho;
+    EXPECT_NE(r.erros.find(c.trecho), std::string::npos) << r.erros;
+    EXPECT_EQ(r.erros.find("espaço") != std::string::npos, c.trecho.find("espaço") != std::string::npos) << r.erros;
+  }
 }
 
 }  // namespace

@@ -1,33 +1,22 @@
 // The pages must not move: every text drawn (its page, position, font and
 // characters), every bar and every picture of the default analysis, on screen
 // pages and on paper, and of seeded random texts in assorted fonts and widths,
-// is compared with the recording kept in gravacoes/ (one operation a line,
-// positions to a ten-thousandth of a millimetre, compressed by qCompress).
-// Real fonts, offscreen.
-//
-// After a change that is meant to move things, write the recording anew with
-// CIFRA_REGRAVAR=1 and look at the pages before committing it.
+// is compared with the recording kept in gravacoes/; on a PDF every glyph
+// lands where Qt's own text drawing puts it. Real fonts, offscreen.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QByteArray>
 #include <QCryptographicHash>
-#include <QFile>
-#include <QPainter>
 #include <QPdfWriter>
-#include <QPicture>
-#include <cstdio>
-#include <functional>
-#include <memory>
 #include <algorithm>
+#include <cstring>
 #include <random>
 #include <regex>
 #include <span>
 #include <tuple>
-#include <sstream>
 
 #include "apoio/pasta_temporaria.h"
-#include "engine/numerologia.h"
+#include "presentation/gravacao_de_paginas.h"
 #include "presentation/tela.h"
 #include "presentation/texto_justificado.h"
 #include "printing/impressao.h"
@@ -36,69 +25,8 @@
 namespace cifra {
 namespace {
 
-std::string Numero(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.4f", v);
-  return buf;
-}
-
-// A real surface on a recorded page that also writes down what it is asked
-// to draw, one line each.
-class SuperficieGravada : public SuperficieQPainter {
- public:
-  SuperficieGravada(QPainter& p, double largura, double altura, std::vector<std::string>& g)
-      : SuperficieQPainter(p, kUnidadesPorMm, largura, altura), g_(g) {}
-
-  void Barra(double x1, double y1, double x2, double y2) override {
-    g_.push_back("B " + Numero(x1) + " " + Numero(y1) + " " + Numero(x2) + " " + Numero(y2));
-    SuperficieQPainter::Barra(x1, y1, x2, y2);
-  }
-  void PaintPicture(const Figura& f, double x, double y, double l, double a) override {
-    g_.push_back("F " + Numero(x) + " " + Numero(y) + " " + Numero(l) + " " + Numero(a) + " " +
-                 f.Nome());
-    SuperficieQPainter::PaintPicture(f, x, y, l, a);
-  }
-
- protected:
-  void Desenha(std::u32string_view t) override {
-    const Fonte f = FonteAtual();
-    g_.push_back("T " + Numero(CurrentX) + " " + Numero(CurrentY) + " " + f.Nome + "/" +
-                 std::to_string(f.Tamanho) + (f.Negrito ? "b" : "") + (f.Italico ? "i" : "") +
-                 " " + Utf8(t));
-    SuperficieQPainter::Desenha(t);
-  }
-
- private:
-  std::vector<std::string>& g_;
-};
-
-// Pages recorded one after the other into one list, each opened by "P n".
-class FolhasGravadas : public Paginador {
- public:
-  FolhasGravadas(double largura, double altura, std::vector<std::string>& g)
-      : largura_(largura), altura_(altura), g_(g) {}
-  ~FolhasGravadas() override { Termina(); }
-
-  SuperficieDeDesenho& NovaFolha() override {
-    Termina();
-    g_.push_back("P " + std::to_string(++folhas_));
-    painter_ = std::make_unique<QPainter>(&folha_);
-    superficie_ = std::make_unique<SuperficieGravada>(*painter_, largura_, altura_, g_);
-    return *superficie_;
-  }
-
- private:
-  void Termina() {
-    superficie_.reset();
-    painter_.reset();
-  }
-  double largura_, altura_;
-  std::vector<std::string>& g_;
-  int folhas_ = 0;
-  QPicture folha_;
-  std::unique_ptr<QPainter> painter_;
-  std::unique_ptr<SuperficieGravada> superficie_;
-};
+using teste::FolhasGravadas;
+using teste::Numero;
 
 // The default analysis with all thirty topics on.
 std::vector<std::string> GravaAnalisePadrao() {
@@ -183,214 +111,132 @@ std::vector<std::string> GravaTextosAleatorios() {
   return g;
 }
 
-std::vector<std::string> LeLinhas(const QString& arquivo) {
-  QFile f(arquivo);
-  std::vector<std::string> linhas;
-  if (!f.open(QIODevice::ReadOnly)) return linhas;
-  for (const QByteArray& l : qUncompress(f.readAll()).split('\n')) {
-    if (!l.isEmpty()) linhas.push_back(l.toStdString());
-  }
-  return linhas;
-}
-
-void Compara(const std::vector<std::string>& agora, const char* nome) {
-  const QString arquivo = QStringLiteral(CIFRA_GRAVACOES_DIR "/") + QLatin1String(nome);
-  if (!qEnvironmentVariableIsEmpty("CIFRA_REGRAVAR")) {
-    QByteArray tudo;
-    for (const auto& l : agora) tudo += QByteArray::fromStdString(l) + '\n';
-    QFile f(arquivo);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << arquivo.toStdString();
-    f.write(qCompress(tudo, 9));
-    return;
-  }
-  const std::vector<std::string> antes = LeLinhas(arquivo);
-  ASSERT_FALSE(antes.empty()) << "no recording in " << arquivo.toStdString();
-  const size_t n = std::min(antes.size(), agora.size());
-  int diferencas = 0;
-  for (size_t i = 0; i < n && diferencas < 10; ++i) {
-    if (antes[i] != agora[i]) {
-      ADD_FAILURE() << "operation " << i + 1 << "\n  was: " << antes[i] << "\n  now: " << agora[i];
-      ++diferencas;
-    }
-  }
-  EXPECT_EQ(antes.size(), agora.size()) << "operations recorded";
-}
-
-// The uncompressed streams of a PDF (page contents, fonts), in order of size
-// and bytes, so that the order the writer chose for its objects is left out.
-std::vector<QByteArray> FluxosDoPdf(const QByteArray& pdf) {
-  std::vector<QByteArray> fluxos;
+// Every glyph of a PDF's pages where the reader puts it: the text position of
+// each text object, moved by every "Td", on the 1/64 unit grid glyphs sit on;
+// sorted, so that the order the writer chose for its objects is left out.
+std::vector<std::tuple<long, long, std::string>> GlifosDoPdf(const QByteArray& pdf) {
+  std::vector<std::tuple<long, long, std::string>> glifos;
+  const std::regex objeto(R"(BT\n([^]*?)ET)");
+  const std::regex glifo(R"((\S+) (\S+) Td <([0-9A-F]+)> Tj)");
   for (qsizetype i = pdf.indexOf("stream\n"); i >= 0; i = pdf.indexOf("stream\n", i)) {
     i += 7;
     const qsizetype fim = pdf.indexOf("endstream", i);
     if (fim < 0) break;
     // qUncompress wants the size first; any guess will do, it grows.
-    const QByteArray dados = QByteArray("\x00\x10\x00\x00", 4) + pdf.mid(i, fim - i);
-    const QByteArray aberto = qUncompress(dados);
-    fluxos.push_back(aberto.isEmpty() ? pdf.mid(i, fim - i) : aberto);
-    i = fim + 9;
-  }
-  std::sort(fluxos.begin(), fluxos.end());
-  return fluxos;
-}
-
-// A PDF at 300 dpi written in memory: what desenha draws on its painter.
-QByteArray PdfDesenhado(const std::function<void(QPainter&)>& desenha) {
-  QBuffer saida;
-  saida.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter pdf(&saida);
-    pdf.setResolution(300);
-    QPainter painter(&pdf);
-    desenha(painter);
-  }
-  return saida.data();
-}
-
-// On a printer or PDF a word drawn by the surface is put, glyph by glyph,
-// exactly where Qt's own text drawing puts it at the same origin: kerning,
-// accents, a closing space, a word drawn again (kept from the first time),
-// fractions of a unit in the origin, several fonts in one document.
-TEST(MesmasPaginas, NoPdfCadaPalavraOndeODesenhoDeTextoAPoria) {
-  const Fonte fontes[] = {{"Times New Roman", false, false, 12},
-                          {"Arial", false, true, 10},
-                          {"Courier New", true, false, 14},
-                          {"Times New Roman", true, true, 20}};
-  const char* palavras[] = {"AVATAR ", "Tomé", "Wagner, ", "efficácia", "Ação. ",
-                            "já", "«Yvonne»", "To", "1978 ", "AVATAR "};
-  // (x, y) in mm with fractions that fall between Qt's 1/64 unit steps.
-  const std::pair<double, double> lugares[] = {{10, 10}, {12.3457, 20.0001}, {33.33333, 30.5},
-                                               {50.0049, 41.23456}, {71.99999, 55.55555}};
-  auto documento = [&](bool comoTexto) {
-    return PdfDesenhado([&](QPainter& painter) {
-      SuperficieQPainter s(painter, 300 / 25.4, 200, 280);
-      int n = 0;
-      for (const Fonte& f : fontes) {
-        s.SetFonte(f);
-        for (const char* palavra : palavras) {
-          const auto [x, y] = lugares[n++ % std::size(lugares)];
-          if (comoTexto) {
-            const double u = SuperficieQPainter::kUnidadesPorMm;
-            painter.drawText(QPointF(x * u, y * u + QFontMetricsF(painter.font()).ascent()),
-                             QString::fromUtf8(palavra));
-          } else {
-            s.CurrentX = x;
-            s.CurrentY = y;
-            s.Print(palavra);
-          }
-        }
-      }
-    });
-  };
-  const auto porGlifos = FluxosDoPdf(documento(false));
-  const auto porTexto = FluxosDoPdf(documento(true));
-  ASSERT_GE(porTexto.size(), 5u);  // a page and the four fonts at least
-  ASSERT_EQ(porGlifos.size(), porTexto.size());
-  for (size_t i = 0; i < porTexto.size(); ++i) {
-    EXPECT_EQ(porGlifos[i].toStdString(), porTexto[i].toStdString()) << "stream " << i;
-  }
-}
-
-// Every glyph of a PDF's pages where the reader puts it: the text position of
-// each text object, moved by every "Td", on the 1/64 unit grid glyphs sit on.
-std::vector<std::tuple<long, long, std::string>> GlifosDoPdf(const QByteArray& pdf) {
-  std::vector<std::tuple<long, long, std::string>> glifos;
-  const std::regex objeto(R"(BT\n([^]*?)ET)");
-  const std::regex glifo(R"((\S+) (\S+) Td <([0-9A-F]+)> Tj)");
-  for (const QByteArray& fluxo : FluxosDoPdf(pdf)) {
-    const std::string texto = fluxo.toStdString();
-    for (std::sregex_iterator o(texto.begin(), texto.end(), objeto), fim; o != fim; ++o) {
+    const QByteArray aberto = qUncompress(QByteArray("\x00\x10\x00\x00", 4) + pdf.mid(i, fim - i));
+    const std::string texto = (aberto.isEmpty() ? pdf.mid(i, fim - i) : aberto).toStdString();
+    for (std::sregex_iterator o(texto.begin(), texto.end(), objeto), ofim; o != ofim; ++o) {
       const std::string corpo = (*o)[1];
       double x = 0, y = 0;
-      for (std::sregex_iterator g(corpo.begin(), corpo.end(), glifo); g != fim; ++g) {
+      for (std::sregex_iterator g(corpo.begin(), corpo.end(), glifo); g != ofim; ++g) {
         x += std::stod((*g)[1]);
         y += std::stod((*g)[2]);
         glifos.emplace_back(std::lround(x * 64), std::lround(y * 64), (*g)[3]);
       }
     }
+    i = fim + 9;
   }
   std::sort(glifos.begin(), glifos.end());
   return glifos;
 }
 
-// On a PDF the words of a justified line go out together, and every glyph
-// still lands where it would have drawn word by word.
-TEST(MesmasPaginas, NoPdfALinhaJuntaPoeCadaGlifoOndeAsPalavrasSoltas) {
-  struct PalavraAPalavra : SuperficieQPainter {
-    using SuperficieQPainter::SuperficieQPainter;
-    void PrintLinha(std::span<const PecaDaLinha> pecas) override {
-      SuperficieDeDesenho::PrintLinha(pecas);
-    }
-  };
-  auto documento = [](bool junta) {
-    return PdfDesenhado([&](QPainter& painter) {
-      std::unique_ptr<SuperficieQPainter> s =
-          junta ? std::make_unique<SuperficieQPainter>(painter, 300 / 25.4, 200, 280)
-                : std::make_unique<PalavraAPalavra>(painter, 300 / 25.4, 200, 280);
-      const Fonte fontes[] = {{"Times New Roman", false, false, 12}, {"Arial", false, true, 10},
-                              {"Courier New", true, false, 14}};
+// Qt's own text drawing, word by word, at the origin a text drawn at
+// (CurrentX, CurrentY) has: what the PDF surface must reproduce.
+struct PeloDesenhoDoQt : SuperficieQPainter {
+  QPainter& p;
+  explicit PeloDesenhoDoQt(QPainter& p) : SuperficieQPainter(p, 300 / 25.4, 200, 280), p(p) {}
+  void PrintLinha(std::span<const PecaDaLinha> pecas) override { SuperficieDeDesenho::PrintLinha(pecas); }
+  void Desenha(std::u32string_view t) override {
+    p.drawText(QPointF(CurrentX * kUnidadesPorMm, CurrentY * kUnidadesPorMm + QFontMetricsF(p.font()).ascent()),
+               QString::fromUcs4(t.data(), static_cast<qsizetype>(t.size())));
+  }
+};
+
+// On a printer or PDF every glyph goes where Qt's own text drawing puts it:
+// a word alone (kerning, accents, a closing space, fractions of a unit in the
+// origin, a word drawn again from what was kept the first time) and the words
+// of a justified line, which go out together; and a text measures exactly
+// what Qt's font metrics give it, words never measured before and texts
+// longer than a word too, and the same on a screen page.
+TEST(MesmasPaginas, NoPdfCadaGlifoOndeODesenhoDeTextoDoQtOPoe) {
+  const Fonte fontes[] = {{"Times New Roman", false, false, 12}, {"Arial", false, true, 10},
+                          {"Courier New", true, false, 14}, {"Times New Roman", true, true, 20}};
+  const char* palavras[] = {"AVATAR ", "Tomé", "Wagner, ", "efficácia", "Ação. ", "já", "«Yvonne»", "To", "AVATAR "};
+  FolhaDaTela folha;  // a screen page measures as the 300 dpi PDF does
+  SuperficieDaTela tela(folha, 200, 280);
+  std::mt19937 sorte(71);
+  const std::u32string letras = U"AVTWYLPFaeoyvwrtçãéôõ.,";
+  auto documento = [&](bool peloQt) {
+    QBuffer saida;
+    saida.open(QIODevice::WriteOnly);
+    {
+      QPdfWriter pdf(&saida);
+      pdf.setResolution(300);
+      QPainter painter(&pdf);
+      std::unique_ptr<SuperficieQPainter> s = peloQt ? std::make_unique<PeloDesenhoDoQt>(painter)
+                                                     : std::make_unique<SuperficieQPainter>(painter, 300 / 25.4, 200, 280);
       double y = 10;
       for (const Fonte& f : fontes) {
         s->SetFonte(f);
+        for (const char* palavra : palavras) {  // x and y fall between Qt's 1/64 unit steps
+          s->CurrentX = 10 + 1.23457 * static_cast<double>(std::strlen(palavra));
+          s->CurrentY = (y += 3.33333);
+          s->Print(palavra);
+        }
         std::string texto =
             "AVATAR Tomé, Wagner e a eficácia: «Yvonne» já viu o fiel  Ywy. To, Te, Ta; "
             "ação, coração e atenção ficam juntas neste parágrafo justificado e longo, "
             "com espaços  dobrados e palavras de todo tamanho, como extraordinariamente.";
-        ImprimirTextoJustificado(*s, y, 12.3457, 121.0049, 270, texto);
+        ImprimirTextoJustificado(*s, y + 6, 12.3457, 121.0049, 270, texto);
         y = s->CurrentY + 12;
-      }
-    });
-  };
-  const auto juntos = GlifosDoPdf(documento(true));
-  const auto soltos = GlifosDoPdf(documento(false));
-  ASSERT_GT(soltos.size(), 300u);
-  ASSERT_EQ(juntos.size(), soltos.size());
-  for (size_t i = 0, erros = 0; i < soltos.size() && erros < 5; ++i) {
-    if (juntos[i] == soltos[i]) continue;
-    ++erros;
-    ADD_FAILURE() << std::get<0>(soltos[i]) << "," << std::get<1>(soltos[i]) << " "
-                  << std::get<2>(soltos[i]) << " / " << std::get<0>(juntos[i]) << ","
-                  << std::get<1>(juntos[i]) << " " << std::get<2>(juntos[i]);
-  }
-}
-
-// Measured on a printer or PDF (from the glyphs it will draw), a text has the
-// very width Qt's font metrics give it: words never measured before, with
-// and without a closing space, and texts longer than a word.
-TEST(MesmasPaginas, NoPdfALarguraEhADasMetricasDaFonte) {
-  PdfDesenhado([](QPainter& painter) {
-    SuperficieQPainter s(painter, 300 / 25.4, 200, 280);
-    std::mt19937 sorte(71);
-    const std::u32string letras = U"AVTWYLPFaeoyvwrtçãéôõ.,";
-    for (const Fonte& f : {Fonte{"Times New Roman", false, false, 12},
-                           Fonte{"Arial", true, true, 9}, Fonte{"Courier New", false, false, 16}}) {
-      s.SetFonte(f);
-      const QFontMetricsF metricas(painter.font());
-      for (const size_t tamanho : {1u, 2u, 5u, 9u, 39u, 45u, 120u}) {
-        for (const char32_t fim : {U'x', U' '}) {
-          std::u32string texto;
-          while (texto.size() + 1 < tamanho) texto += letras[sorte() % letras.size()];
-          texto += fim;
-          const QString qt = QString::fromUcs4(texto.data(), static_cast<qsizetype>(texto.size()));
-          EXPECT_EQ(s.TextWidth(std::u32string_view(texto)),
-                    metricas.horizontalAdvance(qt) / SuperficieQPainter::kUnidadesPorMm)
-              << f.Nome << " \"" << Utf8(texto) << "\"";
+        if (peloQt) continue;
+        const QFontMetricsF metricas(painter.font());
+        tela.SetFonte(f);
+        EXPECT_DOUBLE_EQ(tela.TextHeight(""), s->TextHeight("")) << f.Nome;
+        for (const size_t tamanho : {1u, 2u, 5u, 9u, 39u, 45u, 120u}) {
+          for (const char32_t fim : {U'x', U' '}) {
+            std::u32string t;
+            while (t.size() + 1 < tamanho) t += letras[sorte() % letras.size()];
+            t += fim;
+            EXPECT_EQ(s->TextWidth(std::u32string_view(t)),
+                      metricas.horizontalAdvance(QString::fromUcs4(t.data(), static_cast<qsizetype>(t.size()))) /
+                          SuperficieQPainter::kUnidadesPorMm)
+                << f.Nome << " \"" << Utf8(t) << "\"";
+            EXPECT_DOUBLE_EQ(tela.TextWidth(std::u32string_view(t)), s->TextWidth(std::u32string_view(t))) << f.Nome;
+          }
         }
       }
     }
-  });
+    return GlifosDoPdf(saida.data());
+  };
+  const auto porGlifos = documento(false);
+  const auto porTexto = documento(true);
+  // "Courier New" comes out monospaced, 0.6 em a character, whatever face stands in for it.
+  tela.SetFonte({"Courier New  ", true, false, 14});
+  EXPECT_EQ(tela.FonteAtual().Nome, "Courier New");
+  EXPECT_NEAR(tela.TextWidth("iiii"), tela.TextWidth("MMMM"), 1e-6);
+  EXPECT_NEAR(tela.TextWidth("M"), 14 * 25.4 / 72 * 0.6, 0.01);
+  ASSERT_GT(porTexto.size(), 400u);
+  ASSERT_EQ(porGlifos.size(), porTexto.size());
+  for (size_t i = 0, erros = 0; i < porTexto.size() && erros < 5; ++i) {
+    if (porGlifos[i] == porTexto[i]) continue;
+    ++erros;
+    ADD_FAILURE() << std::get<0>(porTexto[i]) << "," << std::get<1>(porTexto[i]) << " " << std::get<2>(porTexto[i])
+                  << " / " << std::get<0>(porGlifos[i]) << "," << std::get<1>(porGlifos[i]) << " "
+                  << std::get<2>(porGlifos[i]);
+  }
 }
 
 TEST(MesmasPaginas, AnalisePadraoNaTelaENoPapel) {
   const auto g = GravaAnalisePadrao();
   EXPECT_GT(g.size(), 5000u);
-  Compara(g, "analise_padrao.gravacao");
+  teste::ComparaComAGravacao(g, "analise_padrao.gravacao");
 }
 
 TEST(MesmasPaginas, TextosAleatorios) {
   const auto g = GravaTextosAleatorios();
   EXPECT_GT(g.size(), 2000u);
-  Compara(g, "textos_aleatorios.gravacao");
+  teste::ComparaComAGravacao(g, "textos_aleatorios.gravacao");
 }
 
 }  // namespace
