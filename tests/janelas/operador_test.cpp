@@ -99,9 +99,13 @@ TEST(Operador, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
     // in turn (the print dialog's "Salvar PDF...", the questions).
     cifra::teste::QuandoAbrirModal([&](QWidget* dialogo) {
       vistos << TextosVisiveis(*dialogo);
+      if (qobject_cast<QMessageBox*>(dialogo)) {
+        cifra::teste::Retrata(dialogo, QStringLiteral("pergunta-sair"));
+      }
       if (auto* pdf = dialogo->findChild<QAbstractButton*>(QStringLiteral("cmdSalvarPdf"))) {
         cifra::teste::QuandoAbrirModal([&](QWidget* arquivo) {
           vistos << TextosVisiveis(*arquivo);
+          cifra::teste::Retrata(arquivo, QStringLiteral("salvar-pdf"));
           qobject_cast<QDialog*>(arquivo)->reject();
         });
         pdf->click();
@@ -122,6 +126,9 @@ TEST(Operador, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
   // The right-click menu of a text box.
   QLineEdit caixa;
   std::unique_ptr<QMenu> menu(caixa.createStandardContextMenu());
+  menu->popup(QPoint(0, 0));
+  cifra::teste::Retrata(menu.get(), QStringLiteral("menu-caixa-de-texto"));
+  menu->hide();
   QStringList itens;
   for (QAction* a : menu->actions()) itens << a->text();
   EXPECT_EQ(EmIngles(itens), QStringList());
@@ -150,7 +157,9 @@ TEST(Operador, AtalhosEMenuJanela) {
   ASSERT_TRUE(maria && joao && ana);
   EXPECT_EQ(ana->windowTitle(), QStringLiteral("ANA SOUZA – 01/01/2000"));
   auto* menu = p.janela->findChild<QMenu*>(QStringLiteral("mnuJanela"));
-  QMetaObject::invokeMethod(menu, "aboutToShow");
+  menu->popup(p.janela->mapToGlobal(QPoint(40, 20)));
+  cifra::teste::Retrata(menu, QStringLiteral("menu-janela"));
+  menu->hide();
   QStringList listadas;
   for (QAction* a : menu->actions()) {
     if (a->objectName().startsWith(QStringLiteral("mnuJanelaAnalise"))) {
