@@ -97,9 +97,21 @@ Fonte& frmConfiguraFonte::FonteDoGrupo(int grupo) {
   return grupo == 0 ? f.FonteDescricao : grupo == 1 ? f.FonteTitulo : f.FonteTexto;
 }
 
-void frmConfiguraFonte::PreencheFontes() {
+QStringList frmConfiguraFonte::Familias() {
   // The installed families are the ones the printer and the PDF draw with.
-  const QStringList familias = QFontDatabase::families();
+  // Fontconfig names a family found twice with its foundry ("URW Gothic
+  // [UKWN]"): the operator sees, and the file keeps, the family alone.
+  static const QRegularExpression kFundicao(QStringLiteral(R"(\s*\[[^\]]*\]\s*$)"));
+  QStringList familias;
+  for (QString f : QFontDatabase::families()) {
+    f.remove(kFundicao);
+    if (!f.isEmpty() && !familias.contains(f)) familias << f;
+  }
+  return familias;
+}
+
+void frmConfiguraFonte::PreencheFontes() {
+  const QStringList familias = Familias();
   for (int i = 0; i < 3; ++i) {
     const auto g = static_cast<size_t>(i);
     const Fonte& fonte = FonteDoGrupo(i);
@@ -135,7 +147,8 @@ void frmConfiguraFonte::PreencherFonte() {
     fonte.Nome = cmbFonte_[g]->currentText().left(kNomeNoArquivo).toStdString();
     fonte.Negrito = chkNegrito_[g]->isChecked();
     fonte.Italico = chkItalico_[g]->isChecked();
-    fonte.Tamanho = TamanhoEscrito(cmbTamanho_[g]->currentText());
+    // Drawn within 6 to 72 points; the sample and the file say the same.
+    fonte.Tamanho = std::clamp<int16_t>(TamanhoEscrito(cmbTamanho_[g]->currentText()), 6, 72);
   }
 }
 

@@ -24,6 +24,8 @@ class frmConfiguraFonte : public QDialog {
 
   // The size typed in a size list: its leading number, rounded half to even; 0 without one.
   static int16_t TamanhoEscrito(const QString& texto);
+  // The installed font families, each once, without fontconfig's foundry suffix.
+  static QStringList Familias();
 
  private:
   void PreencheFontes();

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,6 +28,7 @@
 #include "library/clientes.h"
 #include "settings/configuracao.h"
 #include "janelas/frm_cadastro.h"
+#include "janelas/frm_configura_fonte.h"
 #include "janelas/frm_configura_rodape.h"
 #include "janelas/frm_dicas.h"
 #include "janelas/frm_entrada.h"
@@ -279,6 +281,20 @@ TEST(Operador, RodapeLongoEhAvisadoAntesDeGravar) {
       << caixas.Vistas()[0].texto.toStdString();
   EXPECT_TRUE(janela.isVisible());
   EXPECT_EQ(cifra::teste::LeBytes(c.pasta / "rodape.dat"), antes);
+}
+
+// The fonts dialog lists each family once, without fontconfig's foundry, and
+// keeps a size within what is drawn: the sample and the file agree.
+TEST(Operador, FontesSemFundicaoETamanhoQueSeDesenha) {
+  QStringList familias = cifra::frmConfiguraFonte::Familias();
+  EXPECT_TRUE(familias.filter(QStringLiteral("[")).isEmpty());
+  EXPECT_EQ(familias.removeDuplicates(), 0);
+  cifra::teste::ComConfiguracao c;
+  cifra::frmConfiguraFonte janela(nullptr, c.configuracao.pasta, c.configuracao.fontes);
+  janela.show();
+  auto* tamanho = cifra::teste::Controle<QComboBox>(janela, QStringLiteral("cmbTamanho_1"));
+  cifra::teste::Substitui(tamanho->lineEdit(), QStringLiteral("90"));
+  EXPECT_EQ(c.configuracao.fontes.FonteTitulo.Tamanho, 72);
 }
 
 }  // namespace
