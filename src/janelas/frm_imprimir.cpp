@@ -1,5 +1,6 @@
 #include "frm_imprimir.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QCheckBox>
@@ -355,7 +356,15 @@ void frmImprimir::cmdVisualizar_Click() {
   QPrintPreviewDialog previa(impressora.get(), this);
   previa.setObjectName("dlgVisualizar");
   previa.setWindowTitle("Visualizar Impressão");
-    const OpcoesDaImpressao opcoes = OpcoesEscolhidas();
+  if (impressora_.isNull()) {
+    // Without a printer the preview's own print button would only offer to
+    // print to a file; "Salvar PDF..." in this dialog does that properly.
+    const QString imprimir = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* acao : previa.findChildren<QAction*>()) {
+      if (acao->text().remove(QLatin1Char('&')) == imprimir) acao->setVisible(false);
+    }
+  }
+  const OpcoesDaImpressao opcoes = OpcoesEscolhidas();
   connect(&previa, &QPrintPreviewDialog::paintRequested, this,
           [&](QPrinter* folhas) { ImprimirNaImpressora(*folhas, conteudo_, opcoes); });
   previa.exec();

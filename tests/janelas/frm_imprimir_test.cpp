@@ -78,6 +78,9 @@ TEST(frmImprimir, VisualizarESalvarPdf) {
   teste::QuandoAbrir<QPrintPreviewDialog> previa([&](QPrintPreviewDialog& p) {
     auto* w = p.findChild<QPrintPreviewWidget*>();
     if (w && QTest::qWaitFor([&] { return w->pageCount() > 0; })) paginas = w->pageCount();
+    for (QAction* a : p.findChildren<QAction*>()) {  // no printer: no print button
+      EXPECT_FALSE(a->isVisible() && a->text().remove(QLatin1Char('&')) == "Imprimir");
+    }
     p.reject();
   });
   const QString arquivo = QString::fromStdString((d.pasta / "saida.pdf").string());
