@@ -34,7 +34,11 @@ frmAlteraForm::frmAlteraForm(QWidget* pai, const PastaDeDados& pasta, const QStr
       TextoParaCaixa(LerRegistroDeTexto(pasta_, arquivo_, registro_))));
   lblRestantes_ = new QLabel(this);
   lblRestantes_->setObjectName(QStringLiteral("lblRestantes"));
+  // A long status wraps inside the window instead of widening it for good.
+  lblRestantes_->setWordWrap(true);
+  lblRestantes_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* lblArquivo = new QLabel(QString::fromStdString(pasta_.Arquivo(arquivo_).string()), this);
+  lblArquivo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   lblArquivo->setObjectName(QStringLiteral("lblArquivo"));
   lblArquivo->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* lblPosicao = new QLabel(QString::number(registro_), this);
