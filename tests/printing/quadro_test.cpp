@@ -65,9 +65,13 @@ struct Quadro {
   }
 };
 
-TEST(QuadroNumerologico, CadaTopicoAtivoComSeuNumeroUmaVez) {
+// Each topic's number in its display form, once, topic 1 first. 12/08/1978:
+// life path 9, so the realizations change at 27, 36 and 45; the cycles change
+// in the years near 27 and 57 whose personal year is 1. M A R I A  D A
+// S I L V A: vowels 1 9 1, 1, 9 1 (22); consonants 4 9, 4, 1 3 4 (25);
+// together 47, the expression before it is reduced.
+TEST(QuadroNumerologico, NumerosCiclosRealizacoesENomeLetraPorLetra) {
   const Quadro q(TodosOsTopicos());
-  // Display form of each topic's number above, topic 1 first.
   const char* const esperado[] = {
       "9", "8", "3", "7", "3", "1", "8", "11/2", "1", "3", "6", "2", "5", "3", "Não Possui",
       "4", "8", "2", "3", "7", "22/4", "5", "2", "4", "7", "A", "1", "11/2", "6", "0"};
@@ -76,19 +80,10 @@ TEST(QuadroNumerologico, CadaTopicoAtivoComSeuNumeroUmaVez) {
     const auto linha = q.Linha(std::string(t.nome));
     ASSERT_FALSE(linha.empty()) << t.nome;
     EXPECT_EQ(linha[0]->texto, forma) << t.nome;
-    int vezes = 0;
-    for (const auto* d : linha) vezes += d->texto == forma;
-    EXPECT_EQ(vezes, 1) << t.nome;
-    vezes = 0;  // and no topic is on the chart twice
-    for (const auto& d : q.s.textos) vezes += d.texto == t.nome;
-    EXPECT_EQ(vezes, 1) << t.nome;
+    EXPECT_EQ(std::count_if(linha.begin(), linha.end(), [&](auto* d) { return d->texto == forma; }), 1) << t.nome;
+    EXPECT_EQ(std::count_if(q.s.textos.begin(), q.s.textos.end(), [&](auto& d) { return d.texto == t.nome; }), 1)
+        << t.nome;  // no topic is on the chart twice
   }
-}
-
-// 12/08/1978: life path 9, so the realizations change at 27, 36 and 45; the
-// cycles change in the years near 27 and 57 whose personal year is 1.
-TEST(QuadroNumerologico, CiclosComSeusAnosERealizacoesComSuasIdades) {
-  const Quadro q(TodosOsTopicos());
   for (const auto& [rotulo, detalhe] : {std::pair{"Primeira Realização", "até os 27 anos"},
                                         {"Quarta Realização", "a partir dos 45 anos"},
                                         {"Ciclo Produtivo", "de 2006 a 2033"}}) {
@@ -96,22 +91,6 @@ TEST(QuadroNumerologico, CiclosComSeusAnosERealizacoesComSuasIdades) {
     ASSERT_EQ(linha.size(), 2u) << rotulo;
     EXPECT_EQ(linha[1]->texto, detalhe);
   }
-}
-
-TEST(QuadroNumerologico, TopicoDesligadoFicaDeFora) {
-  ProgramOptions o = TodosOsTopicos();
-  for (int t : {24, 29, 30}) o.TopicoAtivo[t] = false;
-  const Quadro q(o);
-  EXPECT_FALSE(q.s.Texto("Impulso da Alma"));
-  EXPECT_FALSE(q.s.Texto("Números Definidos"));  // no topic of the group left
-  EXPECT_TRUE(q.s.Texto("Eu Silencioso"));
-  EXPECT_TRUE(q.s.Texto("Números do Nome"));
-}
-
-// M A R I A  D A  S I L V A: vowels 1 9 1, 1, 9 1 (22); consonants
-// 4 9, 4, 1 3 4 (25); together 47, the expression before it is reduced.
-TEST(QuadroNumerologico, NomeLetraPorLetraVogaisEmCimaConsoantesEmBaixo) {
-  const Quadro q(TodosOsTopicos());
   const Fontes fontes;
   const auto* titulo = q.s.Texto("O Nome Letra por Letra");
   ASSERT_TRUE(titulo);
@@ -133,6 +112,17 @@ TEST(QuadroNumerologico, NomeLetraPorLetraVogaisEmCimaConsoantesEmBaixo) {
   EXPECT_EQ(vogais, 22);
   EXPECT_EQ(consoantes, 25);
   EXPECT_TRUE(q.s.Texto("Vogais: 22    Consoantes: 25    Total: 47"));
+}
+
+
+TEST(QuadroNumerologico, TopicoDesligadoFicaDeFora) {
+  ProgramOptions o = TodosOsTopicos();
+  for (int t : {24, 29, 30}) o.TopicoAtivo[t] = false;
+  const Quadro q(o);
+  EXPECT_FALSE(q.s.Texto("Impulso da Alma"));
+  EXPECT_FALSE(q.s.Texto("Números Definidos"));  // no topic of the group left
+  EXPECT_TRUE(q.s.Texto("Eu Silencioso"));
+  EXPECT_TRUE(q.s.Texto("Números do Nome"));
 }
 
 // One page with header and footer and no page number; its body within the

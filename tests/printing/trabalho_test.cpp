@@ -88,12 +88,6 @@ TEST(TrabalhoDeImpressao, FolhasDeCadaEscolhaNaSuperficieDeTeste) {
   }
 }
 
-int PaginasDoPdf(const std::string& bytes) {
-  const std::regex pagina("/Type\\s*/Page[^s]");
-  return static_cast<int>(std::distance(
-      std::sregex_iterator(bytes.begin(), bytes.end(), pagina), std::sregex_iterator()));
-}
-
 TEST(TrabalhoDeImpressao, PdfNumaPastaQueNaoExisteFalhaSemDeixarNada) {
   teste::PastaTemporaria pasta;
   EXPECT_EQ(GravarPdf((pasta / "nao" / "existe.pdf").string(), ConteudoCurto(), {}), 0);
@@ -116,38 +110,29 @@ TEST(TrabalhoDeImpressao, PretoEBrancoOuColoridoNaImpressora) {
 }
 
 // The command line on a real PDF device: --quadro is the chart alone; --pdf
-// prints what the kept TipoImpressao says, as the dialog would. Which sheets
-// carry which number is the measuring surface's test above: same composition.
+// prints what the kept TipoImpressao says (0 the chart, 1 the analysis, 2
+// both), as the dialog would. Which sheets carry which number is the
+// measuring surface's test above: same composition.
 TEST(TrabalhoDeImpressao, LinhaDeComandoQuadroEPdfConformeOTipoGuardado) {
   teste::PastaTemporaria pasta;
-  std::ostringstream saida, erros;
-  auto executa = [&](std::vector<std::string> opcoes) {
-    std::vector<std::string> args = {"Yvone Souza", "22/11/1984", "--pasta",
-                                     pasta.Caminho().string(), "--hoje", "06/12/2026"};
-    args.insert(args.end(), opcoes.begin(), opcoes.end());
-    return ExecutaAnalise(args, saida, erros);
-  };
-  auto paginas = [&](const char* nome) {
-    const auto bytes = teste::LeBytes(pasta / nome);
-    return PaginasDoPdf(std::string(bytes.begin(), bytes.end()));
-  };
-  auto guardaTipo = [&](uint8_t tipo) {
-    auto opcoes = teste::LeBytes(pasta / "cifralumina.dat");
-    opcoes[162] = tipo;
-    opcoes[163] = 0;
-    opcoes[6] = opcoes[7] = 0;  // no cover
-    teste::EscreveBytes(pasta / "cifralumina.dat", opcoes);
-  };
-  ASSERT_EQ(executa({"--quadro", (pasta / "q.pdf").string()}), 0) << erros.str();
-  EXPECT_EQ(paginas("q.pdf"), 1);
-  guardaTipo(0);
-  ASSERT_EQ(executa({"--pdf", (pasta / "0.pdf").string()}), 0) << erros.str();
-  EXPECT_EQ(paginas("0.pdf"), 1);
-  guardaTipo(1);
-  ASSERT_EQ(executa({"--pdf", (pasta / "a.pdf").string()}), 0) << erros.str();
-  guardaTipo(2);
-  ASSERT_EQ(executa({"--pdf", (pasta / "2.pdf").string()}), 0) << erros.str();
-  EXPECT_EQ(paginas("2.pdf"), paginas("a.pdf") + 1);
+  std::vector<int> paginas;
+  for (const int tipo : {-1, 0, 1, 2}) {
+    if (tipo >= 0) {
+      auto opcoes = teste::LeBytes(pasta / "cifralumina.dat");
+      opcoes[162] = static_cast<uint8_t>(tipo);
+      opcoes[163] = opcoes[6] = opcoes[7] = 0;  // no cover
+      teste::EscreveBytes(pasta / "cifralumina.dat", opcoes);
+    }
+    const std::string pdf = (pasta / (std::to_string(tipo) + ".pdf")).string();
+    std::ostringstream saida, erros;
+    ASSERT_EQ(ExecutaAnalise({"Yvone Souza", "22/11/1984", "--pasta", pasta.Caminho().string(), "--hoje",
+                              "06/12/2026", tipo < 0 ? "--quadro" : "--pdf", pdf}, saida, erros), 0) << erros.str();
+    const std::string bytes = teste::LeTexto(pdf);
+    const std::regex pagina("/Type\\s*/Page[^s]");
+    paginas.push_back(static_cast<int>(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), pagina), std::sregex_iterator())));
+  }
+  ASSERT_GT(paginas[2], 1);
+  EXPECT_EQ(paginas, (std::vector<int>{1, 1, paginas[2], paginas[2] + 1}));
 }
 
 }  // namespace
