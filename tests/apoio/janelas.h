@@ -113,18 +113,15 @@ struct Resposta {
 // Answers every message and input box that opens while it lives: each is
 // noted (title, text or label, icon) and answered with the next answer of the
 // list (OK once the list is spent) by a click or the keyboard, as the
-// operator would. `antes` sees each message box first.
+// operator would.
 struct CaixaVista {
-  QString titulo;
-  QString texto;
+  QString titulo, texto;
   QMessageBox::Icon icone;
 };
 
 class RespondeCaixas {
  public:
-  explicit RespondeCaixas(std::deque<Resposta> respostas = {},
-                          std::function<void(QMessageBox*)> antes = {})
-      : respostas_(std::move(respostas)), antes_(std::move(antes)) {
+  explicit RespondeCaixas(std::deque<Resposta> respostas = {}) : respostas_(std::move(respostas)) {
     QObject::connect(&relogio_, &QTimer::timeout, [this] { Olha(); });
     relogio_.start(5);
   }
@@ -156,7 +153,6 @@ class RespondeCaixas {
         return QTest::keyClick(linha, Qt::Key_Return);
       }
       vistas_.push_back({caixa->windowTitle(), caixa->text(), caixa->icon()});
-      if (antes_) antes_(caixa);
       if (QAbstractButton* botao = caixa->button(r.botao)) {
         QTest::mouseClick(botao, Qt::LeftButton);
       } else {
@@ -167,7 +163,6 @@ class RespondeCaixas {
   }
 
   std::deque<Resposta> respostas_;
-  std::function<void(QMessageBox*)> antes_;
   std::vector<CaixaVista> vistas_;
   QTimer relogio_;
 };

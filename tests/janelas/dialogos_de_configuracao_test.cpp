@@ -222,20 +222,21 @@ TEST(frmEditaCalculo, FormulaPorExtensoValorEGravacao) {
   EXPECT_EQ(LerFormula(s.configuracao.pasta, kFormulaB), (std::vector<int16_t>{202, 10, 101, 5, 102, 3, 103}));
 }
 
-struct Editor : teste::ComConfiguracao, ::testing::Test {
-  frmSelecionaAlteracao janela{nullptr, configuracao.pasta, configuracao.titulos};
-  void SetUp() override { janela.show(); }
-  void Escolhe(const char* rotulo, const char* botao) {
+// The text editor: each choice opens its file at its record, "Número 0" and
+// "Não possui" included. A text past the record's 5120 characters: the
+// operator is told by how much; "No" keeps it in the editor, "Yes" saves it
+// cut. A line break counts two characters (CR LF in the file), and half a
+// line break is none.
+TEST(frmSelecionaAlteracao, CadaEscolhaAbreSeuRegistroETextoLongoSoCortadoComConcordancia) {
+  teste::ComConfiguracao s;
+  frmSelecionaAlteracao janela{nullptr, s.configuracao.pasta, s.configuracao.titulos};
+  janela.show();
+  const auto escolhe = [&](const char* rotulo, const char* botao) {
     auto* item = Controle<QComboBox>(janela, QStringLiteral("cmbItem"));
     item->setCurrentIndex(item->findText(QString::fromUtf8(rotulo)));
-    ASSERT_GE(item->currentIndex(), 0) << rotulo;
+    EXPECT_GE(item->currentIndex(), 0) << rotulo;
     Clica(janela, QString::fromLatin1(botao));
-  }
-};
-
-// Each choice opens its file at its record, "Número 0" and "Não possui"
-// included.
-TEST_F(Editor, CadaEscolhaAbreORegistroCertoDoArquivoCerto) {
+  };
   struct Caso { const char* rotulo; const char* botao; const char* arquivo; int registro; };
   const Caso casos[] = {
       {"Segunda Realização (=primeira)", "optNumeros_2", "APICES.DAT", 3},
@@ -250,18 +251,13 @@ TEST_F(Editor, CadaEscolhaAbreORegistroCertoDoArquivoCerto) {
       Clica(e, QStringLiteral("cmdRetornar"));
     });
     RespondeCaixas caixas({QMessageBox::Yes});
-    Escolhe(c.rotulo, c.botao);
+    escolhe(c.rotulo, c.botao);
     Clica(janela, QStringLiteral("cmdAlterarTexto"));
     EXPECT_TRUE(arquivo.endsWith(QLatin1String("/") + QLatin1String(c.arquivo), Qt::CaseInsensitive)) << c.rotulo;
     EXPECT_EQ(registro.toInt(), c.registro) << c.rotulo;
   }
-}
 
-// A text past the record's 5120 characters: the operator is told by how
-// much; "No" keeps it in the editor, "Yes" saves it cut. A line break counts
-// two characters (CR LF in the file), and half a line break is none.
-TEST_F(Editor, UmTextoLongoSoEGravadoCortadoDepoisDeOOperadorConcordar) {
-  const auto antes = teste::LeBytes(pasta / "CVIDA.DAT");
+  const auto antes = teste::LeBytes(s.pasta / "CVIDA.DAT");
   const QString longo = QString(3000, QLatin1Char('a')) + QLatin1Char('\n') + QString(2117, QLatin1Char('b')) +
                         QLatin1Char('\n') + QString(880, QLatin1Char('c'));
   RespondeCaixas caixas({QMessageBox::No, QMessageBox::Yes});
@@ -270,15 +266,15 @@ TEST_F(Editor, UmTextoLongoSoEGravadoCortadoDepoisDeOOperadorConcordar) {
     EXPECT_EQ(Controle<QLabel>(e, QStringLiteral("lblRestantes"))->text(), "Passou 881 caracteres do limite de 5120.");
     Clica(e, QStringLiteral("cmdSalvar"));  // No: nothing written, the text stays
     EXPECT_TRUE(e.isVisible());
-    EXPECT_EQ(teste::LeBytes(pasta / "CVIDA.DAT"), antes);
+    EXPECT_EQ(teste::LeBytes(s.pasta / "CVIDA.DAT"), antes);
     EXPECT_EQ(Controle<QPlainTextEdit>(e, QStringLiteral("txtTexto"))->toPlainText(), longo);
     Clica(e, QStringLiteral("cmdSalvar"));  // Yes: the first 5120 characters
   });
-  Escolhe("Caminho da Vida", "optNumeros_0");
+  escolhe("Caminho da Vida", "optNumeros_0");
   Clica(janela, QStringLiteral("cmdAlterarTexto"));
   ASSERT_EQ(caixas.Vistas().size(), 2u);
   EXPECT_TRUE(caixas.Vistas()[0].texto.contains(QStringLiteral("6001 caracteres")));
-  EXPECT_EQ(LerRegistroDeTexto(configuracao.pasta, "CVIDA.DAT", 1), std::string(3000, 'a') + "\r\n" + std::string(2117, 'b'));
+  EXPECT_EQ(LerRegistroDeTexto(s.configuracao.pasta, "CVIDA.DAT", 1), std::string(3000, 'a') + "\r\n" + std::string(2117, 'b'));
 }
 
 // Only pictures are listed; one that does not load is refused and the one in
