@@ -1,10 +1,7 @@
 // The library's files and the editors' rules, without windows: formulas,
-// line breaks at every way in, which record a number's button edits, how a
-// text is counted against its record, and the topic order as far as the file
-// holds a valid one.
+// line breaks at every way in, which record a number's button edits, and how
+// a text is counted against its record.
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "apoio/pasta_temporaria.h"
 #include "engine/texto.h"
@@ -13,7 +10,6 @@
 #include "library/formulas.h"
 #include "library/interpretacoes.h"
 #include "library/edicao.h"
-#include "library/ordem.h"
 
 namespace cifra {
 namespace {
@@ -89,16 +85,6 @@ TEST(Edicao, CaracteresSemLugarNoWindows1252SaoNomeadosUmaVez) {
   EXPECT_EQ(ListaDeCaracteres(sem), "“😀”, “Ж”, “★”");
 }
 
-TEST(OrdemValida, UsaOArquivoAteOndeEValidoECompletaEmOrdemDeNumero) {
-  OrdemDosTopicos lida{0, 5, 5, 99, 3, -1};
-  OrdemDosTopicos esperada{0, 5, 3, 1, 2, 4};
-  for (int i = 6; i <= 30; ++i) esperada[static_cast<size_t>(i)] = static_cast<int16_t>(i);
-  EXPECT_EQ(OrdemValida(lida), esperada);
-  EXPECT_EQ(OrdemValida(OrdemDosTopicos{}), OrdemPadrao());
-  OrdemDosTopicos invertida = OrdemPadrao();
-  std::reverse(invertida.begin() + 1, invertida.end());
-  EXPECT_EQ(OrdemValida(invertida), invertida);
-}
 
 }  // namespace
 }  // namespace cifra

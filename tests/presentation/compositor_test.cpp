@@ -40,11 +40,12 @@ struct Cenario {
   }
 };
 
+// The stored order as far as it is valid: 23 first, then 5 (again: skipped),
+// numbers outside the catalogue, 1; the rest follows in number order, which
+// brings 30 last.
 TEST(Compositor, AOrdemGuardadaDecideASequenciaDosTopicos) {
   Cenario c({1, 5, 23, 30});
-  // 23 first, then 5 (again: skipped), a number outside the catalogue, 1;
-  // the rest follows in number order, which brings 30 last.
-  c.ordem = {0, 23, 5, 5, 99, 1};
+  c.ordem = {0, 23, 5, 5, 99, -1, 1};
   auto folhas = c.Compoe();
   std::vector<std::string> titulos;
   for (const auto& t : folhas.Pagina(1).textos) {
