@@ -35,12 +35,10 @@ struct Dialogo : teste::ComConfiguracao {
   void Digita(const char* caixa, const char* texto) { teste::Substitui(Controle(caixa), QString::fromLatin1(texto)); }
 };
 
-// No printer: an A4 page, said once, printing off. A margin over a fifth of
-// the page is refused and the last one accepted comes back; exactly the limit
-// is accepted. Cancel keeps the check boxes but not the margins. Then the
-// preview shows as many sheets as the job prints (cover, chart and the
-// analysis) and leaves the dialog open; the PDF is saved where the operator
-// chose, under the offered name, and the margins and choice kept.
+// A margin over a fifth of the page is refused and the last one accepted
+// comes back. Cancel keeps the check boxes but not the margins. The preview
+// shows the job's sheets; the PDF is saved under the offered name, and the
+// margins and choice kept.
 TEST(frmImprimir, SemImpressoraMargensCancelarVisualizarESalvarPdf) {
   RespondeCaixas caixas;
   Dialogo d;

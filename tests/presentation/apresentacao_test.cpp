@@ -9,6 +9,7 @@
 #include <limits>
 #include <sstream>
 
+#include "apoio/executa.h"
 #include "apoio/pasta_temporaria.h"
 #include "linha_comando/linha_comando.h"
 #include "presentation/compositor.h"
@@ -168,10 +169,8 @@ TEST(PaginasComEntradasDanificadas, MargensQueNaoDeixamPaginaSaoAvisadas) {
   std::vector<uint8_t> registro(168);
   std::memcpy(registro.data(), margens, sizeof margens);
   teste::EscreveBytes(raiz / "margens.dat", registro);
-  std::ostringstream saida, erros;
-  EXPECT_EQ(ExecutaAnalise({"Maria da Silva", "12/08/1978", "--pasta", raiz.Caminho().string(), "--pdf",
-                            (raiz / "a.pdf").string()}, saida, erros), 0);
-  EXPECT_NE(erros.str().find("usa as margens padrão"), std::string::npos) << erros.str();
+  const auto r = teste::Executa({"Maria da Silva", "12/08/1978", "--pasta", raiz.Caminho().string(), "--pdf", (raiz / "a.pdf").string()});
+  EXPECT_TRUE(r.status == 0 && r.erros.find("usa as margens padrão") != std::string::npos) << r.erros;
   EXPECT_EQ(teste::LeBytes(raiz / "margens.dat"), registro);
 }
 

@@ -1,7 +1,5 @@
-// Printing on the measuring surface and on real PDF devices: the print
-// dialog's rules without its window (a typed margin, the check against the
-// usable page, the sample page), the numerology chart, and the print job for
-// each choice of what to print.
+// Printing: the print dialog's rules without its window, the numerology chart
+// and the print job, on the measuring surface and on real PDF devices.
 #include <gtest/gtest.h>
 
 #include <QPrinter>
