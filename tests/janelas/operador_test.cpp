@@ -271,9 +271,7 @@ TEST(Operador, RodapeLongoEhAvisadoAntesDeGravar) {
   cifra::teste::Substitui(cifra::teste::Controle(janela, QStringLiteral("txtRodapeLinhaDois")),
                           QString(150, QLatin1Char('W')));
   const auto antes = cifra::teste::LeBytes(c.pasta / "rodape.dat");
-  cifra::teste::RespondeCaixas caixas({QMessageBox::No}, [&](QMessageBox* caixa) {
-    cifra::teste::Retrata(caixa, QStringLiteral("rodape-longo"));
-  });
+  cifra::teste::RespondeCaixas caixas({QMessageBox::No});
   cifra::teste::Clica(janela, QStringLiteral("cmdOk"));
   ASSERT_EQ(caixas.Vistas().size(), 1u);
   EXPECT_TRUE(caixas.Vistas()[0].texto.startsWith(

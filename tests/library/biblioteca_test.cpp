@@ -1,10 +1,10 @@
-// The library's files and the editors' rules, without windows: formulas,
-// line breaks at every way in, which record a number's button edits, how a
-// text is counted against its record, and the topic order as far as the file
-// holds a valid one.
+// The library's texts and files, and the editors' rules, without windows.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <iterator>
+#include <numeric>
+#include <set>
+#include <sstream>
 
 #include "apoio/pasta_temporaria.h"
 #include "engine/texto.h"
@@ -12,8 +12,9 @@
 #include "library/fonte_textos.h"
 #include "library/formulas.h"
 #include "library/interpretacoes.h"
+#include "library/padroes.h"
+#include "library/windows1252.h"
 #include "library/edicao.h"
-#include "library/ordem.h"
 
 namespace cifra {
 namespace {
@@ -89,15 +90,65 @@ TEST(Edicao, CaracteresSemLugarNoWindows1252SaoNomeadosUmaVez) {
   EXPECT_EQ(ListaDeCaracteres(sem), "“😀”, “Ж”, “★”");
 }
 
-TEST(OrdemValida, UsaOArquivoAteOndeEValidoECompletaEmOrdemDeNumero) {
-  OrdemDosTopicos lida{0, 5, 5, 99, 3, -1};
-  OrdemDosTopicos esperada{0, 5, 3, 1, 2, 4};
-  for (int i = 6; i <= 30; ++i) esperada[static_cast<size_t>(i)] = static_cast<int16_t>(i);
-  EXPECT_EQ(OrdemValida(lida), esperada);
-  EXPECT_EQ(OrdemValida(OrdemDosTopicos{}), OrdemPadrao());
-  OrdemDosTopicos invertida = OrdemPadrao();
-  std::reverse(invertida.begin() + 1, invertida.end());
-  EXPECT_EQ(OrdemValida(invertida), invertida);
+// The default library must be complete: every record an analysis can read
+// holds a real text that fits its record in Windows-1252.
+// Each source, its last record (DESVIDA also holds 90, "no challenge") and
+// the length in words its texts must have.
+struct Exigencia {
+  const char* codigo;
+  int ultimo, minimoPalavras = 120, maximoPalavras = 400;
+};
+const Exigencia kExigencias[] = {
+    {"CVIDA", 11},    {"CFORM", 11},    {"CPROD", 11},    {"CCOLH", 11},     {"APICES", 11},   {"INTANOUN", 11},
+    {"INTMESUN", 11}, {"INTDIAUN", 11}, {"INTANOPS", 11}, {"INTMESPS", 11},  {"INTDIAPS", 11}, {"INTEXEXP", 11},
+    {"IMPXALMA", 11}, {"EUXSILEN", 11}, {"INTNOME", 11},  {"INTREALI", 11},  {"DEFUSERA", 11}, {"DEFUSERB", 11},
+    {"DESNASC", 10},  {"PRESNASC", 10}, {"INDSAUDE", 10}, {"DESVIDA", 9},    {"CDNAS", 9},     {"INTVOG", 6},
+    {"CDATA", 15, 60, 200}, {"Header", 30, 1, 30}};
+
+std::string Fonte(const std::string& codigo) {
+  return teste::LeTexto(std::string(CIFRA_DADOS_DIR) + "/textos/" + codigo + ".txt");
+}
+
+TEST(BibliotecaPadrao, FontesCompletasEQueCabemNosRegistros) {
+  std::set<std::string> vistos;
+  for (const Exigencia& e : kExigencias) {
+    SCOPED_TRACE(e.codigo);
+    const std::string fonte = Fonte(e.codigo);
+    ASSERT_FALSE(fonte.empty()) << "missing source";
+    const auto registros = LeFonteDeTextos(fonte);
+    const size_t tamanho = TamanhoDoRegistroDe(std::string(e.codigo) + ".DAT");
+    std::vector<int> exigidos(static_cast<size_t>(e.ultimo));
+    std::iota(exigidos.begin(), exigidos.end(), 1);
+    if (std::string_view(e.codigo) == "DESVIDA") exigidos.push_back(90);
+    for (int r : exigidos) {
+      SCOPED_TRACE(r);
+      const auto it = registros.find(r);
+      ASSERT_NE(it, registros.end()) << "missing record";
+      const std::string& texto = it->second;
+      std::istringstream s(texto);
+      const auto palavras = std::distance(std::istream_iterator<std::string>(s), std::istream_iterator<std::string>());
+      EXPECT_TRUE(palavras >= e.minimoPalavras && palavras <= e.maximoPalavras) << palavras;
+      EXPECT_TRUE(CodificavelEmWindows1252(texto));
+      EXPECT_LE(ParaWindows1252(texto).size(), tamanho);
+      EXPECT_EQ(texto.find("\r\n\r\n\r\n"), std::string::npos);
+      if (tamanho == kRegistroTexto) {
+        EXPECT_TRUE(vistos.insert(texto).second) << "the same text twice";
+      }
+    }
+  }
+}
+
+// Installing never overwrites what the operator has, whatever its case, and
+// a second run writes nothing.
+TEST(BibliotecaPadrao, InstalacaoNaoSobrescreveOQueJaExiste) {
+  teste::PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  teste::EscreveBytes(raiz / "cvida.dat", teste::Bytes("meu texto"));
+  EXPECT_EQ(InstalarPadroes(pasta).size() + 1, ArquivosPadrao().size());
+  EXPECT_EQ(teste::LeBytes(raiz / "cvida.dat"), teste::Bytes("meu texto"));
+  EXPECT_TRUE(std::filesystem::exists(raiz / "virafolh.wav"));
+  EXPECT_EQ(LeInterpretacao(pasta, 22, "INTEXEXP.DAT", true), LeFonteDeTextos(Fonte("INTEXEXP")).at(11));
+  EXPECT_TRUE(InstalarPadroes(pasta).empty());
 }
 
 }  // namespace

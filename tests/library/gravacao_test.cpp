@@ -1,7 +1,7 @@
 // A write that fails leaves the operator's file exactly as it was, and says
 // why in the operator's language. The failures are real: a file the program
 // may not write, a folder in the file's place, a disk that fills up, and the
-// process that writes killed in the middle.
+// process that writes killed in the middle; and links that lead elsewhere.
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
@@ -16,12 +16,17 @@
 #include "apoio/pasta_temporaria.h"
 #include "apoio/processo.h"
 #include "library/arquivo_registros.h"
+#include "library/clientes.h"
 #include "library/interpretacoes.h"
+#include "library/padroes.h"
+#include "settings/fontes.h"
+#include "settings/margens.h"
 
 namespace cifra {
 namespace {
 namespace fs = std::filesystem;
 using teste::LeBytes;
+using teste::PastaTemporaria;
 
 constexpr int kNaoSePodeMontar = 77;
 
@@ -169,6 +174,55 @@ TEST(GravacaoInterrompida, MatarQuemGravaNoMeioDeixaOArquivoComoEra) {
               std::string(kRegistroTexto, 'a'));
   }
   EXPECT_GT(apanhadas, 0) << "no save was caught in the middle";
+}
+
+// Symbolic links in the data folder: nothing is deleted or replaced through
+// them, nothing is written outside the folder, a link that leads nowhere is
+// reported like a file that cannot be read.
+TEST(AtalhosNaPasta, NadaSeApagaNemSeGravaForaDaPasta) {
+  const std::vector<uint8_t> deFora = teste::Bytes("arquivo de outra pasta");
+  struct Caso {
+    const char* arquivo;
+    const char* alvo;    // relative to the link; "" is the link itself
+    bool alvoExiste;     // a file of deFora is put there first
+    std::function<void(const PastaDeDados&)> operacao;
+    const char* trecho;  // of the message; nullptr when the operation succeeds
+  };
+  const char* semAlvo = "atalho (link simbólico) que não leva a nenhum arquivo";
+  const char* paraFora = "para fora da sua pasta";
+  const Caso casos[] = {
+      {"CDATA.DAT", "CDATA.DAT", false, [](const PastaDeDados& p) { GravarRegistroDeTexto(p, "CDATA.DAT", 3, "x"); }, semAlvo},
+      {"CVIDA.DAT", "../fora/CVIDA.DAT", false, [](const PastaDeDados& p) { InstalarPadroes(p); }, nullptr},
+      {"fontes.dat", "../fora/fontes.dat", false, [](const PastaDeDados& p) { LerFontes(p); }, semAlvo},
+      {"margens.dat", "../fora/margens.dat", true, [](const PastaDeDados& p) { GravarMargens(p, Margens{}); }, paraFora},
+      {"margens.dat", "../fora/margens.dat", true, [](const PastaDeDados& p) { LerMargens(p); }, nullptr},
+      {"caduser.dat", "../fora/caduser.dat", true, [](const PastaDeDados& p) { AcrescentarCliente(p, Cliente{"ANA", "", "", "", "", ""}); }, paraFora},
+  };
+  for (const Caso& c : casos) {
+    PastaTemporaria raiz;
+    fs::create_directories(raiz / "dados");
+    fs::create_directories(raiz / "fora");
+    const fs::path link = raiz / "dados" / c.arquivo;
+    fs::create_symlink(c.alvo, link);
+    if (c.alvoExiste) teste::EscreveBytes(link.parent_path() / c.alvo, deFora);
+    const std::string rotulo = std::string(c.arquivo) + " -> " + c.alvo;
+    std::string erro;
+    try {
+      c.operacao(PastaDeDados(raiz / "dados"));
+    } catch (const ErroDeArquivo& e) {
+      erro = e.what();
+    }
+    if (c.trecho) {
+      EXPECT_TRUE(erro.find(c.trecho) != std::string::npos && erro.find(link.string()) != std::string::npos) << rotulo << ": " << erro;
+    } else {
+      EXPECT_EQ(erro, "") << rotulo;
+    }
+    // The link is still there, as it was, and the other folder holds what it held.
+    EXPECT_EQ(fs::read_symlink(link), c.alvo) << rotulo;
+    std::vector<std::vector<uint8_t>> fora;
+    for (const auto& e : fs::directory_iterator(raiz / "fora")) fora.push_back(LeBytes(e.path()));
+    EXPECT_EQ(fora, std::vector<std::vector<uint8_t>>(c.alvoExiste ? 1 : 0, deFora)) << rotulo;
+  }
 }
 
 }  // namespace

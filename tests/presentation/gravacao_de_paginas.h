@@ -1,12 +1,9 @@
 #pragma once
-// Pages written down as text, one drawing operation a line, to be compared
-// with a recording kept in gravacoes/ (compressed by qCompress): "P n" opens
-// page n, "T x y font text" is a text, "B" a bar, "F" a picture; positions to
-// a ten-thousandth of a millimetre. Drawn on a real surface meanwhile, so the
-// fonts and their metrics are the real ones.
-//
-// After a change that is meant to move things, write the recording anew with
-// CIFRA_REGRAVAR=1 and look at the pages before committing it.
+// Pages written down as text, one drawing operation a line ("P n" a page, "T"
+// a text, "B" a bar, "F" a picture, to a ten-thousandth of a millimetre) while
+// a real surface draws them, to be compared with a recording in gravacoes/.
+// After a change meant to move things, write the recordings anew with
+// CIFRA_REGRAVAR=1 and look at the pages before committing them.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -87,9 +84,8 @@ class FolhasGravadas : public Paginador {
   std::unique_ptr<SuperficieGravada> superficie_;
 };
 
-// The operations against the recording `nome` of CIFRA_GRAVACOES_DIR: the
-// first ten that differ, and the count; or, with CIFRA_REGRAVAR set, written
-// as the new recording.
+// The first ten operations that differ from the recording `nome`, and the
+// count; with CIFRA_REGRAVAR set, written as the new recording.
 inline void ComparaComAGravacao(const std::vector<std::string>& agora, const char* nome) {
   QFile arquivo(QStringLiteral(CIFRA_GRAVACOES_DIR "/") + QLatin1String(nome));
   if (!qEnvironmentVariableIsEmpty("CIFRA_REGRAVAR")) {

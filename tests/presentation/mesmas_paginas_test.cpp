@@ -1,8 +1,6 @@
-// The pages must not move: every text drawn (its page, position, font and
-// characters), every bar and every picture of the default analysis, on screen
-// pages and on paper, and of seeded random texts in assorted fonts and widths,
-// is compared with the recording kept in gravacoes/; on a PDF every glyph
-// lands where Qt's own text drawing puts it. Real fonts, offscreen.
+// The pages must not move: the default analysis on screen and on paper, and
+// seeded random texts in assorted fonts and widths, against their recordings;
+// on a PDF every glyph lands where Qt's own text drawing puts it.
 #include <gtest/gtest.h>
 
 #include <QBuffer>

@@ -2,8 +2,6 @@
 // A surface with exact metrics that no font affects: a character is a tenth
 // of the font size wide (1 mm at 10 points), a line half the size high (5 mm
 // at 10 points). It records what is drawn.
-#include <algorithm>
-#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,16 +40,6 @@ class SuperficieDeTeste : public SuperficieDeDesenho {
     }
     return nullptr;
   }
-  // The lines drawn, each joined left to right from its pieces.
-  std::vector<std::pair<double, std::string>> Linhas() const {
-    std::vector<std::pair<double, std::string>> linhas;
-    for (const auto& d : textos) {
-      if (linhas.empty() || linhas.back().first != d.y) linhas.push_back({d.y, ""});
-      linhas.back().second += d.texto;
-    }
-    return linhas;
-  }
-
   std::vector<Desenhado> textos, barras, figuras;
 
  protected:

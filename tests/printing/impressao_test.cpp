@@ -1,0 +1,304 @@
+// Printing: the print dialog's rules without its window, the numerology chart
+// and the print job, on the measuring surface and on real PDF devices.
+#include <gtest/gtest.h>
+
+#include <QPrinter>
+#include <map>
+#include <regex>
+#include <sstream>
+
+#include "apoio/pasta_temporaria.h"
+#include "engine/numerologia.h"
+#include "linha_comando/linha_comando.h"
+#include "presentation/superficie_teste.h"
+#include "printing/impressao.h"
+#include "printing/impressora.h"
+#include "printing/imprimir.h"
+#include "printing/quadro.h"
+
+namespace cifra {
+namespace {
+
+// A typed margin is read from the start of its text; on a usable page 203 mm
+// wide and 280 mm high, 40.6 mm is the most for the left and right margins
+// and 56 mm for the top and bottom ones, said rounded down.
+TEST(MargemDigitada, LidaDoInicioERecusadaAcimaDeUmQuintoDaPagina) {
+  const std::pair<const char*, double> lidas[] = {{"12.5", 12.5}, {"  7", 7}, {"15 mm", 15}, {"3.25.7", 3.25},
+                                                  {"-4", -4},     {".5", 0.5}, {"abc", 0},    {"", 0},
+                                                  {"-", 0},       {"1e3", 1},  {"12,5", 12.5}, {"12,5.3", 12.5}};
+  for (const auto& [texto, valor] : lidas) EXPECT_DOUBLE_EQ(LeNumeroInicial(texto), valor) << '"' << texto << '"';
+  struct Caso { LadoDaMargem lado; const char* texto; const char* recusa; };  // recusa nullptr: accepted
+  const Caso casos[] = {
+      {LadoDaMargem::Direita, "40.6", nullptr},
+      {LadoDaMargem::Direita, "40.61", "A margem direita não pode ser maior que 40mm"},
+      {LadoDaMargem::Esquerda, "41abc", "A margem esquerda não pode ser maior que 40mm"},
+      {LadoDaMargem::Superior, "56", nullptr},
+      {LadoDaMargem::Superior, "56.001", "A margem superior não pode ser maior que 56mm"},
+      {LadoDaMargem::Inferior, "abc", nullptr},
+      {LadoDaMargem::Esquerda, "-30", "A margem esquerda não pode ser negativa"},
+      {LadoDaMargem::Direita, "40,6", nullptr},  // the Brazilian decimal comma
+      {LadoDaMargem::Direita, "40,61", "A margem direita não pode ser maior que 40mm"},
+  };
+  for (const Caso& c : casos) {
+    EXPECT_EQ(RecusaDaMargem(c.lado, c.texto, 203, 280).value_or("aceita"), c.recusa ? c.recusa : "aceita") << c.texto;
+  }
+  EXPECT_FALSE(RecusaDaMargem(LadoDaMargem::Direita, "40.64", 203.2, 279.4));  // a fifth, in floats
+}
+
+// A preview 40 x 70 mm for a usable page of 200 x 280 mm: lengths across are
+// scaled by 0.2, lengths down by 0.25; the small texts keep their sizes
+// (5 and 4 points: 0.5 and 0.4 mm a character on the test surface).
+TEST(PreviaDaPagina, CabecalhoRodapeECorpoNaEscalaDaPagina) {
+  teste::SuperficieDeTeste s(40, 70);
+  std::string texto;
+  for (int i = 0; i < 400; ++i) texto += "palavra ";
+  DesenhaExemplo(s, Margens{10, 12, 8, 6}, 200, 280, Figura::DoRecurso("signo"), texto);
+
+  // The header's bar 36 mm of page below its top edge, the footer's 17 mm
+  // above the bottom; the picture at the margin, the title centred right of it.
+  ASSERT_EQ(s.barras.size(), 2u);
+  ASSERT_EQ(s.figuras.size(), 1u);
+  const auto* titulo = s.Texto("Cifralumina");
+  ASSERT_TRUE(titulo);
+  const double esperado[] = {2, 9, 70 - 17 * 0.25, 2.4, 3, 6.4 + (32 - 5.5) / 2, 3.5};
+  const double medido[] = {s.barras[0].x, s.barras[0].y, s.barras[1].y, s.figuras[0].x, s.figuras[0].y, titulo->x, titulo->y};
+  for (size_t i = 0; i < std::size(esperado); ++i) EXPECT_NEAR(medido[i], esperado[i], 1e-9) << i;
+  // The body: from 39 mm of page down to 26 mm above the bottom edge, and
+  // from x 2.4 to 38, filled to its end by the long text.
+  double primeira = 1e9, ultima = 0;
+  for (const auto& t : s.textos) {
+    if (!t.texto.starts_with("palavra")) continue;
+    primeira = std::min(primeira, t.y);
+    ultima = std::max(ultima, t.y);
+    EXPECT_GE(t.x, 2.4 - 1e-9);
+    EXPECT_LE(t.x + s.TextWidth(t.texto), 38 + 1e-9);
+    EXPECT_FALSE(t.fonte.Negrito);
+  }
+  EXPECT_NEAR(primeira, 9.75, 1e-9);
+  EXPECT_LE(ultima, 63.5);
+  EXPECT_GT(ultima, 63.5 - 2 - 1e-9);  // a 4-point line is 2 mm high here
+}
+
+// Maria da Silva, born 12/08/1978; numbers chosen to cover the display forms:
+// master numbers, the "no challenge" marker, the first vowel's letter.
+Analise AnaliseDeMaria() {
+  Analise a;
+  a.NomeCompleto = "MARIA DA SILVA";
+  a.DataNascimento = "12/08/1978";
+  const std::map<int, std::string> numeros = {
+      {1, "9"},  {2, "8"},  {3, "3"},  {4, "7"},  {5, "3"},  {6, "1"},  {7, "8"},  {8, "11"},
+      {9, "1"},  {10, "3"}, {11, "6"}, {12, "2"}, {13, "5"}, {14, "3"}, {15, "89"}, {16, "4"},
+      {17, "8"}, {18, "2"}, {19, "3"}, {20, "7"}, {21, "22"}, {22, "5"}, {23, "2"},  {24, "4"},
+      {25, "7"}, {26, "A"}, {27, "1"}, {28, "11"}, {29, "6"}, {30, "0"}};
+  for (const auto& [t, n] : numeros) a.ResultadoAnalise[t].Numero = n;
+  return a;
+}
+
+ProgramOptions TodosOsTopicos() {
+  ProgramOptions o;
+  o.TopicoAtivo.fill(true);
+  return o;
+}
+
+struct Quadro {
+  ConteudoDaAnalise conteudo;
+  GeometriaDaPagina papel = GeometriaDoPapel(210, 297, Margens{});
+  teste::SuperficieDeTeste s{210, 297};
+
+  explicit Quadro(const ProgramOptions& o, Fontes fontes = {})
+      : conteudo{AnaliseDeMaria(), o, fontes, LinhasRodape{}, Figura::DoRecurso("signo"),
+                 Figura()} {
+    conteudo.linhas.LinhaRodapeUm = "Rodapé um";
+    DesenhaQuadroNumerologico(s, conteudo, papel, Data{6, 12, 2026});
+  }
+
+  // The texts drawn on the same row as a label and to its right, in the
+  // order drawn: the number, then the detail when there is one.
+  std::vector<const teste::Desenhado*> Linha(const std::string& rotulo) const {
+    std::vector<const teste::Desenhado*> linha;
+    const teste::Desenhado* r = s.Texto(rotulo);
+    if (!r) return linha;
+    // The cells of a row share a baseline, at 77 % of each one's line height;
+    // the row ends where the next column's label begins.
+    auto base = [](const teste::Desenhado& t) { return t.y + 0.77 * t.fonte.Tamanho / 2.0; };
+    for (const auto& t : s.textos) {
+      if (&t != r && t.x > r->x && std::abs(base(t) - base(*r)) < 1e-9) linha.push_back(&t);
+    }
+    std::sort(linha.begin(), linha.end(), [](auto* a, auto* b) { return a->x < b->x; });
+    const auto proximo = std::find_if(linha.begin(), linha.end(),
+                                      [&](auto* t) { return t->fonte == r->fonte; });
+    linha.erase(proximo, linha.end());
+    return linha;
+  }
+};
+
+// Each topic's number in its display form, once, topic 1 first. 12/08/1978:
+// life path 9, so the realizations change at 27, 36 and 45; the cycles change
+// in the years near 27 and 57 whose personal year is 1. M A R I A  D A
+// S I L V A: vowels 1 9 1, 1, 9 1 (22); consonants 4 9, 4, 1 3 4 (25);
+// together 47, the expression before it is reduced.
+TEST(QuadroNumerologico, NumerosCiclosRealizacoesENomeLetraPorLetra) {
+  const Quadro q(TodosOsTopicos());
+  const char* const esperado[] = {
+      "9", "8", "3", "7", "3", "1", "8", "11/2", "1", "3", "6", "2", "5", "3", "Não Possui",
+      "4", "8", "2", "3", "7", "22/4", "5", "2", "4", "7", "A", "1", "11/2", "6", "0"};
+  for (const Topico& t : Catalogo()) {
+    const std::string forma = esperado[t.numero - 1];
+    const auto linha = q.Linha(std::string(t.nome));
+    ASSERT_FALSE(linha.empty()) << t.nome;
+    EXPECT_EQ(linha[0]->texto, forma) << t.nome;
+    EXPECT_EQ(std::count_if(linha.begin(), linha.end(), [&](auto* d) { return d->texto == forma; }), 1) << t.nome;
+    EXPECT_EQ(std::count_if(q.s.textos.begin(), q.s.textos.end(), [&](auto& d) { return d.texto == t.nome; }), 1)
+        << t.nome;  // no topic is on the chart twice
+  }
+  for (const auto& [rotulo, detalhe] : {std::pair{"Primeira Realização", "até os 27 anos"},
+                                        {"Quarta Realização", "a partir dos 45 anos"},
+                                        {"Ciclo Produtivo", "de 2006 a 2033"}}) {
+    const auto linha = q.Linha(rotulo);
+    ASSERT_EQ(linha.size(), 2u) << rotulo;
+    EXPECT_EQ(linha[1]->texto, detalhe);
+  }
+  const Fontes fontes;
+  const auto* titulo = q.s.Texto("O Nome Letra por Letra");
+  ASSERT_TRUE(titulo);
+  std::string letras;
+  double yLetras = 0;
+  for (const auto& t : q.s.textos) {
+    if (t.y > titulo->y && t.texto.size() == 1 && std::isupper(t.texto[0])) {
+      letras += t.texto;
+      yLetras = t.y;
+    }
+  }
+  EXPECT_EQ(letras, "MARIADASILVA");
+  int vogais = 0, consoantes = 0;
+  for (const auto& t : q.s.textos) {
+    if (t.y <= titulo->y || t.fonte.Nome != fontes.FonteDescricao.Nome) continue;
+    if (t.texto.empty() || !std::isdigit(t.texto[0])) continue;
+    (t.y < yLetras ? vogais : consoantes) += std::stoi(t.texto);
+  }
+  EXPECT_EQ(vogais, 22);
+  EXPECT_EQ(consoantes, 25);
+  EXPECT_TRUE(q.s.Texto("Vogais: 22    Consoantes: 25    Total: 47"));
+}
+
+// The body within the margins and above the footer, even when the fonts are
+// too large for it: those are made smaller together.
+TEST(QuadroNumerologico, CabeComFontesGrandesESemOsTopicosDesligados) {
+  Fontes grandes;
+  grandes.FonteTitulo.Tamanho = 30;
+  grandes.FonteDescricao.Tamanho = 24;
+  grandes.FonteTexto.Tamanho = 28;
+  for (const Fontes& fontes : {Fontes{}, grandes}) {
+    const Quadro q(TodosOsTopicos(), fontes);
+    const auto* titulo = q.s.Texto(kTituloDoQuadro);
+    ASSERT_TRUE(titulo);
+    for (const auto& t : q.s.textos) {
+      if (t.y < titulo->y || t.y > q.papel.Altura - 10 - 12) continue;  // header and footer
+      EXPECT_LE(t.y + t.fonte.Tamanho / 2.0, q.papel.LimiteInferior) << t.texto;
+      EXPECT_GE(t.x, 12 - 1e-9) << t.texto;
+      EXPECT_LE(t.x + Utf32(t.texto).size() * t.fonte.Tamanho / 10.0, 198 + 1e-9) << t.texto;
+    }
+  }
+  // Topics switched off are left out, and so is a group with none left.
+  ProgramOptions o = TodosOsTopicos();
+  for (int t : {24, 29, 30}) o.TopicoAtivo[t] = false;
+  const Quadro q(o, grandes);
+  EXPECT_LT(q.s.Texto("Caminho da Vida")->fonte.Tamanho, 28);
+  EXPECT_FALSE(q.s.Texto("Impulso da Alma"));
+  EXPECT_FALSE(q.s.Texto("Números Definidos"));
+  EXPECT_TRUE(q.s.Texto("Eu Silencioso") && q.s.Texto("Números do Nome"));
+}
+
+// Two topics with short texts: the analysis takes exactly one page.
+ConteudoDaAnalise ConteudoCurto() {
+  Analise a;
+  a.NomeCompleto = "MARIA DA SILVA";
+  a.DataNascimento = "12/08/1978";
+  for (int t : {1, 23}) {
+    a.ResultadoAnalise[t].Titulo = "Tópico " + std::to_string(t);
+    a.ResultadoAnalise[t].Numero = "7";
+    a.ResultadoAnalise[t].Interpretacao = "Um texto curto de interpretação.";
+  }
+  ProgramOptions o;
+  o.TopicoAtivo.fill(false);
+  o.TopicoAtivo[1] = o.TopicoAtivo[23] = true;
+  return {a, o, Fontes{}, LinhasRodape{}, Figura(), Figura()};
+}
+
+// Which sheets each choice prints, in which order, and which of them carry a
+// page number: 'C' the cover, 'Q' the chart, 'A' the analysis's one page.
+TEST(TrabalhoDeImpressao, FolhasDeCadaEscolhaNaSuperficieDeTeste) {
+  const std::pair<TipoDeImpressao, std::string> casos[] = {
+      {TipoDeImpressao::Quadro, "Q"},   {TipoDeImpressao::Quadro, "CQ"},  {TipoDeImpressao::Analise, "A"},
+      {TipoDeImpressao::Analise, "CA"}, {TipoDeImpressao::Ambos, "QA"},   {TipoDeImpressao::Ambos, "CQA"}};
+  for (const auto& [tipo, folhas] : casos) {
+    SCOPED_TRACE(folhas);
+    teste::FolhasDeTeste paginas(200, 287);
+    const OpcoesDaImpressao opcoes{Margens{}, folhas[0] == 'C', false, tipo, {6, 12, 2026}};
+    const int total = ComporImpressao(paginas, ConteudoCurto(), 200, 287, opcoes, Figura::DoRecurso("borda"),
+                                      Figura::DoRecurso("capa"));
+    ASSERT_EQ(total, static_cast<int>(folhas.size()));
+    ASSERT_EQ(paginas.size(), folhas.size());
+    for (int p = 1; p <= total; ++p) {
+      const auto& pg = paginas.Pagina(p);
+      std::vector<std::string> numeros;
+      for (const auto& t : pg.textos) {
+        if (t.fonte.Negrito && t.fonte.Tamanho == 16) numeros.push_back(t.texto);
+      }
+      const char f = folhas[static_cast<size_t>(p - 1)];
+      EXPECT_TRUE(pg.Texto(f == 'C' ? "Numerológica" : f == 'Q' ? kTituloDoQuadro : "Tópico 1", true)) << f;
+      EXPECT_EQ(numeros, f == 'A' ? std::vector<std::string>{"1"} : std::vector<std::string>{}) << f;
+      EXPECT_TRUE(f != 'C' || pg.barras.empty());  // no header, no footer on the cover
+    }
+  }
+}
+
+TEST(TrabalhoDeImpressao, PdfNumaPastaQueNaoExisteFalhaSemDeixarNada) {
+  teste::PastaTemporaria pasta;
+  EXPECT_EQ(GravarPdf((pasta / "nao" / "existe.pdf").string(), ConteudoCurto(), {}), 0);
+  EXPECT_FALSE(std::filesystem::exists(pasta / "nao"));
+}
+
+// Black and white sets the printer to grey scale, colour to colour.
+TEST(TrabalhoDeImpressao, PretoEBrancoOuColoridoNaImpressora) {
+  teste::PastaTemporaria pasta;
+  for (bool pretoEmBranco : {true, false}) {
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(QString::fromStdString((pasta / "i.pdf").string()));
+    impressora.setColorMode(pretoEmBranco ? QPrinter::Color : QPrinter::GrayScale);
+    OpcoesDaImpressao opcoes;
+    opcoes.pretoEmBranco = pretoEmBranco;
+    EXPECT_EQ(ImprimirNaImpressora(impressora, ConteudoCurto(), opcoes), 2);
+    EXPECT_EQ(impressora.colorMode(), pretoEmBranco ? QPrinter::GrayScale : QPrinter::Color);
+  }
+}
+
+// The command line on a real PDF device: --quadro is the chart alone; --pdf
+// prints what the kept TipoImpressao says (0 the chart, 1 the analysis, 2
+// both), as the dialog would. Which sheets carry which number is the
+// measuring surface's test above: same composition.
+TEST(TrabalhoDeImpressao, LinhaDeComandoQuadroEPdfConformeOTipoGuardado) {
+  teste::PastaTemporaria pasta;
+  std::vector<int> paginas;
+  for (const int tipo : {-1, 0, 1, 2}) {
+    if (tipo >= 0) {
+      auto opcoes = teste::LeBytes(pasta / "cifralumina.dat");
+      opcoes[162] = static_cast<uint8_t>(tipo);
+      opcoes[163] = opcoes[6] = opcoes[7] = 0;  // no cover
+      teste::EscreveBytes(pasta / "cifralumina.dat", opcoes);
+    }
+    const std::string pdf = (pasta / (std::to_string(tipo) + ".pdf")).string();
+    std::ostringstream saida, erros;
+    ASSERT_EQ(ExecutaAnalise({"Yvone Souza", "22/11/1984", "--pasta", pasta.Caminho().string(), "--hoje",
+                              "06/12/2026", tipo < 0 ? "--quadro" : "--pdf", pdf}, saida, erros), 0) << erros.str();
+    const std::string bytes = teste::LeTexto(pdf);
+    const std::regex pagina("/Type\\s*/Page[^s]");
+    paginas.push_back(static_cast<int>(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), pagina), std::sregex_iterator())));
+  }
+  ASSERT_GT(paginas[2], 1);
+  EXPECT_EQ(paginas, (std::vector<int>{1, 1, paginas[2], paginas[2] + 1}));
+}
+
+}  // namespace
+}  // namespace cifra
