@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <ostream>
 #include <sstream>
+#include <regex>
 #include <tuple>
 
 #include "analysis/pedido.h"
@@ -55,11 +56,24 @@ void GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo) {
   std::error_code ec;
   std::filesystem::create_directories(pasta, ec);
   const PaginasDaTela paginas = ImprimirAnaliseNoMonitor(conteudo);
-  for (int p = 1; p <= static_cast<int>(paginas.picFolha.size()); ++p) {
+  const int total = static_cast<int>(paginas.picFolha.size());
+  for (int p = 1; p <= total; ++p) {
     const auto arquivo = std::filesystem::path(pasta) / ("page-" + std::to_string(p) + ".png");
     GravaSaidaInteira(arquivo.string(), [&](QIODevice& destino) {
       return GravaPaginaPng(paginas, p, kPixelsPorMm, destino);
     });
+  }
+  // Pages an earlier, longer analysis left in the folder would travel with
+  // this person's document: page-N.png past the last one written go, and
+  // nothing else of the folder is touched.
+  static const std::regex kPagina(R"(page-([1-9][0-9]{0,5})\.png)");
+  for (const auto& entrada : std::filesystem::directory_iterator(pasta, ec)) {
+    std::smatch m;
+    const std::string nome = entrada.path().filename().string();
+    if (std::regex_match(nome, m, kPagina) && std::stoi(m[1]) > total &&
+        entrada.is_regular_file(ec)) {
+      std::filesystem::remove(entrada.path(), ec);
+    }
   }
 }
 
@@ -91,7 +105,8 @@ std::string TextoDeAjudaDaAnalise() {
          "  --json ARQ       Grava a análise em JSON (\"-\" é a saída padrão).\n"
          "  --texto ARQ      Grava o texto exportado (\"-\" é a saída padrão).\n"
          "  --pdf ARQ        Grava a impressão em um PDF A4.\n"
-         "  --png PASTA      Grava cada página da tela como PASTA/page-N.png.\n"
+         "  --png PASTA      Grava cada página da tela como PASTA/page-N.png e apaga\n"
+         "                   as page-N.png que sobrarem de uma análise mais longa.\n"
          "  --quadro ARQ     Grava só o quadro dos números em um PDF A4.\n"
          "  --verbose        Mostra também as mensagens internas do Qt.\n"
          "  -h, --help       Mostra esta ajuda e termina.\n"

@@ -144,6 +144,18 @@ TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
       << semTela.erros;
 }
 
+// The pages of an earlier, longer analysis do not stay beside this one's:
+// page-N.png past the last page go, anything else in the folder stays.
+TEST(LinhaDeComando, PngApagaAsPaginasQueSobraram) {
+  PastaTemporaria raiz;
+  fs::create_directories(raiz / "png");
+  for (const char* nome : {"page-4.png", "page-12.png", "outro.txt"}) std::ofstream(raiz / "png" / nome) << "x";
+  ASSERT_EQ(Programa(Analise(raiz / "dados", {"--png", (raiz / "png").string()}), raiz.Caminho()).status, 0);
+  EXPECT_TRUE(fs::exists(raiz / "png" / "page-1.png"));
+  EXPECT_FALSE(fs::exists(raiz / "png" / "page-4.png") || fs::exists(raiz / "png" / "page-12.png"));
+  EXPECT_TRUE(fs::exists(raiz / "png" / "outro.txt"));
+}
+
 // Qt's own English lines (here: no XDG_RUNTIME_DIR when graphics start)
 // reach the operator only in a --verbose run.
 TEST(LinhaDeComandoRobusta, MensagensDoQtSoComVerbose) {
