@@ -53,6 +53,10 @@ std::string ComQuebrasCrLf(std::string_view texto) {
       saida += "\r\n";
     } else if (c == '\n') {
       saida += "\r\n";
+    } else if ((c >= 0 && c < 0x20) || c == 0x7F) {
+      // A tab or another control character has no width on a page and
+      // breaks words in a PDF: it is a space like any other.
+      saida += ' ';
     } else {
       saida += c;
     }

@@ -21,7 +21,8 @@ size_t ContaCaracteres(std::string_view utf8);
 
 // The program's paragraph break is CR LF. Every text that enters the program
 // (a typed or pasted text, a text source, a hand-written data file) comes
-// through here: CR LF stays, a lone LF and a lone CR each become CR LF.
+// through here: CR LF stays, a lone LF and a lone CR each become CR LF, and a
+// tab or any other control character becomes a space.
 std::string ComQuebrasCrLf(std::string_view texto);
 
 }  // namespace cifra

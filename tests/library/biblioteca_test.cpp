@@ -43,7 +43,7 @@ TEST(ArquivosDeFormula, GravadoSobreUmMaisLongo) {
 TEST(QuebrasDeLinha, CrLfEmTodaEntrada) {
   const std::pair<std::string_view, std::string_view> casos[] = {
       {"a\nb", "a\r\nb"}, {"a\rb", "a\r\nb"}, {"a\r\nb", "a\r\nb"}, {"a\r\rb", "a\r\n\r\nb"},
-      {"a\n\r\nb", "a\r\n\r\nb"}, {"", ""}};
+      {"a\n\r\nb", "a\r\n\r\nb"}, {"", ""}, {"a\tb\x01" "c\x7f", "a b c "}};
   for (const auto& [entrada, saida] : casos) EXPECT_EQ(ComQuebrasCrLf(entrada), saida) << entrada;
   EXPECT_EQ(LeFonteDeTextos("[1]\rUm\rDois\r\r[2]\rTres\r").at(1), "Um\r\nDois");
   EXPECT_EQ(TextoParaRegistro("a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd");
