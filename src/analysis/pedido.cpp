@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "engine/numerologia.h"
@@ -61,9 +62,20 @@ std::optional<PessoaAnalisada> AceitaPedido(std::string_view nome, std::string_v
     if (recusa) *recusa = kMensagemDataInvalida;
     return std::nullopt;
   }
+  // Four-digit years only, and nobody is born after today: the cycles'
+  // years and every date shown stay in the form dd/mm/aaaa.
+  const auto ordem = [](const Data& d) { return std::tuple(d.ano, d.mes, d.dia); };
+  if (ordem(*nascimento) < ordem(Data{1, 1, 1000}) || ordem(hoje) < ordem(*nascimento)) {
+    if (recusa) *recusa = kMensagemDataForaDoIntervalo;
+    return std::nullopt;
+  }
   const std::u32string texto = NormalizaNome(nome);
   if (static_cast<int>(texto.size()) < kMinimoDeCaracteresDoNome) {
     if (recusa) *recusa = kMensagemNomeIncompleto;
+    return std::nullopt;
+  }
+  if (static_cast<int>(texto.size()) > kMaximoDeCaracteresDoNome) {
+    if (recusa) *recusa = kMensagemNomeLongo;
     return std::nullopt;
   }
   return PessoaAnalisada{DobraNome(texto), *nascimento, NomeEmMaiusculas(texto)};

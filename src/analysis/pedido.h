@@ -17,7 +17,12 @@ inline constexpr std::string_view kMensagemDataInvalida =
 inline constexpr std::string_view kMensagemNomeIncompleto =
     "Para gerar uma análise numerológica, você precisa informar um nome completo. "
     "Tente novamente.";
+inline constexpr std::string_view kMensagemDataForaDoIntervalo =
+    "A data de nascimento precisa estar entre 01/01/1000 e a data de hoje.";
+inline constexpr std::string_view kMensagemNomeLongo =
+    "O nome pode ter no máximo 100 caracteres. Abrevie algum sobrenome e tente novamente.";
 inline constexpr int kMinimoDeCaracteresDoNome = 5;
+inline constexpr int kMaximoDeCaracteresDoNome = 100;  // the register's field
 
 // The person an analysis is about, as a request accepted it.
 struct PessoaAnalisada {
@@ -30,8 +35,9 @@ struct PessoaAnalisada {
 };
 
 // The typed name and date (UTF-8) as a person, or nothing and in *recusa the
-// message that tells the operator why: the date is checked first, then the
-// normalised name's length (kMinimoDeCaracteresDoNome characters at least).
+// message that tells the operator why: the date is checked first (a valid
+// date from 01/01/1000 to hoje), then the normalised name's length
+// (kMinimoDeCaracteresDoNome to kMaximoDeCaracteresDoNome characters).
 std::optional<PessoaAnalisada> AceitaPedido(std::string_view nome, std::string_view data,
                                             const Data& hoje, std::string* recusa);
 

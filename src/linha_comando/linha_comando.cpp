@@ -242,15 +242,17 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
     }
     hoje = *d;
   }
+  // A --hoje before the birth is told as such, before the general rule.
+  if (const auto nascimento = InterpretaData(pedido->data, hoje);
+      pedido->hoje && nascimento && AntesDe(hoje, *nascimento)) {
+    erros << "A data de hoje informada (" << FormataData(hoje)
+          << ") é anterior à data do nascimento (" << FormataData(*nascimento) << ").\n";
+    return 2;
+  }
   std::string recusa;
   const auto pessoa = AceitaPedido(pedido->nome, pedido->data, hoje, &recusa);
   if (!pessoa) {
     erros << recusa << "\n";
-    return 2;
-  }
-  if (pedido->hoje && AntesDe(hoje, pessoa->Nascimento)) {
-    erros << "A data de hoje informada (" << FormataData(hoje)
-          << ") é anterior à data do nascimento (" << FormataData(pessoa->Nascimento) << ").\n";
     return 2;
   }
   try {
