@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QString>
 #include <algorithm>
-#include <tuple>
 #include <vector>
 
 #include "engine/numerologia.h"
@@ -64,8 +63,7 @@ std::optional<PessoaAnalisada> AceitaPedido(std::string_view nome, std::string_v
   }
   // Four-digit years only, and nobody is born after today: the cycles'
   // years and every date shown stay in the form dd/mm/aaaa.
-  const auto ordem = [](const Data& d) { return std::tuple(d.ano, d.mes, d.dia); };
-  if (ordem(*nascimento) < ordem(Data{1, 1, 1000}) || ordem(hoje) < ordem(*nascimento)) {
+  if (AntesDe(*nascimento, Data{1, 1, 1000}) || AntesDe(hoje, *nascimento)) {
     if (recusa) *recusa = kMensagemDataForaDoIntervalo;
     return std::nullopt;
   }

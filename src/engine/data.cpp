@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <tuple>
 
 namespace cifra {
 
@@ -40,6 +41,10 @@ std::string FormataData(const Data& d) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.dia % 100, d.mes % 100, d.ano % 10000);
   return buf;
+}
+
+bool AntesDe(const Data& a, const Data& b) {
+  return std::tie(a.ano, a.mes, a.dia) < std::tie(b.ano, b.mes, b.dia);
 }
 
 }  // namespace cifra

@@ -14,6 +14,8 @@ struct Data {
 };
 
 bool DataValida(const Data& d);
+// a comes before b in the calendar.
+bool AntesDe(const Data& a, const Data& b);
 // Days from 01/01/1970; only meaningful for valid dates.
 long DiasDesdeEpoca(const Data& d);
 // Strict "dd/mm/aaaa" reading, as every stored date is written.

@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "frm_ajuda.h"
 #include "frm_cadastro.h"
@@ -341,10 +342,10 @@ frmExibeRelatorio* frmPrincipal::ExibidorAtivo() const {
   return janela ? qobject_cast<frmExibeRelatorio*>(janela->widget()) : nullptr;
 }
 
-cifra::ConteudoDaAnalise frmPrincipal::ConteudoDe(const cifra::Analise& analise) {
+cifra::ConteudoDaAnalise frmPrincipal::ConteudoDe(const cifra::Analise& analise, bool avisa) {
   std::string problema;
   cifra::ConteudoDaAnalise conteudo = cifra::ConteudoDe(analise, configuracao_, &problema);
-  if (!problema.empty()) {
+  if (avisa && !problema.empty()) {
     cifra::Mensagem(this, QMessageBox::Warning, QStringLiteral("Atenção:"),
                     cifra::Q(problema) + QStringLiteral(" As páginas seguem sem a figura."));
   }
@@ -358,13 +359,15 @@ cifra::Analise frmPrincipal::MontaAnalise(const cifra::PessoaAnalisada& pessoa) 
 
 void frmPrincipal::AtualizaAnalises() {
   cifra::Ampulheta ampulheta;
+  bool primeira = true;  // an unreadable header picture is said once, not per analysis
   for (QMdiSubWindow* janela : area_->subWindowList()) {
     auto* exibidor = qobject_cast<frmExibeRelatorio*>(janela->widget());
     if (!exibidor) continue;
     cifra::DocumentoDaAnalise& documento = exibidor->Documento();
     const bool lida = cifra::TentaAvisando(this, [&] {
       cifra::Analise analise = MontaAnalise(documento.Pessoa());
-      cifra::PaginasDaTela paginas = cifra::ImprimirAnaliseNoMonitor(ConteudoDe(analise));
+      cifra::PaginasDaTela paginas =
+          cifra::ImprimirAnaliseNoMonitor(ConteudoDe(analise, std::exchange(primeira, false)));
       documento.Substitui(std::move(analise), std::move(paginas));
     });
     if (!lida) return;  // the same file fails for every analysis: said once

@@ -113,8 +113,9 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   void Navega(bool avanca);
   // The analysis of a person with the configuration in force, for today.
   cifra::Analise MontaAnalise(const cifra::PessoaAnalisada& pessoa) const;
-  // What composing it draws; an unreadable header picture is said here.
-  cifra::ConteudoDaAnalise ConteudoDe(const cifra::Analise& analise);
+  // What composing it draws; an unreadable header picture is said here
+  // when avisa.
+  cifra::ConteudoDaAnalise ConteudoDe(const cifra::Analise& analise, bool avisa = true);
   // Every open analysis built and composed again with the configuration in force.
   void AtualizaAnalises();
 

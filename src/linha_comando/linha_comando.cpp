@@ -44,9 +44,6 @@ bool Escreve(const std::string& destino, const std::string& conteudo, std::ostre
 constexpr double kLarguraA4 = 210;
 constexpr double kAlturaA4 = 297;
 
-bool AntesDe(const Data& a, const Data& b) {
-  return std::tie(a.ano, a.mes, a.dia) < std::tie(b.ano, b.mes, b.dia);
-}
 
 // Screen pages become images at 4 pixels per millimetre (about 100 dpi):
 // the size they have on a common monitor.

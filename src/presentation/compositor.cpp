@@ -61,6 +61,32 @@ std::string TituloNaPagina(const LinhaResultado& linha, int topico, bool imprimi
                          topico == 26 ? linha.Numero : FormaDeExibicao(ValorDoNumero(linha.Numero)));
 }
 
+namespace {
+
+// The fonts of the header and footer lines, and the room each line has: the
+// pages draw with them and the header and footer dialog measures with them.
+const Fonte kFonteDoCabecalho{kFontePadrao, true, false, 20};
+const Fonte kFonteDoRodapeUm{kFontePadrao, true, false, 12};
+const Fonte kFonteDoRodapeDois{kFontePadrao, false, false, 10};
+const Fonte kFonteDoNumero{kFontePadrao, true, false, 16};
+
+// The band right of the header picture.
+double FaixaDoCabecalho(const GeometriaDaPagina& g) {
+  return g.Largura - (g.margens.Esquerda + g.margens.Direita + 22 + 2);
+}
+
+// The footer lines' room: the rule's length less the page number and a gap.
+double FaixaDoRodape(SuperficieDeDesenho& s, const GeometriaDaPagina& g, const std::string& numero) {
+  double largura = g.Largura - g.margens.Direita - (g.margens.Esquerda + 2);
+  if (numero != "0") {
+    s.SetFonte(kFonteDoNumero);
+    largura -= s.TextWidth(numero) + 3;
+  }
+  return largura;
+}
+
+}  // namespace
+
 void DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
                       const GeometriaDaPagina& geometria) {
   const double W = geometria.Largura;
@@ -72,7 +98,7 @@ void DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
   // Three lines centred in the band right of the picture. A line wider than
   // the band (a long name, a header typed to its limit) is set smaller until
   // it fits, down to 6 points, so it never runs off the page.
-  const double banda = W - (L + R + 22 + 2);
+  const double banda = FaixaDoCabecalho(geometria);
   auto centrada = [&](const std::string& texto, Fonte fonte) {
     const std::string linha = CabeNaLargura(s, texto, fonte, banda);
     s.CurrentX = L + 24 + (banda - s.TextWidth(linha)) / 2;
@@ -80,7 +106,7 @@ void DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
     return s.TextHeight(linha);
   };
   s.CurrentY = T + 2;
-  s.CurrentY += centrada(conteudo.linhas.LinhaCabecalho, {kFontePadrao, true, false, 20}) + 1;
+  s.CurrentY += centrada(conteudo.linhas.LinhaCabecalho, kFonteDoCabecalho) + 1;
   s.CurrentY += centrada(conteudo.analise.NomeExibido, {kFontePadrao, false, false, 14});
   centrada(DataPorExtenso(conteudo.analise.DataNascimento), {kFontePadrao, false, false, 12});
 }
@@ -99,10 +125,8 @@ std::string CabeNaLargura(SuperficieDeDesenho& s, std::string texto, Fonte& font
 
 std::vector<std::string> LinhasQueNaoCabem(SuperficieDeDesenho& s, const LinhasRodape& linhas,
                                            const GeometriaDaPagina& papel) {
-  const Margens& m = papel.margens;
-  s.SetFonte({kFontePadrao, true, false, 16});
-  const double rodape = papel.Largura - m.Direita - (m.Esquerda + 2) - s.TextWidth("888") - 3;
-  const double cabecalho = papel.Largura - (m.Esquerda + m.Direita + 22 + 2);
+  const double rodape = FaixaDoRodape(s, papel, "888");  // room for a three-digit page
+  const double cabecalho = FaixaDoCabecalho(papel);
   struct Linha {
     const std::string& texto;
     Fonte fonte;
@@ -110,9 +134,9 @@ std::vector<std::string> LinhasQueNaoCabem(SuperficieDeDesenho& s, const LinhasR
     const char* nome;
   };
   const Linha todas[] = {
-      {linhas.LinhaCabecalho, {kFontePadrao, true, false, 20}, cabecalho, "A linha do cabeçalho"},
-      {linhas.LinhaRodapeUm, {kFontePadrao, true, false, 12}, rodape, "A primeira linha do rodapé"},
-      {linhas.LinhaRodapeDois, {kFontePadrao, false, false, 10}, rodape, "A segunda linha do rodapé"},
+      {linhas.LinhaCabecalho, kFonteDoCabecalho, cabecalho, "A linha do cabeçalho"},
+      {linhas.LinhaRodapeUm, kFonteDoRodapeUm, rodape, "A primeira linha do rodapé"},
+      {linhas.LinhaRodapeDois, kFonteDoRodapeDois, rodape, "A segunda linha do rodapé"},
   };
   std::vector<std::string> avisos;
   for (const Linha& l : todas) {
@@ -135,23 +159,19 @@ void DesenhaRodape(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
   const double y = s.CurrentY;
   s.Barra(L, H - B - 12, W - R, H - B - 11);
   // The lines keep clear of the page number: smaller type, then cut.
-  double largura = W - R - (L + 2);
-  if (numero != "0") {
-    s.SetFonte({kFontePadrao, true, false, 16});
-    largura -= s.TextWidth(numero) + 3;
-  }
-  Fonte fonte{kFontePadrao, true, false, 12};
+  const double largura = FaixaDoRodape(s, geometria, numero);
+  Fonte fonte = kFonteDoRodapeUm;
   const std::string um = CabeNaLargura(s, conteudo.linhas.LinhaRodapeUm, fonte, largura);
   s.CurrentX = L + 2;
   s.CurrentY = H - B - 10;
   s.Print(um);
   s.CurrentY += s.TextHeight(um);
-  fonte = {kFontePadrao, false, false, 10};
+  fonte = kFonteDoRodapeDois;
   const std::string dois = CabeNaLargura(s, conteudo.linhas.LinhaRodapeDois, fonte, largura);
   s.CurrentX = L + 2;
   s.Print(dois);
   if (numero != "0") {
-    s.SetFonte({kFontePadrao, true, false, 16});
+    s.SetFonte(kFonteDoNumero);
     s.CurrentY = (H - B) - s.TextHeight(numero);
     s.CurrentX = (W - R) - s.TextWidth(numero);
     s.Print(numero);
