@@ -7,6 +7,7 @@
 #include "engine/numeros_nome.h"
 #include "engine/numerologia.h"
 #include "library/formulas.h"
+#include "library/textos_carmicos.h"
 
 namespace cifra {
 namespace {
@@ -78,6 +79,55 @@ class Montador {
   const PastaDeDados& pasta_;
   bool mestres_;
 };
+
+// "A", "A e B", "A, B e C".
+std::string Enumera(const std::vector<std::string>& nomes) {
+  std::string r;
+  for (size_t i = 0; i < nomes.size(); ++i) {
+    r += (i == 0 ? "" : i + 1 == nomes.size() ? " e " : ", ") + nomes[i];
+  }
+  return r;
+}
+
+SecaoCarmica MontaSecaoCarmica(const PessoaAnalisada& pessoa, const PastaDeDados& pasta) {
+  SecaoCarmica s;
+  s.Numeros = CalculaMapaCarmico(pessoa.Nome, pessoa.Nascimento);
+  s.Titulo = std::string(kTituloDoMapaCarmico);
+  s.Descricao = LerRegistroDeTexto(pasta, kArquivoDescricoesCarmicas, kDescricaoDoMapaCarmico, true);
+  auto parte = [&](ParteCarmica p, const std::vector<std::pair<int, std::string>>& numeros) {
+    const ParteDoMapa& d = ParteDoMapaDe(p);
+    bool primeiro = true;
+    for (const auto& [numero, origem] : numeros) {
+      LinhaResultado l;
+      l.Numero = std::to_string(numero);
+      l.Titulo = std::string(d.titulo) + ": " + l.Numero + (origem.empty() ? "" : " (" + origem + ")");
+      if (std::exchange(primeiro, false)) {
+        l.Descricao = LerRegistroDeTexto(pasta, kArquivoDescricoesCarmicas, d.registroDescricao, true);
+      }
+      l.Interpretacao = LerRegistroDeTexto(pasta, std::string(d.arquivo), RegistroCarmico(p, numero), true);
+      s.Itens.push_back(std::move(l));
+    }
+  };
+  auto semOrigem = [](const std::vector<int16_t>& v) {
+    std::vector<std::pair<int, std::string>> r;
+    for (int n : v) r.emplace_back(n, std::string());
+    return r;
+  };
+  parte(ParteCarmica::Licao, semOrigem(s.Numeros.LicoesCarmicas));
+  parte(ParteCarmica::Tendencia, semOrigem(s.Numeros.TendenciaOculta));
+  parte(ParteCarmica::Resposta, semOrigem({s.Numeros.RespostaSubconsciente}));
+  // One text per debt, however many origins lead to it.
+  std::vector<int> dividas;
+  std::map<int, std::vector<std::string>> origens;
+  for (const DividaCarmica& d : s.Numeros.DividasCarmicas) {
+    if (origens[d.Numero].empty()) dividas.push_back(d.Numero);
+    origens[d.Numero].emplace_back(NomeDaOrigem(d.Origem));
+  }
+  std::vector<std::pair<int, std::string>> comOrigem;
+  for (int d : dividas) comOrigem.emplace_back(d, Enumera(origens[d]));
+  parte(ParteCarmica::Divida, comOrigem);
+  return s;
+}
 
 }  // namespace
 
@@ -202,6 +252,8 @@ Analise MontaAnalise(const PessoaAnalisada& pessoa, const Data& hoje, const Prog
   const ContextoFormula contexto{pessoa.Nome, pessoa.Nascimento, hoje, o.NumerosMagicos};
   m.Topico(29, CalculaNumeroDefinido(pasta, kFormulaA, contexto));
   m.Topico(30, CalculaNumeroDefinido(pasta, kFormulaB, contexto));
+
+  a.Carmico = MontaSecaoCarmica(pessoa, pasta);
   return a;
 }
 

@@ -2,8 +2,10 @@
 // The analysis builder: one person's name and date of birth in, the numbers
 // and texts of all the topics out.
 #include <string>
+#include <vector>
 
 #include "engine/data.h"
+#include "engine/mapa_carmico.h"
 #include "library/catalogo.h"
 #include "library/interpretacoes.h"
 #include "library/ordem.h"
@@ -21,12 +23,26 @@ struct LinhaResultado {
   friend bool operator==(const LinhaResultado&, const LinhaResultado&) = default;
 };
 
+// The karmic map: its numbers, and the texts its section shows after the
+// topics (whether it is shown is the options' choice).
+struct SecaoCarmica {
+  MapaCarmico Numeros;
+  std::string Titulo;     // "Mapa Cármico"
+  std::string Descricao;  // of the map and of its square
+  // The lessons, the hidden passion, the subconscious response and the
+  // debts, in that order; the first text of each part carries the part's
+  // description. A debt met from two origins is told once, naming both.
+  std::vector<LinhaResultado> Itens;
+  friend bool operator==(const SecaoCarmica&, const SecaoCarmica&) = default;
+};
+
 struct Analise {
   std::string NomeCompleto;    // folded name, UTF-8: what the numbers come from
   std::string NomeExibido;     // the name as typed, upper case with accents: what is shown
   std::string DataNascimento;  // dd/mm/aaaa
   Data Hoje{};                 // the day the numbers of today were taken for
   PorTopico<LinhaResultado> ResultadoAnalise;  // row t = topic t
+  SecaoCarmica Carmico;
   friend bool operator==(const Analise&, const Analise&) = default;
 };
 

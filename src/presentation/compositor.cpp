@@ -179,6 +179,38 @@ void DesenhaRodape(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
   s.CurrentY = y;
 }
 
+void DesenhaQuadradoDeInclusao(SuperficieDeDesenho& s, const MapaCarmico& mapa, double x,
+                               double y, double celula, const Fonte& fonte) {
+  constexpr double kTraco = 0.3;
+  for (int i = 0; i <= 3; ++i) {
+    s.Barra(x + i * celula - kTraco / 2, y, x + i * celula + kTraco / 2, y + 3 * celula);
+    s.Barra(x, y + i * celula - kTraco / 2, x + 3 * celula, y + i * celula + kTraco / 2);
+  }
+  Fonte valor = fonte;
+  valor.Tamanho = std::max<int16_t>(7, static_cast<int16_t>(fonte.Tamanho - 3));
+  valor.Italico = true;
+  valor.Negrito = false;
+  Fonte conta = fonte;
+  conta.Tamanho = static_cast<int16_t>(fonte.Tamanho + 6);
+  conta.Negrito = true;
+  conta.Italico = false;
+  for (int v = 1; v <= 9; ++v) {
+    // Columns 1 4 7 / 2 5 8 / 3 6 9, as the square is always drawn.
+    const double cx = x + (v - 1) / 3 * celula, cy = y + (v - 1) % 3 * celula;
+    s.SetFonte(valor);
+    s.CurrentX = cx + 1.2;
+    s.CurrentY = cy + 0.8;
+    s.Print(std::to_string(v));
+    const int n = mapa.Inclusao[static_cast<size_t>(v - 1)];
+    if (n == 0) continue;  // a karmic lesson: the cell stays empty
+    s.SetFonte(conta);
+    const std::string texto = std::to_string(n);
+    s.CurrentX = cx + (celula - s.TextWidth(texto)) / 2;
+    s.CurrentY = cy + (celula - s.TextHeight(texto)) / 2 + 1;
+    s.Print(texto);
+  }
+}
+
 namespace {
 
 // One composition: the pages in progress and where the next block starts.
@@ -202,6 +234,21 @@ class CompositorDeAnalise {
   void Bloco(std::string texto);
   void ProximaPagina();
   double Topo() const { return geometria_.margens.Superior; }
+  // Whether a block of that height still fits above the bottom limit.
+  bool CabeNaPagina(double altura) const;
+  // A block in that font, on a new page when its first line would pass the
+  // limit, and the gap after it.
+  void Paragrafo(const Fonte& fonte, const std::string& texto);
+  // A topic or an item of the karmic map: the description when not empty,
+  // the title, the text and the separator.
+  void Texto(const std::string& descricao, const std::string& titulo,
+             const std::string& interpretacao);
+  // The section after the topics: its description and title, the square,
+  // each item.
+  void ComporMapaCarmico();
+
+  static constexpr double kCelula = 16;  // mm, one cell of the square
+  static constexpr double kAlturaDoQuadrado = 3 * kCelula;
 
   const ConteudoDaAnalise& conteudo_;
   const GeometriaDaPagina geometria_;
@@ -210,6 +257,7 @@ class CompositorDeAnalise {
   int NumeroDaPagina = 0;
   double posicaoAtual_ = 0;  // where the next block starts, below the top margin
   Fonte fonteSalva_;
+  Fontes fontes_;
 };
 
 double CompositorDeAnalise::NovaPagina(SuperficieDeDesenho& s, TipoDePagina tipo) {
@@ -242,53 +290,77 @@ void CompositorDeAnalise::Bloco(std::string texto) {
   }
 }
 
+bool CompositorDeAnalise::CabeNaPagina(double altura) const {
+  return posicaoAtual_ + Topo() + altura <= geometria_.LimiteInferior;
+}
+
+void CompositorDeAnalise::Paragrafo(const Fonte& fonte, const std::string& texto) {
+  superficie_->SetFonte(fonte);
+  if (!CabeNaPagina(superficie_->TextHeight("Agê"))) ProximaPagina();
+  Bloco(texto);
+  posicaoAtual_ = superficie_->CurrentY + superficie_->TextHeight("Agê") + 5 - Topo();
+}
+
+void CompositorDeAnalise::Texto(const std::string& descricao, const std::string& titulo,
+                                const std::string& interpretacao) {
+  const Margens& m = geometria_.margens;
+  if (!descricao.empty()) {
+    superficie_->SetFonte(fontes_.FonteDescricao);
+    Bloco(descricao);
+    posicaoAtual_ = superficie_->CurrentY + superficie_->TextHeight("Agê") + 5 - Topo();
+  }
+  Paragrafo(fontes_.FonteTitulo, titulo);
+  superficie_->SetFonte(fontes_.FonteTexto);
+  if (!CabeNaPagina(superficie_->TextHeight("Agê"))) ProximaPagina();
+  Bloco(interpretacao);
+
+  // The separator: 5 mm below the text, on the next page when less than
+  // 5 mm would be left above the limit. Its position is absolute here.
+  double y = superficie_->CurrentY + superficie_->TextHeight("êGg") + 5;
+  if (y + 5 > geometria_.LimiteInferior) {
+    ProximaPagina();
+    y = posicaoAtual_ + Topo();
+  }
+  superficie_->PaintPicture(conteudo_.divisoria, m.Esquerda + 40, y,
+                            geometria_.Largura - 80 - m.Direita - m.Esquerda, 3);
+  posicaoAtual_ = y + 8 - Topo();
+}
+
+void CompositorDeAnalise::ComporMapaCarmico() {
+  const SecaoCarmica& secao = conteudo_.analise.Carmico;
+  const ProgramOptions& opcoes = conteudo_.opcoes;
+  auto apresentada = [&](const std::string& descricao) {
+    return opcoes.ImprimirDescricao && ContaCaracteres(descricao) >= 6 ? descricao : std::string();
+  };
+  if (!apresentada(secao.Descricao).empty()) Paragrafo(fontes_.FonteDescricao, secao.Descricao);
+  Paragrafo(fontes_.FonteTitulo, secao.Titulo);
+  if (!CabeNaPagina(kAlturaDoQuadrado)) ProximaPagina();
+  const double x = (geometria_.Largura - 3 * kCelula) / 2;
+  DesenhaQuadradoDeInclusao(*superficie_, secao.Numeros, x, posicaoAtual_ + Topo(), kCelula,
+                            fontes_.FonteTexto);
+  posicaoAtual_ += kAlturaDoQuadrado + 6;
+  for (const LinhaResultado& item : secao.Itens) {
+    Texto(apresentada(item.Descricao), item.Titulo, item.Interpretacao);
+  }
+}
+
 int CompositorDeAnalise::ImprimirAnalise() {
-  const GeometriaDaPagina& g = geometria_;
-  const Margens& m = g.margens;
-  const Fontes fontes = FontesUtilizaveis(conteudo_.fontes, [](const std::string& nome) {
+  fontes_ = FontesUtilizaveis(conteudo_.fontes, [](const std::string& nome) {
     return QFontDatabase::hasFamily(QString::fromStdString(nome));
   });
   const ProgramOptions& opcoes = conteudo_.opcoes;
   superficie_ = &folhas_.NovaFolha();
   posicaoAtual_ = NovaPagina(*superficie_, TipoDePagina::kPrimeira);
 
-  // A block whose first line would already pass the limit starts on a new page.
-  auto cabeNaPagina = [&] {
-    return posicaoAtual_ + Topo() + superficie_->TextHeight("Agê") <= g.LimiteInferior;
-  };
-
   const OrdemDosTopicos ordem = OrdemValida(conteudo_.ordem);
   for (size_t posicao = 1; posicao < ordem.size(); ++posicao) {
     const int t = ordem[posicao];
     if (!TopicoApresentado(conteudo_.analise, opcoes, t)) continue;
     const LinhaResultado& linha = conteudo_.analise.ResultadoAnalise[t];
-
-    if (DescricaoApresentada(linha, opcoes)) {
-      superficie_->SetFonte(fontes.FonteDescricao);
-      Bloco(linha.Descricao);
-      posicaoAtual_ = superficie_->CurrentY + superficie_->TextHeight("Agê") + 5 - Topo();
-    }
-
-    superficie_->SetFonte(fontes.FonteTitulo);
-    if (!cabeNaPagina()) ProximaPagina();
-    Bloco(TituloNaPagina(linha, t, opcoes.ImprimirNumero));
-    posicaoAtual_ = superficie_->CurrentY + superficie_->TextHeight("Agê") + 5 - Topo();
-
-    superficie_->SetFonte(fontes.FonteTexto);
-    if (!cabeNaPagina()) ProximaPagina();
-    Bloco(linha.Interpretacao);
-
-    // The separator: 5 mm below the text, on the next page when less than
-    // 5 mm would be left above the limit. Its position is absolute here.
-    double y = superficie_->CurrentY + superficie_->TextHeight("êGg") + 5;
-    if (y + 5 > g.LimiteInferior) {
-      ProximaPagina();
-      y = posicaoAtual_ + Topo();
-    }
-    superficie_->PaintPicture(conteudo_.divisoria, m.Esquerda + 40, y,
-                              g.Largura - 80 - m.Direita - m.Esquerda, 3);
-    posicaoAtual_ = y + 8 - Topo();
+    Texto(DescricaoApresentada(linha, opcoes) ? linha.Descricao : std::string(),
+          TituloNaPagina(linha, t, opcoes.ImprimirNumero), linha.Interpretacao);
   }
+  if (MapaCarmicoApresentado(conteudo_.analise, opcoes)) ComporMapaCarmico();
   superficie_ = nullptr;
   return NumeroDaPagina;
 }

@@ -95,10 +95,18 @@ void DesenhaCabecalho(SuperficieDeDesenho& superficie, const ConteudoDaAnalise& 
 void DesenhaRodape(SuperficieDeDesenho& superficie, const ConteudoDaAnalise& conteudo,
                    const GeometriaDaPagina& geometria, const std::string& numero);
 
-// Composes every shown topic, in the operator's order, onto as many pages as
-// they need: each page gets the header when due (the first page always),
-// the footer and its number, then the running text down to the bottom
-// limit. The pages come from folhas, one NovaFolha() per page break.
+// The inclusion table as the classic square, celula mm a side per cell,
+// its top left corner at (x, y): columns 1 4 7 / 2 5 8 / 3 6 9, each cell
+// with its value small in the corner and its count large in the middle; a
+// value no letter has (a karmic lesson) leaves its cell empty. The pages
+// and the chart draw it alike.
+void DesenhaQuadradoDeInclusao(SuperficieDeDesenho& superficie, const MapaCarmico& mapa,
+                               double x, double y, double celula, const Fonte& fonte);
+
+// Composes every shown topic, in the operator's order, and then the karmic
+// map when the options include it, onto as many pages as they need: each
+// page gets the header when due (the first page always), the footer and its
+// number, then the running text down to the bottom limit. The pages come from folhas, one NovaFolha() per page break.
 // Returns the number of pages.
 int ComporAnalise(const ConteudoDaAnalise& conteudo, const GeometriaDaPagina& geometria,
                   Paginador& folhas);

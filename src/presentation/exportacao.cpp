@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 
+#include "engine/texto.h"
 #include "library/catalogo.h"
 #include "topicos.h"
 
@@ -19,6 +20,21 @@ struct TopicoExportado {
   const std::string& interpretacao;
 };
 
+// "1: 4   4: 2   7: –" and two more lines: the square read row by row, a
+// dash in the cell of a karmic lesson.
+std::string QuadradoEmTexto(const MapaCarmico& mapa) {
+  std::string texto;
+  for (int linha = 0; linha < 3; ++linha) {
+    for (int coluna = 0; coluna < 3; ++coluna) {
+      const int v = 1 + linha + 3 * coluna;
+      const int n = mapa.Inclusao[static_cast<size_t>(v - 1)];
+      texto += (coluna ? "   " : "") + std::to_string(v) + ": " + (n ? std::to_string(n) : "–");
+    }
+    if (linha < 2) texto += "\r\n";
+  }
+  return texto;
+}
+
 template <class Funcao>
 void ParaCadaTopicoExportado(const Analise& analise, const ProgramOptions& opcoes,
                              const OrdemDosTopicos& ordem, Funcao&& f) {
@@ -31,6 +47,17 @@ void ParaCadaTopicoExportado(const Analise& analise, const ProgramOptions& opcoe
     if (opcoes.ImprimirNumero) titulo = TituloComNumero(titulo, t, linha.Numero);
     f(TopicoExportado{DescricaoApresentada(linha, opcoes) ? &linha.Descricao : nullptr,
                       std::move(titulo), linha.Interpretacao});
+  }
+  if (!MapaCarmicoApresentado(analise, opcoes)) return;
+  // The karmic map after the topics: the square as three lines of text.
+  const SecaoCarmica& secao = analise.Carmico;
+  auto descricao = [&](const std::string& d) {
+    return opcoes.ImprimirDescricao && ContaCaracteres(d) >= 6 ? &d : nullptr;
+  };
+  const std::string quadrado = QuadradoEmTexto(secao.Numeros);
+  f(TopicoExportado{descricao(secao.Descricao), secao.Titulo, quadrado});
+  for (const LinhaResultado& item : secao.Itens) {
+    f(TopicoExportado{descricao(item.Descricao), item.Titulo, item.Interpretacao});
   }
 }
 
@@ -116,11 +143,35 @@ std::string JsonDaAnalise(const Analise& a, const Data& hoje, const OrdemDosTopi
                                {"Descricao", q(l.Descricao)},
                                {"Interpretacao", q(l.Interpretacao)}});
   }
+  const MapaCarmico& mapa = a.Carmico.Numeros;
+  auto numeros = [](const auto& valores) {
+    QJsonArray r;
+    for (const auto v : valores) r.append(v);
+    return r;
+  };
+  QJsonArray dividas, textos;
+  for (const DividaCarmica& d : mapa.DividasCarmicas) {
+    dividas.append(QJsonObject{{"Numero", d.Numero}, {"Origem", q(std::string(NomeDaOrigem(d.Origem)))}});
+  }
+  for (const LinhaResultado& l : a.Carmico.Itens) {
+    textos.append(QJsonObject{{"Numero", q(l.Numero)},
+                              {"Titulo", q(l.Titulo)},
+                              {"Descricao", q(l.Descricao)},
+                              {"Interpretacao", q(l.Interpretacao)}});
+  }
+  const QJsonObject carmico{{"Inclusao", numeros(mapa.Inclusao)},
+                            {"LicoesCarmicas", numeros(mapa.LicoesCarmicas)},
+                            {"TendenciaOculta", numeros(mapa.TendenciaOculta)},
+                            {"RespostaSubconsciente", mapa.RespostaSubconsciente},
+                            {"DividasCarmicas", dividas},
+                            {"Descricao", q(a.Carmico.Descricao)},
+                            {"Textos", textos}};
   const QJsonObject raiz{{"NomeCompleto", q(a.NomeCompleto)},
                          {"NomeExibido", q(a.NomeExibido)},
                          {"DataNascimento", q(a.DataNascimento)},
                          {"Hoje", q(FormataData(hoje))},
-                         {"Topicos", topicos}};
+                         {"Topicos", topicos},
+                         {"MapaCarmico", carmico}};
   return QJsonDocument(raiz).toJson(QJsonDocument::Indented).toStdString();
 }
 

@@ -36,4 +36,8 @@ bool DescricaoApresentada(const LinhaResultado& linha, const ProgramOptions& opc
   return opcoes.ImprimirDescricao && ContaCaracteres(linha.Descricao) >= 6;
 }
 
+bool MapaCarmicoApresentado(const Analise& analise, const ProgramOptions& opcoes) {
+  return opcoes.IncluirMapaCarmico && !analise.Carmico.Titulo.empty();
+}
+
 }  // namespace cifra

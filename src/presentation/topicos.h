@@ -17,6 +17,10 @@ int ValorDoNumero(std::string_view texto);
 // which means the person has no such challenge.
 bool TopicoApresentado(const Analise& analise, const ProgramOptions& opcoes, int t);
 
+// The karmic map is shown after the topics when the options include it and
+// the analysis has one (an analysis made by hand may not).
+bool MapaCarmicoApresentado(const Analise& analise, const ProgramOptions& opcoes);
+
 // A title with its number, as the pages and the exported text show it: topic
 // 26 gets " Letra " and its vowel; a title that already says "Número" gets
 // ": " and the number ("Seu Número da Expressão: 5"); any other " Número "

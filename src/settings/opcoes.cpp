@@ -28,9 +28,25 @@ constexpr Campo<O> kCampos[] = {
 };
 static_assert(CamposEmOrdem<O>(kCampos) && FimDosCampos<O>(kCampos) == kRegistro);
 
+// The options that came after the thirty topics, with room for more: a
+// newer program adds fields after these, and an older one leaves them be.
+constexpr size_t kRegistroExtras = 64;
+constexpr const char* kArquivoExtras = "extras.dat";
+constexpr Campo<O> kCamposExtras[] = {
+    {0, &O::IncluirMapaCarmico},
+};
+constexpr size_t kUsadosExtras = FimDosCampos<O>(kCamposExtras);
+static_assert(CamposEmOrdem<O>(kCamposExtras));
+
 std::vector<uint8_t> Bytes(const ProgramOptions& o) {
   std::vector<uint8_t> r(kRegistro);
   GravaCampos<O>(r, kCampos, o);
+  return r;
+}
+
+std::vector<uint8_t> BytesExtras(const ProgramOptions& o, size_t tamanho) {
+  std::vector<uint8_t> r(tamanho);
+  GravaCampos<O>(r, kCamposExtras, o);
   return r;
 }
 
@@ -38,6 +54,7 @@ std::vector<uint8_t> Bytes(const ProgramOptions& o) {
 
 void GravarEstadoPrograma(const PastaDeDados& pasta, const ProgramOptions& o) {
   GravaRegistroUnico(pasta, kArquivo, kRegistro, Bytes(o));
+  GravaRegistroUnico(pasta, kArquivoExtras, kRegistroExtras, BytesExtras(o, kUsadosExtras));
 }
 
 ProgramOptions CarregarEstadoPrograma(const PastaDeDados& pasta) {
@@ -45,6 +62,9 @@ ProgramOptions CarregarEstadoPrograma(const PastaDeDados& pasta) {
   LeCampos<O>(LeRegistroUnico(pasta, kArquivo, kRegistro, Bytes(ProgramOptions{})), kCampos, o);
   // A damaged or short record leaves no path: the signs are the safe choice.
   if (o.ImagemCabecalho.empty()) o.ImagemCabecalho = kImagemDosSignos;
+  LeCampos<O>(LeRegistroUnico(pasta, kArquivoExtras, kRegistroExtras,
+                              BytesExtras(ProgramOptions{}, kRegistroExtras)),
+              kCamposExtras, o);
   return o;
 }
 

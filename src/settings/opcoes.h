@@ -1,5 +1,7 @@
 #pragma once
-// Program options and the state kept from one run to the next ("cifralumina.dat").
+// Program options and the state kept from one run to the next: the options of
+// the thirty-topic analysis in "cifralumina.dat", whose layout older data
+// folders share, and the options of what came later in "extras.dat".
 #include <array>
 #include <cstdint>
 #include <string>
@@ -25,6 +27,8 @@ struct ProgramOptions {
   int16_t TipoImpressao = 2;
   bool ConsiderarDiaNascimento = false;
   bool NumerosMagicos = false;
+  // Kept in "extras.dat".
+  bool IncluirMapaCarmico = true;
 
   static PorTopico<bool> PadraoTopicos() {
     PorTopico<bool> t{};
@@ -34,6 +38,7 @@ struct ProgramOptions {
   friend bool operator==(const ProgramOptions&, const ProgramOptions&) = default;
 };
 
+// Reads both files, creating the one that is missing.
 ProgramOptions CarregarEstadoPrograma(const PastaDeDados& pasta);
 void GravarEstadoPrograma(const PastaDeDados& pasta, const ProgramOptions& opcoes);
 

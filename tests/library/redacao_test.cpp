@@ -25,7 +25,8 @@ const std::vector<std::string> kArquivosDeTexto = {
     "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",  "PRESNASC",
     "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS",
     "INTMESPS", "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",
-    "INTREALI", "DEFUSERA", "DEFUSERB", "CDATA"};
+    "INTREALI", "DEFUSERA", "DEFUSERB", "CDATA",    "LICOCARM", "TENDOCUL", "RESPSUBC",
+    "DIVCARM",  "DESCCARM"};
 
 // Forms that address the reader as a man, and forms the house style replaced.
 const std::vector<std::string> kFormasEvitadas = {

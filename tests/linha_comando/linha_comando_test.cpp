@@ -152,10 +152,10 @@ TEST(LinhaDeComandoRobusta, AjudaEVersaoSemJanela) {
 TEST(LinhaDeComando, PngApagaAsPaginasQueSobraram) {
   PastaTemporaria raiz;
   fs::create_directories(raiz / "png");
-  for (const char* nome : {"page-4.png", "page-12.png", "outro.txt"}) std::ofstream(raiz / "png" / nome) << "x";
+  for (const char* nome : {"page-40.png", "page-120.png", "outro.txt"}) std::ofstream(raiz / "png" / nome) << "x";
   ASSERT_EQ(Programa(Analise(raiz / "dados", {"--png", (raiz / "png").string()}), raiz.Caminho()).status, 0);
   EXPECT_TRUE(fs::exists(raiz / "png" / "page-1.png"));
-  EXPECT_FALSE(fs::exists(raiz / "png" / "page-4.png") || fs::exists(raiz / "png" / "page-12.png"));
+  EXPECT_FALSE(fs::exists(raiz / "png" / "page-40.png") || fs::exists(raiz / "png" / "page-120.png"));
   EXPECT_TRUE(fs::exists(raiz / "png" / "outro.txt"));
 }
 

@@ -1,0 +1,94 @@
+#include "engine/mapa_carmico.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <random>
+
+#include "engine/numerologia.h"
+
+namespace cifra {
+namespace {
+
+using O = OrigemDaDivida;
+
+// Names worked by hand, letter by letter (A=1 ... I=9, J=1 ... R=9, S=1 ... Z=8).
+TEST(MapaCarmico, NomesCalculadosAMao) {
+  struct Caso {
+    const char32_t* nome;
+    Data nascimento;
+    std::array<int, 9> inclusao;
+    std::vector<int16_t> licoes, tendencia;
+    int16_t resposta;
+    std::vector<DividaCarmica> dividas;
+  };
+  const Caso casos[] = {
+      // Every value present; nine I and R against four A: no lesson, response 9.
+      // Totals 2019, 102, 51, 51 meet no debt; a 29 is no debt either.
+      {U"ANA VICTORIA ZAMPIERI", {29, 2, 1988}, {4, 1, 1, 2, 2, 1, 1, 1, 6}, {}, {9}, 9, {}},
+      // Five lessons: M A R I A D A S I L V A has only 1, 3, 4 and 9.
+      {U"MARIA DA SILVA", {12, 8, 1978}, {5, 0, 1, 3, 0, 0, 0, 0, 3}, {2, 5, 6, 7, 8}, {1}, 4, {}},
+      // A debt from every origin: 16+1+1955 = 1972 → 19 → 10; letters 68 → 14;
+      // vowels A A O A E E = 19; consonants 49 → 13; and the day 16.
+      {U"CLARA ROCHA MENDES", {16, 1, 1955}, {4, 0, 3, 2, 3, 1, 0, 1, 2}, {2, 7}, {1}, 7,
+       {{19, O::CaminhoDaVida}, {14, O::Expressao}, {19, O::ImpulsoDaAlma}, {13, O::EuSilencioso},
+        {16, O::DiaDoNascimento}}},
+      // A tie for the highest count: both values are the hidden passion.
+      {U"CAMILA DUARTE", {13, 1, 1990}, {3, 1, 3, 2, 1, 0, 0, 0, 2}, {6, 7, 8}, {1, 3}, 6,
+       {{13, O::DiaDoNascimento}}},
+      // Digits count as themselves, other characters not at all; 0 has no cell.
+      {U"JO-Ã0 1", {1, 1, 2000}, {2, 0, 0, 0, 0, 1, 0, 0, 0}, {2, 3, 4, 5, 7, 8, 9}, {1}, 2, {}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(Utf8(c.nome));
+    const MapaCarmico m = CalculaMapaCarmico(c.nome, c.nascimento);
+    EXPECT_EQ(m.Inclusao, c.inclusao);
+    EXPECT_EQ(m.LicoesCarmicas, c.licoes);
+    EXPECT_EQ(m.TendenciaOculta, c.tendencia);
+    EXPECT_EQ(m.RespostaSubconsciente, c.resposta);
+    EXPECT_EQ(m.DividasCarmicas, c.dividas);
+  }
+}
+
+TEST(MapaCarmico, DividasNoCaminhoDaReducao) {
+  const std::pair<int64_t, std::vector<int16_t>> casos[] = {
+      {77, {14}},      // the example of every numerology book: 77 → 14 → 5
+      {13, {13}},      // the total itself
+      {1993, {}},      // 1993 → 22 → 4: a master number is no debt
+      {1399, {}},      // 22 again
+      {49, {13}},      // 49 → 13 → 4
+      {9994, {}},      // 31 → 4
+      {199, {19}},     // 199 → 19 → 10 → 1
+      {4, {}},  {0, {}}};
+  for (const auto& [total, dividas] : casos) {
+    SCOPED_TRACE(total);
+    EXPECT_EQ(DividasNaReducao(total), dividas);
+  }
+  EXPECT_EQ(NomeDaOrigem(O::Expressao), "Número da Expressão");
+  EXPECT_EQ(NomeDaOrigem(O::DiaDoNascimento), "Dia do Nascimento");
+}
+
+// Whatever the name, the nine cells hold every letter that has a value, the
+// lessons are the empty cells, and the hidden passion the fullest ones.
+TEST(MapaCarmico, PropriedadesEmNomesAleatorios) {
+  std::mt19937 gerador(20261207);
+  const std::u32string alfabeto = U"ABCDEFGHIJKLMNOPQRSTUVWXYZ  -'0123456789ÇÃ";
+  for (int i = 0; i < 2000; ++i) {
+    std::u32string nome(1 + gerador() % 60, U' ');
+    for (char32_t& c : nome) c = alfabeto[gerador() % alfabeto.size()];
+    const MapaCarmico m = CalculaMapaCarmico(nome, {1 + static_cast<int>(gerador() % 28), 1, 1990});
+    int comValor = 0;
+    for (char32_t c : nome) comValor += ValorDaLetra(c) > 0;
+    ASSERT_EQ(std::accumulate(m.Inclusao.begin(), m.Inclusao.end(), 0), comValor) << Utf8(nome);
+    ASSERT_EQ(m.RespostaSubconsciente, 9 - static_cast<int>(m.LicoesCarmicas.size()));
+    for (int16_t v : m.LicoesCarmicas) ASSERT_EQ(m.Inclusao[static_cast<size_t>(v - 1)], 0);
+    for (int16_t v : m.TendenciaOculta) {
+      ASSERT_EQ(m.Inclusao[static_cast<size_t>(v - 1)],
+                *std::max_element(m.Inclusao.begin(), m.Inclusao.end()));
+    }
+    ASSERT_EQ(m.TendenciaOculta.empty(), comValor == 0);
+  }
+}
+
+}  // namespace
+}  // namespace cifra
