@@ -54,6 +54,9 @@ std::vector<uint8_t> BytesExtras(const ProgramOptions& o, size_t tamanho) {
 
 void GravarEstadoPrograma(const PastaDeDados& pasta, const ProgramOptions& o) {
   GravaRegistroUnico(pasta, kArquivo, kRegistro, Bytes(o));
+  // A new file starts as the whole default record, so that a field a newer
+  // program reads past ours finds its default and not a short file.
+  LeRegistroUnico(pasta, kArquivoExtras, kRegistroExtras, BytesExtras(ProgramOptions{}, kRegistroExtras));
   GravaRegistroUnico(pasta, kArquivoExtras, kRegistroExtras, BytesExtras(o, kUsadosExtras));
 }
 

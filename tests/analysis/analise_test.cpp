@@ -13,6 +13,7 @@
 #include "library/arquivo_registros.h"
 #include "library/formulas.h"
 #include "library/interpretacoes.h"
+#include "library/textos_carmicos.h"
 
 namespace cifra {
 namespace {
@@ -22,7 +23,8 @@ namespace {
 class Construtor : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::set<std::string> codigos{"CDATA"};
+    std::set<std::string> codigos{"CDATA", "DESCCARM"};
+    for (const ParteDoMapa& p : PartesDoMapa()) codigos.insert(std::string(p.arquivo, 0, p.arquivo.size() - 4));
     for (const Topico& t : Catalogo()) codigos.insert(std::string(t.codigo));
     for (const std::string& c : codigos) {
       std::string bytes(120 * kRegistroTexto, ' ');
@@ -160,6 +162,57 @@ TEST_F(Construtor, NumeroRepetidoLigaAoPrimeiroMostrado) {
   EXPECT_EQ(L(11).Interpretacao, "APICES#3.");
   EXPECT_EQ(L(9).Interpretacao,
             "APICES<Segunda Realização|dos 32 aos 41 anos|3|Quarta Realização> APICES#23.");
+}
+
+// The karmic map after the topics: one text per lesson, per hidden passion,
+// for the response and per debt, each from its record; the part's
+// description on its first text only; a debt met from two origins told
+// once. Master numbers change the Expressão, not the map.
+TEST_F(Construtor, MapaCarmicoComTextosDeCadaParte) {
+  struct Item {
+    std::string titulo, descricao, interpretacao;
+  };
+  auto itens = [](const Analise& analise) {
+    std::vector<Item> r;
+    for (const LinhaResultado& l : analise.Carmico.Itens) r.push_back({l.Titulo, l.Descricao, l.Interpretacao});
+    return r;
+  };
+  auto confere = [&](const std::vector<Item>& esperados) {
+    const std::vector<Item> obtidos = itens(a);
+    ASSERT_EQ(obtidos.size(), esperados.size());
+    for (size_t i = 0; i < esperados.size(); ++i) {
+      EXPECT_EQ(obtidos[i].titulo, esperados[i].titulo);
+      EXPECT_EQ(obtidos[i].descricao, esperados[i].descricao) << esperados[i].titulo;
+      EXPECT_EQ(obtidos[i].interpretacao, esperados[i].interpretacao) << esperados[i].titulo;
+    }
+  };
+  Monta();
+  EXPECT_EQ(a.Carmico.Titulo, "Mapa Cármico");
+  EXPECT_EQ(a.Carmico.Descricao, "DESCCARM#1");
+  confere({{"Lição Cármica: 2", "DESCCARM#2", "LICOCARM#2"},
+           {"Lição Cármica: 5", "", "LICOCARM#5"},
+           {"Lição Cármica: 6", "", "LICOCARM#6"},
+           {"Lição Cármica: 7", "", "LICOCARM#7"},
+           {"Lição Cármica: 8", "", "LICOCARM#8"},
+           {"Tendência Oculta: 1", "DESCCARM#3", "TENDOCUL#1"},
+           {"Resposta Subconsciente: 4", "DESCCARM#4", "RESPSUBC#4"}});
+  const Analise comMestres = a;
+  opcoes.NumerosMagicos = false;
+  Monta();
+  EXPECT_NE(a.ResultadoAnalise[23].Numero, comMestres.ResultadoAnalise[23].Numero);  // 11 and 2
+  EXPECT_EQ(a.Carmico, comMestres.Carmico);
+
+  pessoa = {U"CLARA ROCHA MENDES", {16, 1, 1955}};
+  Monta();
+  confere({{"Lição Cármica: 2", "DESCCARM#2", "LICOCARM#2"},
+           {"Lição Cármica: 7", "", "LICOCARM#7"},
+           {"Tendência Oculta: 1", "DESCCARM#3", "TENDOCUL#1"},
+           {"Resposta Subconsciente: 7", "DESCCARM#4", "RESPSUBC#7"},
+           {"Dívida Cármica: 19 (Caminho da Vida e Impulso da Alma)", "DESCCARM#5", "DIVCARM#4"},
+           {"Dívida Cármica: 14 (Número da Expressão)", "", "DIVCARM#2"},
+           {"Dívida Cármica: 13 (Eu Silencioso)", "", "DIVCARM#1"},
+           {"Dívida Cármica: 16 (Dia do Nascimento)", "", "DIVCARM#3"}});
+  EXPECT_EQ(a.Carmico.Numeros.DividasCarmicas.size(), 5u);  // the 19 counted from both origins
 }
 
 TEST(DobraNome, MaiusculasSemOsAcentosComuns) {

@@ -3,6 +3,10 @@
 #include "linha_comando/linha_comando.h"
 
 #include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -70,6 +74,31 @@ TEST(LinhaDeComando, JsonDaAnaliseNumaPastaNova) {
   const std::string arquivo = (raiz / "a.json").string();
   ASSERT_EQ(Executa({"Ana \xFF\xFE Sá", "12/8/78", "--hoje", "6-12-26", "--pasta", pasta, "--json", arquivo}).status, 0);
   EXPECT_EQ(LeTexto(arquivo), r.saida);
+}
+
+// The karmic map's numbers as the contract names them, whatever the options
+// show: debts with their origins in the order of the origins, a debt from
+// two origins twice.
+TEST(LinhaDeComando, JsonDoMapaCarmico) {
+  PastaTemporaria raiz;
+  const Resultado r = Executa({"Clara Rocha Mendes", "16/01/1955", "--pasta", (raiz / "d").string(),
+                               "--json", "-"});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  const QJsonObject mapa =
+      QJsonDocument::fromJson(QByteArray::fromStdString(r.saida)).object()["MapaCarmico"].toObject();
+  EXPECT_EQ(mapa["Inclusao"].toArray(), (QJsonArray{4, 0, 3, 2, 3, 1, 0, 1, 2}));
+  EXPECT_EQ(mapa["LicoesCarmicas"].toArray(), (QJsonArray{2, 7}));
+  EXPECT_EQ(mapa["TendenciaOculta"].toArray(), (QJsonArray{1}));
+  EXPECT_EQ(mapa["RespostaSubconsciente"].toInt(), 7);
+  const QJsonArray dividas = mapa["DividasCarmicas"].toArray();
+  const std::pair<int, const char*> esperadas[] = {{19, "Caminho da Vida"}, {14, "Número da Expressão"},
+                                                   {19, "Impulso da Alma"}, {13, "Eu Silencioso"},
+                                                   {16, "Dia do Nascimento"}};
+  ASSERT_EQ(dividas.size(), 5);
+  for (qsizetype i = 0; i < dividas.size(); ++i) {
+    EXPECT_EQ(dividas[i]["Numero"].toInt(), esperadas[i].first);
+    EXPECT_EQ(dividas[i]["Origem"].toString(), QString::fromUtf8(esperadas[i].second));
+  }
 }
 
 TEST(LinhaDeComando, PastaDoAmbienteQuandoNaoHaPastaPedida) {

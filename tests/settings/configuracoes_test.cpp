@@ -54,6 +54,8 @@ TEST(Registros, CadaArquivoDeConfiguracaoComTodosOsCamposDistintos) {
   o.TopicoAtivo[0] = o.TopicoAtivo[2] = o.TopicoAtivo[30] = true;
   o.ImagemCabecalho = "C:\\fig.bmp";
   o.TipoImpressao = 0x1234;
+  o.IncluirMapaCarmico = false;
+  Confere("extras.dat", GravarEstadoPrograma, CarregarEstadoPrograma, o, Registro(64, {}));
   Confere("cifralumina.dat", GravarEstadoPrograma, CarregarEstadoPrograma, o,
           Registro(168, {{0, kSim}, {6, kSim}, {10, {1, 2, 3, 4, 5, 6}}, {16, kSim}, {20, kSim},
                          {76, kSim}, {80, Texto("C:\\fig.bmp", 80)}, {160, kSim},
@@ -90,6 +92,7 @@ TEST(Registros, PrimeiroUsoGravaOsPadroes) {
   EXPECT_EQ(LeBytes(raiz / "cifralumina.dat"),
             Registro(168, {{0, kSim}, {4, kSim}, {18, kSim}, {62, kSim}, {66, kSim}, {68, kSim},
                            {70, kSim}, {78, kSim}, {80, Texto("[Nulo]", 80)}, {162, {2, 0}}}));
+  EXPECT_EQ(LeBytes(raiz / "extras.dat"), Registro(64, {{0, kSim}}));  // the karmic map shown
   EXPECT_EQ(LerMargens(pasta), Margens{});
   EXPECT_EQ(LerOrdemTopicos(pasta), OrdemPadrao());
   EXPECT_EQ(LerLinhasRodape(pasta), LinhasRodape{});
