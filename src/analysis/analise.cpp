@@ -21,13 +21,6 @@ std::string ComPonto(std::string texto) {
   return texto;
 }
 
-std::string Substitui(std::string texto, std::string_view marca, const std::string& valor) {
-  for (size_t p = texto.find(marca); p != std::string::npos; p = texto.find(marca, p + valor.size())) {
-    texto.replace(p, marca.size(), valor);
-  }
-  return texto;
-}
-
 class Montador {
  public:
   Montador(Analise& a, const PastaDeDados& pasta, const ProgramOptions& o)
@@ -56,10 +49,10 @@ class Montador {
     const std::string texto = LerRegistroDeTexto(pasta_, arquivo, registro, true);
     std::string abertura = LerRegistroDeTexto(pasta_, arquivo, modelo, true);
     if (registro == 0 || texto.empty() || abertura.empty()) return {};
-    abertura = Substitui(abertura, "{topico}", NomeDoTopico(t));
-    abertura = Substitui(abertura, "{periodo}", periodo);
-    abertura = Substitui(abertura, "{numero}", std::to_string(numero));
-    abertura = Substitui(abertura, "{anterior}", NomeDoTopico(anterior));
+    abertura = PreencheModelo(abertura, "{topico}", NomeDoTopico(t));
+    abertura = PreencheModelo(abertura, "{periodo}", periodo);
+    abertura = PreencheModelo(abertura, "{numero}", std::to_string(numero));
+    abertura = PreencheModelo(abertura, "{anterior}", NomeDoTopico(anterior));
     return abertura + " " + ComPonto(texto);
   }
 

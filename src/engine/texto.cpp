@@ -64,4 +64,11 @@ std::string ComQuebrasCrLf(std::string_view texto) {
   return saida;
 }
 
+std::string PreencheModelo(std::string texto, std::string_view marca, const std::string& valor) {
+  for (size_t p = texto.find(marca); p != std::string::npos; p = texto.find(marca, p + valor.size())) {
+    texto.replace(p, marca.size(), valor);
+  }
+  return texto;
+}
+
 }  // namespace cifra

@@ -25,4 +25,8 @@ size_t ContaCaracteres(std::string_view utf8);
 // tab or any other control character becomes a space.
 std::string ComQuebrasCrLf(std::string_view texto);
 
+// Every "{marca}" of a library template replaced by its value; the value is
+// not searched again, so a value that holds a mark stays as it is.
+std::string PreencheModelo(std::string texto, std::string_view marca, const std::string& valor);
+
 }  // namespace cifra

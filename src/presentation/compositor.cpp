@@ -28,13 +28,15 @@ Figura ImagemDoCabecalho(const ProgramOptions& opcoes, const std::string& dataNa
 ConteudoDaAnalise ConteudoDe(const Analise& analise, const Configuracao& configuracao,
                              std::string* problema) {
   const FigurasDaAnalise& figuras = FigurasDoPrograma();
-  return {analise,
-          configuracao.opcoes,
-          configuracao.fontes,
-          configuracao.linhas,
-          ImagemDoCabecalho(configuracao.opcoes, analise.DataNascimento, figuras, problema),
-          figuras.divisoria,
-          configuracao.ordem};
+  ConteudoDaAnalise c;
+  c.analise = analise;
+  c.opcoes = configuracao.opcoes;
+  c.fontes = configuracao.fontes;
+  c.linhas = configuracao.linhas;
+  c.imagemCabecalho = ImagemDoCabecalho(configuracao.opcoes, analise.DataNascimento, figuras, problema);
+  c.divisoria = figuras.divisoria;
+  c.ordem = configuracao.ordem;
+  return c;
 }
 
 GeometriaDaPagina GeometriaDaTela(double largura) {
@@ -59,6 +61,29 @@ std::string TituloNaPagina(const LinhaResultado& linha, int topico, bool imprimi
   if (!imprimirNumero) return linha.Titulo;
   return TituloComNumero(linha.Titulo, topico,
                          topico == 26 ? linha.Numero : FormaDeExibicao(ValorDoNumero(linha.Numero)));
+}
+
+std::vector<BlocoDoRelatorio> BlocosDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
+                                              const OrdemDosTopicos& ordem) {
+  std::vector<BlocoDoRelatorio> blocos;
+  const OrdemDosTopicos valida = OrdemValida(ordem);
+  for (size_t posicao = 1; posicao < valida.size(); ++posicao) {
+    const int t = valida[posicao];
+    if (!TopicoApresentado(analise, opcoes, t)) continue;
+    const LinhaResultado& linha = analise.ResultadoAnalise[t];
+    blocos.push_back({DescricaoApresentada(linha, opcoes) ? linha.Descricao : std::string(),
+                      TituloNaPagina(linha, t, opcoes.ImprimirNumero), linha.Interpretacao, {}});
+  }
+  if (!MapaCarmicoApresentado(analise, opcoes)) return blocos;
+  const SecaoCarmica& secao = analise.Carmico;
+  auto descricao = [&](const std::string& d) {
+    return opcoes.ImprimirDescricao && ContaCaracteres(d) >= 6 ? d : std::string();
+  };
+  blocos.push_back({descricao(secao.Descricao), secao.Titulo, {}, secao.Numeros});
+  for (const LinhaResultado& item : secao.Itens) {
+    blocos.push_back({descricao(item.Descricao), item.Titulo, item.Interpretacao, {}});
+  }
+  return blocos;
 }
 
 namespace {
@@ -106,7 +131,9 @@ void DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
     return s.TextHeight(linha);
   };
   s.CurrentY = T + 2;
-  s.CurrentY += centrada(conteudo.linhas.LinhaCabecalho, kFonteDoCabecalho) + 1;
+  const std::string& primeira = conteudo.tituloDoRelatorio.empty() ? conteudo.linhas.LinhaCabecalho
+                                                                     : conteudo.tituloDoRelatorio;
+  s.CurrentY += centrada(primeira, kFonteDoCabecalho) + 1;
   s.CurrentY += centrada(conteudo.analise.NomeExibido, {kFontePadrao, false, false, 14});
   centrada(DataPorExtenso(conteudo.analise.DataNascimento), {kFontePadrao, false, false, 12});
 }
@@ -243,9 +270,8 @@ class CompositorDeAnalise {
   // the title, the text and the separator.
   void Texto(const std::string& descricao, const std::string& titulo,
              const std::string& interpretacao);
-  // The section after the topics: its description and title, the square,
-  // each item.
-  void ComporMapaCarmico();
+  // The karmic map's opening: its description and title, then the square.
+  void Quadrado(const BlocoDoRelatorio& bloco);
 
   static constexpr double kCelula = 16;  // mm, one cell of the square
   static constexpr double kAlturaDoQuadrado = 3 * kCelula;
@@ -326,22 +352,14 @@ void CompositorDeAnalise::Texto(const std::string& descricao, const std::string&
   posicaoAtual_ = y + 8 - Topo();
 }
 
-void CompositorDeAnalise::ComporMapaCarmico() {
-  const SecaoCarmica& secao = conteudo_.analise.Carmico;
-  const ProgramOptions& opcoes = conteudo_.opcoes;
-  auto apresentada = [&](const std::string& descricao) {
-    return opcoes.ImprimirDescricao && ContaCaracteres(descricao) >= 6 ? descricao : std::string();
-  };
-  if (!apresentada(secao.Descricao).empty()) Paragrafo(fontes_.FonteDescricao, secao.Descricao);
-  Paragrafo(fontes_.FonteTitulo, secao.Titulo);
+void CompositorDeAnalise::Quadrado(const BlocoDoRelatorio& bloco) {
+  if (!bloco.Descricao.empty()) Paragrafo(fontes_.FonteDescricao, bloco.Descricao);
+  Paragrafo(fontes_.FonteTitulo, bloco.Titulo);
   if (!CabeNaPagina(kAlturaDoQuadrado)) ProximaPagina();
   const double x = (geometria_.Largura - 3 * kCelula) / 2;
-  DesenhaQuadradoDeInclusao(*superficie_, secao.Numeros, x, posicaoAtual_ + Topo(), kCelula,
+  DesenhaQuadradoDeInclusao(*superficie_, *bloco.Quadrado, x, posicaoAtual_ + Topo(), kCelula,
                             fontes_.FonteTexto);
   posicaoAtual_ += kAlturaDoQuadrado + 6;
-  for (const LinhaResultado& item : secao.Itens) {
-    Texto(apresentada(item.Descricao), item.Titulo, item.Interpretacao);
-  }
 }
 
 int CompositorDeAnalise::ImprimirAnalise() {
@@ -352,15 +370,16 @@ int CompositorDeAnalise::ImprimirAnalise() {
   superficie_ = &folhas_.NovaFolha();
   posicaoAtual_ = NovaPagina(*superficie_, TipoDePagina::kPrimeira);
 
-  const OrdemDosTopicos ordem = OrdemValida(conteudo_.ordem);
-  for (size_t posicao = 1; posicao < ordem.size(); ++posicao) {
-    const int t = ordem[posicao];
-    if (!TopicoApresentado(conteudo_.analise, opcoes, t)) continue;
-    const LinhaResultado& linha = conteudo_.analise.ResultadoAnalise[t];
-    Texto(DescricaoApresentada(linha, opcoes) ? linha.Descricao : std::string(),
-          TituloNaPagina(linha, t, opcoes.ImprimirNumero), linha.Interpretacao);
+  const std::vector<BlocoDoRelatorio> blocos =
+      conteudo_.blocos.empty() ? BlocosDaAnalise(conteudo_.analise, opcoes, conteudo_.ordem)
+                               : conteudo_.blocos;
+  for (const BlocoDoRelatorio& bloco : blocos) {
+    if (bloco.Quadrado) {
+      Quadrado(bloco);
+    } else {
+      Texto(bloco.Descricao, bloco.Titulo, bloco.Texto);
+    }
   }
-  if (MapaCarmicoApresentado(conteudo_.analise, opcoes)) ComporMapaCarmico();
   superficie_ = nullptr;
   return NumeroDaPagina;
 }

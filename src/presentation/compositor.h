@@ -3,6 +3,7 @@
 // topic its description, title, interpretation and a separator. The screen
 // pages, the printer and the PDF all run this one composition; they differ
 // only in the page size, the margins and the bottom limit.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,23 @@
 
 namespace cifra {
 
+// One block of a report other than the analysis (the forecast): an optional
+// description, the title and the text, then the separator.
+struct BlocoDoRelatorio {
+  std::string Descricao;  // nothing drawn when empty
+  std::string Titulo;
+  std::string Texto;
+  // The inclusion square, drawn below the title in place of a text (the
+  // karmic map's opening block).
+  std::optional<MapaCarmico> Quadrado;
+  friend bool operator==(const BlocoDoRelatorio&, const BlocoDoRelatorio&) = default;
+};
+
 // Everything a composition draws, gathered by the caller and copied in, so
 // a composition never depends on what the caller keeps alive.
 struct ConteudoDaAnalise {
+  // The person shown in the header (NomeExibido, DataNascimento) and, for
+  // the analysis itself, its topics and karmic map.
   Analise analise;
   ProgramOptions opcoes;
   Fontes fontes;
@@ -29,6 +44,10 @@ struct ConteudoDaAnalise {
   Figura divisoria;
   // The operator's topic order ("ordem.dat"), used as far as it is valid.
   OrdemDosTopicos ordem = OrdemPadrao();
+  // A report other than the analysis: its blocks take the topics' place,
+  // and its title the header line's.
+  std::vector<BlocoDoRelatorio> blocos;
+  std::string tituloDoRelatorio;
 };
 
 // The header picture: the person's zodiac sign when the option says "[Nulo]",
@@ -94,6 +113,12 @@ void DesenhaCabecalho(SuperficieDeDesenho& superficie, const ConteudoDaAnalise& 
 // number "0" leaves out. The surface's CurrentY is kept.
 void DesenhaRodape(SuperficieDeDesenho& superficie, const ConteudoDaAnalise& conteudo,
                    const GeometriaDaPagina& geometria, const std::string& numero);
+
+// The analysis as blocks, as the pages show it: each shown topic in the
+// operator's order (its description when shown, its title with the number
+// when asked for), then the karmic map when the options include it.
+std::vector<BlocoDoRelatorio> BlocosDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
+                                              const OrdemDosTopicos& ordem);
 
 // The inclusion table as the classic square, celula mm a side per cell,
 // its top left corner at (x, y): columns 1 4 7 / 2 5 8 / 3 6 9, each cell
