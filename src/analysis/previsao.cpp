@@ -60,8 +60,12 @@ class Previsor {
       a.Meses[static_cast<size_t>(mes - 1)] = {mes, std::to_string(n.AnoPessoal),
                                                std::to_string(n.MesPessoal)};
       const std::string onde = NomeDoMes(mes) + " de " + std::to_string(ano);
+      // The month inside its year: one short text per pair of reduced
+      // numbers, so that no two months of a forecast read alike.
+      const int registro = (ReduzNumero(n.AnoPessoal) - 1) * 9 + ReduzNumero(n.MesPessoal);
       Numero(a, 21, n.MesPessoal, onde + " – Mês Pessoal", kMesJaDescrito, onde,
-             mes == 1 && !mesesDescritos_ ? Registro(kDescricaoDosMeses) : std::string());
+             mes == 1 && !mesesDescritos_ ? Registro(kDescricaoDosMeses) : std::string(),
+             LerRegistroDeTexto(pasta_, kArquivoDosMesesNoAno, registro, true));
       mesesDescritos_ = true;
     }
     return a;
@@ -98,16 +102,18 @@ class Previsor {
 
   // A number of topic t with its title; its full text where the reader
   // meets it first, else the template that points back (modelo 0: always
-  // in full, as the universal year, the same for everyone, is short).
+  // in full, as the universal year, the same for everyone, is short). A
+  // complement follows the full text, and replaces the template later.
   // The topic's description goes with the first number of its kind.
   void Numero(AnoDaPrevisao& a, int t, int numero, const std::string& rotulo, int modelo,
-              const std::string& onde, std::string descricao = {}) {
+              const std::string& onde, std::string descricao = {},
+              const std::string& complemento = {}) {
     LinhaResultado l;
     l.Numero = std::to_string(numero);
     l.Titulo = rotulo + ": " + FormaDeExibicao(numero);
     const int tipo = t >= 2 && t <= 4 ? 2 : t >= 8 && t <= 11 ? 8 : t;
     if (descritos_.insert(tipo).second) {
-      const int registro = TopicoDoNumero(t).registroDescricao;
+      const int registro = TopicoDoNumero(tipo).registroDescricao;
       if (descricao.empty() && registro) descricao = LeInterpretacao(pasta_, registro, "CDATA.DAT", false);
     }
     l.Descricao = descricao;
@@ -116,6 +122,9 @@ class Previsor {
     if (novo || texto.empty()) {
       l.Interpretacao = LeInterpretacao(pasta_, numero, ArquivoDoTopico(t), opcoes_.NumerosMagicos);
       if (t >= 8 && t <= 11) l.Interpretacao = ComPonto(l.Interpretacao);
+      if (!complemento.empty()) l.Interpretacao += "\r\n\r\n" + complemento;
+    } else if (!complemento.empty()) {
+      l.Interpretacao = complemento;
     } else {
       std::string r = PreencheModelo(texto, "{topico}", NomeDoTopico(t));
       r = PreencheModelo(r, "{numero}", FormaDeExibicao(numero));

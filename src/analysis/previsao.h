@@ -67,6 +67,9 @@ Previsao MontaPrevisao(const PessoaAnalisada& pessoa, int anoInicial, int anoFin
 // told earlier ({topico}, {numero}, {ano}, {anterior}), and the descriptions
 // of the forecast and of the months.
 inline constexpr const char* kArquivoDaPrevisao = "PREVISAO.DAT";
+// One short text per personal month inside a personal year, both reduced:
+// record (ano - 1) * 9 + mes.
+inline constexpr const char* kArquivoDosMesesNoAno = "MESANO.DAT";
 enum RegistroDaPrevisao {
   kAberturaDoAno = 1,
   kCicloJaDescrito = 2,

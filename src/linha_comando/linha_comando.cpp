@@ -18,7 +18,10 @@
 #include "engine/numerologia.h"
 #include "library/catalogo.h"
 #include "library/saida_inteira.h"
+#include "analysis/previsao.h"
+#include "presentation/documento_odt.h"
 #include "presentation/exportacao.h"
+#include "presentation/previsao_em_paginas.h"
 #include "presentation/tela.h"
 #include "printing/impressao.h"
 
@@ -79,6 +82,7 @@ void GravaPaginas(const std::string& pasta, const ConteudoDaAnalise& conteudo) {
 std::string TextoDeAjuda() {
   return "Uso: cifralumina [--pasta PASTA] [--verbose]\n"
          "     cifralumina analise NOME DATA [opções]\n"
+         "     cifralumina previsao NOME DATA [opções]\n"
          "\n"
          "Sem \"analise\", abre o programa com janelas.\n"
          "\n"
@@ -88,7 +92,29 @@ std::string TextoDeAjuda() {
          "  --pasta PASTA    Usa PASTA como pasta de dados.\n"
          "  --verbose        Mostra também as mensagens internas do Qt.\n"
          "\n"
-         "\"cifralumina analise --help\" mostra as opções da análise.\n";
+         "\"cifralumina analise --help\" e \"cifralumina previsao --help\" mostram as\n"
+         "opções da análise e da previsão.\n";
+}
+
+std::string TextoDeAjudaDaPrevisao() {
+  return std::string(kUsoPrevisao) +
+         "\n\n"
+         "Gera a previsão numerológica de NOME, nascido em DATA (DD/MM/AAAA), ano a ano e\n"
+         "mês a mês.\n"
+         "\n"
+         "Opções:\n"
+         "  --de AAAA        Primeiro ano (padrão: o ano atual).\n"
+         "  --ate AAAA       Último ano (padrão: o ano seguinte; no máximo 10 anos).\n"
+         "  --pasta PASTA    Usa PASTA como pasta de dados.\n"
+         "  --hoje DATA      Calcula como se hoje fosse DATA.\n"
+         "  --json ARQ       Grava os números da previsão em JSON (\"-\" é a saída padrão).\n"
+         "  --texto ARQ      Grava o texto da previsão (\"-\" é a saída padrão).\n"
+         "  --pdf ARQ        Grava a previsão em um PDF A4.\n"
+         "  --odt ARQ        Grava a previsão como documento editável (OpenDocument).\n"
+         "  --verbose        Mostra também as mensagens internas do Qt.\n"
+         "  -h, --help       Mostra esta ajuda e termina.\n"
+         "\n"
+         "Saída: 0 feito, 2 dados recusados, 1 falha.\n";
 }
 
 std::string TextoDeAjudaDaAnalise() {
@@ -102,6 +128,7 @@ std::string TextoDeAjudaDaAnalise() {
          "  --json ARQ       Grava a análise em JSON (\"-\" é a saída padrão).\n"
          "  --texto ARQ      Grava o texto exportado (\"-\" é a saída padrão).\n"
          "  --pdf ARQ        Grava a impressão em um PDF A4.\n"
+         "  --odt ARQ        Grava a análise como documento editável (OpenDocument).\n"
          "  --png PASTA      Grava cada página da tela como PASTA/page-N.png e apaga\n"
          "                   as page-N.png que sobrarem de uma análise mais longa.\n"
          "  --quadro ARQ     Grava só o quadro dos números em um PDF A4.\n"
@@ -116,8 +143,9 @@ std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std:
   QStringList palavras;
   for (int i = 0; i < argc; ++i) palavras << QString::fromLocal8Bit(argv[i]);
   EncaminhaMensagensDoQt(palavras.contains(QStringLiteral("--verbose")));
-  if (palavras.size() > 1 && palavras[1] == QStringLiteral("analise")) {
-    return std::nullopt;  // "analise --help" is answered by the analysis itself
+  if (palavras.size() > 1 &&
+      (palavras[1] == QStringLiteral("analise") || palavras[1] == QStringLiteral("previsao"))) {
+    return std::nullopt;  // "analise --help" is answered by the command itself
   }
   // A mistyped command would open the windows and, in a script without a
   // display, never return: the window program takes no words of its own.
@@ -146,24 +174,29 @@ std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std:
   return std::nullopt;
 }
 
-bool PedeGraficos(const std::vector<std::string>& argumentos) {
+bool PedeGraficos(const std::vector<std::string>& argumentos, bool previsao) {
   std::string erro;
-  const auto pedido = LePedido(argumentos, erro);
-  return pedido && (pedido->pdf || pedido->png || pedido->quadro);
+  const auto pedido = LePedido(argumentos, erro, previsao);
+  return pedido && (pedido->pdf || pedido->png || pedido->quadro || pedido->odt);
 }
 
 namespace {
 
 // Reads the options into p and gathers the other words; false, with the
 // reason in erro, on an option without its value or, when asked, an unknown one.
-bool LeOpcoes(const std::vector<std::string>& args, bool recusaDesconhecidas, PedidoDeAnalise& p,
-              std::vector<std::string>& posicionais, std::string& erro) {
-  const std::pair<const char*, std::optional<std::string> PedidoDeAnalise::*> opcoes[] = {
+bool LeOpcoes(const std::vector<std::string>& args, bool recusaDesconhecidas, bool previsao,
+              PedidoDeAnalise& p, std::vector<std::string>& posicionais, std::string& erro) {
+  using Membro = std::optional<std::string> PedidoDeAnalise::*;
+  std::vector<std::pair<const char*, Membro>> opcoes = {
       {"--pasta", &PedidoDeAnalise::pasta}, {"--hoje", &PedidoDeAnalise::hoje},
       {"--json", &PedidoDeAnalise::json},   {"--texto", &PedidoDeAnalise::texto},
-      {"--pdf", &PedidoDeAnalise::pdf},     {"--png", &PedidoDeAnalise::png},
-      {"--quadro", &PedidoDeAnalise::quadro},
+      {"--pdf", &PedidoDeAnalise::pdf},     {"--odt", &PedidoDeAnalise::odt},
   };
+  if (previsao) {
+    opcoes.insert(opcoes.end(), {{"--de", &PedidoDeAnalise::de}, {"--ate", &PedidoDeAnalise::ate}});
+  } else {
+    opcoes.insert(opcoes.end(), {{"--png", &PedidoDeAnalise::png}, {"--quadro", &PedidoDeAnalise::quadro}});
+  }
   const std::pair<const char*, bool PedidoDeAnalise::*> chaves[] = {
       {"--help", &PedidoDeAnalise::ajuda},
       {"-h", &PedidoDeAnalise::ajuda},
@@ -203,10 +236,11 @@ bool LeOpcoes(const std::vector<std::string>& args, bool recusaDesconhecidas, Pe
 
 }  // namespace
 
-std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, std::string& erro) {
+std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, std::string& erro,
+                                        bool previsao) {
   PedidoDeAnalise p;
   std::vector<std::string> posicionais;
-  if (!LeOpcoes(args, true, p, posicionais, erro)) return std::nullopt;
+  if (!LeOpcoes(args, true, previsao, p, posicionais, erro)) return std::nullopt;
   if (p.ajuda) return p;
   if (posicionais.size() != 2) {
     erro = "Informe o nome completo e a data de nascimento.";
@@ -217,85 +251,180 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
   return p;
 }
 
-int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
-                   std::ostream& erros) {
+namespace {
+
+// What both commands first do: read the words, the date of today and the
+// person, with the same refusals; the exit status when that is all.
+struct Preparo {
+  PedidoDeAnalise pedido;
+  Data hoje;
+  PessoaAnalisada pessoa;
+};
+
+std::optional<int> Prepara(const std::vector<std::string>& args, bool previsao, std::ostream& saida,
+                           std::ostream& erros, Preparo& r) {
   std::string erro;
-  const auto pedido = LePedido(args, erro);
+  const auto pedido = LePedido(args, erro, previsao);
+  const char* uso = previsao ? kUsoPrevisao : kUsoAnalise;
   if (!pedido) {
-    erros << erro << "\n" << kUsoAnalise << "\n";
+    erros << erro << "\n" << uso << "\n";
     return 2;
   }
   if (pedido->ajuda) {
-    saida << TextoDeAjudaDaAnalise();
+    saida << (previsao ? TextoDeAjudaDaPrevisao() : TextoDeAjudaDaAnalise());
     return 0;
   }
-  Data hoje = DataDeHoje();
+  r.pedido = *pedido;
+  r.hoje = DataDeHoje();
   if (pedido->hoje) {
     // The same forms as the birth date (a two-digit year against the clock's year).
-    const auto d = InterpretaData(*pedido->hoje, hoje);
+    const auto d = InterpretaData(*pedido->hoje, r.hoje);
     if (!d) {
       erros << "A data de hoje informada não é uma data válida (use DD/MM/AAAA).\n";
       return 2;
     }
-    hoje = *d;
+    r.hoje = *d;
   }
   // A --hoje before the birth is told as such, before the general rule.
-  if (const auto nascimento = InterpretaData(pedido->data, hoje);
-      pedido->hoje && nascimento && AntesDe(hoje, *nascimento)) {
-    erros << "A data de hoje informada (" << FormataData(hoje)
+  if (const auto nascimento = InterpretaData(pedido->data, r.hoje);
+      pedido->hoje && nascimento && AntesDe(r.hoje, *nascimento)) {
+    erros << "A data de hoje informada (" << FormataData(r.hoje)
           << ") é anterior à data do nascimento (" << FormataData(*nascimento) << ").\n";
     return 2;
   }
   std::string recusa;
-  const auto pessoa = AceitaPedido(pedido->nome, pedido->data, hoje, &recusa);
+  const auto pessoa = AceitaPedido(pedido->nome, pedido->data, r.hoje, &recusa);
   if (!pessoa) {
     erros << recusa << "\n";
     return 2;
   }
+  r.pessoa = *pessoa;
+  return std::nullopt;
+}
+
+bool TemGraficos(std::ostream& erros) {
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return true;
+  erros << "As páginas só podem ser geradas com o ambiente gráfico iniciado.\n";
+  return false;
+}
+
+void GravaOdt(const std::string& arquivo, const ConteudoDaAnalise& conteudo) {
+  GravaSaidaInteira(arquivo, [&](QIODevice& destino) { return cifra::GravaOdt(conteudo, destino); });
+}
+
+// Margins that leave no page are replaced, for this job only, by the defaults.
+Margens MargensDoPdf(const Configuracao& configuracao, std::ostream& erros) {
+  bool substituidas = false;
+  const Margens margens =
+      MargensParaOTrabalho(configuracao.margens, kLarguraA4, kAlturaA4, &substituidas);
+  if (substituidas) {
+    erros << "As margens gravadas não deixam espaço para a página; este PDF usa as margens "
+             "padrão (10 mm).\n";
+  }
+  return margens;
+}
+
+// A year as typed: four digits.
+std::optional<int> LeAno(const std::string& texto) {
+  static const std::regex kAno(R"([0-9]{4})");
+  if (!std::regex_match(texto, kAno)) return std::nullopt;
+  return std::stoi(texto);
+}
+
+}  // namespace
+
+int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
+                   std::ostream& erros) {
+  Preparo preparo;
+  if (const auto status = Prepara(args, false, saida, erros, preparo)) return *status;
+  const PedidoDeAnalise& pedido = preparo.pedido;
+  const Data& hoje = preparo.hoje;
   try {
-    const Configuracao configuracao = CarregarConfiguracao(EscolhePastaDeDados(pedido->pasta));
+    const Configuracao configuracao = CarregarConfiguracao(EscolhePastaDeDados(pedido.pasta));
     for (const std::string& aviso : configuracao.avisos) erros << aviso << "\n";
-    const Analise analise = MontaAnalise(*pessoa, hoje, configuracao.opcoes,
+    const Analise analise = MontaAnalise(preparo.pessoa, hoje, configuracao.opcoes,
                                          configuracao.titulos, configuracao.pasta);
-    if (pedido->json &&
-        !Escreve(*pedido->json, JsonDaAnalise(analise, hoje, configuracao.ordem), saida, erros)) {
+    if (pedido.json &&
+        !Escreve(*pedido.json, JsonDaAnalise(analise, hoje, configuracao.ordem), saida, erros)) {
       return 1;
     }
-    if (pedido->texto &&
-        !Escreve(*pedido->texto, TextoDaAnalise(analise, configuracao.opcoes, configuracao.ordem),
+    if (pedido.texto &&
+        !Escreve(*pedido.texto, TextoDaAnalise(analise, configuracao.opcoes, configuracao.ordem),
                  saida, erros)) {
       return 1;
     }
-    if (!pedido->pdf && !pedido->png && !pedido->quadro) return 0;
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-      erros << "As páginas da análise só podem ser geradas com o ambiente gráfico iniciado.\n";
-      return 1;
-    }
+    if (!pedido.pdf && !pedido.png && !pedido.quadro && !pedido.odt) return 0;
+    if (!TemGraficos(erros)) return 1;
     std::string semImagem;
     const ConteudoDaAnalise conteudo = ConteudoDe(analise, configuracao, &semImagem);
     if (!semImagem.empty()) erros << semImagem << "\n";
-    if (pedido->png) GravaPaginas(*pedido->png, conteudo);
+    if (pedido.png) GravaPaginas(*pedido.png, conteudo);
+    if (pedido.odt) GravaOdt(*pedido.odt, conteudo);
+    if (!pedido.pdf && !pedido.quadro) return 0;
     // The PDF is what the print dialog would print with the kept choices;
-    // the chart alone leaves the cover out. Margins that leave no page are
-    // replaced, for this job only, by the defaults.
-    bool substituidas = false;
-    const Margens margens =
-        MargensParaOTrabalho(configuracao.margens, kLarguraA4, kAlturaA4, &substituidas);
-    if (substituidas && (pedido->pdf || pedido->quadro)) {
-      erros << "As margens gravadas não deixam espaço para a página; este PDF usa as margens "
-               "padrão (10 mm).\n";
-    }
-    OpcoesDaImpressao impressao{margens, configuracao.opcoes.ImprimirFolhaRosto,
+    // the chart alone leaves the cover out.
+    OpcoesDaImpressao impressao{MargensDoPdf(configuracao, erros), configuracao.opcoes.ImprimirFolhaRosto,
                                 configuracao.opcoes.ImprimirPretoEmBranco,
                                 TipoDaOpcao(configuracao.opcoes.TipoImpressao), hoje};
     auto pdf = [&](const std::string& arquivo) {
       std::string falha;
       if (GravarPdf(arquivo, conteudo, impressao, &falha) == 0) throw ErroDeArquivo(falha);
     };
-    if (pedido->pdf) pdf(*pedido->pdf);
+    if (pedido.pdf) pdf(*pedido.pdf);
     impressao.folhaRosto = false;
     impressao.tipo = TipoDeImpressao::Quadro;
-    if (pedido->quadro) pdf(*pedido->quadro);
+    if (pedido.quadro) pdf(*pedido.quadro);
+  } catch (const ErroDeArquivo& e) {
+    erros << e.what() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+int ExecutaPrevisao(const std::vector<std::string>& args, std::ostream& saida,
+                    std::ostream& erros) {
+  Preparo preparo;
+  if (const auto status = Prepara(args, true, saida, erros, preparo)) return *status;
+  const PedidoDeAnalise& pedido = preparo.pedido;
+  auto [de, ate] = AnosPadraoDaPrevisao(preparo.hoje);
+  for (const auto& [texto, ano, nome] : {std::tuple{pedido.de, &de, "--de"}, {pedido.ate, &ate, "--ate"}}) {
+    if (!texto) continue;
+    const auto lido = LeAno(*texto);
+    if (!lido) {
+      erros << "O ano da opção " << nome << " deve ter quatro algarismos (AAAA): " << *texto << ".\n";
+      return 2;
+    }
+    *ano = *lido;
+  }
+  if (pedido.de && !pedido.ate) ate = std::max(ate, de);  // --de alone: from that year on, one year at least
+  if (const auto recusa = RecusaDosAnos(preparo.pessoa.Nascimento, de, ate)) {
+    erros << *recusa << "\n";
+    return 2;
+  }
+  try {
+    const Configuracao configuracao = CarregarConfiguracao(EscolhePastaDeDados(pedido.pasta));
+    for (const std::string& aviso : configuracao.avisos) erros << aviso << "\n";
+    const Previsao previsao = MontaPrevisao(preparo.pessoa, de, ate, configuracao.opcoes, configuracao.pasta);
+    if (pedido.json && !Escreve(*pedido.json, JsonDaPrevisao(previsao), saida, erros)) return 1;
+    if (pedido.texto &&
+        !Escreve(*pedido.texto, TextoDoRelatorio(BlocosDaPrevisao(previsao, configuracao.opcoes)),
+                 saida, erros)) {
+      return 1;
+    }
+    if (!pedido.pdf && !pedido.odt) return 0;
+    if (!TemGraficos(erros)) return 1;
+    std::string semImagem;
+    const ConteudoDaAnalise conteudo = ConteudoDaPrevisao(previsao, configuracao, &semImagem);
+    if (!semImagem.empty()) erros << semImagem << "\n";
+    if (pedido.odt) GravaOdt(*pedido.odt, conteudo);
+    if (pedido.pdf) {
+      // The forecast alone: no cover, no chart.
+      const OpcoesDaImpressao impressao{MargensDoPdf(configuracao, erros), false,
+                                        configuracao.opcoes.ImprimirPretoEmBranco,
+                                        TipoDeImpressao::Analise, preparo.hoje};
+      std::string falha;
+      if (GravarPdf(*pedido.pdf, conteudo, impressao, &falha) == 0) throw ErroDeArquivo(falha);
+    }
   } catch (const ErroDeArquivo& e) {
     erros << e.what() << "\n";
     return 1;

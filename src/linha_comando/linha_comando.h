@@ -21,18 +21,27 @@ struct PedidoDeAnalise {
   std::optional<std::string> pdf;
   std::optional<std::string> png;
   std::optional<std::string> quadro;
+  std::optional<std::string> odt;
+  // The forecast's: the first and last year, and for the whole register the
+  // folder the PDFs go to.
+  std::optional<std::string> de;
+  std::optional<std::string> ate;
+  std::optional<std::string> pastaSaida;
+  bool cadastro = false;
   bool ajuda = false;    // --help or -h: the usage, nothing else
   bool verboso = false;  // --verbose: Qt's own messages reach standard error
 };
 
-// Parses the words after "analise"; on a mistake returns nothing and says why
-// (an option whose value is missing is named, an empty value is refused).
+// Parses the words after "analise" (or, with previsao, after "previsao");
+// on a mistake returns nothing and says why (an option whose value is
+// missing is named, an empty value is refused, an option of the other
+// command is unknown).
 std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& argumentos,
-                                        std::string& erro);
+                                        std::string& erro, bool previsao = false);
 
 // Whether these words ask for pages (--pdf, --png or --quadro): those need the
 // graphics of a QGuiApplication, which the caller creates first.
-bool PedeGraficos(const std::vector<std::string>& argumentos);
+bool PedeGraficos(const std::vector<std::string>& argumentos, bool previsao = false);
 
 // Runs `analise`; returns the exit status (0 done, 2 refused input, 1 failure).
 // --texto writes the exported text (UTF-8, CR LF), "-" being standard output;
@@ -43,9 +52,18 @@ bool PedeGraficos(const std::vector<std::string>& argumentos);
 int ExecutaAnalise(const std::vector<std::string>& argumentos, std::ostream& saida,
                    std::ostream& erros);
 
+// Runs `previsao NOME DATA [--de AAAA] [--ate AAAA]`: the same refusals and
+// exit statuses as `analise`; a range the forecast cannot cover is refused
+// with status 2. --json, --texto, --pdf and --odt as for the analysis.
+int ExecutaPrevisao(const std::vector<std::string>& argumentos, std::ostream& saida,
+                    std::ostream& erros);
+
 inline constexpr const char* kUsoAnalise =
     "Uso: cifralumina analise NOME DATA [--pasta PASTA] [--hoje DD/MM/AAAA] [--json ARQ] "
-    "[--texto ARQ] [--pdf ARQ] [--png PASTA] [--quadro ARQ] [--verbose]";
+    "[--texto ARQ] [--pdf ARQ] [--odt ARQ] [--png PASTA] [--quadro ARQ] [--verbose]";
+inline constexpr const char* kUsoPrevisao =
+    "Uso: cifralumina previsao NOME DATA [--de AAAA] [--ate AAAA] [--pasta PASTA] [--hoje DD/MM/AAAA] "
+    "[--json ARQ] [--texto ARQ] [--pdf ARQ] [--odt ARQ] [--verbose]";
 
 // What the program answers before any window or graphics start. --help (or
 // -h) and --version, outside "analise", print the usage or the version on
@@ -57,7 +75,8 @@ inline constexpr const char* kUsoAnalise =
 std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std::ostream& saida,
                                          std::ostream& erros);
 
-// The usage of the whole program and of "analise", in Portuguese.
+// The usage of the whole program, of "analise" and of "previsao", in Portuguese.
+std::string TextoDeAjudaDaPrevisao();
 std::string TextoDeAjuda();
 std::string TextoDeAjudaDaAnalise();
 

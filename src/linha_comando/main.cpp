@@ -57,7 +57,9 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName("Cifralumina");
   // --help and --version never open a window; Qt's messages go through our handler.
   if (const auto status = cifra::AtendeAntesDasJanelas(argc, argv, std::cout, std::cerr)) return *status;
-  if (argc < 2 || std::string(argv[1]) != "analise") return AbreAsJanelas(argv);
+  const std::string comando = argc < 2 ? std::string() : argv[1];
+  if (comando != "analise" && comando != "previsao") return AbreAsJanelas(argv);
+  const bool previsao = comando == "previsao";
   // A short run: a PDF's pages are built in buffers of a few hundred
   // kilobytes, which the allocator would map and hand back page after
   // page, each time paying to fault the memory in anew. Kept instead
@@ -66,11 +68,12 @@ int main(int argc, char** argv) {
   mallopt(M_TRIM_THRESHOLD, 256 << 20);
   const std::vector<std::string> argumentos(argv + 2, argv + argc);
   std::unique_ptr<QCoreApplication> app;
-  if (cifra::PedeGraficos(argumentos)) {
+  if (cifra::PedeGraficos(argumentos, previsao)) {
     PreparaPlataformaSemTela();
     app = std::make_unique<QGuiApplication>(argc, argv);
   } else {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }
-  return cifra::ExecutaAnalise(argumentos, std::cout, std::cerr);
+  return previsao ? cifra::ExecutaPrevisao(argumentos, std::cout, std::cerr)
+                  : cifra::ExecutaAnalise(argumentos, std::cout, std::cerr);
 }

@@ -1,0 +1,102 @@
+// The forecast's numbers are the analysis's own on the same dates: the
+// personal and universal year on 31/12, the personal month (and the
+// personal year it rests on) on the 15th of each month.
+#include "analysis/previsao.h"
+
+#include <gtest/gtest.h>
+
+#include "apoio/pasta_temporaria.h"
+#include "engine/numerologia.h"
+
+namespace cifra {
+namespace {
+
+struct Caso {
+  const char* nome;
+  PessoaAnalisada pessoa;
+  int de, ate;
+  bool considerarDia, mestres;
+};
+
+TEST(Previsao, NumerosSaoOsDaAnaliseNasMesmasDatas) {
+  teste::PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  const TitulosDosTopicos titulos{};
+  const Caso casos[] = {
+      // Birthdays before and after the 15th: the new personal year starts in
+      // March for the first and in April for the second.
+      {"aniversário dia 10", {U"ANA LIMA", {10, 3, 1980}}, 2027, 2028, true, false},
+      {"aniversário dia 20", {U"ANA LIMA", {20, 3, 1980}}, 2027, 2027, true, false},
+      // 2027 is a universal year 11 (2 + 0 + 2 + 7).
+      {"ano mestre", {U"MARIA DA SILVA", {12, 8, 1978}}, 2026, 2029, false, true},
+      // Born on 29/02: the birthday of a common year is reached on 01/03.
+      {"29 de fevereiro", {U"JOAO PEDRO", {29, 2, 1996}}, 2027, 2028, true, true},
+      // Life path 1: the fourth realization starts at 53, in 2008.
+      {"realização muda", {U"CLARA ROCHA MENDES", {16, 1, 1955}}, 2006, 2009, false, false},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nome);
+    ProgramOptions o;
+    o.ConsiderarDiaNascimento = c.considerarDia;
+    o.NumerosMagicos = c.mestres;
+    const Previsao p = MontaPrevisao(c.pessoa, c.de, c.ate, o, pasta);
+    ASSERT_EQ(p.Anos.size(), static_cast<size_t>(c.ate - c.de + 1));
+    for (const AnoDaPrevisao& ano : p.Anos) {
+      SCOPED_TRACE(ano.Ano);
+      const Analise fim = MontaAnalise(c.pessoa, {31, 12, ano.Ano}, o, titulos, pasta);
+      EXPECT_EQ(ano.AnoUniversal, fim.ResultadoAnalise[17].Numero);
+      EXPECT_EQ(ano.AnoPessoal, fim.ResultadoAnalise[20].Numero);
+      for (const MesDaPrevisao& mes : ano.Meses) {
+        const Analise meio = MontaAnalise(c.pessoa, {15, mes.Mes, ano.Ano}, o, titulos, pasta);
+        EXPECT_EQ(mes.AnoPessoal, meio.ResultadoAnalise[20].Numero) << mes.Mes;
+        EXPECT_EQ(mes.MesPessoal, meio.ResultadoAnalise[21].Numero) << mes.Mes;
+      }
+      // 5 numbers of the year, then the 12 months.
+      ASSERT_EQ(ano.Textos.size(), 17u);
+      EXPECT_EQ(ano.Textos[3].Numero, fim.ResultadoAnalise[ano.Ciclo].Numero);
+      EXPECT_EQ(ano.Textos[4].Numero, fim.ResultadoAnalise[ano.Realizacao].Numero);
+    }
+  }
+}
+
+// The same dates worked by hand, where the rules bite.
+TEST(Previsao, CasosCalculadosAMao) {
+  teste::PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  ProgramOptions o;
+  o.ConsiderarDiaNascimento = true;
+  // 10/03/1980 in 2027: 1 + 3 + 2 = 6 from the birthday on, 5 before.
+  Previsao p = MontaPrevisao({U"ANA LIMA", {10, 3, 1980}}, 2027, 2027, o, pasta);
+  EXPECT_EQ(p.Anos[0].Meses[1].AnoPessoal, "5");   // 15/02, before the birthday
+  EXPECT_EQ(p.Anos[0].Meses[2].AnoPessoal, "6");   // 15/03, after it
+  p = MontaPrevisao({U"ANA LIMA", {20, 3, 1980}}, 2027, 2027, o, pasta);
+  // 20/03/1980: 2 + 3 + 2 = 7, and 6 until the 20th.
+  EXPECT_EQ(p.Anos[0].Meses[2].AnoPessoal, "6");   // 15/03, the 20th not reached
+  EXPECT_EQ(p.Anos[0].Meses[2].MesPessoal, "9");   // 6 + 3
+  // 29/02/1996 in 2027: 15/02 is before the birthday, 15/03 after.
+  p = MontaPrevisao({U"JOAO PEDRO", {29, 2, 1996}}, 2027, 2027, o, pasta);
+  EXPECT_NE(p.Anos[0].Meses[1].AnoPessoal, p.Anos[0].Meses[2].AnoPessoal);
+  // Master numbers on: the universal year 2027 is 11.
+  o.NumerosMagicos = true;
+  p = MontaPrevisao({U"MARIA DA SILVA", {12, 8, 1978}}, 2027, 2027, o, pasta);
+  EXPECT_EQ(p.Anos[0].AnoUniversal, "11");
+  // Life path 1: realizations change at 35, 44 and 53; born 1955.
+  o = ProgramOptions{};
+  p = MontaPrevisao({U"CLARA ROCHA MENDES", {16, 1, 1955}}, 2006, 2009, o, pasta);
+  EXPECT_EQ(p.Anos[0].Realizacao, 10);  // 51 years in 2006
+  EXPECT_EQ(p.Anos[1].Realizacao, 10);
+  EXPECT_EQ(p.Anos[2].Realizacao, 11);  // 53 in 2008
+  EXPECT_EQ(p.Anos[0].Ciclo, 3);
+}
+
+TEST(Previsao, AnosRecusados) {
+  const Data nascimento{16, 1, 1955};
+  EXPECT_FALSE(RecusaDosAnos(nascimento, 1955, 1964));
+  EXPECT_EQ(RecusaDosAnos(nascimento, 2028, 2027), "O último ano (2027) vem antes do primeiro (2028).");
+  EXPECT_EQ(RecusaDosAnos(nascimento, 2027, 2037), "A previsão cobre no máximo 10 anos; foram pedidos 11.");
+  EXPECT_EQ(RecusaDosAnos(nascimento, 1954, 1955), "O primeiro ano (1954) é anterior ao nascimento (1955).");
+  EXPECT_TRUE(RecusaDosAnos(nascimento, 9999, 10000));
+}
+
+}  // namespace
+}  // namespace cifra
