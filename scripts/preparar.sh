@@ -11,7 +11,7 @@ pacotes=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
   hunspell hunspell-pt-br
-  poppler-utils
+  poppler-utils odt2txt  # reading the PDFs and the editable documents back in the tests
   clang
 )
 

@@ -17,6 +17,9 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 QTextCharFormat Formato(const Fonte& f) {
   QTextCharFormat c;
   c.setFontFamilies({Q(f.Nome)});
+  // The ODF writer of Qt 6.4 writes a family only for a format that also
+  // carries the old single-family property; without it every run is "Sans".
+  c.setProperty(QTextFormat::FontFamily, Q(f.Nome));
   c.setFontPointSize(f.Tamanho > 0 ? f.Tamanho : 12);
   c.setFontWeight(f.Negrito ? QFont::Bold : QFont::Normal);
   c.setFontItalic(f.Italico);

@@ -320,3 +320,73 @@ TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
 
 }  // namespace
 }  // namespace cifra
+
+namespace cifra {
+namespace {
+
+// What a reader other than Qt finds in an OpenDocument file.
+std::string TextoDoOdt(const fs::path& arquivo) {
+  const std::string comando = "odt2txt --encoding=UTF-8 '" + arquivo.string() + "'";
+  std::string texto;
+  if (FILE* f = popen(comando.c_str(), "r")) {
+    char bloco[4096];
+    for (size_t n; (n = fread(bloco, 1, sizeof bloco, f)) > 0;) texto.append(bloco, n);
+    pclose(f);
+  }
+  return texto;
+}
+
+// The forecast: refusals as for the analysis and for the years; the JSON
+// contract; the analysis and the forecast as documents a word processor
+// reads, in their order.
+TEST(LinhaDeComando, PrevisaoEDocumentoEditavel) {
+  PastaTemporaria raiz;
+  const std::string pasta = (raiz / "d").string();
+  auto previsao = [&](std::vector<std::string> extras) {
+    std::vector<std::string> args{"previsao", "Maria da Silva", "12/08/1978", "--pasta", pasta};
+    args.insert(args.end(), extras.begin(), extras.end());
+    return Programa(args, raiz.Caminho());
+  };
+  const std::pair<std::vector<std::string>, const char*> recusas[] = {
+      {{"--de", "27"}, "quatro algarismos"},
+      {{"--de", "2030", "--ate", "2027"}, "vem antes do primeiro"},
+      {{"--de", "2027", "--ate", "2040"}, "no máximo 10 anos"},
+      {{"--png", "x"}, "Opção desconhecida: --png"},
+  };
+  for (const auto& [extras, mensagem] : recusas) {
+    const Resultado r = previsao(extras);
+    EXPECT_EQ(r.status, 2) << mensagem;
+    EXPECT_NE(r.erros.find(mensagem), std::string::npos) << r.erros;
+  }
+
+  const Resultado json = previsao({"--de", "2027", "--ate", "2028", "--json", "-"});
+  ASSERT_EQ(json.status, 0) << json.erros;
+  const QJsonObject raizJson = QJsonDocument::fromJson(QByteArray::fromStdString(json.saida)).object();
+  EXPECT_EQ(raizJson["NomeCompleto"].toString(), "MARIA DA SILVA");
+  const QJsonArray anos = raizJson["Anos"].toArray();
+  ASSERT_EQ(anos.size(), 2);
+  EXPECT_EQ(anos[1]["Ano"].toInt(), 2028);
+  EXPECT_EQ(anos[0]["Meses"].toArray().size(), 12);
+  for (const char* campo : {"AnoUniversal", "AnoPessoal", "Ciclo", "Realizacao"}) {
+    EXPECT_TRUE(anos[0].toObject().contains(campo)) << campo;
+  }
+
+  const fs::path odtDaPrevisao = raiz / "p.odt", odtDaAnalise = raiz / "a.odt";
+  ASSERT_EQ(previsao({"--de", "2027", "--ate", "2028", "--odt", odtDaPrevisao.string()}).status, 0);
+  ASSERT_EQ(Programa(Analise(pasta, {"--odt", odtDaAnalise.string()}), raiz.Caminho()).status, 0);
+  const std::string p = TextoDoOdt(odtDaPrevisao), a = TextoDoOdt(odtDaAnalise);
+  size_t onde = 0;
+  for (const char* trecho : {"Previsão Numerológica 2027–2028", "MARIA DA SILVA", "Previsão para 2027",
+                             "Dezembro de 2027", "Previsão para 2028"}) {
+    onde = p.find(trecho, onde);
+    EXPECT_NE(onde, std::string::npos) << trecho;
+  }
+  onde = 0;
+  for (const char* trecho : {"MARIA DA SILVA", "Caminho da Vida", "Mapa Cármico", "Lição Cármica: 2"}) {
+    onde = a.find(trecho, onde);
+    EXPECT_NE(onde, std::string::npos) << trecho;
+  }
+}
+
+}  // namespace
+}  // namespace cifra
