@@ -140,6 +140,13 @@ TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
          Clica(j, QStringLiteral("cmdSomarCom"));
        },
        frmEditaCalculo::kPerguntaCancelar},
+      {"frmConfiguraPrograma",
+       [](Configuracao& e) { return std::make_unique<frmConfiguraPrograma>(nullptr, e.opcoes); },
+       [](QDialog& j) {
+         Clica(j, QStringLiteral("chkIncluirMapaCarmico"));
+         Clica(j, QStringLiteral("chkInterpretacoes_1"));
+       },
+       nullptr},
   };
   const auto Arquivos = [](const std::filesystem::path& pasta) {
     std::map<std::string, std::vector<uint8_t>> a;
