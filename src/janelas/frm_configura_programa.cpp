@@ -1,6 +1,7 @@
 #include "frm_configura_programa.h"
 
 #include <QCheckBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -50,6 +51,15 @@ frmConfiguraPrograma::frmConfiguraPrograma(QWidget* pai, ProgramOptions& opcoes)
     grade->addWidget(c, i % kPorColuna, i / kPorColuna);
     chkInterpretacoes_[static_cast<size_t>(i)] = c;
   }
+  // The map is told after the thirty topics, as a section of its own: its
+  // box comes after theirs, set apart by a line.
+  auto* linha = new QFrame(fraFundo);
+  linha->setFrameShape(QFrame::HLine);
+  linha->setFrameShadow(QFrame::Sunken);
+  grade->addWidget(linha, kPorColuna, 0, 1, 2);
+  chkIncluirMapaCarmico_ = Caixa("chkIncluirMapaCarmico", "Incluir o Mapa Cármico",
+                                 o.IncluirMapaCarmico, fraFundo);
+  grade->addWidget(chkIncluirMapaCarmico_, kPorColuna + 1, 0, 1, 2);
 
   chkImprimirDescricao_ = Caixa("chkImprimirDescricao",
       "Imprimir comentário sobre o significado do cálculo antes da sua interpretação",
@@ -110,6 +120,7 @@ void frmConfiguraPrograma::cmdOk_Click() {
   o.ExibirQuadroNumerologico = chkExibirQuadroNumerologico_->isChecked();
   o.ConsiderarDiaNascimento = chkConsiderarDiaNascimento_->isChecked();
   o.NumerosMagicos = chkNumerosMagicos_->isChecked();
+  o.IncluirMapaCarmico = chkIncluirMapaCarmico_->isChecked();
   accept();
 }
 

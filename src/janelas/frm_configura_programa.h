@@ -1,6 +1,7 @@
 #pragma once
-// The program options: which topics every analysis holds and how it is
-// computed and printed. Changes live in memory and reach the file at shutdown.
+// The program options: which topics every analysis holds, whether the karmic
+// map follows them, and how it is computed and printed. Changes live in
+// memory and reach the files at shutdown.
 #include <QDialog>
 #include <array>
 
@@ -27,6 +28,7 @@ class frmConfiguraPrograma : public QDialog {
 
   ProgramOptions& opcoes_;
   std::array<QCheckBox*, kTopicos> chkInterpretacoes_{};
+  QCheckBox* chkIncluirMapaCarmico_;
   QCheckBox* chkImprimirDescricao_;
   QCheckBox* chkImprimirCabecalho_;
   QCheckBox* chkImprimirNumero_;

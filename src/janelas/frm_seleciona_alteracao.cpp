@@ -18,11 +18,6 @@
 namespace cifra {
 namespace {
 
-constexpr std::array<const char*, kBotoesDeNumero> kRotulosDosNumeros = {
-    "Número 1 (ou \"a\")", "Número 2 (ou \"e\")", "Número 3 (ou \"i\")", "Número 4 (ou \"o\")",
-    "Número 5 (ou \"u\")", "Número 6 (ou \"y\")", "Número 7", "Número 8", "Número 9",
-    "Especial Número 11", "Especial Número 22"};
-
 QString Texto(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -40,15 +35,21 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(QWidget* pai, const PastaDeDados& p
   lblInfo->setObjectName(QStringLiteral("lblInfo"));
   cmbItem_ = new QComboBox(this);
   cmbItem_->setObjectName(QStringLiteral("cmbItem"));
-  for (const Topico& t : Catalogo()) cmbItem_->addItem(Texto(t.rotulo));
+  for (int item = 0; item < kItensDoEditor; ++item) cmbItem_->addItem(Texto(RotuloDoItem(item)));
 
   auto* frmInfo = new QGroupBox(
       QStringLiteral("Selecione o número que corresponde ao texto que você deseja alterar:"), this);
   frmInfo->setObjectName(QStringLiteral("frmInfo"));
   auto* grade = new QGridLayout(frmInfo);
+  // The captions follow the item chosen (cmbItem_Change).
   for (int i = 0; i < kBotoesDeNumero; ++i) {
-    auto* o = new QRadioButton(QString::fromUtf8(kRotulosDosNumeros[static_cast<size_t>(i)]), frmInfo);
+    auto* o = new QRadioButton(frmInfo);
     o->setObjectName(QStringLiteral("optNumeros_%1").arg(i));
+    // An item with fewer numbers leaves the others' places empty, so the
+    // window keeps its shape from item to item.
+    QSizePolicy politica = o->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    o->setSizePolicy(politica);
     grade->addWidget(o, i % 6, i / 6);
     optNumeros_[static_cast<size_t>(i)] = o;
   }
@@ -59,9 +60,14 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(QWidget* pai, const PastaDeDados& p
   optNaoPossui_->setObjectName(QStringLiteral("optNaoPossui"));
   grade->addWidget(optNumeroZero_, 5, 1);
   grade->addWidget(optNaoPossui_, 5, 1);
+  lblTextoUnico_ = new QLabel(
+      QStringLiteral("Este item tem um só texto, sem números: use \"Alterar Texto\"."), frmInfo);
+  lblTextoUnico_->setObjectName(QStringLiteral("lblTextoUnico"));
+  grade->addWidget(lblTextoUnico_, 0, 0, 1, 2);
   optNumeros_[0]->setChecked(true);
 
   auto* cmdAlterarTitulo = Botao(this, "cmdAlterarTitulo", QStringLiteral("Alterar o &Título"));
+  cmdAlterarTitulo_ = cmdAlterarTitulo;
   auto* cmdAlterarHeader = Botao(this, "cmdAlterarHeader", QStringLiteral("Alterar o &Cabeçalho"));
   auto* cmdAlterarTexto = Botao(this, "cmdAlterarTexto", QStringLiteral("A&lterar Texto"));
   auto* cmdRetornar = Botao(this, "cmdRetornar", QStringLiteral("Retorna&r ao Programa"));
@@ -84,62 +90,87 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(QWidget* pai, const PastaDeDados& p
   cmbItem_Change();
 }
 
-int frmSelecionaAlteracao::TopicoEscolhido() const { return cmbItem_->currentIndex() + 1; }
+int frmSelecionaAlteracao::ItemEscolhido() const { return cmbItem_->currentIndex(); }
+
+int frmSelecionaAlteracao::BotaoEscolhido() const {
+  for (int b = 0; b < kBotoesDeNumero; ++b) {
+    if (optNumeros_[static_cast<size_t>(b)]->isChecked()) return b;
+  }
+  return 0;
+}
 
 void frmSelecionaAlteracao::cmbItem_Change() {
-  const int t = TopicoEscolhido();
+  const int item = ItemEscolhido();
+  const int t = TopicoDoItem(item);
+  const std::vector<BotaoDeNumero> botoes = BotoesDoItem(item);
   const bool zero = RegistroDoNumeroZero(t) != 0;
   const bool naoPossui = RegistroDoNaoPossui(t) != 0;
-  if ((optNumeroZero_->isChecked() && !zero) || (optNaoPossui_->isChecked() && !naoPossui)) {
+  if ((optNumeroZero_->isChecked() && !zero) || (optNaoPossui_->isChecked() && !naoPossui) ||
+      BotaoEscolhido() >= static_cast<int>(botoes.size())) {
     optNumeros_[0]->setChecked(true);
+  }
+  for (int b = 0; b < kBotoesDeNumero; ++b) {
+    QRadioButton* o = optNumeros_[static_cast<size_t>(b)];
+    const bool existe = b < static_cast<int>(botoes.size());
+    if (existe) o->setText(Texto(botoes[static_cast<size_t>(b)].rotulo));
+    o->setVisible(existe);
   }
   optNumeroZero_->setVisible(zero);
   optNaoPossui_->setVisible(naoPossui);
+  // The map's description is a single text: no number to choose.
+  lblTextoUnico_->setVisible(botoes.empty());
+  // The karmic items are titled by the program itself.
+  cmdAlterarTitulo_->setEnabled(t != 0);
 }
 
-void frmSelecionaAlteracao::Edita(const QString& info, const std::string& arquivo, int registro) {
-  frmAlteraForm editor(this, pasta_, info, arquivo, registro);
+void frmSelecionaAlteracao::Edita(const QString& info, const TextoDaBiblioteca& texto) {
+  frmAlteraForm editor(this, pasta_, info, texto.arquivo, texto.registro);
   editor.exec();
 }
 
 void frmSelecionaAlteracao::cmdAlterarTexto_Click() {
-  const int t = TopicoEscolhido();
-  int registro = 0;
+  const int item = ItemEscolhido();
+  const int t = TopicoDoItem(item);
+  const std::vector<BotaoDeNumero> botoes = BotoesDoItem(item);
+  if (botoes.empty()) {  // the map's description
+    Edita(QStringLiteral("Texto referente ao ") + cmbItem_->currentText(), TextoDoBotao(item, 0));
+    return;
+  }
+  TextoDaBiblioteca texto;
   QString numero;
   if (optNumeroZero_->isChecked()) {
-    registro = RegistroDoNumeroZero(t);
+    texto = {ArquivoDoTopico(t), RegistroDoNumeroZero(t)};
     numero = QStringLiteral("0");
   } else if (optNaoPossui_->isChecked()) {
-    registro = RegistroDoNaoPossui(t);
+    texto = {ArquivoDoTopico(t), RegistroDoNaoPossui(t)};
     numero = QStringLiteral("\"Não possui\"");
   } else {
-    int b = 0;
-    while (!optNumeros_[static_cast<size_t>(b)]->isChecked()) ++b;
-    registro = RegistroDoTextoEditado(t, b);
-    numero = QString::fromStdString(NumeroDoBotao(b));
+    const int b = BotaoEscolhido();
+    texto = TextoDoBotao(item, b);
+    numero = QString::number(botoes[static_cast<size_t>(b)].numero);
   }
   Edita(QStringLiteral("Texto referente ao cálculo ") + cmbItem_->currentText() +
             QStringLiteral("\r\nVocê está alterando a interpretação do número ") + numero,
-        ArquivoDoTopico(t), registro);
+        texto);
 }
 
 void frmSelecionaAlteracao::cmdAlterarHeader_Click() {
-  const int registro = TopicoDoNumero(TopicoEscolhido()).registroDescricao;
-  if (registro == 0) {
+  const TextoDaBiblioteca cabecalho = CabecalhoDoItem(ItemEscolhido());
+  if (cabecalho.registro == 0) {
     QMessageBox::information(this, QStringLiteral("Advertência:"), QString::fromUtf8(kSemCabecalho));
     return;
   }
   Edita(QStringLiteral("Texto referente ao cabeçalho do cálculo ") + cmbItem_->currentText(),
-        kArquivoDescricoes, registro);
+        cabecalho);
 }
 
 void frmSelecionaAlteracao::cmdAlterarTitulo_Click() {
-  const int t = TopicoEscolhido();
-  if (!TituloEditavel(t)) {
+  const TextoDaBiblioteca titulo = TituloDoItem(ItemEscolhido());
+  if (titulo.registro == 0) {
     QMessageBox::information(this, QStringLiteral("Advertência:"), QString::fromUtf8(kTituloPadrao));
     return;
   }
-  Edita(QStringLiteral("Texto referente ao título - ") + cmbItem_->currentText(), kArquivoTitulos, t);
+  Edita(QStringLiteral("Texto referente ao título - ") + cmbItem_->currentText(), titulo);
   // The next analysis starts from the titles as they are now in the file.
   titulos_ = LerTitulos(pasta_);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Where the operator chooses the text to rewrite: a topic, a number, and
-// whether the interpretation, the description or the title.
+// Where the operator chooses the text to rewrite: a topic or a part of the
+// karmic map, a number, and whether the interpretation, the description or
+// the title. Which record each choice opens is decided in library/edicao.
 #include <QDialog>
 #include <array>
 
@@ -8,6 +9,8 @@
 #include "library/interpretacoes.h"
 
 class QComboBox;
+class QLabel;
+class QPushButton;
 class QRadioButton;
 
 namespace cifra {
@@ -28,12 +31,13 @@ class frmSelecionaAlteracao : public QDialog {
       "alterado.";
 
  private:
-  int TopicoEscolhido() const;
+  int ItemEscolhido() const;
+  int BotaoEscolhido() const;
   void cmbItem_Change();
   void cmdAlterarTexto_Click();
   void cmdAlterarHeader_Click();
   void cmdAlterarTitulo_Click();
-  void Edita(const QString& info, const std::string& arquivo, int registro);
+  void Edita(const QString& info, const TextoDaBiblioteca& texto);
 
   const PastaDeDados& pasta_;
   TitulosDosTopicos& titulos_;
@@ -41,6 +45,8 @@ class frmSelecionaAlteracao : public QDialog {
   std::array<QRadioButton*, kBotoesDeNumero> optNumeros_{};
   QRadioButton* optNumeroZero_;
   QRadioButton* optNaoPossui_;
+  QLabel* lblTextoUnico_;
+  QPushButton* cmdAlterarTitulo_;
 };
 
 }  // namespace cifra

@@ -4,14 +4,81 @@
 #include <array>
 
 #include "engine/numerologia.h"
+#include "registros_de_texto.h"
 #include "windows1252.h"
 
 namespace cifra {
 
-std::string NumeroDoBotao(int botao) {
-  if (botao == 9) return "11";
-  if (botao == 10) return "22";
-  return std::to_string(botao + 1);
+namespace {
+
+// Titles the builder writes itself (cycles and realizations).
+bool TituloEditavel(int topico) {
+  return !(topico >= 2 && topico <= 4) && !(topico >= 8 && topico <= 11);
+}
+
+}  // namespace
+
+std::string RotuloDoItem(int item) {
+  if (const int t = TopicoDoItem(item)) return std::string(TopicoDoNumero(t).rotulo);
+  if (const auto parte = ParteDoItem(item)) return std::string(ParteDoMapaDe(*parte).rotulo);
+  return item == kItemDescricaoDoMapa ? std::string(kRotuloDescricaoDoMapa) : std::string();
+}
+
+int TopicoDoItem(int item) { return item >= 0 && item < kTopicos ? item + 1 : 0; }
+
+std::optional<ParteCarmica> ParteDoItem(int item) {
+  const int p = item - kTopicos;
+  if (p < 0 || p >= static_cast<int>(PartesDoMapa().size())) return std::nullopt;
+  return PartesDoMapa()[static_cast<size_t>(p)].parte;
+}
+
+std::vector<BotaoDeNumero> BotoesDoItem(int item) {
+  static constexpr std::array<const char*, kBotoesDeNumero> kDosTopicos = {
+      "Número 1 (ou \"a\")", "Número 2 (ou \"e\")", "Número 3 (ou \"i\")", "Número 4 (ou \"o\")",
+      "Número 5 (ou \"u\")", "Número 6 (ou \"y\")", "Número 7", "Número 8", "Número 9",
+      "Especial Número 11", "Especial Número 22"};
+  std::vector<BotaoDeNumero> botoes;
+  if (TopicoDoItem(item)) {
+    for (int b = 0; b < kBotoesDeNumero; ++b) {
+      botoes.push_back({b == 9 ? 11 : b == 10 ? 22 : b + 1, kDosTopicos[static_cast<size_t>(b)]});
+    }
+  } else if (const auto parte = ParteDoItem(item)) {
+    const char* prefixo = *parte == ParteCarmica::Divida ? "Dívida " : "Número ";
+    for (int n : NumerosDaParte(*parte)) botoes.push_back({n, prefixo + std::to_string(n)});
+  }
+  return botoes;
+}
+
+TextoDaBiblioteca TextoDoBotao(int item, int botao) {
+  if (const int t = TopicoDoItem(item)) {
+    if (botao < 0 || botao >= kBotoesDeNumero) return {};
+    return {ArquivoDoTopico(t), RegistroDoTextoEditado(t, botao)};
+  }
+  if (const auto parte = ParteDoItem(item)) {
+    const std::vector<int> numeros = NumerosDaParte(*parte);
+    if (botao < 0 || botao >= static_cast<int>(numeros.size())) return {};
+    return {std::string(ParteDoMapaDe(*parte).arquivo),
+            RegistroCarmico(*parte, numeros[static_cast<size_t>(botao)])};
+  }
+  return CabecalhoDoItem(item);
+}
+
+TextoDaBiblioteca CabecalhoDoItem(int item) {
+  if (const int t = TopicoDoItem(item)) {
+    const int registro = TopicoDoNumero(t).registroDescricao;
+    return registro ? TextoDaBiblioteca{kArquivoDescricoes, registro} : TextoDaBiblioteca{};
+  }
+  if (const auto parte = ParteDoItem(item)) {
+    return {kArquivoDescricoesCarmicas, ParteDoMapaDe(*parte).registroDescricao};
+  }
+  if (item == kItemDescricaoDoMapa) return {kArquivoDescricoesCarmicas, kDescricaoDoMapaCarmico};
+  return {};
+}
+
+TextoDaBiblioteca TituloDoItem(int item) {
+  const int t = TopicoDoItem(item);
+  if (!t || !TituloEditavel(t)) return {};
+  return {kArquivoTitulos, t};
 }
 
 int RegistroDoTextoEditado(int topico, int botao) {
@@ -24,10 +91,6 @@ int RegistroDoTextoEditado(int topico, int botao) {
 int RegistroDoNumeroZero(int topico) { return topico == 6 || topico == 7 ? 1 : 0; }
 
 int RegistroDoNaoPossui(int topico) { return topico == 15 ? 90 : 0; }
-
-bool TituloEditavel(int topico) {
-  return !(topico >= 2 && topico <= 4) && !(topico >= 8 && topico <= 11);
-}
 
 std::string TextoParaRegistro(std::string_view caixa) {
   std::string r;

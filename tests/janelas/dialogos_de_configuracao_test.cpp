@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <map>
 #include <tuple>
@@ -139,6 +140,13 @@ TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
          Clica(j, QStringLiteral("cmdSomarCom"));
        },
        frmEditaCalculo::kPerguntaCancelar},
+      {"frmConfiguraPrograma",
+       [](Configuracao& e) { return std::make_unique<frmConfiguraPrograma>(nullptr, e.opcoes); },
+       [](QDialog& j) {
+         Clica(j, QStringLiteral("chkIncluirMapaCarmico"));
+         Clica(j, QStringLiteral("chkInterpretacoes_1"));
+       },
+       nullptr},
   };
   const auto Arquivos = [](const std::filesystem::path& pasta) {
     std::map<std::string, std::vector<uint8_t>> a;
@@ -216,26 +224,31 @@ TEST(frmEditaCalculo, FormulaPorExtensoValorEGravacao) {
   EXPECT_EQ(LerFormula(s.configuracao.pasta, kFormulaB), (std::vector<int16_t>{202, 10, 101, 5, 102, 3, 103}));
 }
 
-// The text editor: each choice opens its file at its record, "Número 0" and
-// "Não possui" included. A text past the record's 5120 characters: the
-// operator is told by how much; "No" keeps it in the editor, "Yes" saves it
-// cut. A line break counts two characters (CR LF in the file), and half a
-// line break is none.
+// The text editor: each choice opens its file at its record, "Número 0",
+// "Não possui" and the karmic map's parts and descriptions included. The
+// debts show their own four numbers; a change saved lands in the debt's
+// record. A text past the record's 5120 characters: the operator is told by
+// how much; "No" keeps it in the editor, "Yes" saves it cut. A line break
+// counts two characters (CR LF in the file), and half a line break is none.
 TEST(frmSelecionaAlteracao, CadaEscolhaAbreSeuRegistroETextoLongoSoCortadoComConcordancia) {
   teste::ComConfiguracao s;
   frmSelecionaAlteracao janela{nullptr, s.configuracao.pasta, s.configuracao.titulos};
   janela.show();
+  teste::Retrata(&janela, QStringLiteral("frmSelecionaAlteracao"));
+  auto* item = Controle<QComboBox>(janela, QStringLiteral("cmbItem"));
   const auto escolhe = [&](const char* rotulo, const char* botao) {
-    auto* item = Controle<QComboBox>(janela, QStringLiteral("cmbItem"));
     item->setCurrentIndex(item->findText(QString::fromUtf8(rotulo)));
     EXPECT_GE(item->currentIndex(), 0) << rotulo;
-    Clica(janela, QString::fromLatin1(botao));
+    if (botao) Clica(janela, QString::fromLatin1(botao));
   };
-  struct Caso { const char* rotulo; const char* botao; const char* arquivo; int registro; };
+  struct Caso { const char* rotulo; const char* botao; const char* comando; const char* arquivo; int registro; };
   const Caso casos[] = {
-      {"Segunda Realização (=primeira)", "optNumeros_2", "APICES.DAT", 3},
-      {"Presente do Dia do Nascimento", "optNumeroZero", "PRESNASC.DAT", 1},
-      {"Desafio Menor Adicional (=menor)", "optNaoPossui", "DESVIDA.DAT", 90},
+      {"Segunda Realização (=primeira)", "optNumeros_2", "cmdAlterarTexto", "APICES.DAT", 3},
+      {"Presente do Dia do Nascimento", "optNumeroZero", "cmdAlterarTexto", "PRESNASC.DAT", 1},
+      {"Desafio Menor Adicional (=menor)", "optNaoPossui", "cmdAlterarTexto", "DESVIDA.DAT", 90},
+      {"Lições Cármicas", "optNumeros_3", "cmdAlterarTexto", "LICOCARM.DAT", 4},
+      {"Tendência Oculta", "optNumeros_8", "cmdAlterarHeader", "DESCCARM.DAT", 3},
+      {"Mapa Cármico (descrição geral)", nullptr, "cmdAlterarTexto", "DESCCARM.DAT", 1},
   };
   for (const Caso& c : casos) {
     QString arquivo, registro;
@@ -246,9 +259,48 @@ TEST(frmSelecionaAlteracao, CadaEscolhaAbreSeuRegistroETextoLongoSoCortadoComCon
     });
     RespondeCaixas caixas({QMessageBox::Yes});
     escolhe(c.rotulo, c.botao);
-    Clica(janela, QStringLiteral("cmdAlterarTexto"));
+    Clica(janela, QString::fromLatin1(c.comando));
     EXPECT_TRUE(arquivo.endsWith(QLatin1String("/") + QLatin1String(c.arquivo), Qt::CaseInsensitive)) << c.rotulo;
     EXPECT_EQ(registro.toInt(), c.registro) << c.rotulo;
+  }
+
+  {  // The debts: four buttons named by the debt, no title to rewrite; the 16 is record 3.
+    escolhe("Dívidas Cármicas", nullptr);
+    QStringList vistos;
+    QRadioButton* dezesseis = nullptr;
+    for (int i = 0; i < kBotoesDeNumero; ++i) {
+      auto* o = Controle<QRadioButton>(janela, QStringLiteral("optNumeros_%1").arg(i));
+      if (!o->isVisible()) continue;
+      vistos << o->text();
+      if (o->text() == QStringLiteral("Dívida 16")) dezesseis = o;
+    }
+    EXPECT_EQ(vistos, (QStringList{"Dívida 13", "Dívida 14", "Dívida 16", "Dívida 19"}));
+    EXPECT_FALSE(Controle(janela, QStringLiteral("cmdAlterarTitulo"))->isEnabled());
+    ASSERT_TRUE(dezesseis);
+    Clica(dezesseis);
+    teste::Retrata(&janela, QStringLiteral("editor-dividas-carmicas"));
+    const std::string vizinhas[] = {LerRegistroDeTexto(s.configuracao.pasta, "DIVCARM.DAT", 2),
+                                    LerRegistroDeTexto(s.configuracao.pasta, "DIVCARM.DAT", 4)};
+    QString mostrado, arquivo;
+    QuandoAbrir<frmAlteraForm> editor([&](frmAlteraForm& e) {
+      mostrado = Controle<QPlainTextEdit>(e, QStringLiteral("txtTexto"))->toPlainText();
+      arquivo = Controle<QLabel>(e, QStringLiteral("lblArquivo"))->text();
+      EXPECT_EQ(Controle<QLabel>(e, QStringLiteral("lblPosicao"))->text(), "3");
+      teste::Cola(Controle(e, QStringLiteral("txtTexto")), QStringLiteral("Dezesseis: a torre\nreconstruída."));
+      Clica(e, QStringLiteral("cmdSalvar"));
+    });
+    Clica(janela, QStringLiteral("cmdAlterarTexto"));
+    ASSERT_EQ(editor.Abertas(), 1);
+    EXPECT_TRUE(arquivo.endsWith(QStringLiteral("/DIVCARM.DAT"))) << arquivo.toStdString();
+    EXPECT_TRUE(mostrado.startsWith(QStringLiteral("Na tradição numerológica, o 16 evoca"))) << mostrado.toStdString();
+    EXPECT_EQ(LerRegistroDeTexto(s.configuracao.pasta, "DIVCARM.DAT", 3), "Dezesseis: a torre\r\nreconstruída.");
+    EXPECT_EQ(LerRegistroDeTexto(s.configuracao.pasta, "DIVCARM.DAT", 2), vizinhas[0]);
+    EXPECT_EQ(LerRegistroDeTexto(s.configuracao.pasta, "DIVCARM.DAT", 4), vizinhas[1]);
+    // Back to a topic: its eleven numbers again, and its title.
+    escolhe("Caminho da Vida", nullptr);
+    EXPECT_EQ(Controle<QRadioButton>(janela, QStringLiteral("optNumeros_10"))->text(), "Especial Número 22");
+    EXPECT_TRUE(Controle(janela, QStringLiteral("optNumeros_10"))->isVisible());
+    EXPECT_TRUE(Controle(janela, QStringLiteral("cmdAlterarTitulo"))->isEnabled());
   }
 
   const auto antes = teste::LeBytes(s.pasta / "CVIDA.DAT");

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDate>
 #include <QFileDialog>
@@ -206,12 +207,33 @@ TEST(frmPrincipal, SaidasSeguemAAnaliseDaFrente) {
                .find(titulo) != std::string::npos;
   };
   ASSERT_TRUE(temOTitulo(maria));
-  QuandoAbrir<cifra::frmConfiguraPrograma> opcoes([](cifra::frmConfiguraPrograma& o) {
-    cifra::teste::Clica(o, QStringLiteral("chkInterpretacoes_0"));
-    cifra::teste::Clica(o, QStringLiteral("cmdOk"));
-  });
-  j.AbrirOpcoes();
+  {
+    QuandoAbrir<cifra::frmConfiguraPrograma> opcoes([](cifra::frmConfiguraPrograma& o) {
+      cifra::teste::Clica(o, QStringLiteral("chkInterpretacoes_0"));
+      cifra::teste::Clica(o, QStringLiteral("cmdOk"));
+    });
+    j.AbrirOpcoes();
+  }
   EXPECT_FALSE(temOTitulo(maria) || temOTitulo(joao));
+  // The karmic map off, then on again: its pages leave both documents and come back.
+  const auto paginas = [&] { return std::pair(maria->TotalDePaginas(), joao->TotalDePaginas()); };
+  const auto comOMapa = paginas();
+  for (const bool incluir : {false, true}) {
+    QuandoAbrir<cifra::frmConfiguraPrograma> mapa([&](cifra::frmConfiguraPrograma& o) {
+      auto* caixa = o.findChild<QCheckBox*>(QStringLiteral("chkIncluirMapaCarmico"));
+      EXPECT_EQ(caixa->isChecked(), !incluir);
+      cifra::teste::Clica(caixa);
+      cifra::teste::Clica(o, QStringLiteral("cmdOk"));
+    });
+    j.AbrirOpcoes();
+    EXPECT_EQ(j.Configuracao().opcoes.IncluirMapaCarmico, incluir);
+    if (incluir) {
+      EXPECT_EQ(paginas(), comOMapa);
+    } else {
+      EXPECT_LT(maria->TotalDePaginas(), comOMapa.first);
+      EXPECT_LT(joao->TotalDePaginas(), comOMapa.second);
+    }
+  }
 }
 
 // Every command of the toolbar and the menus opens its own window; the
@@ -308,7 +330,9 @@ TEST(frmPrincipal, SaidasGravamAsOpcoesMenosSobreUmArquivoIlegivel) {
       continue;
     }
     const auto antes = cifra::teste::LeBytes(p.pasta / "cifralumina.dat");
+    const auto extrasAntes = cifra::teste::LeBytes(p.pasta / "extras.dat");
     p.janela->Configuracao().opcoes.EscutarSons = false;  // changed in memory only
+    p.janela->Configuracao().opcoes.IncluirMapaCarmico = false;
     p.janela->resize(700, 500);
     if (saida == SairSim || saida == SairNao) {
       RespondeCaixas pergunta({saida == SairSim ? QMessageBox::Yes : QMessageBox::No});
@@ -322,12 +346,16 @@ TEST(frmPrincipal, SaidasGravamAsOpcoesMenosSobreUmArquivoIlegivel) {
     }
     const auto depois = cifra::teste::LeBytes(p.pasta / "cifralumina.dat");
     EXPECT_EQ(p.janela->isVisible(), saida == SairNao) << saida;
+    const auto extras = cifra::teste::LeBytes(p.pasta / "extras.dat");
     if (saida == SairNao) {
       EXPECT_EQ(depois, antes);
+      EXPECT_EQ(extras, extrasAntes);
       continue;
     }
     ASSERT_EQ(depois.size(), 168u);
     EXPECT_EQ(depois[78], 0) << saida;  // EscutarSons off, as in memory
+    ASSERT_EQ(extras.size(), 64u);
+    EXPECT_EQ(extras[0], 0) << saida;   // and the karmic map
     p.Abre(false);
     EXPECT_EQ(p.janela->size(), QSize(700, 500));
   }

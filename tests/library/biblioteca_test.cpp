@@ -56,20 +56,59 @@ TEST(QuebrasDeLinha, CrLfEmTodaEntrada) {
   EXPECT_EQ(std::string(b.begin() + 5120, b.begin() + 5120 + 25), "colado\r\nde outro programa");
 }
 
-TEST(Edicao, RegistroDeCadaBotaoDeNumero) {
-  struct Caso { int topico, botao, registro; };
-  const Caso casos[] = {
-      {1, 0, 1},  {1, 9, 10}, {1, 10, 11},  // 11 is record 10, 22 record 11
-      {9, 2, 3},                            // realizations share APICES
-      {6, 0, 2},  {6, 10, 12},              // the value 0 holds record 1
-      {12, 8, 1}, {12, 0, 2},               // "Número 9" is the challenge 0
+// The editor's items: the thirty topics, the four karmic parts, the map's
+// description. What each button and command opens, by item.
+TEST(Edicao, RegistroDeCadaEscolhaDoEditor) {
+  constexpr int kLicoes = kTopicos, kTendencia = kTopicos + 1, kDividas = kTopicos + 3;
+  struct Caso { int item, botao; TextoDaBiblioteca texto; };
+  const Caso textos[] = {
+      {0, 0, {"CVIDA.DAT", 1}},   {0, 9, {"CVIDA.DAT", 10}}, {0, 10, {"CVIDA.DAT", 11}},  // 11 is record 10, 22 record 11
+      {8, 2, {"APICES.DAT", 3}},                               // realizations share APICES
+      {5, 0, {"DESNASC.DAT", 2}}, {5, 10, {"DESNASC.DAT", 12}},  // the value 0 holds record 1
+      {11, 8, {"DESVIDA.DAT", 1}}, {11, 0, {"DESVIDA.DAT", 2}},  // "Número 9" is the challenge 0
+      {kLicoes, 0, {"LICOCARM.DAT", 1}}, {kLicoes, 8, {"LICOCARM.DAT", 9}}, {kLicoes, 9, {}},
+      {kDividas, 0, {"DIVCARM.DAT", 1}}, {kDividas, 2, {"DIVCARM.DAT", 3}}, {kDividas, 3, {"DIVCARM.DAT", 4}},
+      {kDividas, 4, {}},
+      {kItemDescricaoDoMapa, 0, {"DESCCARM.DAT", 1}},  // a single text, whatever the button
   };
-  for (const Caso& c : casos) {
-    EXPECT_EQ(RegistroDoTextoEditado(c.topico, c.botao), c.registro) << c.topico << "/" << c.botao;
+  for (const Caso& c : textos) {
+    EXPECT_EQ(TextoDoBotao(c.item, c.botao), c.texto) << c.item << "/" << c.botao;
   }
+  struct Outro { int item; TextoDaBiblioteca cabecalho, titulo; };
+  const Outro outros[] = {
+      {0, {"CDATA.DAT", 1}, {"Header.DAT", 1}},
+      {2, {}, {}},  // the productive cycle: fixed comment, title written by the builder
+      {5, {}, {"Header.DAT", 6}},
+      {kLicoes, {"DESCCARM.DAT", 2}, {}},
+      {kTendencia, {"DESCCARM.DAT", 3}, {}},
+      {kDividas, {"DESCCARM.DAT", 5}, {}},
+      {kItemDescricaoDoMapa, {"DESCCARM.DAT", 1}, {}},
+  };
+  for (const Outro& o : outros) {
+    EXPECT_EQ(CabecalhoDoItem(o.item), o.cabecalho) << o.item;
+    EXPECT_EQ(TituloDoItem(o.item), o.titulo) << o.item;
+  }
+  const auto numeros = [](int item) {
+    std::vector<std::pair<int, std::string>> r;
+    for (const BotaoDeNumero& b : BotoesDoItem(item)) r.emplace_back(b.numero, b.rotulo);
+    return r;
+  };
+  EXPECT_EQ(numeros(kDividas), (std::vector<std::pair<int, std::string>>{
+                                   {13, "Dívida 13"}, {14, "Dívida 14"}, {16, "Dívida 16"}, {19, "Dívida 19"}}));
+  EXPECT_EQ(numeros(kTendencia).size(), 9u);
+  EXPECT_EQ(numeros(kTendencia).back(), std::pair(9, std::string("Número 9")));
+  EXPECT_EQ(numeros(0).back(), std::pair(22, std::string("Especial Número 22")));
+  EXPECT_TRUE(numeros(kItemDescricaoDoMapa).empty());
+  std::set<std::string> rotulos;
+  for (int i = 0; i < kItensDoEditor; ++i) rotulos.insert(RotuloDoItem(i));
+  EXPECT_EQ(rotulos.size(), static_cast<size_t>(kItensDoEditor));  // none twice
+  EXPECT_EQ(rotulos.count(""), 0u);
+  EXPECT_EQ(RotuloDoItem(kDividas), "Dívidas Cármicas");
+
   EXPECT_EQ(RegistroDoNumeroZero(6), 1);
   EXPECT_EQ(RegistroDoNumeroZero(12), 0);
   EXPECT_EQ(RegistroDoNaoPossui(15), 90);
+  EXPECT_EQ(RegistroDoNumeroZero(TopicoDoItem(kDividas)), 0);
   // Without master numbers an 11 or a 22 that reaches a file reads the text of 2 or 4.
   EXPECT_EQ(RegistroDoNumero(11, "INTEXEXP.DAT", false), 2);
   EXPECT_EQ(RegistroDoNumero(22, "CVIDA.DAT", false), 4);
