@@ -89,7 +89,9 @@ int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
       pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                     QPageLayout::Millimeter));
       pdf.setCreator(QStringLiteral("Cifralumina"));
-      pdf.setTitle(QString::fromStdString(TituloDoDocumento(conteudo.analise)));
+      pdf.setTitle(QString::fromStdString(
+          conteudo.tituloDoRelatorio.empty() ? TituloDoDocumento(conteudo.analise)
+                                             : conteudo.tituloDoRelatorio + " - " + conteudo.analise.NomeExibido));
       folhas = ImprimirNoDispositivo(pdf, conteudo, opcoes);
       return folhas > 0;
     });
