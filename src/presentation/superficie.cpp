@@ -41,6 +41,11 @@ QFont QFontDaFonte(const Fonte& f) {
 
 }  // namespace
 
+QColor CinzaDe(double claridade) {
+  const double c = std::clamp(claridade, 0.0, 1.0);
+  return QColor::fromRgbF(static_cast<float>(c), static_cast<float>(c), static_cast<float>(c));
+}
+
 // The fonts are sized some 400 painter units high, and Qt keeps no metrics
 // for glyphs that large: every measure loads and scales each glyph again. A
 // page measures the same words over and over, so the width of every short
@@ -248,6 +253,11 @@ void SuperficieQPainter::PrintLinha(std::span<const PecaDaLinha> pecas) {
 
 void SuperficieQPainter::Barra(double x1, double y1, double x2, double y2) {
   painter_->fillRect(RetanguloDaBarra(x1, y1, x2, y2), Qt::black);
+}
+
+void SuperficieQPainter::RetanguloCinza(double x1, double y1, double x2, double y2,
+                                        double claridade) {
+  painter_->fillRect(RetanguloDaBarra(x1, y1, x2, y2), CinzaDe(claridade));
 }
 
 void SuperficieQPainter::PaintPicture(const Figura& figura, double x, double y, double largura,

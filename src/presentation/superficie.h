@@ -2,6 +2,7 @@
 // What every page is drawn on: the recorded screen page, the printer, the PDF
 // and the measuring surface of the tests all offer the same few operations,
 // in millimetres, so that the layout and the page composer are written once.
+#include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPointF>
@@ -56,6 +57,10 @@ class SuperficieDeDesenho {
 
   // A filled black rectangle between two corners.
   virtual void Barra(double x1, double y1, double x2, double y2) = 0;
+  // A rectangle between two corners filled with a grey, from black
+  // (claridade 0) to white (1): the light greys a drawing shades areas with
+  // print as a fine pattern on a black-and-white printer, under black text.
+  virtual void RetanguloCinza(double x1, double y1, double x2, double y2, double claridade) = 0;
   // A picture stretched into a rectangle; an empty picture draws nothing.
   virtual void PaintPicture(const Figura& figura, double x, double y, double largura,
                             double altura) = 0;
@@ -75,6 +80,9 @@ class SuperficieDeDesenho {
   virtual void Desenha(std::u32string_view texto) = 0;
 };
 
+// The grey of RetanguloCinza, claridade kept within 0 (black) and 1 (white).
+QColor CinzaDe(double claridade);
+
 // A surface over a QPainter that is already active on its device (a
 // printer, a PDF writer, an image). The painter is given a transform so that
 // it draws in hundredths of a millimetre; fonts are sized in that unit too,
@@ -89,6 +97,7 @@ class SuperficieQPainter : public SuperficieDeDesenho {
   ~SuperficieQPainter() override;
 
   void Barra(double x1, double y1, double x2, double y2) override;
+  void RetanguloCinza(double x1, double y1, double x2, double y2, double claridade) override;
   void PaintPicture(const Figura& figura, double x, double y, double largura,
                     double altura) override;
   void SetFonte(const Fonte& fonte) override;

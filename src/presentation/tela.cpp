@@ -36,6 +36,11 @@ void SuperficieDaTela::Barra(double x1, double y1, double x2, double y2) {
   folha_.Barra(RetanguloDaBarra(x1, y1, x2, y2));
 }
 
+void SuperficieDaTela::RetanguloCinza(double x1, double y1, double x2, double y2,
+                                      double claridade) {
+  folha_.Barra(RetanguloDaBarra(x1, y1, x2, y2), CinzaDe(claridade));
+}
+
 void SuperficieDaTela::PaintPicture(const Figura& figura, double x, double y, double largura,
                                     double altura) {
   if (figura.Vazia() || largura <= 0 || altura <= 0) return;
@@ -53,8 +58,8 @@ void FolhaDaTela::Texto(const QPointF& base, const QString& texto, const QFont& 
   operacoes_.push_back({Operacao::Tipo::Texto, QRectF(base, QSizeF()), texto, fonte, {}});
 }
 
-void FolhaDaTela::Barra(const QRectF& retangulo) {
-  operacoes_.push_back({Operacao::Tipo::Barra, retangulo, {}, {}, {}});
+void FolhaDaTela::Barra(const QRectF& retangulo, const QColor& cor) {
+  operacoes_.push_back({Operacao::Tipo::Barra, retangulo, {}, {}, {}, cor});
 }
 
 void FolhaDaTela::Figura(const cifra::Figura& figura, const QRectF& retangulo) {
@@ -86,7 +91,7 @@ void FolhaDaTela::Desenha(QPainter& painter) const {
         break;
       }
       case Operacao::Tipo::Barra:
-        painter.fillRect(o.retangulo, Qt::black);
+        painter.fillRect(o.retangulo, o.cor);
         break;
       case Operacao::Tipo::Figura:
         o.figura.Desenha(painter, o.retangulo, false);

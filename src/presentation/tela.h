@@ -31,7 +31,7 @@ inline constexpr double kAlturaDaFolhaNaTela = 297;
 class FolhaDaTela {
  public:
   void Texto(const QPointF& base, const QString& texto, const QFont& fonte);
-  void Barra(const QRectF& retangulo);
+  void Barra(const QRectF& retangulo, const QColor& cor = Qt::black);
   void Figura(const cifra::Figura& figura, const QRectF& retangulo);
 
   // Draws the page on a painter whose unit is a hundredth of a millimetre.
@@ -45,6 +45,7 @@ class FolhaDaTela {
     QString texto;
     QFont fonte;
     cifra::Figura figura;
+    QColor cor = Qt::black;  // of a bar
   };
   std::vector<Operacao> operacoes_;
 };
@@ -57,6 +58,7 @@ class SuperficieDaTela : public SuperficieQPainter {
       : SuperficieQPainter(largura, altura), folha_(folha) {}
 
   void Barra(double x1, double y1, double x2, double y2) override;
+  void RetanguloCinza(double x1, double y1, double x2, double y2, double claridade) override;
   void PaintPicture(const Figura& figura, double x, double y, double largura,
                     double altura) override;
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 #include "engine/numeros_data.h"
 #include "engine/numerologia.h"
+#include "library/textos_carmicos.h"
 #include "presentation/topicos.h"
 
 namespace cifra {
@@ -49,12 +51,84 @@ std::string NumeroNoQuadro(const LinhaResultado& linha, int t) {
   return FormaDeExibicao(ValorDoNumero(linha.Numero));
 }
 
+// The stretches of one row of the timeline, each from its age to the next
+// one's; a row whose topics are all switched off has none.
+std::vector<TrechoDaVida> Trechos(const Analise& analise, const ProgramOptions& opcoes,
+                                  const NumerosDaData& datas, std::initializer_list<int> topicos,
+                                  std::initializer_list<const char*> nomes,
+                                  std::initializer_list<int> inicios) {
+  std::vector<TrechoDaVida> trechos;
+  bool algum = false;
+  auto nome = nomes.begin();
+  auto inicio = inicios.begin();
+  for (int t : topicos) {
+    // A challenge has no period of its own: the realization beside it tells it.
+    TrechoDaVida trecho{t, nome == nomes.end() ? "" : *nome++, "", Detalhe(t, datas), *inicio++, 0};
+    if (opcoes.TopicoAtivo[t]) {
+      trecho.numero = NumeroNoQuadro(analise.ResultadoAnalise[t], t);
+      algum = true;
+    }
+    trechos.push_back(std::move(trecho));
+  }
+  if (!algum) return {};
+  for (size_t i = 0; i < trechos.size(); ++i) {
+    trechos[i].fim = i + 1 < trechos.size() ? trechos[i + 1].inicio
+                                            : std::max(kIdadeFinalDaLinhaDaVida, trechos[i].inicio);
+  }
+  return trechos;
+}
+
+LinhaDaVida MontaLinhaDaVida(const Analise& analise, const ProgramOptions& opcoes,
+                             const NumerosDaData& datas, const Data& nascimento, const Data& hoje) {
+  LinhaDaVida linha;
+  linha.anoDeNascimento = nascimento.ano;
+  linha.idadeHoje =
+      std::max(0, hoje.ano - nascimento.ano - (AntesDoAniversario(nascimento, hoje) ? 1 : 0));
+  // A cycle changes on the birthday of its year, at that many years of age.
+  const int produtivo = datas.AnoInicioProdutivo - nascimento.ano;
+  const int colheita = datas.AnoInicioColheita - nascimento.ano;
+  linha.ciclos = Trechos(analise, opcoes, datas, {2, 3, 4}, {"Formativo", "Produtivo", "Colheita"},
+                         {0, produtivo, colheita});
+  const std::initializer_list<int> realizacoes = {0, datas.IdadeA2, datas.IdadeA3, datas.IdadeA4};
+  linha.realizacoes =
+      Trechos(analise, opcoes, datas, {8, 9, 10, 11}, {"1ª", "2ª", "3ª", "4ª"}, realizacoes);
+  linha.desafios = Trechos(analise, opcoes, datas, {13, 14, 12, 15}, {}, realizacoes);
+  return linha;
+}
+
+// Each number of a karmic part, "Nenhuma" left to the drawing; a debt met
+// from several origins once, naming them all in the order they were met.
+std::vector<LinhaCarmica> LinhasCarmicas(const MapaCarmico& mapa) {
+  auto numeros = [](const std::vector<int16_t>& v) {
+    std::vector<NumeroCarmico> r;
+    for (int n : v) r.push_back({std::to_string(n), ""});
+    return r;
+  };
+  std::vector<NumeroCarmico> dividas;
+  for (const DividaCarmica& d : mapa.DividasCarmicas) {
+    const std::string numero = std::to_string(d.Numero);
+    auto it = std::find_if(dividas.begin(), dividas.end(),
+                           [&](const NumeroCarmico& n) { return n.numero == numero; });
+    if (it == dividas.end()) {
+      dividas.push_back({numero, std::string(NomeDaOrigem(d.Origem))});
+    } else if (it->origem.find(NomeDaOrigem(d.Origem)) == std::string::npos) {
+      it->origem += ", " + std::string(NomeDaOrigem(d.Origem));
+    }
+  }
+  auto rotulo = [](ParteCarmica p) { return std::string(ParteDoMapaDe(p).rotulo); };
+  return {{rotulo(ParteCarmica::Licao), numeros(mapa.LicoesCarmicas)},
+          {rotulo(ParteCarmica::Tendencia), numeros(mapa.TendenciaOculta)},
+          {rotulo(ParteCarmica::Resposta), numeros({mapa.RespostaSubconsciente})},
+          {rotulo(ParteCarmica::Divida), dividas}};
+}
+
 Fonte Reduzida(Fonte f, double escala) {
   f.Tamanho = static_cast<int16_t>(std::max(1L, std::lround(f.Tamanho * escala)));
   return f;
 }
 
 constexpr double kEntreColunas = 8;
+constexpr double kEntreGrupos = 4;
 
 struct MedidasDoQuadro {
   double escala = 1;  // of the operator's font sizes
@@ -62,6 +136,10 @@ struct MedidasDoQuadro {
   double folga = 0;   // mm added below every row
 };
 constexpr double kBase = 0.77;
+constexpr double kMenorNome = 1.4;  // the name's letters, at the least
+// The operator's fonts may be four times the usual sizes (the defaults fit
+// at about 80 %) and a page of 30-point titles still fits at a quarter.
+constexpr double kMenorEscala = 0.25;
 constexpr const char* kTituloDoNome = "O Nome Letra por Letra";
 
 // The page is walked once per trial size: the same walk measures and, when
@@ -96,9 +174,11 @@ class DesenhoDoQuadro {
   void Titulo() { s_.SetFonte(Reduzida(fontes_.FonteTitulo, m_.escala * fator_)); }
   void Texto() { s_.SetFonte(Reduzida(fontes_.FonteTexto, m_.escala * fator_)); }
   void Descricao() { s_.SetFonte(Reduzida(fontes_.FonteDescricao, m_.escala * fator_)); }
+  enum class Letra { Titulo, Texto, Descricao };
+  void Usa(Letra l) { l == Letra::Titulo ? Titulo() : l == Letra::Texto ? Texto() : Descricao(); }
 
   void Escreve(double x, double y, const std::string& texto) {
-    if (!desenhar_) return;
+    if (!desenhar_ || texto.empty()) return;
     s_.CurrentX = x;
     s_.CurrentY = y;
     s_.Print(texto);
@@ -156,8 +236,10 @@ class DesenhoDoQuadro {
   }
 
   double Coluna(int coluna, double x, double largura, const Celulas& c, double y) {
+    bool primeiro = true;
     for (const GrupoDoQuadro& grupo : q_.grupos) {
       if (grupo.coluna != coluna) continue;
+      if (!std::exchange(primeiro, false)) y += kEntreGrupos;
       y = Secao(x, y, largura, grupo.titulo);
       for (const NumeroDoQuadro& n : grupo.numeros) {
         const double base = y + kBase * c.linha;
@@ -169,7 +251,6 @@ class DesenhoDoQuadro {
         NaLinha(x + c.rotulo + c.numero, base, n.detalhe);
         y += c.linha + 0.8 + m_.folga;
       }
-      y += 4;
     }
     return y;
   }
@@ -238,20 +319,273 @@ class DesenhoDoQuadro {
     return y;
   }
 
+  void Retangulo(double xa, double ya, double xb, double yb, double claridade) {
+    if (desenhar_) s_.RetanguloCinza(xa, ya, xb, yb, claridade);
+  }
+  void Traco(double xa, double ya, double xb, double yb) {
+    if (desenhar_) s_.Barra(xa, ya, xb, yb);
+  }
+
+  // Where a block of text that wide goes in the stretch a..b of the
+  // timeline: centred, unless today's mark would cross it; then centred on
+  // the side of the mark that has room for it.
+  static double Lugar(double a, double b, double largura, double xHoje) {
+    const double centro = (a + b - largura) / 2;
+    if (xHoje < centro - kAfastamento || xHoje > centro + largura + kAfastamento) return centro;
+    const double antes = xHoje - a, depois = b - xHoje;
+    if (antes >= depois && antes >= largura + 2 * kAfastamento) return (a + xHoje - largura) / 2;
+    if (depois >= largura + 2 * kAfastamento) return (xHoje + b - largura) / 2;
+    return centro;
+  }
+
+  // The period a stretch shows: as the table says it, or, in a stretch too
+  // narrow for that, its ages; the narrow ones are the middle realizations,
+  // nine years each.
+  std::string Periodo(const TrechoDaVida& t, double disponivel) {
+    Descricao();
+    if (s_.TextWidth(t.periodo) <= disponivel || (t.topico != 9 && t.topico != 10)) return t.periodo;
+    const std::string idades = std::to_string(t.inicio) + " a " + std::to_string(t.fim);
+    for (const std::string& curto : {idades + " anos", idades}) {
+      if (s_.TextWidth(curto) <= disponivel) return curto;
+    }
+    return idades;
+  }
+
+  // One row of the timeline: its name at the left, its stretches outlined
+  // on the ages, the years lived shaded, and in each stretch its name and
+  // number, and below them its period when the row has periods.
+  double Fileira(const char* rotulo, const std::vector<TrechoDaVida>& trechos, double y) {
+    Titulo();
+    const double altoNumero = s_.TextHeight("0");
+    Descricao();
+    const double altoPequeno = s_.TextHeight("0");
+    const double alto1 = std::max(altoNumero, altoPequeno);
+    const bool comPeriodo = !trechos.front().periodo.empty();
+    const double altura = 2 * kDentroDaFileira + alto1 + (comPeriodo ? altoPequeno : 0);
+
+    Texto();
+    Escreve(x0_, y + (altura - s_.TextHeight(rotulo)) / 2, rotulo);
+    for (const TrechoDaVida& t : trechos) {
+      if (q_.linhaDaVida.idadeHoje > t.inicio) {
+        Retangulo(X(t.inicio), y, std::min(X(t.fim), xHoje_), y + altura, kCinzaDoVivido);
+      }
+    }
+    Traco(xa_, y - kTraco / 2, xb_, y + kTraco / 2);
+    Traco(xa_, y + altura - kTraco / 2, xb_, y + altura + kTraco / 2);
+    for (const TrechoDaVida& t : trechos) {
+      Traco(X(t.inicio) - kTraco / 2, y, X(t.inicio) + kTraco / 2, y + altura);
+    }
+    Traco(xb_ - kTraco / 2, y, xb_ + kTraco / 2, y + altura);
+
+    for (const TrechoDaVida& t : trechos) {
+      const double a = X(t.inicio), b = X(t.fim);
+      const double disponivel = b - a - 2 * kAfastamento;
+      Descricao();
+      const double nome = t.nome.empty() ? 0 : s_.TextWidth(t.nome);
+      Titulo();
+      const double numero = s_.TextWidth(t.numero);
+      const double entre = nome > 0 && numero > 0 ? kEntreNomeENumero : 0;
+      // A name that leaves no room for the number gives way to it.
+      const bool comNome = nome + entre + numero <= disponivel || numero == 0;
+      const double linha1 = comNome ? nome + entre + numero : numero;
+      Exige(linha1, disponivel);
+      const std::string periodo = comPeriodo ? Periodo(t, disponivel) : std::string();
+      Descricao();
+      const double linha2 = s_.TextWidth(periodo);
+      Exige(linha2, disponivel);
+
+      const double largura = std::max(linha1, linha2);
+      const double x = Lugar(a, b, largura, xHoje_);
+      const double base = y + kDentroDaFileira + kBase * alto1;
+      double xl = x + (largura - linha1) / 2;
+      if (comNome && nome > 0) {
+        Descricao();
+        NaLinha(xl, base, t.nome);
+        xl += nome + entre;
+      }
+      Titulo();
+      NaLinha(xl, base, t.numero);
+      Descricao();
+      Escreve(x + (largura - linha2) / 2, y + kDentroDaFileira + alto1, periodo);
+    }
+    return y + altura;
+  }
+
+  double X(int idade) const {
+    const int k = kIdadeFinalDaLinhaDaVida;
+    return xa_ + (xb_ - xa_) * std::clamp(idade, 0, k) / k;
+  }
+
+  // The life from birth to 90 years: today's age above, the rows of the
+  // cycles, the realizations and the challenges on the same ages, the ages
+  // below, and today's mark through them all.
+  double LinhaDaVida(double y) {
+    const auto& v = q_.linhaDaVida;
+    if (v.Vazia()) return y;
+    y = Secao(x0_, y, x1_ - x0_, kTituloDaLinhaDaVida) + m_.folga / 2;
+    const std::pair<const char*, const std::vector<TrechoDaVida>*> fileiras[] = {
+        {"Ciclos", &v.ciclos}, {"Realizações", &v.realizacoes}, {"Desafios", &v.desafios}};
+    Texto();
+    double rotulos = s_.TextWidth(kIdade);
+    for (const auto& [rotulo, trechos] : fileiras) {
+      if (!trechos->empty()) rotulos = std::max(rotulos, s_.TextWidth(rotulo));
+    }
+    Descricao();
+    xa_ = x0_ + rotulos + 3;
+    xb_ = x1_ - s_.TextWidth("90") / 2;
+    Exige(rotulos + 3 + kMenorLinhaDaVida, x1_ - x0_);
+    xHoje_ = X(v.idadeHoje);
+
+    Hoje();
+    const std::string hoje = "Hoje: " + std::to_string(v.idadeHoje) + " anos";
+    const double larguraHoje = s_.TextWidth(hoje);
+    Escreve(std::clamp(xHoje_ - larguraHoje / 2, xa_, x1_ - larguraHoje), y, hoje);
+    y += s_.TextHeight(hoje);
+    const double topoDaMarca = y;
+    y += 1;
+    for (const auto& [rotulo, trechos] : fileiras) {
+      if (!trechos->empty()) y = Fileira(rotulo, *trechos, y) + kEntreFileiras;
+    }
+
+    // The ages: a line with a tick every ten years and its number below.
+    y += 0.5;
+    const double eixo = y;
+    Traco(xa_, eixo - kTraco / 2, xb_, eixo + kTraco / 2);
+    Descricao();
+    const double altoIdade = s_.TextHeight("0");
+    for (int idade = 0; idade <= kIdadeFinalDaLinhaDaVida; idade += 10) {
+      const double x = X(idade);
+      Traco(x - kTraco / 2, eixo, x + kTraco / 2, eixo + 1.2);
+      const std::string texto = std::to_string(idade);
+      Escreve(x - s_.TextWidth(texto) / 2, eixo + 1.4, texto);
+    }
+    const double base = eixo + 1.4 + kBase * altoIdade;
+    Texto();
+    NaLinha(x0_, base, kIdade);
+    // Today's mark, from its age above down to the line of the ages.
+    Traco(xHoje_ - kMarca / 2, topoDaMarca, xHoje_ + kMarca / 2, eixo);
+    Traco(xHoje_ - kMarca, eixo - kMarca, xHoje_ + kMarca, eixo + kMarca);
+    return eixo + 1.4 + altoIdade;
+  }
+
+  // The inclusion square at the left and beside it, one part a line, the
+  // karmic lessons, the hidden tendency, the subconscious response and the
+  // debts with their origins, wrapped within the width.
+  double MapaCarmico(double y) {
+    y = Secao(x0_, y, x1_ - x0_, std::string(kTituloDoMapaCarmico)) + m_.folga / 2;
+    Texto();
+    // Never so small that a count of two digits reaches the value in its corner.
+    const double celula = std::max(kMenorCelula, kCelulaEmLinhas * s_.TextHeight("0"));
+    const double quadrado = 3 * celula;
+    if (desenhar_) {
+      // The square's numbers in proportion to its cells, as on the pages.
+      DesenhaQuadradoDeInclusao(s_, q_.mapa, x0_ + kTraco, y, celula,
+                                Reduzida(fontes_.FonteTexto, m_.escala * kLetraDoQuadrado));
+    }
+
+    const double xt = x0_ + quadrado + kEntreColunas;
+    Texto();
+    double rotulos = 0;
+    for (const LinhaCarmica& l : q_.carmico) rotulos = std::max(rotulos, s_.TextWidth(l.rotulo + ":"));
+    const double xv = xt + rotulos + 2;
+    const double espaco = s_.TextWidth("0") / 2;
+    Exige(rotulos + 2 + kMenorValorCarmico, x1_ - xt);
+    double alto = s_.TextHeight("0");
+    Titulo();
+    alto = std::max(alto, s_.TextHeight("0"));
+    Descricao();
+    alto = std::max(alto, s_.TextHeight("0"));
+
+    // Placed first and drawn after, centred beside the square: the names in
+    // the text's font, the numbers as in the table, the origins as details.
+    struct Peca {
+      double x = 0, base = 0;
+      std::string texto;
+      Letra letra;
+    };
+    std::vector<Peca> pecas;
+    double base = kBase * alto;
+    for (const LinhaCarmica& l : q_.carmico) {
+      pecas.push_back({xt, base, l.rotulo + ":", Letra::Texto});
+      std::vector<Peca> palavras;
+      if (l.numeros.empty()) palavras.push_back({0, 0, kNenhumNumeroCarmico, Letra::Texto});
+      for (size_t i = 0; i < l.numeros.size(); ++i) {
+        const std::string virgula = i + 1 < l.numeros.size() ? "," : "";
+        const NumeroCarmico& n = l.numeros[i];
+        palavras.push_back({0, 0, n.numero + (n.origem.empty() ? virgula : ""), Letra::Titulo});
+        if (n.origem.empty()) continue;
+        std::string origem = "(" + n.origem + ")" + virgula;
+        for (size_t fim; !origem.empty(); origem.erase(0, fim == std::string::npos ? fim : fim + 1)) {
+          fim = origem.find(' ');
+          palavras.push_back({0, 0, origem.substr(0, fim), Letra::Descricao});
+        }
+      }
+      double x = xv;
+      for (Peca& palavra : palavras) {
+        Usa(palavra.letra);
+        const double largura = s_.TextWidth(palavra.texto);
+        Exige(largura, x1_ - xv);
+        if (x > xv && x + largura > x1_) {
+          x = xv;
+          base += alto;
+        }
+        palavra.x = x;
+        palavra.base = base;
+        pecas.push_back(std::move(palavra));
+        x += largura + espaco;
+      }
+      base += alto + kEntreLinhasCarmicas;
+    }
+    const double altura = base - kBase * alto - kEntreLinhasCarmicas;
+    const double topo = y + std::max(0.0, (quadrado - altura) / 2);
+    for (const Peca& p : pecas) {
+      Usa(p.letra);
+      NaLinha(p.x, topo + p.base, p.texto);
+    }
+    return std::max(y + quadrado, topo + altura);
+  }
+
+  // Today's age stands out from the ages in the text's font made bold.
+  void Hoje() {
+    Fonte f = Reduzida(fontes_.FonteTexto, m_.escala * fator_);
+    f.Negrito = true;
+    s_.SetFonte(f);
+  }
+
   double Percorre() {
     double y = g_.margens.Superior + 27 + 2;
     Titulo();
     const std::string titulo = kTituloDoQuadro;
     Escreve(x0_ + (x1_ - x0_ - s_.TextWidth(titulo)) / 2, y, titulo);
     y += s_.TextHeight(titulo) + 3;
-    return Nome(Colunas(y) + 1);
+    y = LinhaDaVida(Colunas(y) + kEntreSecoes + m_.folga) + kEntreSecoes + m_.folga;
+    y = Nome(y) + kEntreSecoes + m_.folga;
+    return MapaCarmico(y);
   }
+
+  static constexpr const char* kTituloDaLinhaDaVida = "Linha da Vida";
+  static constexpr const char* kIdade = "Idade";
+  static constexpr double kTraco = 0.25;           // mm, the outlines
+  static constexpr double kMarca = 0.6;            // mm, today's mark
+  static constexpr double kCinzaDoVivido = 0.85;   // the years lived, light enough under text
+  static constexpr double kAfastamento = 1;        // mm between a text and a stretch's edge
+  static constexpr double kDentroDaFileira = 0.8;  // mm above and below a row's text
+  static constexpr double kEntreFileiras = 1;
+  static constexpr double kEntreNomeENumero = 1.2;
+  static constexpr double kEntreSecoes = 3;
+  static constexpr double kMenorLinhaDaVida = 90;  // mm: narrower, the stretches say nothing
+  static constexpr double kCelulaEmLinhas = 2.2;   // a cell of the square, in lines of text
+  static constexpr double kMenorCelula = 10;     // mm
+  static constexpr double kLetraDoQuadrado = 0.85;  // of the text's font, for the square's numbers
+  static constexpr double kMenorValorCarmico = 40;
+  static constexpr double kEntreLinhasCarmicas = 1.5;
 
   SuperficieDeDesenho& s_;
   const QuadroNumerologico& q_;
   const Fontes& fontes_;
   const GeometriaDaPagina& g_;
   double x0_ = 0, x1_ = 0;
+  double xa_ = 0, xb_ = 0, xHoje_ = 0;  // the timeline's ages 0 and 90, and today
   MedidasDoQuadro m_;
   double fator_ = 1;  // the name's letters are drawn larger
   bool desenhar_ = false;
@@ -264,9 +598,11 @@ QuadroNumerologico MontaQuadro(const Analise& analise, const ProgramOptions& opc
                                const Data& hoje) {
   QuadroNumerologico q;
   NumerosDaData datas;
-  if (const auto nascimento = LeData(analise.DataNascimento)) {
+  const auto nascimento = LeData(analise.DataNascimento);
+  if (nascimento) {
     datas = CalculaNumerosDaData(*nascimento, hoje,
                                  {opcoes.NumerosMagicos, opcoes.ConsiderarDiaNascimento});
+    q.linhaDaVida = MontaLinhaDaVida(analise, opcoes, datas, *nascimento, hoje);
   }
   for (const GrupoFixo& fixo : kGrupos) {
     GrupoDoQuadro grupo{fixo.titulo, {}, fixo.coluna};
@@ -298,6 +634,12 @@ QuadroNumerologico MontaQuadro(const Analise& analise, const ProgramOptions& opc
     q.somaDasConsoantes += l.consoante;
     palavra.push_back(l);
   }
+
+  // An analysis made without its karmic section still has a name and a date.
+  q.mapa = analise.Carmico.Titulo.empty()
+               ? CalculaMapaCarmico(Utf32(analise.NomeCompleto), nascimento.value_or(Data{}))
+               : analise.Carmico.Numeros;
+  q.carmico = LinhasCarmicas(q.mapa);
   return q;
 }
 
@@ -308,11 +650,23 @@ void DesenhaQuadroNumerologico(SuperficieDeDesenho& s, const ConteudoDaAnalise& 
   DesenhaRodape(s, conteudo, geometria, "0");
   DesenhoDoQuadro desenho(s, q, conteudo.fontes, geometria);
   // The operator's sizes when they fit, else all three a little smaller
-  // together, down to 40 %. Then the name's letters as large as the width
-  // allows, up to twice the rest, and what room is left shared between the rows.
-  MedidasDoQuadro m;
-  while (m.escala > 0.4 && !desenho.Cabe(m)) m.escala -= 0.05;
-  for (m.nome = 2; m.nome > 1 && !desenho.Cabe(m);) m.nome -= 0.1;
+  // together, down to a quarter. The name's letters are kept larger than the
+  // rest when that costs the fonts one step at most (a long name in large
+  // letters would take them down further). Then the name's letters as large
+  // as the room allows, up to twice the rest, and what room is left shared
+  // between the rows.
+  auto maiorEscala = [&](double nome) {
+    MedidasDoQuadro m;
+    m.nome = nome;
+    while (m.escala > kMenorEscala + 1e-9 && !desenho.Cabe(m)) m.escala -= 0.05;
+    return m;
+  };
+  MedidasDoQuadro m = maiorEscala(kMenorNome);
+  if (const MedidasDoQuadro semRealce = maiorEscala(1); semRealce.escala > m.escala + 0.06) {
+    m = semRealce;
+  }
+  const double menorNome = m.nome;
+  for (m.nome = 2; m.nome > menorNome + 1e-9 && !desenho.Cabe(m);) m.nome -= 0.1;
   for (m.folga = 3; m.folga > 0 && !desenho.Cabe(m);) m.folga -= 0.25;
   desenho.Desenha(m);
   s.CurrentX = 0;

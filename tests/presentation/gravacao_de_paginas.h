@@ -1,7 +1,8 @@
 #pragma once
 // Pages written down as text, one drawing operation a line ("P n" a page, "T"
-// a text, "B" a bar, "F" a picture, to a ten-thousandth of a millimetre) while
-// a real surface draws them, to be compared with a recording in gravacoes/.
+// a text, "B" a bar, "C" a grey rectangle, "F" a picture, to a ten-thousandth
+// of a millimetre) while a real surface draws them, to be compared with a
+// recording in gravacoes/.
 // After a change meant to move things, write the recordings anew with
 // CIFRA_REGRAVAR=1 and look at the pages before committing them.
 #include <gtest/gtest.h>
@@ -36,6 +37,11 @@ class SuperficieGravada : public SuperficieQPainter {
   void Barra(double x1, double y1, double x2, double y2) override {
     g_.push_back("B " + Numero(x1) + " " + Numero(y1) + " " + Numero(x2) + " " + Numero(y2));
     SuperficieQPainter::Barra(x1, y1, x2, y2);
+  }
+  void RetanguloCinza(double x1, double y1, double x2, double y2, double claridade) override {
+    g_.push_back("C " + Numero(x1) + " " + Numero(y1) + " " + Numero(x2) + " " + Numero(y2) + " " +
+                 Numero(claridade));
+    SuperficieQPainter::RetanguloCinza(x1, y1, x2, y2, claridade);
   }
   void PaintPicture(const Figura& f, double x, double y, double l, double a) override {
     g_.push_back("F " + Numero(x) + " " + Numero(y) + " " + Numero(l) + " " + Numero(a) + " " +

@@ -15,6 +15,7 @@ struct Desenhado {
   double x, y, largura, altura;  // a text: largura and altura are 0
   std::string texto;             // the text, or the picture's name
   Fonte fonte;
+  double claridade = 0;          // a grey rectangle's grey; a bar's is 0
 };
 
 class SuperficieDeTeste : public SuperficieDeDesenho {
@@ -23,6 +24,9 @@ class SuperficieDeTeste : public SuperficieDeDesenho {
       : largura_(largura), altura_(altura) {}
   void Barra(double x1, double y1, double x2, double y2) override {
     barras.push_back({x1, y1, x2 - x1, y2 - y1, "", fonte_});
+  }
+  void RetanguloCinza(double x1, double y1, double x2, double y2, double claridade) override {
+    cinzas.push_back({x1, y1, x2 - x1, y2 - y1, "", fonte_, claridade});
   }
   void PaintPicture(const Figura& f, double x, double y, double l, double a) override {
     figuras.push_back({x, y, l, a, f.Nome(), fonte_});
@@ -40,7 +44,7 @@ class SuperficieDeTeste : public SuperficieDeDesenho {
     }
     return nullptr;
   }
-  std::vector<Desenhado> textos, barras, figuras;
+  std::vector<Desenhado> textos, barras, cinzas, figuras;
 
  protected:
   double MedeLargura(std::u32string_view t) const override {  // tenths of a millimetre

@@ -6,6 +6,7 @@
 #include <map>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include "apoio/pasta_temporaria.h"
 #include "engine/numerologia.h"
@@ -15,6 +16,7 @@
 #include "printing/impressora.h"
 #include "printing/imprimir.h"
 #include "printing/quadro.h"
+#include "settings/configuracao.h"
 
 namespace cifra {
 namespace {
@@ -105,11 +107,12 @@ struct Quadro {
   GeometriaDaPagina papel = GeometriaDoPapel(210, 297, Margens{});
   teste::SuperficieDeTeste s{210, 297};
 
-  explicit Quadro(const ProgramOptions& o, Fontes fontes = {})
-      : conteudo{AnaliseDeMaria(), o, fontes, LinhasRodape{}, Figura::DoRecurso("signo"),
+  explicit Quadro(const ProgramOptions& o, Fontes fontes = {}, Analise analise = AnaliseDeMaria(),
+                  Data hoje = {6, 12, 2026})
+      : conteudo{std::move(analise), o, fontes, LinhasRodape{}, Figura::DoRecurso("signo"),
                  Figura()} {
     conteudo.linhas.LinhaRodapeUm = "Rodapé um";
-    DesenhaQuadroNumerologico(s, conteudo, papel, Data{6, 12, 2026});
+    DesenhaQuadroNumerologico(s, conteudo, papel, hoje);
   }
 
   // The texts drawn on the same row as a label and to its right, in the
@@ -181,23 +184,142 @@ TEST(QuadroNumerologico, NumerosCiclosRealizacoesENomeLetraPorLetra) {
   EXPECT_TRUE(q.s.Texto("Vogais: 22    Consoantes: 25    Total: 47"));
 }
 
+// Clara Rocha Mendes, born 16/01/1955, on 07/12/2026, worked by hand: life
+// path 16 + 1 + 1955 = 1972 → 19 → 10 → 1, so the realizations change at 35,
+// 44 and 53 (8, 9, 8, 3); the challenges 6, 1, 5 and the additional 5 again,
+// "Não Possui"; the cycles change in 1982 (1 + 8 reduces to 1) and 2009,
+// at 27 and 54; she turned 71 in January. C L A R A  R O C H A  M E N D E S
+// has no letter worth 2 or 7, four worth 1; vowels 19, consonants 49,
+// together 68 → 14; the day 16 is a debt too.
+TEST(QuadroNumerologico, LinhaDaVidaEMapaCarmicoDeUmaPessoaCalculadaAMao) {
+  teste::PastaTemporaria pasta;
+  const Configuracao c = CarregarConfiguracao(pasta.Caminho().string());
+  const Data hoje{7, 12, 2026};
+  const ProgramOptions todos = TodosOsTopicos();
+  const Analise a = MontaAnalise({U"CLARA ROCHA MENDES", {16, 1, 1955}}, hoje, todos, c.titulos, c.pasta);
+  const QuadroNumerologico q = MontaQuadro(a, todos, hoje);
+  const LinhaDaVida& v = q.linhaDaVida;
+  EXPECT_EQ(v.idadeHoje, 71);
+  EXPECT_EQ(v.anoDeNascimento, 1955);
+
+  struct Esperado { int topico; std::string nome, numero; int inicio, fim; };
+  auto confere = [](const std::vector<TrechoDaVida>& trechos, const std::vector<Esperado>& esperados) {
+    ASSERT_EQ(trechos.size(), esperados.size());
+    for (size_t i = 0; i < trechos.size(); ++i) {
+      const TrechoDaVida& t = trechos[i];
+      const Esperado& e = esperados[i];
+      EXPECT_EQ(std::tie(t.topico, t.nome, t.numero, t.inicio, t.fim),
+                std::tie(e.topico, e.nome, e.numero, e.inicio, e.fim)) << i;
+    }
+  };
+  confere(v.ciclos, {{2, "Formativo", "1", 0, 27}, {3, "Produtivo", "7", 27, 54}, {4, "Colheita", "2", 54, 90}});
+  confere(v.realizacoes, {{8, "1ª", "8", 0, 35}, {9, "2ª", "9", 35, 44}, {10, "3ª", "8", 44, 53}, {11, "4ª", "3", 53, 90}});
+  confere(v.desafios, {{13, "", "6", 0, 35}, {14, "", "1", 35, 44}, {12, "", "5", 44, 53}, {15, "", "Não Possui", 53, 90}});
+  EXPECT_EQ(v.ciclos[1].periodo, "de 1982 a 2009");
+  EXPECT_EQ(v.realizacoes[2].periodo, "dos 44 aos 53 anos");
+
+  // The same years and ages as the analysis's titles announce.
+  const auto& r = a.ResultadoAnalise;
+  EXPECT_TRUE(r[3].Titulo.ends_with("/" + std::to_string(1955 + v.ciclos[1].inicio))) << r[3].Titulo;
+  EXPECT_TRUE(r[4].Titulo.ends_with("/" + std::to_string(1955 + v.ciclos[2].inicio))) << r[4].Titulo;
+  for (int t : {9, 10}) {
+    const TrechoDaVida& trecho = v.realizacoes[static_cast<size_t>(t - 8)];
+    const std::string periodo = "aos seus " + std::to_string(trecho.inicio) + " anos e prolonga-se até os seus " +
+                                std::to_string(trecho.fim) + " anos";
+    EXPECT_NE(r[t].Titulo.find(periodo), std::string::npos) << r[t].Titulo;
+  }
+  EXPECT_NE(r[11].Titulo.find("aos seus " + std::to_string(v.realizacoes[3].inicio) + " anos"), std::string::npos);
+
+  EXPECT_EQ(q.mapa.Inclusao, (std::array<int, 9>{4, 0, 3, 2, 3, 1, 0, 1, 2}));
+  ASSERT_EQ(q.carmico.size(), 4u);
+  const std::pair<const char*, std::vector<NumeroCarmico>> carmico[] = {
+      {"Lições Cármicas", {{"2", ""}, {"7", ""}}},
+      {"Tendência Oculta", {{"1", ""}}},
+      {"Resposta Subconsciente", {{"7", ""}}},
+      {"Dívidas Cármicas", {{"19", "Caminho da Vida, Impulso da Alma"}, {"14", "Número da Expressão"},
+                            {"13", "Eu Silencioso"}, {"16", "Dia do Nascimento"}}}};
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(q.carmico[i].rotulo, carmico[i].first);
+    EXPECT_EQ(q.carmico[i].numeros, carmico[i].second) << carmico[i].first;
+  }
+
+  // A topic switched off keeps its stretch without a number; a row with all
+  // its topics off is left out. The karmic map does not depend on the options.
+  ProgramOptions algumas = todos;
+  algumas.IncluirMapaCarmico = false;
+  for (int t : {2, 3, 4, 9}) algumas.TopicoAtivo[t] = false;
+  const QuadroNumerologico sem = MontaQuadro(a, algumas, hoje);
+  EXPECT_TRUE(sem.linhaDaVida.ciclos.empty());
+  ASSERT_EQ(sem.linhaDaVida.realizacoes.size(), 4u);
+  EXPECT_EQ(sem.linhaDaVida.realizacoes[1].numero, "");
+  EXPECT_EQ(sem.linhaDaVida.realizacoes[1].inicio, 35);
+  EXPECT_EQ(sem.carmico[3].numeros.size(), 4u);
+}
+
 // The body within the margins and above the footer, even when the fonts are
-// too large for it: those are made smaller together.
+// too large for it or the name is as long as a name may be: those are made
+// smaller together. No text overlaps another or crosses a line drawn down
+// the page (the timeline's stretches and today's mark, the square's cells).
+// Today's mark hangs from today's age, at its place among the ages, at the
+// end for an age past 90.
 TEST(QuadroNumerologico, CabeComFontesGrandesESemOsTopicosDesligados) {
   Fontes grandes;
   grandes.FonteTitulo.Tamanho = 30;
   grandes.FonteDescricao.Tamanho = 24;
   grandes.FonteTexto.Tamanho = 28;
-  for (const Fontes& fontes : {Fontes{}, grandes}) {
-    const Quadro q(TodosOsTopicos(), fontes);
+  Analise longa = AnaliseDeMaria();
+  longa.DataNascimento = "16/01/1955";
+  longa.NomeCompleto = "CLARA ROCHA MENDES";
+  while (longa.NomeCompleto.size() < 95) longa.NomeCompleto += " DE ALBUQUERQUE";
+  longa.NomeCompleto.resize(100);
+  struct Caso { Fontes fontes; Analise analise; Data hoje; int idade; };
+  for (const Caso& c : {Caso{Fontes{}, AnaliseDeMaria(), {6, 12, 2026}, 48}, Caso{grandes, AnaliseDeMaria(), {6, 12, 2026}, 48},
+                        Caso{Fontes{}, longa, {7, 12, 2026}, 71}, Caso{grandes, longa, {1, 2, 2050}, 95}}) {
+    SCOPED_TRACE(c.analise.NomeCompleto + " " + std::to_string(c.fontes.FonteTexto.Tamanho));
+    const Quadro q(TodosOsTopicos(), c.fontes, c.analise, c.hoje);
     const auto* titulo = q.s.Texto(kTituloDoQuadro);
     ASSERT_TRUE(titulo);
+    for (const char* secao : {"Linha da Vida", "O Nome Letra por Letra", "Mapa Cármico", "Dívidas Cármicas:"}) {
+      EXPECT_TRUE(q.s.Texto(secao)) << secao;
+    }
+    auto largura = [](const teste::Desenhado& t) { return Utf32(t.texto).size() * t.fonte.Tamanho / 10.0; };
+    std::vector<const teste::Desenhado*> corpo;
     for (const auto& t : q.s.textos) {
       if (t.y < titulo->y || t.y > q.papel.Altura - 10 - 12) continue;  // header and footer
+      corpo.push_back(&t);
       EXPECT_LE(t.y + t.fonte.Tamanho / 2.0, q.papel.LimiteInferior) << t.texto;
       EXPECT_GE(t.x, 12 - 1e-9) << t.texto;
-      EXPECT_LE(t.x + Utf32(t.texto).size() * t.fonte.Tamanho / 10.0, 198 + 1e-9) << t.texto;
+      EXPECT_LE(t.x + largura(t), 198 + 1e-9) << t.texto;
     }
+    for (const auto& r : q.s.cinzas) EXPECT_LE(r.y + r.altura, q.papel.LimiteInferior);
+    auto cruzam = [](double a0, double a1, double b0, double b1) { return a0 < b1 - 1e-6 && b0 < a1 - 1e-6; };
+    for (size_t i = 0; i < corpo.size(); ++i) {
+      const auto& a = *corpo[i];
+      for (size_t j = i + 1; j < corpo.size(); ++j) {
+        const auto& b = *corpo[j];
+        EXPECT_FALSE(cruzam(a.x, a.x + largura(a), b.x, b.x + largura(b)) &&
+                     cruzam(a.y, a.y + a.fonte.Tamanho / 2.0, b.y, b.y + b.fonte.Tamanho / 2.0))
+            << '"' << a.texto << "\" and \"" << b.texto << '"';
+      }
+      for (const auto& barra : q.s.barras) {
+        if (barra.largura > 1 || barra.altura < 3) continue;  // rules and ticks
+        EXPECT_FALSE(cruzam(a.x, a.x + largura(a), barra.x, barra.x + barra.largura) &&
+                     cruzam(a.y, a.y + a.fonte.Tamanho / 2.0, barra.y, barra.y + barra.altura))
+            << '"' << a.texto << "\" crossed at x " << barra.x;
+      }
+    }
+    const auto* hoje = q.s.Texto("Hoje: " + std::to_string(c.idade) + " anos");
+    const auto* noventa = q.s.Texto("90");
+    ASSERT_TRUE(hoje && noventa);
+    const auto zero = std::find_if(q.s.textos.begin(), q.s.textos.end(),
+                                   [&](const teste::Desenhado& t) { return t.texto == "0" && t.y == noventa->y; });
+    ASSERT_NE(zero, q.s.textos.end());
+    const auto marca = std::find_if(q.s.barras.begin(), q.s.barras.end(), [&](const teste::Desenhado& b) {
+      return b.altura > 3 && std::abs(b.y - (hoje->y + hoje->fonte.Tamanho / 2.0)) < 1e-9;
+    });
+    ASSERT_NE(marca, q.s.barras.end());
+    const double x0 = zero->x + largura(*zero) / 2, x90 = noventa->x + largura(*noventa) / 2;
+    EXPECT_NEAR(marca->x + marca->largura / 2, x0 + (x90 - x0) * std::min(c.idade, 90) / 90.0, 1e-9);
   }
   // Topics switched off are left out, and so is a group with none left.
   ProgramOptions o = TodosOsTopicos();
@@ -243,7 +365,7 @@ TEST(TrabalhoDeImpressao, FolhasDeCadaEscolhaNaSuperficieDeTeste) {
       const auto& pg = paginas.Pagina(p);
       std::vector<std::string> numeros;
       for (const auto& t : pg.textos) {
-        if (t.fonte.Negrito && t.fonte.Tamanho == 16) numeros.push_back(t.texto);
+        if (t.fonte.Negrito && t.fonte.Tamanho == 16 && t.y > 287 - 20) numeros.push_back(t.texto);  // in the footer
       }
       const char f = folhas[static_cast<size_t>(p - 1)];
       EXPECT_TRUE(pg.Texto(f == 'C' ? "Numerológica" : f == 'Q' ? kTituloDoQuadro : "Tópico 1", true)) << f;
