@@ -59,16 +59,31 @@ class Previsor {
       const NumerosDaData n = Numeros({15, mes, ano});
       a.Meses[static_cast<size_t>(mes - 1)] = {mes, std::to_string(n.AnoPessoal),
                                                std::to_string(n.MesPessoal)};
-      const std::string onde = NomeDoMes(mes) + " de " + std::to_string(ano);
-      // The month inside its year: one short text per pair of reduced
-      // numbers, so that no two months of a forecast read alike.
-      const int registro = (ReduzNumero(n.AnoPessoal) - 1) * 9 + ReduzNumero(n.MesPessoal);
-      Numero(a, 21, n.MesPessoal, onde + " – Mês Pessoal", kMesJaDescrito, onde,
+      // Inside a sentence the month is written in lower case.
+      std::string onde = NomeDoMes(mes) + " de " + std::to_string(ano);
+      const std::string titulo = onde + " – Mês Pessoal";
+      onde[0] = static_cast<char>(onde[0] - 'A' + 'a');
+      Numero(a, 21, n.MesPessoal, titulo, kMesJaDescrito, onde,
              mes == 1 && !mesesDescritos_ ? Registro(kDescricaoDosMeses) : std::string(),
-             LerRegistroDeTexto(pasta_, kArquivoDosMesesNoAno, registro, true));
+             TextoDoMesNoAno(n.AnoPessoal, n.MesPessoal));
       mesesDescritos_ = true;
     }
     return a;
+  }
+
+  // The month inside its year: one short text per pair of reduced numbers.
+  // Within a personal year the 10th to 12th months fall on the pairs of the
+  // 1st to 3rd; meeting a pair again, the reader gets its return text, and
+  // only a third time (years later) nothing of its own.
+  std::string TextoDoMesNoAno(int anoPessoal, int mesPessoal) {
+    const int a = ReduzNumero(anoPessoal), m = ReduzNumero(mesPessoal);
+    const int vez = ++paresVistos_[{a, m}];
+    if (vez == 1) return LerRegistroDeTexto(pasta_, kArquivoDosMesesNoAno, (a - 1) * 9 + m, true);
+    const int k = ((m - a) % 9 + 9) % 9;  // the month is the year plus k
+    if (vez == 2 && k >= 1 && k <= 3) {
+      return LerRegistroDeTexto(pasta_, kArquivoDaVoltaDoMes, (a - 1) * 3 + k, true);
+    }
+    return {};
   }
 
   std::string Registro(int registro) const {
@@ -139,6 +154,7 @@ class Previsor {
   const PastaDeDados& pasta_;
   std::map<std::pair<int, int>, std::string> contados_;
   std::set<int> descritos_;
+  std::map<std::pair<int, int>, int> paresVistos_;
   bool mesesDescritos_ = false;
 };
 

@@ -70,6 +70,10 @@ inline constexpr const char* kArquivoDaPrevisao = "PREVISAO.DAT";
 // One short text per personal month inside a personal year, both reduced:
 // record (ano - 1) * 9 + mes.
 inline constexpr const char* kArquivoDosMesesNoAno = "MESANO.DAT";
+// The same pair met again late in the personal year (the 10th to 12th
+// months repeat the 1st to 3rd): record (ano - 1) * 3 + k for the month
+// ano + k, k = 1 to 3.
+inline constexpr const char* kArquivoDaVoltaDoMes = "MESVOLTA.DAT";
 enum RegistroDaPrevisao {
   kAberturaDoAno = 1,
   kCicloJaDescrito = 2,

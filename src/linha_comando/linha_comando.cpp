@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdio>
+#include <unistd.h>
 #include <filesystem>
 #include <ostream>
 #include <sstream>
@@ -24,6 +25,7 @@
 #include "presentation/previsao_em_paginas.h"
 #include "presentation/tela.h"
 #include "printing/impressao.h"
+#include "printing/lote.h"
 
 namespace cifra {
 namespace {
@@ -111,6 +113,9 @@ std::string TextoDeAjudaDaPrevisao() {
          "  --texto ARQ      Grava o texto da previsão (\"-\" é a saída padrão).\n"
          "  --pdf ARQ        Grava a previsão em um PDF A4.\n"
          "  --odt ARQ        Grava a previsão como documento editável (OpenDocument).\n"
+         "  --cadastro       Grava a previsão de cada cliente do cadastro, sem NOME nem\n"
+         "                   DATA, um PDF por cliente na pasta de --pasta-saida.\n"
+         "  --pasta-saida PASTA  Pasta dos PDFs de --cadastro.\n"
          "  --verbose        Mostra também as mensagens internas do Qt.\n"
          "  -h, --help       Mostra esta ajuda e termina.\n"
          "\n"
@@ -177,7 +182,7 @@ std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std:
 bool PedeGraficos(const std::vector<std::string>& argumentos, bool previsao) {
   std::string erro;
   const auto pedido = LePedido(argumentos, erro, previsao);
-  return pedido && (pedido->pdf || pedido->png || pedido->quadro || pedido->odt);
+  return pedido && (pedido->pdf || pedido->png || pedido->quadro || pedido->odt || pedido->cadastro);
 }
 
 namespace {
@@ -193,15 +198,18 @@ bool LeOpcoes(const std::vector<std::string>& args, bool recusaDesconhecidas, bo
       {"--pdf", &PedidoDeAnalise::pdf},     {"--odt", &PedidoDeAnalise::odt},
   };
   if (previsao) {
-    opcoes.insert(opcoes.end(), {{"--de", &PedidoDeAnalise::de}, {"--ate", &PedidoDeAnalise::ate}});
+    opcoes.insert(opcoes.end(), {{"--de", &PedidoDeAnalise::de},
+                                 {"--ate", &PedidoDeAnalise::ate},
+                                 {"--pasta-saida", &PedidoDeAnalise::pastaSaida}});
   } else {
     opcoes.insert(opcoes.end(), {{"--png", &PedidoDeAnalise::png}, {"--quadro", &PedidoDeAnalise::quadro}});
   }
-  const std::pair<const char*, bool PedidoDeAnalise::*> chaves[] = {
+  std::vector<std::pair<const char*, bool PedidoDeAnalise::*>> chaves = {
       {"--help", &PedidoDeAnalise::ajuda},
       {"-h", &PedidoDeAnalise::ajuda},
       {"--verbose", &PedidoDeAnalise::verboso},
   };
+  if (previsao) chaves.push_back({"--cadastro", &PedidoDeAnalise::cadastro});
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     bool reconhecida = false;
@@ -242,6 +250,20 @@ std::optional<PedidoDeAnalise> LePedido(const std::vector<std::string>& args, st
   std::vector<std::string> posicionais;
   if (!LeOpcoes(args, true, previsao, p, posicionais, erro)) return std::nullopt;
   if (p.ajuda) return p;
+  if (p.cadastro) {
+    // The whole register: the clients come from the file, the years and the
+    // folder from the words.
+    if (!posicionais.empty()) {
+      erro = "Com --cadastro, não informe nome nem data: " + posicionais.front() + ".";
+    } else if (!p.de || !p.pastaSaida) {
+      erro = "Com --cadastro, informe o primeiro ano (--de) e a pasta dos PDFs (--pasta-saida).";
+    } else if (p.json || p.texto || p.pdf || p.odt) {
+      erro = "Com --cadastro, os PDFs vão para a pasta de --pasta-saida; --json, --texto, --pdf e "
+             "--odt não se aplicam.";
+    }
+    if (!erro.empty()) return std::nullopt;
+    return p;
+  }
   if (posicionais.size() != 2) {
     erro = "Informe o nome completo e a data de nascimento.";
     return std::nullopt;
@@ -285,6 +307,7 @@ std::optional<int> Prepara(const std::vector<std::string>& args, bool previsao, 
     }
     r.hoje = *d;
   }
+  if (pedido->cadastro) return std::nullopt;  // the people come from the register
   // A --hoje before the birth is told as such, before the general rule.
   if (const auto nascimento = InterpretaData(pedido->data, r.hoje);
       pedido->hoje && nascimento && AntesDe(r.hoje, *nascimento)) {
@@ -329,6 +352,46 @@ std::optional<int> LeAno(const std::string& texto) {
   static const std::regex kAno(R"([0-9]{4})");
   if (!std::regex_match(texto, kAno)) return std::nullopt;
   return std::stoi(texto);
+}
+
+// Every client's forecast into --pasta-saida. On a terminal, standard error
+// shows the client being written, the count and the time left, on one line.
+int PrevisoesDoCadastro(const PedidoDeAnalise& pedido, int de, int ate, const Data& hoje,
+                        std::ostream& erros) {
+  // Checked against a birth long ago: only the range itself is judged here;
+  // a client born after its first year is skipped and listed.
+  if (const auto recusa = RecusaDosAnos({1, 1, 1000}, de, ate)) {
+    erros << *recusa << "\n";
+    return 2;
+  }
+  if (!TemGraficos(erros)) return 1;
+  try {
+    const Configuracao configuracao = CarregarConfiguracao(EscolhePastaDeDados(pedido.pasta));
+    for (const std::string& aviso : configuracao.avisos) erros << aviso << "\n";
+    const bool terminal = isatty(STDERR_FILENO);
+    const ResultadoDoLote r = GravaPrevisoesDoCadastro(
+        configuracao, de, ate, *pedido.pastaSaida, hoje, [&](const ProgressoDoLote& p) {
+          if (terminal) {
+            const int s = static_cast<int>(p.segundosRestantes + 0.5);
+            char tempo[32];
+            std::snprintf(tempo, sizeof tempo, "%d:%02d", s / 60, s % 60);
+            erros << "\r\x1b[K[" << p.feitos << "/" << p.total << "] " << p.cliente
+                  << " (faltam " << tempo << ")" << std::flush;
+          }
+          return true;
+        });
+    if (terminal) erros << "\n";
+    erros << r.gravados << (r.gravados == 1 ? " previsão gravada" : " previsões gravadas") << " em "
+          << *pedido.pastaSaida << ".\n";
+    if (!r.pulados.empty()) {
+      erros << "Clientes sem previsão (" << r.pulados.size() << "):\n";
+      for (const std::string& p : r.pulados) erros << "  " << p << "\n";
+    }
+    return r.pulados.empty() ? 0 : 1;
+  } catch (const ErroDeArquivo& e) {
+    erros << e.what() << "\n";
+    return 1;
+  }
 }
 
 }  // namespace
@@ -397,6 +460,7 @@ int ExecutaPrevisao(const std::vector<std::string>& args, std::ostream& saida,
     *ano = *lido;
   }
   if (pedido.de && !pedido.ate) ate = std::max(ate, de);  // --de alone: from that year on, one year at least
+  if (pedido.cadastro) return PrevisoesDoCadastro(pedido, de, ate, preparo.hoje, erros);
   if (const auto recusa = RecusaDosAnos(preparo.pessoa.Nascimento, de, ate)) {
     erros << *recusa << "\n";
     return 2;

@@ -63,7 +63,8 @@ inline constexpr const char* kUsoAnalise =
     "[--texto ARQ] [--pdf ARQ] [--odt ARQ] [--png PASTA] [--quadro ARQ] [--verbose]";
 inline constexpr const char* kUsoPrevisao =
     "Uso: cifralumina previsao NOME DATA [--de AAAA] [--ate AAAA] [--pasta PASTA] [--hoje DD/MM/AAAA] "
-    "[--json ARQ] [--texto ARQ] [--pdf ARQ] [--odt ARQ] [--verbose]";
+    "[--json ARQ] [--texto ARQ] [--pdf ARQ] [--odt ARQ] [--verbose]\n"
+    "     cifralumina previsao --cadastro --de AAAA [--ate AAAA] --pasta-saida PASTA [--pasta PASTA]";
 
 // What the program answers before any window or graphics start. --help (or
 // -h) and --version, outside "analise", print the usage or the version on

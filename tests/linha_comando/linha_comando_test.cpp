@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "apoio/executa.h"
+#include "library/clientes.h"
 #include "apoio/pasta_temporaria.h"
 #include "apoio/processo.h"
 
@@ -386,6 +387,31 @@ TEST(LinhaDeComando, PrevisaoEDocumentoEditavel) {
     onde = a.find(trecho, onde);
     EXPECT_NE(onde, std::string::npos) << trecho;
   }
+}
+
+// The whole register at once: one PDF per client, a second client of the
+// same name numbered, a client the request refuses skipped and listed.
+TEST(LinhaDeComando, PrevisoesDoCadastro) {
+  PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz / "d");
+  fs::create_directories(raiz / "d");
+  for (const Cliente& c : {Cliente{"Maria da Silva", "", "", "", "", "12/08/1978"},
+                           Cliente{"João Sá", "", "", "", "", "31/02/1980"},
+                           Cliente{"Maria da Silva", "", "", "", "", "01/01/1990"},
+                           Cliente{"Ana Luz Prado", "", "", "", "", "05/05/2028"}}) {
+    AcrescentarCliente(pasta, c);
+  }
+  const Resultado r = Programa({"previsao", "--cadastro", "--de", "2027", "--ate", "2028", "--pasta",
+                                (raiz / "d").string(), "--pasta-saida", (raiz / "pdf").string()},
+                               raiz.Caminho());
+  EXPECT_EQ(r.status, 1) << r.erros;  // not every client could be written
+  EXPECT_TRUE(fs::exists(raiz / "pdf" / "Previsao - MARIA DA SILVA - 2027-2028.pdf"));
+  EXPECT_TRUE(fs::exists(raiz / "pdf" / "Previsao - MARIA DA SILVA - 2027-2028 (2).pdf"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(raiz / "pdf"), fs::directory_iterator()), 2);
+  for (const char* trecho : {"2 previsões gravadas", "João Sá (registro 2)", "Ana Luz Prado (registro 4)"}) {
+    EXPECT_NE(r.erros.find(trecho), std::string::npos) << trecho << "\n" << r.erros;
+  }
+  EXPECT_EQ(Programa({"previsao", "--cadastro", "--pasta-saida", "x"}, raiz.Caminho()).status, 2);
 }
 
 }  // namespace
