@@ -65,7 +65,7 @@ class Previsor {
       onde[0] = static_cast<char>(onde[0] - 'A' + 'a');
       Numero(a, 21, n.MesPessoal, titulo, kMesJaDescrito, onde,
              mes == 1 && !mesesDescritos_ ? Registro(kDescricaoDosMeses) : std::string(),
-             TextoDoMesNoAno(n.AnoPessoal, n.MesPessoal));
+             TextoDoMesNoAno(n.AnoPessoal, n.MesPessoal, mes));
       mesesDescritos_ = true;
     }
     return a;
@@ -75,12 +75,14 @@ class Previsor {
   // Within a personal year the 10th to 12th months fall on the pairs of the
   // 1st to 3rd; meeting a pair again, the reader gets its return text, and
   // only a third time (years later) nothing of its own.
-  std::string TextoDoMesNoAno(int anoPessoal, int mesPessoal) {
+  std::string TextoDoMesNoAno(int anoPessoal, int mesPessoal, int mesDoCalendario) {
     const int a = ReduzNumero(anoPessoal), m = ReduzNumero(mesPessoal);
     const int vez = ++paresVistos_[{a, m}];
     if (vez == 1) return LerRegistroDeTexto(pasta_, kArquivoDosMesesNoAno, (a - 1) * 9 + m, true);
     const int k = ((m - a) % 9 + 9) % 9;  // the month is the year plus k
-    if (vez == 2 && k >= 1 && k <= 3) {
+    // A birthday late in the year can bring a pair back early in its personal
+    // year, where the return text, written for the year's end, would not fit.
+    if (vez == 2 && k >= 1 && k <= 3 && mesDoCalendario >= 10) {
       return LerRegistroDeTexto(pasta_, kArquivoDaVoltaDoMes, (a - 1) * 3 + k, true);
     }
     return {};

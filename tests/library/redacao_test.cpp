@@ -26,7 +26,8 @@ const std::vector<std::string> kArquivosDeTexto = {
     "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS",
     "INTMESPS", "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",
     "INTREALI", "DEFUSERA", "DEFUSERB", "CDATA",    "LICOCARM", "TENDOCUL", "RESPSUBC",
-    "DIVCARM",  "DESCCARM", "PREVISAO", "MESANO"};
+    "DIVCARM",  "DESCCARM", "PREVISAO", "MESANO",
+    "MESVOLTA"};
 
 // Forms that address the reader as a man, and forms the house style replaced.
 const std::vector<std::string> kFormasEvitadas = {
