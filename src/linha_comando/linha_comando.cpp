@@ -19,9 +19,11 @@
 #include "engine/numerologia.h"
 #include "library/catalogo.h"
 #include "library/saida_inteira.h"
+#include "analysis/compatibilidade.h"
 #include "analysis/previsao.h"
 #include "presentation/documento_odt.h"
 #include "presentation/exportacao.h"
+#include "presentation/compatibilidade_em_paginas.h"
 #include "presentation/previsao_em_paginas.h"
 #include "presentation/tela.h"
 #include "printing/impressao.h"
@@ -85,6 +87,8 @@ std::string TextoDeAjuda() {
   return "Uso: cifralumina [--pasta PASTA] [--verbose]\n"
          "     cifralumina analise NOME DATA [opções]\n"
          "     cifralumina previsao NOME DATA [opções]\n"
+         "     cifralumina compatibilidade NOME1 DATA1 NOME2 DATA2 [opções]\n"
+         "     cifralumina nomes DATA NOME [NOME...] [--json ARQ]\n"
          "\n"
          "Sem \"analise\", abre o programa com janelas.\n"
          "\n"
@@ -149,7 +153,7 @@ std::optional<int> AtendeAntesDasJanelas(int argc, const char* const* argv, std:
   for (int i = 0; i < argc; ++i) palavras << QString::fromLocal8Bit(argv[i]);
   EncaminhaMensagensDoQt(palavras.contains(QStringLiteral("--verbose")));
   if (palavras.size() > 1 &&
-      (palavras[1] == QStringLiteral("analise") || palavras[1] == QStringLiteral("previsao"))) {
+      ComandoDaLinha(palavras[1].toStdString())) {
     return std::nullopt;  // "analise --help" is answered by the command itself
   }
   // A mistyped command would open the windows and, in a script without a
@@ -494,6 +498,135 @@ int ExecutaPrevisao(const std::vector<std::string>& args, std::ostream& saida,
     return 1;
   }
   return 0;
+}
+
+bool ComandoDaLinha(const std::string& palavra) {
+  return palavra == "analise" || palavra == "previsao" || palavra == "compatibilidade" ||
+         palavra == "nomes";
+}
+
+namespace {
+
+// The words of `compatibilidade` and `nomes`: the analysis's options less
+// the pages' (--png, --quadro), and the positional words as they come.
+std::optional<PedidoDeAnalise> LeOutroPedido(const std::vector<std::string>& args,
+                                             std::vector<std::string>& posicionais, std::string& erro) {
+  PedidoDeAnalise p;
+  if (!LeOpcoes(args, true, false, p, posicionais, erro)) return std::nullopt;
+  if (p.png || p.quadro) {
+    erro = std::string("Opção desconhecida: ") + (p.png ? "--png" : "--quadro") + ".";
+    return std::nullopt;
+  }
+  return p;
+}
+
+std::optional<PessoaAnalisada> Pessoa(const std::string& nome, const std::string& data,
+                                      const Data& hoje, std::ostream& erros) {
+  std::string recusa;
+  auto pessoa = AceitaPedido(nome, data, hoje, &recusa);
+  if (!pessoa) erros << nome << ": " << recusa << "\n";
+  return pessoa;
+}
+
+}  // namespace
+
+int ExecutaCompatibilidade(const std::vector<std::string>& args, std::ostream& saida,
+                           std::ostream& erros) {
+  std::string erro;
+  std::vector<std::string> posicionais;
+  const auto pedido = LeOutroPedido(args, posicionais, erro);
+  if (pedido && pedido->ajuda) {
+    saida << kUsoCompatibilidade << "\n\nCompara duas pessoas: Caminho da Vida, Número da "
+          << "Expressão, Impulso da Alma e Eu Silencioso, com a harmonia de cada par.\n"
+          << "Opções: --pasta, --json, --texto, --pdf e --odt, como na análise.\n";
+    return 0;
+  }
+  if (pedido && posicionais.size() != 4) erro = "Informe o nome e a data de nascimento das duas pessoas.";
+  if (!pedido || !erro.empty()) {
+    erros << erro << "\n" << kUsoCompatibilidade << "\n";
+    return 2;
+  }
+  const Data hoje = DataDeHoje();
+  const auto primeira = Pessoa(posicionais[0], posicionais[1], hoje, erros);
+  const auto segunda = Pessoa(posicionais[2], posicionais[3], hoje, erros);
+  if (!primeira || !segunda) return 2;
+  try {
+    const Configuracao configuracao = CarregarConfiguracao(EscolhePastaDeDados(pedido->pasta));
+    for (const std::string& aviso : configuracao.avisos) erros << aviso << "\n";
+    const Compatibilidade c = MontaCompatibilidade(*primeira, *segunda, configuracao.opcoes, configuracao.pasta);
+    if (pedido->json && !Escreve(*pedido->json, JsonDaCompatibilidade(c), saida, erros)) return 1;
+    if (pedido->texto &&
+        !Escreve(*pedido->texto, TextoDoRelatorio(BlocosDaCompatibilidade(c, configuracao.opcoes)),
+                 saida, erros)) {
+      return 1;
+    }
+    if (!pedido->pdf && !pedido->odt) return 0;
+    if (!TemGraficos(erros)) return 1;
+    std::string semImagem;
+    const ConteudoDaAnalise conteudo = ConteudoDaCompatibilidade(c, configuracao, &semImagem);
+    if (!semImagem.empty()) erros << semImagem << "\n";
+    if (pedido->odt) GravaOdt(*pedido->odt, conteudo);
+    if (pedido->pdf) {
+      const OpcoesDaImpressao impressao{MargensDoPdf(configuracao, erros), false,
+                                        configuracao.opcoes.ImprimirPretoEmBranco,
+                                        TipoDeImpressao::Analise, hoje};
+      std::string falha;
+      if (GravarPdf(*pedido->pdf, conteudo, impressao, &falha) == 0) throw ErroDeArquivo(falha);
+    }
+  } catch (const ErroDeArquivo& e) {
+    erros << e.what() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+int ExecutaNomes(const std::vector<std::string>& args, std::ostream& saida, std::ostream& erros) {
+  std::string erro;
+  std::vector<std::string> posicionais;
+  const auto pedido = LeOutroPedido(args, posicionais, erro);
+  if (pedido && pedido->ajuda) {
+    saida << kUsoNomes << "\n\nCompara nomes candidatos para a mesma data de nascimento: "
+          << "Expressão, Impulso da Alma, Eu Silencioso, a harmonia da Expressão com o Caminho "
+          << "da Vida, as Dívidas e as Lições Cármicas. Sem --json, mostra uma tabela.\n";
+    return 0;
+  }
+  if (pedido && (pedido->texto || pedido->pdf || pedido->odt)) erro = "Em \"nomes\", só --json e --pasta se aplicam.";
+  if (pedido && erro.empty() && posicionais.size() < 2) erro = "Informe a data de nascimento e ao menos um nome.";
+  if (!pedido || !erro.empty()) {
+    erros << erro << "\n" << kUsoNomes << "\n";
+    return 2;
+  }
+  const Data hoje = DataDeHoje();
+  const auto data = InterpretaData(posicionais[0], hoje);
+  if (!data) {
+    erros << kMensagemDataInvalida << "\n";
+    return 2;
+  }
+  try {
+    const Configuracao configuracao = CarregarConfiguracao(EscolhePastaDeDados(pedido->pasta));
+    std::vector<std::string> recusas;
+    const std::vector<NomeAvaliado> nomes = OrdenaPelaHarmonia(
+        AvaliaNomes(*data, {posicionais.begin() + 1, posicionais.end()}, configuracao.opcoes, hoje, &recusas));
+    for (const std::string& r : recusas) erros << r << "\n";
+    if (pedido->json) {
+      if (!Escreve(*pedido->json, JsonDosNomes(nomes), saida, erros)) return 1;
+    } else {
+      for (const NomeAvaliado& n : nomes) {
+        std::string dividas;
+        for (const DividaCarmica& d : n.Mapa.DividasCarmicas) dividas += (dividas.empty() ? "" : " ") + std::to_string(d.Numero);
+        std::string licoes;
+        for (int16_t v : n.Mapa.LicoesCarmicas) licoes += (licoes.empty() ? "" : " ") + std::to_string(v);
+        saida << n.NomeDigitado << "\tExpressão " << n.Numeros.Expressao << "\tImpulso da Alma "
+              << n.Numeros.ImpulsoDaAlma << "\tEu Silencioso " << n.Numeros.EuSilencioso << "\t"
+              << NomeDaHarmonia(n.HarmoniaComOCaminho) << "\tDívidas: " << (dividas.empty() ? "nenhuma" : dividas)
+              << "\tLições: " << (licoes.empty() ? "nenhuma" : licoes) << "\n";
+      }
+    }
+    return recusas.empty() ? 0 : 2;
+  } catch (const ErroDeArquivo& e) {
+    erros << e.what() << "\n";
+    return 1;
+  }
 }
 
 }  // namespace cifra

@@ -58,6 +58,22 @@ int ExecutaAnalise(const std::vector<std::string>& argumentos, std::ostream& sai
 int ExecutaPrevisao(const std::vector<std::string>& argumentos, std::ostream& saida,
                     std::ostream& erros);
 
+// "compatibilidade NOME1 DATA1 NOME2 DATA2": the two people compared, with
+// --json, --texto, --pdf and --odt. "nomes DATA NOME [NOME...]": candidate
+// names for one date, best harmony with the life path first, as a table or
+// --json. Refused words and people exit 2.
+int ExecutaCompatibilidade(const std::vector<std::string>& argumentos, std::ostream& saida,
+                           std::ostream& erros);
+int ExecutaNomes(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);
+// Whether a first word is one of the commands above ("analise", "previsao",
+// "compatibilidade", "nomes").
+bool ComandoDaLinha(const std::string& palavra);
+
+inline constexpr const char* kUsoCompatibilidade =
+    "Uso: cifralumina compatibilidade NOME1 DATA1 NOME2 DATA2 [--pasta PASTA] [--json ARQ] "
+    "[--texto ARQ] [--pdf ARQ] [--odt ARQ]";
+inline constexpr const char* kUsoNomes =
+    "Uso: cifralumina nomes DATA NOME [NOME...] [--pasta PASTA] [--json ARQ]";
 inline constexpr const char* kUsoAnalise =
     "Uso: cifralumina analise NOME DATA [--pasta PASTA] [--hoje DD/MM/AAAA] [--json ARQ] "
     "[--texto ARQ] [--pdf ARQ] [--odt ARQ] [--png PASTA] [--quadro ARQ] [--verbose]";

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
   // --help and --version never open a window; Qt's messages go through our handler.
   if (const auto status = cifra::AtendeAntesDasJanelas(argc, argv, std::cout, std::cerr)) return *status;
   const std::string comando = argc < 2 ? std::string() : argv[1];
-  if (comando != "analise" && comando != "previsao") return AbreAsJanelas(argv);
+  if (!cifra::ComandoDaLinha(comando)) return AbreAsJanelas(argv);
   const bool previsao = comando == "previsao";
   // A short run: a PDF's pages are built in buffers of a few hundred
   // kilobytes, which the allocator would map and hand back page after
@@ -68,12 +69,17 @@ int main(int argc, char** argv) {
   mallopt(M_TRIM_THRESHOLD, 256 << 20);
   const std::vector<std::string> argumentos(argv + 2, argv + argc);
   std::unique_ptr<QCoreApplication> app;
-  if (cifra::PedeGraficos(argumentos, previsao)) {
+  const bool documentos = comando == "compatibilidade" &&
+                          std::any_of(argumentos.begin(), argumentos.end(),
+                                      [](const std::string& a) { return a == "--pdf" || a == "--odt"; });
+  if (documentos || cifra::PedeGraficos(argumentos, previsao)) {
     PreparaPlataformaSemTela();
     app = std::make_unique<QGuiApplication>(argc, argv);
   } else {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }
+  if (comando == "compatibilidade") return cifra::ExecutaCompatibilidade(argumentos, std::cout, std::cerr);
+  if (comando == "nomes") return cifra::ExecutaNomes(argumentos, std::cout, std::cerr);
   return previsao ? cifra::ExecutaPrevisao(argumentos, std::cout, std::cerr)
                   : cifra::ExecutaAnalise(argumentos, std::cout, std::cerr);
 }

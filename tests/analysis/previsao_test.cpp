@@ -100,3 +100,51 @@ TEST(Previsao, AnosRecusados) {
 
 }  // namespace
 }  // namespace cifra
+
+#include "analysis/compatibilidade.h"
+
+namespace cifra {
+namespace {
+
+// The compatibility's numbers are each person's analysis's own, with the
+// master numbers on and off; the pair and summary records cover the table.
+TEST(Compatibilidade, NumerosDasAnalisesEClasses) {
+  teste::PastaTemporaria raiz;
+  const PastaDeDados pasta(raiz.Caminho());
+  const PessoaAnalisada maria{U"MARIA DA SILVA", {12, 8, 1978}};
+  const PessoaAnalisada joao{U"JOAO SOUZA", {3, 4, 1980}};
+  for (const bool mestres : {false, true}) {
+    ProgramOptions o;
+    o.NumerosMagicos = mestres;
+    const Compatibilidade c = MontaCompatibilidade(maria, joao, o, pasta);
+    ASSERT_EQ(c.Aspectos.size(), 4u);
+    for (int p = 0; p < 2; ++p) {
+      const Analise a = MontaAnalise(p == 0 ? maria : joao, {1, 1, 2027}, o, {}, pasta);
+      for (const AspectoComparado& aspecto : c.Aspectos) {
+        EXPECT_EQ(aspecto.Numeros[static_cast<size_t>(p)], a.ResultadoAnalise[aspecto.Topico].Numero)
+            << aspecto.Aspecto << " " << mestres;
+      }
+    }
+    // Maria's Expressão is 11 with master numbers (2 for the rule), João's 6.
+    EXPECT_EQ(c.Aspectos[1].Numeros[0], mestres ? "11" : "2");
+    EXPECT_EQ(c.Aspectos[1].Classe, Harmonia::Complementar);
+    EXPECT_EQ(c.Textos.size(), 6u);  // the people, four aspects, the summary
+  }
+  EXPECT_EQ(RegistroDoPar(1, 1), 1);
+  EXPECT_EQ(RegistroDoPar(9, 1), 9);
+  EXPECT_EQ(RegistroDoPar(2, 2), 10);
+  EXPECT_EQ(RegistroDoPar(22, 8), 29);  // (4, 8): after the 24 pairs of 1 to 3 and (4,4) to (4,7)
+  EXPECT_EQ(RegistroDoPar(9, 9), 45);
+  using H = Harmonia;
+  auto resumo = [](std::vector<H> classes) {
+    std::vector<AspectoComparado> a;
+    for (H h : classes) a.push_back({1, "", {}, h});
+    return RegistroDoResumo(a);
+  };
+  EXPECT_EQ(resumo({H::Natural, H::Natural, H::Desafiadora, H::Complementar}), 13);
+  EXPECT_EQ(resumo({H::Desafiadora, H::Desafiadora, H::Desafiadora, H::Natural}), 15);
+  EXPECT_EQ(resumo({H::Natural, H::Natural, H::Desafiadora, H::Desafiadora}), 16);
+}
+
+}  // namespace
+}  // namespace cifra

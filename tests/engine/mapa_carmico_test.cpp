@@ -92,3 +92,36 @@ TEST(MapaCarmico, PropriedadesEmNomesAleatorios) {
 
 }  // namespace
 }  // namespace cifra
+
+#include "engine/harmonia.h"
+
+namespace cifra {
+namespace {
+
+// Every unordered pair of 1..9 once, against the groups worked by hand:
+// mental 1 5 7, creative 3 6 9, practical 2 4 8.
+TEST(Harmonia, CadaParUmaVezEMestresReduzidos) {
+  const char* grupos = "MPCPMCMPC";  // the group of 1..9
+  auto esperada = [&](int a, int b) {
+    const char ga = grupos[a - 1], gb = grupos[b - 1];
+    if (ga == gb) return Harmonia::Natural;
+    if (ga == 'C' || gb == 'C') return Harmonia::Complementar;
+    return Harmonia::Desafiadora;
+  };
+  int pares = 0;
+  for (int a = 1; a <= 9; ++a) {
+    for (int b = a; b <= 9; ++b, ++pares) {
+      EXPECT_EQ(HarmoniaEntre(a, b), esperada(a, b)) << a << " " << b;
+      EXPECT_EQ(HarmoniaEntre(a, b), HarmoniaEntre(b, a));
+    }
+  }
+  EXPECT_EQ(pares, 45);
+  EXPECT_EQ(HarmoniaEntre(11, 2), Harmonia::Natural);       // 11 is taken as 2
+  EXPECT_EQ(HarmoniaEntre(22, 5), Harmonia::Desafiadora);   // 22 as 4
+  EXPECT_EQ(HarmoniaEntre(22, 11), Harmonia::Natural);
+  EXPECT_EQ(HarmoniaEntre(0, 3), Harmonia::Desafiadora);    // no group, nothing to build on
+  EXPECT_EQ(NomeDaHarmonia(Harmonia::Complementar), "Complementar");
+}
+
+}  // namespace
+}  // namespace cifra
