@@ -27,7 +27,7 @@ const std::vector<std::string> kArquivosDeTexto = {
     "INTMESPS", "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",
     "INTREALI", "DEFUSERA", "DEFUSERB", "CDATA",    "LICOCARM", "TENDOCUL", "RESPSUBC",
     "DIVCARM",  "DESCCARM", "PREVISAO", "MESANO",
-    "MESVOLTA"};
+    "MESVOLTA", "COMPVIDA", "COMPHARM"};
 
 // Forms that address the reader as a man, and forms the house style replaced.
 const std::vector<std::string> kFormasEvitadas = {
