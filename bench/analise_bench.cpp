@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "analysis/analise.h"
+#include "analysis/compatibilidade.h"
+#include "analysis/previsao.h"
 #include "engine/numeros_data.h"
 #include "library/interpretacoes.h"
 #include "library/padroes.h"
@@ -53,5 +55,36 @@ void BM_NumerosDaData(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_NumerosDaData);
+
+// The harmonisation table after a keystroke: every candidate name evaluated
+// again (the request's checks, the numbers, the karmic map) and sorted. Goal:
+// 50 names within one frame, 16 ms.
+void BM_AvaliaNomes(benchmark::State& state) {
+  std::vector<std::string> nomes;
+  for (int i = 0; i < state.range(0); ++i) {
+    nomes.push_back("Maria Conceição dos Santos Ávila " + std::string(1, static_cast<char>('A' + i % 26)));
+  }
+  const cifra::ProgramOptions opcoes;
+  for (auto _ : state) {
+    auto avaliados = cifra::AvaliaNomes({12, 8, 1978}, nomes, opcoes, {6, 12, 2026});
+    benchmark::DoNotOptimize(avaliados);
+  }
+}
+BENCHMARK(BM_AvaliaNomes)->Arg(50)->Unit(benchmark::kMicrosecond);
+
+// One forecast of two years with every text read from the library.
+void BM_MontaPrevisao(benchmark::State& state) {
+  const auto raiz = std::filesystem::temp_directory_path() / "cifra-bench-previsao";
+  std::filesystem::remove_all(raiz);
+  const cifra::PastaDeDados pasta(raiz);
+  cifra::InstalarPadroes(pasta);
+  const cifra::ProgramOptions opcoes;
+  for (auto _ : state) {
+    auto p = cifra::MontaPrevisao({U"MARIA DA SILVA", {12, 8, 1978}}, 2027, 2028, opcoes, pasta);
+    benchmark::DoNotOptimize(p);
+  }
+  std::filesystem::remove_all(raiz);
+}
+BENCHMARK(BM_MontaPrevisao)->Unit(benchmark::kMillisecond);
 
 }  // namespace
