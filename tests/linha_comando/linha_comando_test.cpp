@@ -414,5 +414,42 @@ TEST(LinhaDeComando, PrevisoesDoCadastro) {
   EXPECT_EQ(Programa({"previsao", "--cadastro", "--pasta-saida", "x"}, raiz.Caminho()).status, 2);
 }
 
+// Two people compared and candidate names, as the JSON contracts name them;
+// a missing person or a refused name exits 2.
+TEST(LinhaDeComando, CompatibilidadeENomes) {
+  PastaTemporaria raiz;
+  const std::string pasta = (raiz / "d").string();
+  auto executa = [&](auto funcao, std::vector<std::string> args) {
+    std::ostringstream saida, erros;
+    args.insert(args.end(), {"--pasta", pasta});
+    const int status = funcao(args, saida, erros);
+    return Resultado{status, saida.str(), erros.str()};
+  };
+  Resultado r = executa(ExecutaCompatibilidade, {"Maria da Silva", "12/08/1978", "João Souza", "03/04/1980", "--json", "-"});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  const QJsonObject c = QJsonDocument::fromJson(QByteArray::fromStdString(r.saida)).object();
+  ASSERT_EQ(c["Pessoas"].toArray().size(), 2);
+  EXPECT_EQ(c["Pessoas"][1]["NomeCompleto"].toString(), "JOAO SOUZA");
+  EXPECT_EQ(c["Pessoas"][0]["CaminhoDaVida"].toString(), "9");
+  const QJsonArray aspectos = c["Aspectos"].toArray();
+  ASSERT_EQ(aspectos.size(), 4);
+  EXPECT_EQ(aspectos[0]["Aspecto"].toString(), "Caminho da Vida");
+  EXPECT_EQ(aspectos[0]["Numeros"].toArray(), (QJsonArray{"9", "7"}));
+  EXPECT_EQ(aspectos[0]["Harmonia"].toString(), "Complementar");
+  EXPECT_EQ(aspectos[2]["Harmonia"].toString(), "Desafiadora");  // Impulso da Alma 4 and 5
+  EXPECT_EQ(executa(ExecutaCompatibilidade, {"Maria da Silva", "12/08/1978", "João Souza"}).status, 2);
+
+  r = executa(ExecutaNomes, {"12/08/1978", "Maria da Silva", "Maria Silva", "Ana", "--json", "-"});
+  EXPECT_EQ(r.status, 2);  // "Ana" is too short a name, and said so
+  EXPECT_NE(r.erros.find("Ana: "), std::string::npos);
+  const QJsonArray nomes = QJsonDocument::fromJson(QByteArray::fromStdString(r.saida)).array();
+  ASSERT_EQ(nomes.size(), 2);
+  EXPECT_EQ(nomes[0]["Nome"].toString(), "Maria Silva");  // Expressão 6 with the life path 9: Natural
+  EXPECT_EQ(nomes[0]["Harmonia"].toString(), "Natural");
+  EXPECT_EQ(nomes[1]["Harmonia"].toString(), "Complementar");
+  EXPECT_EQ(nomes[1]["LicoesCarmicas"].toArray(), (QJsonArray{2, 5, 6, 7, 8}));
+  EXPECT_TRUE(nomes[1]["DividasCarmicas"].isArray());
+}
+
 }  // namespace
 }  // namespace cifra
