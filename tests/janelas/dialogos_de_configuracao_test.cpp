@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QHeaderView>
 #include <QRadioButton>
+#include <QTableView>
 #include <QSignalSpy>
 #include <map>
 #include <tuple>
@@ -21,6 +23,7 @@
 #include "janelas/frm_configura_programa.h"
 #include "janelas/frm_configura_rodape.h"
 #include "janelas/frm_edita_calculo.h"
+#include "janelas/frm_harmoniza_nome.h"
 #include "janelas/frm_ordem.h"
 #include "janelas/frm_seleciona_alteracao.h"
 #include "janelas/frm_selecionar_arquivo.h"
@@ -363,6 +366,43 @@ TEST(frmSelecionarArquivo, EscolheAFiguraRecusaAQueNaoCarregaEVoltaAosSignos) {
   outra.show();
   Clica(outra, QStringLiteral("cmdDefinirPadrao"));
   EXPECT_EQ(s.configuracao.opcoes.ImagemCabecalho, "[Nulo]");
+}
+
+// Candidate names typed or pasted for one date: the table follows every
+// change, the best harmony first, a refused name said below the date; a
+// click on a column sorts by it; "Analisar" asks for the chosen name.
+TEST(HarmonizacaoDoNome, TabelaSegueOQueSeDigita) {
+  const ProgramOptions opcoes;
+  frmHarmonizaNome janela(nullptr, opcoes);
+  janela.show();
+  auto* tabela = Controle<QTableView>(janela, QStringLiteral("tblNomes"));
+  auto* info = Controle<QLabel>(janela, QStringLiteral("lblInfo"));
+  QTest::keyClicks(Controle<QLineEdit>(janela, QStringLiteral("txtData")), QStringLiteral("12/08/1978"));
+  Controle<QPlainTextEdit>(janela, QStringLiteral("txtNomes"))
+      ->setPlainText(QStringLiteral("Maria da Silva\nMarya Silva\nAna\nMaria Silva\nMariah da Silva\nMaria Conceição"));
+  ASSERT_EQ(tabela->model()->rowCount(), 5);
+  EXPECT_TRUE(info->text().contains(QStringLiteral("Caminho da Vida: 9")));
+  EXPECT_TRUE(info->text().contains(QStringLiteral("Ana: "))) << info->text().toStdString();
+  auto celula = [&](int linha, int coluna) { return tabela->model()->index(linha, coluna).data().toString(); };
+  EXPECT_EQ(celula(0, ModeloDosNomes::kHarmonia), "Natural");
+  for (int r = 1; r < 5; ++r) EXPECT_NE(celula(r, ModeloDosNomes::kHarmonia), "Natural") << r;
+  EXPECT_EQ(celula(0, ModeloDosNomes::kNome), "Maria Silva");
+  QCoreApplication::processEvents();  // the label's new height is laid out as on screen
+  teste::Retrata(&janela, QStringLiteral("harmonizacao-nome"));
+  // Sorted by the Expressão, the 11 of a master number sorts by its value.
+  QTest::mouseClick(tabela->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                    QPoint(tabela->horizontalHeader()->sectionViewportPosition(ModeloDosNomes::kExpressao) + 5, 5));
+  for (int r = 1; r < 5; ++r) {
+    EXPECT_LE(tabela->model()->index(r - 1, ModeloDosNomes::kExpressao).data(Qt::UserRole).toInt(),
+              tabela->model()->index(r, ModeloDosNomes::kExpressao).data(Qt::UserRole).toInt());
+  }
+  tabela->selectRow(0);
+  QSignalSpy pedidos(&janela, &frmHarmonizaNome::AnalisePedida);
+  Clica(janela, QStringLiteral("cmdAnalisar"));
+  ASSERT_EQ(pedidos.count(), 1);
+  const auto pessoa = pedidos[0][0].value<PessoaAnalisada>();
+  EXPECT_EQ(FormataData(pessoa.Nascimento), "12/08/1978");
+  EXPECT_TRUE(janela.TabelaEmHtml().contains(QStringLiteral("Maria Conceição")));
 }
 
 }  // namespace
