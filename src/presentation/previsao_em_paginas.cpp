@@ -22,7 +22,7 @@ std::vector<BlocoDoRelatorio> BlocosDaPrevisao(const Previsao& p, const ProgramO
   std::vector<BlocoDoRelatorio> blocos;
   for (const AnoDaPrevisao& ano : p.Anos) {
     for (const LinhaResultado& l : ano.Textos) {
-      blocos.push_back({descricao(l.Descricao), l.Titulo, l.Interpretacao});
+      blocos.push_back({descricao(l.Descricao), l.Titulo, l.Interpretacao, {}});
     }
   }
   if (!blocos.empty()) blocos.front().Descricao = descricao(p.Descricao);
