@@ -92,21 +92,15 @@ TEST(LinhaDeComando, JsonDoMapaCarmico) {
   const Resultado r = Executa({"Clara Rocha Mendes", "16/01/1955", "--pasta", (raiz / "d").string(),
                                "--json", "-"});
   ASSERT_EQ(r.status, 0) << r.erros;
-  const QJsonObject mapa =
-      QJsonDocument::fromJson(QByteArray::fromStdString(r.saida)).object()["MapaCarmico"].toObject();
-  EXPECT_EQ(mapa["Inclusao"].toArray(), (QJsonArray{4, 0, 3, 2, 3, 1, 0, 1, 2}));
-  EXPECT_EQ(mapa["LicoesCarmicas"].toArray(), (QJsonArray{2, 7}));
-  EXPECT_EQ(mapa["TendenciaOculta"].toArray(), (QJsonArray{1}));
-  EXPECT_EQ(mapa["RespostaSubconsciente"].toInt(), 7);
-  const QJsonArray dividas = mapa["DividasCarmicas"].toArray();
-  const std::pair<int, const char*> esperadas[] = {{19, "Caminho da Vida"}, {14, "Número da Expressão"},
-                                                   {19, "Impulso da Alma"}, {13, "Eu Silencioso"},
-                                                   {16, "Dia do Nascimento"}};
-  ASSERT_EQ(dividas.size(), 5);
-  for (qsizetype i = 0; i < dividas.size(); ++i) {
-    EXPECT_EQ(dividas[i]["Numero"].toInt(), esperadas[i].first);
-    EXPECT_EQ(dividas[i]["Origem"].toString(), QString::fromUtf8(esperadas[i].second));
-  }
+  QJsonObject mapa = QJsonDocument::fromJson(QByteArray::fromStdString(r.saida)).object()["MapaCarmico"].toObject();
+  mapa.remove("Descricao");  // the library's texts
+  mapa.remove("Textos");
+  const auto esperado = QJsonDocument::fromJson(R"({"Inclusao": [4, 0, 3, 2, 3, 1, 0, 1, 2],
+      "LicoesCarmicas": [2, 7], "TendenciaOculta": [1], "RespostaSubconsciente": 7, "DividasCarmicas": [
+      {"Numero": 19, "Origem": "Caminho da Vida"}, {"Numero": 14, "Origem": "Número da Expressão"},
+      {"Numero": 19, "Origem": "Impulso da Alma"}, {"Numero": 13, "Origem": "Eu Silencioso"},
+      {"Numero": 16, "Origem": "Dia do Nascimento"}]})");
+  EXPECT_EQ(mapa, esperado.object()) << QJsonDocument(mapa).toJson().toStdString();
 }
 
 TEST(LinhaDeComando, PastaDoAmbienteQuandoNaoHaPastaPedida) {
@@ -351,9 +345,7 @@ TEST(LinhaDeComando, PrevisaoEDocumentoEditavel) {
   ASSERT_EQ(anos.size(), 2);
   EXPECT_EQ(anos[1]["Ano"].toInt(), 2028);
   EXPECT_EQ(anos[0]["Meses"].toArray().size(), 12);
-  for (const char* campo : {"AnoUniversal", "AnoPessoal", "Ciclo", "Realizacao"}) {
-    EXPECT_TRUE(anos[0].toObject().contains(campo)) << campo;
-  }
+  EXPECT_EQ(anos[0].toObject().keys(), (QStringList{"Ano", "AnoPessoal", "AnoUniversal", "Ciclo", "Meses", "Realizacao"}));
 
   const fs::path odtDaPrevisao = raiz / "p.odt", odtDaAnalise = raiz / "a.odt";
   ASSERT_EQ(previsao({"--de", "2027", "--ate", "2028", "--odt", odtDaPrevisao.string()}).status, 0);
