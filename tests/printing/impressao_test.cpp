@@ -19,6 +19,7 @@
 
 namespace cifra {
 namespace {
+using teste::Cenario;
 
 // A typed margin is read from the start of its text; on a usable page 203 mm
 // wide and 280 mm high, 40.6 mm is the most for the left and right margins
@@ -312,24 +313,9 @@ TEST(QuadroNumerologico, CabeComFontesGrandesESemOsTopicosDesligados) {
   EXPECT_TRUE(q.s.Texto("Eu Silencioso") && q.s.Texto("Números do Nome"));
 }
 
-// Two topics with short texts: the analysis takes exactly one page.
-ConteudoDaAnalise ConteudoCurto() {
-  Analise a;
-  a.NomeCompleto = "MARIA DA SILVA";
-  a.DataNascimento = "12/08/1978";
-  for (int t : {1, 23}) {
-    a.ResultadoAnalise[t].Titulo = "Tópico " + std::to_string(t);
-    a.ResultadoAnalise[t].Numero = "7";
-    a.ResultadoAnalise[t].Interpretacao = "Um texto curto de interpretação.";
-  }
-  ProgramOptions o;
-  o.TopicoAtivo.fill(false);
-  o.TopicoAtivo[1] = o.TopicoAtivo[23] = true;
-  return {a, o, Fontes{}, LinhasRodape{}, Figura(), Figura()};
-}
-
 // Which sheets each choice prints, in which order, and which of them carry a
-// page number: 'C' the cover, 'Q' the chart, 'A' the analysis's one page.
+// page number: 'C' the cover, 'Q' the chart, 'A' the analysis's one page
+// (two topics with short texts).
 TEST(TrabalhoDeImpressao, FolhasDeCadaEscolhaNaSuperficieDeTeste) {
   const std::pair<TipoDeImpressao, std::string> casos[] = {
       {TipoDeImpressao::Quadro, "Q"},   {TipoDeImpressao::Quadro, "CQ"},  {TipoDeImpressao::Analise, "A"},
@@ -338,7 +324,7 @@ TEST(TrabalhoDeImpressao, FolhasDeCadaEscolhaNaSuperficieDeTeste) {
     SCOPED_TRACE(folhas);
     teste::FolhasDeTeste paginas(200, 287);
     const OpcoesDaImpressao opcoes{Margens{}, folhas[0] == 'C', false, tipo, {6, 12, 2026}};
-    const int total = ComporImpressao(paginas, ConteudoCurto(), 200, 287, opcoes, Figura::DoRecurso("borda"),
+    const int total = ComporImpressao(paginas, Cenario({1, 23}).Conteudo(), 200, 287, opcoes, Figura::DoRecurso("borda"),
                                       Figura::DoRecurso("capa"));
     ASSERT_EQ(total, static_cast<int>(folhas.size()));
     ASSERT_EQ(paginas.size(), folhas.size());
@@ -349,7 +335,7 @@ TEST(TrabalhoDeImpressao, FolhasDeCadaEscolhaNaSuperficieDeTeste) {
         if (t.fonte.Negrito && t.fonte.Tamanho == 16 && t.y > 287 - 20) numeros.push_back(t.texto);  // in the footer
       }
       const char f = folhas[static_cast<size_t>(p - 1)];
-      EXPECT_TRUE(pg.Texto(f == 'C' ? "Numerológica" : f == 'Q' ? kTituloDoQuadro : "Tópico 1", true)) << f;
+      EXPECT_TRUE(pg.Texto(f == 'C' ? "Numerológica" : f == 'Q' ? kTituloDoQuadro : "Titulo 1", true)) << f;
       EXPECT_EQ(numeros, f == 'A' ? std::vector<std::string>{"1"} : std::vector<std::string>{}) << f;
       EXPECT_TRUE(f != 'C' || pg.barras.empty());  // no header, no footer on the cover
     }
@@ -358,7 +344,7 @@ TEST(TrabalhoDeImpressao, FolhasDeCadaEscolhaNaSuperficieDeTeste) {
 
 TEST(TrabalhoDeImpressao, PdfNumaPastaQueNaoExisteFalhaSemDeixarNada) {
   teste::PastaTemporaria pasta;
-  EXPECT_EQ(GravarPdf((pasta / "nao" / "existe.pdf").string(), ConteudoCurto(), {}), 0);
+  EXPECT_EQ(GravarPdf((pasta / "nao" / "existe.pdf").string(), Cenario({1, 23}).Conteudo(), {}), 0);
   EXPECT_FALSE(std::filesystem::exists(pasta / "nao"));
 }
 
@@ -372,7 +358,7 @@ TEST(TrabalhoDeImpressao, PretoEBrancoOuColoridoNaImpressora) {
     impressora.setColorMode(pretoEmBranco ? QPrinter::Color : QPrinter::GrayScale);
     OpcoesDaImpressao opcoes;
     opcoes.pretoEmBranco = pretoEmBranco;
-    EXPECT_EQ(ImprimirNaImpressora(impressora, ConteudoCurto(), opcoes), 2);
+    EXPECT_EQ(ImprimirNaImpressora(impressora, Cenario({1, 23}).Conteudo(), opcoes), 2);
     EXPECT_EQ(impressora.colorMode(), pretoEmBranco ? QPrinter::GrayScale : QPrinter::Color);
   }
 }
