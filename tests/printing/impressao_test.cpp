@@ -189,7 +189,7 @@ TEST(QuadroNumerologico, NumerosCiclosRealizacoesENomeLetraPorLetra) {
 // has no letter worth 2 or 7, four worth 1; vowels 19, consonants 49,
 // together 68 → 14; the day 16 is a debt too.
 TEST(QuadroNumerologico, LinhaDaVidaEMapaCarmicoDeUmaPessoaCalculadaAMao) {
-  teste::PastaTemporaria pasta;  // the texts play no part
+  teste::PastaTemporaria pasta;  // no texts are needed
   const Data hoje{7, 12, 2026};
   const ProgramOptions todos = TodosOsTopicos();
   const Analise a = MontaAnalise({U"CLARA ROCHA MENDES", {16, 1, 1955}}, hoje, todos, {}, PastaDeDados(pasta.Caminho()));
