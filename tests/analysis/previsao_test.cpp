@@ -11,37 +11,34 @@
 namespace cifra {
 namespace {
 
-struct Caso {
-  const char* nome;
-  PessoaAnalisada pessoa;
-  int de, ate;
-  bool considerarDia, mestres;
-};
-
+// Each person's forecast is checked against the analysis on the same dates,
+// then where the rules bite, by hand.
 TEST(Previsao, NumerosSaoOsDaAnaliseNasMesmasDatas) {
   teste::PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
   const TitulosDosTopicos titulos{};
+  struct Caso {
+    const char* nome;
+    PessoaAnalisada pessoa;
+    int de, ate;
+    bool considerarDia, mestres;
+  };
   const Caso casos[] = {
-      // Birthdays before and after the 15th: the new personal year starts in
-      // March for the first and in April for the second.
       {"aniversário dia 10", {U"ANA LIMA", {10, 3, 1980}}, 2027, 2028, true, false},
       {"aniversário dia 20", {U"ANA LIMA", {20, 3, 1980}}, 2027, 2027, true, false},
-      // 2027 is a universal year 11 (2 + 0 + 2 + 7).
       {"ano mestre", {U"MARIA DA SILVA", {12, 8, 1978}}, 2026, 2029, false, true},
-      // Born on 29/02: the birthday of a common year is reached on 01/03.
       {"29 de fevereiro", {U"JOAO PEDRO", {29, 2, 1996}}, 2027, 2028, true, true},
-      // Life path 1: the fourth realization starts at 53, in 2008.
       {"realização muda", {U"CLARA ROCHA MENDES", {16, 1, 1955}}, 2006, 2009, false, false},
   };
+  std::vector<Previsao> p;
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nome);
     ProgramOptions o;
     o.ConsiderarDiaNascimento = c.considerarDia;
     o.NumerosMagicos = c.mestres;
-    const Previsao p = MontaPrevisao(c.pessoa, c.de, c.ate, o, pasta);
-    ASSERT_EQ(p.Anos.size(), static_cast<size_t>(c.ate - c.de + 1));
-    for (const AnoDaPrevisao& ano : p.Anos) {
+    p.push_back(MontaPrevisao(c.pessoa, c.de, c.ate, o, pasta));
+    ASSERT_EQ(p.back().Anos.size(), static_cast<size_t>(c.ate - c.de + 1));
+    for (const AnoDaPrevisao& ano : p.back().Anos) {
       SCOPED_TRACE(ano.Ano);
       const Analise fim = MontaAnalise(c.pessoa, {31, 12, ano.Ano}, o, titulos, pasta);
       EXPECT_EQ(ano.AnoUniversal, fim.ResultadoAnalise[17].Numero);
@@ -57,36 +54,18 @@ TEST(Previsao, NumerosSaoOsDaAnaliseNasMesmasDatas) {
       EXPECT_EQ(ano.Textos[4].Numero, fim.ResultadoAnalise[ano.Realizacao].Numero);
     }
   }
-}
-
-// The same dates worked by hand, where the rules bite.
-TEST(Previsao, CasosCalculadosAMao) {
-  teste::PastaTemporaria raiz;
-  const PastaDeDados pasta(raiz.Caminho());
-  ProgramOptions o;
-  o.ConsiderarDiaNascimento = true;
-  // 10/03/1980 in 2027: 1 + 3 + 2 = 6 from the birthday on, 5 before.
-  Previsao p = MontaPrevisao({U"ANA LIMA", {10, 3, 1980}}, 2027, 2027, o, pasta);
-  EXPECT_EQ(p.Anos[0].Meses[1].AnoPessoal, "5");   // 15/02, before the birthday
-  EXPECT_EQ(p.Anos[0].Meses[2].AnoPessoal, "6");   // 15/03, after it
-  p = MontaPrevisao({U"ANA LIMA", {20, 3, 1980}}, 2027, 2027, o, pasta);
-  // 20/03/1980: 2 + 3 + 2 = 7, and 6 until the 20th.
-  EXPECT_EQ(p.Anos[0].Meses[2].AnoPessoal, "6");   // 15/03, the 20th not reached
-  EXPECT_EQ(p.Anos[0].Meses[2].MesPessoal, "9");   // 6 + 3
-  // 29/02/1996 in 2027: 15/02 is before the birthday, 15/03 after.
-  p = MontaPrevisao({U"JOAO PEDRO", {29, 2, 1996}}, 2027, 2027, o, pasta);
-  EXPECT_NE(p.Anos[0].Meses[1].AnoPessoal, p.Anos[0].Meses[2].AnoPessoal);
-  // Master numbers on: the universal year 2027 is 11.
-  o.NumerosMagicos = true;
-  p = MontaPrevisao({U"MARIA DA SILVA", {12, 8, 1978}}, 2027, 2027, o, pasta);
-  EXPECT_EQ(p.Anos[0].AnoUniversal, "11");
-  // Life path 1: realizations change at 35, 44 and 53; born 1955.
-  o = ProgramOptions{};
-  p = MontaPrevisao({U"CLARA ROCHA MENDES", {16, 1, 1955}}, 2006, 2009, o, pasta);
-  EXPECT_EQ(p.Anos[0].Realizacao, 10);  // 51 years in 2006
-  EXPECT_EQ(p.Anos[1].Realizacao, 10);
-  EXPECT_EQ(p.Anos[2].Realizacao, 11);  // 53 in 2008
-  EXPECT_EQ(p.Anos[0].Ciclo, 3);
+  // 10/03/1980 in 2027: 1 + 3 + 2 = 6 from the birthday on (15/03), 5 before (15/02).
+  EXPECT_EQ(p[0].Anos[0].Meses[1].AnoPessoal, "5");
+  EXPECT_EQ(p[0].Anos[0].Meses[2].AnoPessoal, "6");
+  // 20/03/1980: 2 + 3 + 2 = 7, and 6 on 15/03, the 20th not reached; the month 6 + 3.
+  EXPECT_EQ(p[1].Anos[0].Meses[2].AnoPessoal, "6");
+  EXPECT_EQ(p[1].Anos[0].Meses[2].MesPessoal, "9");
+  EXPECT_EQ(p[2].Anos[1].AnoUniversal, "11");  // 2027: 2 + 0 + 2 + 7
+  // Life path 1: the cycle is the productive one; the realizations change at
+  // 35, 44 and 53, the fourth in 2008.
+  EXPECT_EQ(p[4].Anos[0].Ciclo, 3);
+  EXPECT_EQ(p[4].Anos[1].Realizacao, 10);
+  EXPECT_EQ(p[4].Anos[2].Realizacao, 11);
 }
 
 TEST(Previsao, AnosRecusados) {

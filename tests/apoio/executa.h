@@ -1,5 +1,5 @@
 #pragma once
-// Runs `analise` in the test's own process and keeps what it said.
+// Runs `analise` (or `previsao`) in the test's own process and keeps what it said.
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,9 +13,9 @@ struct Resultado {
   std::string saida, erros;
 };
 
-inline Resultado Executa(const std::vector<std::string>& args) {
+inline Resultado Executa(const std::vector<std::string>& args, bool previsao = false) {
   std::ostringstream saida, erros;
-  const int status = ExecutaAnalise(args, saida, erros);
+  const int status = (previsao ? ExecutaPrevisao : ExecutaAnalise)(args, saida, erros);
   return {status, saida.str(), erros.str()};
 }
 

@@ -1,5 +1,4 @@
 #include "engine/numerologia.h"
-#include "engine/texto.h"
 
 #include <gtest/gtest.h>
 
@@ -45,14 +44,6 @@ TEST(FormaDeExibicao, MestresEMarcador) {
   const std::pair<int, const char*> casos[] = {
       {11, "11/2"}, {22, "22/4"}, {89, "Não Possui"}, {0, "0"}, {33, "33"}};
   for (const auto& [n, forma] : casos) EXPECT_EQ(FormaDeExibicao(n), forma);
-}
-
-TEST(Utf8, IdaEVoltaEBytesInvalidos) {
-  const std::string texto = "Conceição € ✓ 𝄞";
-  EXPECT_EQ(Utf8(Utf32(texto)), texto);
-  EXPECT_EQ(Utf32("a\x80z"), (std::u32string{U'a', 0xFFFD, U'z'}));
-  EXPECT_EQ(Utf32("\xC3"), std::u32string(1, 0xFFFD));  // cut sequence
-  EXPECT_EQ(ContaCaracteres("ação!"), 5u);              // 7 bytes
 }
 
 }  // namespace

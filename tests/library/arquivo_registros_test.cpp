@@ -4,7 +4,6 @@
 
 #include "apoio/pasta_temporaria.h"
 #include "engine/numerologia.h"
-#include "library/pasta_dados.h"
 #include "library/windows1252.h"
 
 namespace cifra {
@@ -43,14 +42,6 @@ TEST(ArquivoDeRegistros, LacunasViramZerosERegistroCurtoSeCompleta) {
   // NULs trim like blanks; a field past the end reads as zero.
   EXPECT_EQ(AparaBrancos(std::string_view(" \0x\r\n \0", 7)), "x\r\n");
   EXPECT_EQ(LeInt16(r, 3), 0);
-}
-
-TEST(PastaDeDados, NomesSemDiferencaDeCaixa) {
-  PastaTemporaria raiz;
-  const PastaDeDados pasta(raiz / "nova" / "pasta");
-  teste::EscreveBytes(raiz / "nova" / "pasta" / "HEADER.DAT", {1});
-  EXPECT_EQ(pasta.Arquivo("Header.DAT").filename(), "HEADER.DAT");
-  EXPECT_EQ(pasta.Arquivo("ordem.dat").filename(), "ordem.dat");
 }
 
 }  // namespace

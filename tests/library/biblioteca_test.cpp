@@ -116,14 +116,12 @@ TEST(Edicao, RegistroDeCadaEscolhaDoEditor) {
   EXPECT_EQ(TopicoRealDoNome("O Eu Silencioso"), 0);  // the editor label is not a name
 }
 
-TEST(Edicao, QuebraDeLinhaContaDoisEAcentoUm) {
+// The count left: a line break takes two, an accented letter one. What
+// Windows-1252 cannot keep is named once each, so the operator can take it
+// out before saving.
+TEST(Edicao, CaracteresRestantesESemLugarNoWindows1252) {
   EXPECT_EQ(CaracteresRestantes("a\nb", 120), 116);
   EXPECT_EQ(CaracteresRestantes("ação", 120), 116);
-}
-
-// What Windows-1252 cannot keep is named once each, so the operator can
-// take it out before saving.
-TEST(Edicao, CaracteresSemLugarNoWindows1252SaoNomeadosUmaVez) {
   EXPECT_TRUE(CaracteresSemLugar("Olá, ação € “aspas” — fim").empty());
   const auto sem = CaracteresSemLugar("Sorria 😀 Ж e 😀 de novo ★");
   EXPECT_EQ(ListaDeCaracteres(sem), "“😀”, “Ж”, “★”");

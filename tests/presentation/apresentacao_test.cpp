@@ -22,6 +22,7 @@
 namespace cifra {
 namespace {
 namespace fs = std::filesystem;
+using teste::Cenario;
 
 // Topics 1, 15, 26 and 30 filled in; the text written out by hand.
 TEST(Exportacao, TextoEscritoAMao) {
@@ -174,39 +175,6 @@ TEST(PaginasComEntradasDanificadas, MargensQueNaoDeixamPaginaSaoAvisadas) {
   EXPECT_TRUE(r.status == 0 && r.erros.find("usa as margens padrão") != std::string::npos) << r.erros;
   EXPECT_EQ(teste::LeBytes(raiz / "margens.dat"), registro);
 }
-
-// Screen page 200 mm wide: margins 10, 5, 10, 5; text from 12 to 188 down to
-// 272. Test metrics: titles (14 pt) 7 mm a line, texts (12 pt) 6 mm,
-// descriptions (10 pt) 5 mm. The first page's body starts at 5 + 27 = 32.
-struct Cenario {
-  Analise analise;
-  ProgramOptions opcoes;
-  Fontes fontes;
-  LinhasRodape linhas{"Rodape um", "Rodape dois", "Cabecalho"};
-  OrdemDosTopicos ordem = OrdemPadrao();
-
-  explicit Cenario(std::initializer_list<int> topicos, int paragrafosNo1 = 1) {
-    analise.NomeCompleto = "MARIA DA SILVA";
-    analise.DataNascimento = "12/08/1978";
-    for (int t = 1; t <= 30; ++t) {
-      analise.ResultadoAnalise[t] = {"Titulo " + std::to_string(t), "", "Texto " + std::to_string(t), "3"};
-    }
-    std::string& texto = analise.ResultadoAnalise[1].Interpretacao;  // "L1\r\nL2\r\n...Ln"
-    texto = "L1";
-    for (int i = 2; i <= paragrafosNo1; ++i) texto += "\r\nL" + std::to_string(i);
-    opcoes.TopicoAtivo.fill(false);
-    for (int t : topicos) opcoes.TopicoAtivo[static_cast<size_t>(t)] = true;
-    opcoes.ImprimirDescricao = false;
-  }
-  teste::FolhasDeTeste Compoe() {
-    const ConteudoDaAnalise c{analise, opcoes, fontes, linhas, Figura::DoRecurso(":/t/signo"),
-                              Figura::DoRecurso(":/t/divisoria"), ordem};
-    teste::FolhasDeTeste folhas(200, 297);
-    const int total = ComporAnalise(c, GeometriaDaTela(200), folhas);
-    EXPECT_EQ(total, static_cast<int>(folhas.size()));
-    return folhas;
-  }
-};
 
 // The stored order as far as it is valid: 23 first, then 5 (again: skipped),
 // numbers outside the catalogue, 1; the rest follows in number order, which

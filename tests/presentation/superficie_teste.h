@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "engine/numerologia.h"
 #include "presentation/compositor.h"
 
@@ -68,6 +70,42 @@ struct FolhasDeTeste : Paginador, std::vector<std::unique_ptr<SuperficieDeTeste>
   }
   SuperficieDeTeste& Pagina(int p) { return *at(static_cast<size_t>(p - 1)); }
   double largura_, altura_;
+};
+
+// Maria da Silva's analysis with the given topics on, each with its title,
+// a short text and the number 3, topic 1's text n one-line paragraphs; laid
+// out on screen pages 200 mm wide: margins 10, 5, 10, 5, text from 12 to 188
+// down to 272. Test metrics: titles (14 pt) 7 mm a line, texts (12 pt) 6 mm,
+// descriptions (10 pt) 5 mm. The first page's body starts at 5 + 27 = 32.
+struct Cenario {
+  Analise analise;
+  ProgramOptions opcoes;
+  Fontes fontes;
+  LinhasRodape linhas{"Rodape um", "Rodape dois", "Cabecalho"};
+  OrdemDosTopicos ordem = OrdemPadrao();
+
+  explicit Cenario(std::initializer_list<int> topicos, int paragrafosNo1 = 1) {
+    analise.NomeCompleto = "MARIA DA SILVA";
+    analise.DataNascimento = "12/08/1978";
+    for (int t = 1; t <= 30; ++t) {
+      analise.ResultadoAnalise[t] = {"Titulo " + std::to_string(t), "", "Texto " + std::to_string(t), "3"};
+    }
+    std::string& texto = analise.ResultadoAnalise[1].Interpretacao;  // "L1\r\nL2\r\n...Ln"
+    texto = "L1";
+    for (int i = 2; i <= paragrafosNo1; ++i) texto += "\r\nL" + std::to_string(i);
+    opcoes.TopicoAtivo.fill(false);
+    for (int t : topicos) opcoes.TopicoAtivo[static_cast<size_t>(t)] = true;
+    opcoes.ImprimirDescricao = false;
+  }
+  ConteudoDaAnalise Conteudo() const {
+    return {analise, opcoes, fontes, linhas, Figura::DoRecurso(":/t/signo"), Figura::DoRecurso(":/t/divisoria"), ordem};
+  }
+  FolhasDeTeste Compoe() const {
+    FolhasDeTeste folhas(200, 297);
+    const int total = ComporAnalise(Conteudo(), GeometriaDaTela(200), folhas);
+    EXPECT_EQ(total, static_cast<int>(folhas.size()));
+    return folhas;
+  }
 };
 
 }  // namespace cifra::teste

@@ -8,6 +8,7 @@
 #include "analysis/pedido.h"
 #include "engine/formula.h"
 #include "engine/numerologia.h"
+#include "engine/texto.h"
 #include "settings/fontes.h"
 #include "settings/margens.h"
 
@@ -69,16 +70,22 @@ TEST(AritmeticaSemEstouro, FormulaLongaESomaDosDigitos) {
   EXPECT_EQ(SomaDosDigitos(std::numeric_limits<int64_t>::min()), 89);  // 9223372036854775808
 }
 
+// Bytes that are no UTF-8 (a stray or cut sequence, an overlong form, a
+// surrogate, a value past U+10FFFF) become U+FFFD, one per byte; such
+// values never go out as UTF-8 either.
 TEST(Utf8Estrito, SoValoresUnicodeEntramESaem) {
-  struct Caso { std::string bytes; std::u32string esperado; };
-  const Caso casos[] = {
-      {"\xC0\xAF", std::u32string(2, 0xFFFD)},             // overlong "/"
-      {"\xED\xA0\x80", std::u32string(3, 0xFFFD)},         // a surrogate
-      {"\xF4\x90\x80\x80", std::u32string(4, 0xFFFD)},     // beyond U+10FFFF
-      {"\xF0\x9F\x98\x80", std::u32string(1, 0x1F600)},
+  const std::pair<std::string, std::u32string> casos[] = {
+      {"a\x80z", {U'a', 0xFFFD, U'z'}},
+      {"\xC3", std::u32string(1, 0xFFFD)},
+      {"\xC0\xAF", std::u32string(2, 0xFFFD)},
+      {"\xED\xA0\x80", std::u32string(3, 0xFFFD)},
+      {"\xF4\x90\x80\x80", std::u32string(4, 0xFFFD)},
+      {"Conceição € ✓ 𝄞", U"Conceição € ✓ 𝄞"},
   };
-  for (const Caso& c : casos) EXPECT_EQ(Utf32(c.bytes), c.esperado);
+  for (const auto& [bytes, esperado] : casos) EXPECT_EQ(Utf32(bytes), esperado) << bytes;
+  EXPECT_EQ(Utf8(U"Conceição € ✓ 𝄞"), "Conceição € ✓ 𝄞");
   EXPECT_EQ(Utf8(std::u32string{0xD800, U'a', 0x110000}), "\xEF\xBF\xBD" "a" "\xEF\xBF\xBD");
+  EXPECT_EQ(ContaCaracteres("ação!"), 5u);  // 7 bytes
 }
 
 TEST(NomeNormalizado, AcentosComControlesEBrancos) {
