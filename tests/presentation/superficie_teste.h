@@ -98,7 +98,7 @@ struct Cenario {
     opcoes.ImprimirDescricao = false;
   }
   ConteudoDaAnalise Conteudo() const {
-    return {analise, opcoes, fontes, linhas, Figura::DoRecurso(":/t/signo"), Figura::DoRecurso(":/t/divisoria"), ordem};
+    return {analise, opcoes, fontes, linhas, Figura::DoRecurso(":/t/signo"), Figura::DoRecurso(":/t/divisoria"), ordem, {}, {}};
   }
   FolhasDeTeste Compoe() const {
     FolhasDeTeste folhas(200, 297);
