@@ -2,7 +2,8 @@
 // The print dialog: what to print (chart, analysis or both), black and
 // white, cover page, the four margins checked against the printer's usable
 // page as they are typed, a small preview of a page, and the ways out:
-// print, look at the print first, save it as a PDF, or cancel.
+// print, look at the print first, save it as a PDF, or cancel. A forecast
+// prints alone: no chart, no cover.
 #include <QDialog>
 #include <QPrinterInfo>
 #include <array>
@@ -37,17 +38,21 @@ class frmImprimir : public QDialog {
 
  public:
   // Opens the dialog modally, on the system's default printer, for what
-  // conteudo draws (the analysis of the viewer in front). The three choices
-  // go into opcoes and the margins into margens (and margens.dat in pasta)
-  // when the operator prints or saves a PDF. Returns true when it was
-  // printed or saved as a PDF.
+  // conteudo draws (the report of the viewer in front); nomeDoArquivo is the
+  // name offered for the PDF, without the extension. The
+  // three choices go into opcoes and the margins into margens (and
+  // margens.dat in pasta) when the operator prints or saves a PDF; a
+  // forecast keeps only the black-and-white choice. Returns true when it was
+  // printed or saved.
   static bool Executa(QWidget* pai, cifra::ConteudoDaAnalise conteudo,
-                      const cifra::PastaDeDados& pasta, cifra::ProgramOptions& opcoes,
-                      cifra::Margens& margens, LembrancasDaImpressao& lembrancas);
+                      const std::string& nomeDoArquivo, const cifra::PastaDeDados& pasta,
+                      cifra::ProgramOptions& opcoes, cifra::Margens& margens,
+                      LembrancasDaImpressao& lembrancas);
 
   // impressora: the printer to print on; a null one means there is none, and
   // the dialog works on an A4 page, offering the preview and the PDF only.
-  frmImprimir(cifra::ConteudoDaAnalise conteudo, const cifra::PastaDeDados& pasta,
+  frmImprimir(cifra::ConteudoDaAnalise conteudo, std::string nomeDoArquivo,
+              const cifra::PastaDeDados& pasta,
               cifra::ProgramOptions& opcoes, cifra::Margens& margens,
               LembrancasDaImpressao& lembrancas, const QPrinterInfo& impressora,
               QWidget* pai = nullptr);
@@ -83,8 +88,11 @@ class frmImprimir : public QDialog {
   void cmdImprimir_Click();
   void cmdVisualizar_Click();
   void cmdSalvarPdf_Click();
+  // A report other than the analysis (a forecast): printed alone.
+  bool EhRelatorio() const { return !conteudo_.tituloDoRelatorio.empty(); }
 
   const cifra::ConteudoDaAnalise conteudo_;
+  const std::string nomeDoArquivo_;
   const cifra::PastaDeDados& pasta_;
   cifra::ProgramOptions& opcoes_;
   cifra::Margens& margens_;

@@ -1,5 +1,5 @@
 #pragma once
-// Runs `analise` in the test's own process and keeps what it said.
+// Runs `analise` (or `previsao`) in the test's own process and keeps what it said.
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,6 +16,12 @@ struct Resultado {
 inline Resultado Executa(const std::vector<std::string>& args) {
   std::ostringstream saida, erros;
   const int status = ExecutaAnalise(args, saida, erros);
+  return {status, saida.str(), erros.str()};
+}
+
+inline Resultado Preve(const std::vector<std::string>& args) {
+  std::ostringstream saida, erros;
+  const int status = ExecutaPrevisao(args, saida, erros);
   return {status, saida.str(), erros.str()};
 }
 

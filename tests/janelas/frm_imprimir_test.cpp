@@ -11,6 +11,7 @@
 
 #include "apoio/janelas.h"
 #include "engine/numerologia.h"
+#include "presentation/conteudo_do_documento.h"
 
 namespace cifra {
 namespace {
@@ -20,17 +21,21 @@ using teste::RespondeCaixas;
 struct Dialogo : teste::ComConfiguracao {
   std::unique_ptr<frmImprimir> janela;
   LembrancasDaImpressao lembrancas;
-  const Analise analise = MontaAnalise(PessoaAnalisada{Utf32("MARIA DA SILVA"), Data{12, 8, 1978}}, DataDeHoje(),
-                                       configuracao.opcoes, configuracao.titulos, configuracao.pasta);
+  const PessoaAnalisada pessoa{Utf32("MARIA DA SILVA"), Data{12, 8, 1978}};
+  const Analise analise = MontaAnalise(pessoa, DataDeHoje(), configuracao.opcoes, configuracao.titulos,
+                                       configuracao.pasta);
 
-  void Abre() {
-    janela = std::make_unique<frmImprimir>(ConteudoDe(analise, configuracao), configuracao.pasta, configuracao.opcoes,
-                                           configuracao.margens, lembrancas, QPrinterInfo());
+  // The document as the main window hands it over: its content and name.
+  void Abre(const DocumentoDaAnalise& documento) {
+    janela = std::make_unique<frmImprimir>(ConteudoDoDocumento(documento, configuracao),
+                                           NomeDoArquivoDoDocumento(documento), configuracao.pasta,
+                                           configuracao.opcoes, configuracao.margens, lembrancas, QPrinterInfo());
     janela->show();
     QCoreApplication::processEvents();  // the notice about the missing printer, if it comes
     janela->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(janela.get()));
   }
+  void Abre() { Abre(DocumentoDaAnalise(pessoa, analise, {})); }
   QWidget* Controle(const char* nome) const { return teste::Controle(*janela, QString::fromLatin1(nome)); }
   void Digita(const char* caixa, const char* texto) { teste::Substitui(Controle(caixa), QString::fromLatin1(texto)); }
 };

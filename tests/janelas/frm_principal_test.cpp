@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPainter>
+#include <QSpinBox>
 #include <QScrollBar>
 #include <QSettings>
 #include <QToolBar>
@@ -31,6 +33,7 @@
 #include "janelas/frm_imprimir.h"
 #include "library/clientes.h"
 #include "presentation/exportacao.h"
+#include "presentation/previsao_em_paginas.h"
 
 namespace {
 
@@ -74,11 +77,14 @@ struct Programa {
     Ativa();
     return janela->ExibidorAtivo();
   }
-  // The same person's analysis as the command line writes it.
-  QString TextoDaLinhaDeComando(const char* nome, const char* data) {
-    const auto r = cifra::teste::Executa({nome, data, "--pasta", pasta.Caminho().string(), "--hoje",
-                                          QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString(),
-                                          "--texto", "-"});
+  // The same person's analysis (or, with extras, forecast) as the command
+  // line writes it.
+  QString TextoDaLinhaDeComando(const char* nome, const char* data, std::vector<std::string> extras = {}) {
+    std::vector<std::string> args{nome, data, "--pasta", pasta.Caminho().string(), "--hoje",
+                                  QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString(),
+                                  "--texto", "-"};
+    args.insert(args.end(), extras.begin(), extras.end());
+    const auto r = extras.empty() ? cifra::teste::Executa(args) : cifra::teste::Preve(args);
     EXPECT_EQ(r.status, 0) << r.erros;
     return QString::fromStdString(r.saida);
   }
@@ -236,6 +242,96 @@ TEST(frmPrincipal, SaidasSeguemAAnaliseDaFrente) {
   }
 }
 
+// A forecast asked from its button opens beside an analysis, named after
+// the person and the years in the viewer and the Window menu; its pages are
+// the forecast's, its title in the header; the clipboard gets the text the
+// command line writes and printing offers the forecast's file name. An
+// option changed builds it again as the same forecast, the analysis as an
+// analysis.
+TEST(frmPrincipal, PrevisaoAoLadoDaAnaliseSegueComoPrevisao) {
+  Programa p;
+  frmPrincipal& j = *p.janela;
+  frmExibeRelatorio* analise = j.CriaAnalise({U"JOAO PEDRO ARAUJO", {5, 3, 1980}});
+  ASSERT_TRUE(analise);
+  cifra::teste::QuandoAbrirModal([](QWidget* w) {
+    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtNome")), QStringLiteral("Maria da Silva"));
+    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtDataNasc")), QStringLiteral("12081978"));
+    cifra::teste::Substitui(w->findChild<QSpinBox*>(QStringLiteral("txtAnoInicial")), QStringLiteral("2027"));
+    cifra::teste::Substitui(w->findChild<QSpinBox*>(QStringLiteral("txtAnoFinal")), QStringLiteral("2028"));
+    cifra::teste::Clica(*w, QStringLiteral("cmdOk"));
+  });
+  QTest::mouseClick(p.Botao("cmdCriaPrevisao"), Qt::LeftButton);
+  p.Ativa();
+  frmExibeRelatorio* previsao = j.ExibidorAtivo();
+  ASSERT_TRUE(previsao && previsao != analise);
+  EXPECT_EQ(previsao->windowTitle(), QStringLiteral("MARIA DA SILVA – Previsão 2027–2028"));
+
+  // What the core composes for that forecast with the configuration in force.
+  const auto paginasDaPrevisao = [&] {
+    const cifra::Previsao esperada = cifra::MontaPrevisao(previsao->Pessoa(), 2027, 2028,
+                                                          j.Configuracao().opcoes, j.Configuracao().pasta);
+    return cifra::ImprimirAnaliseNoMonitor(cifra::ConteudoDaPrevisao(esperada, j.Configuracao()));
+  };
+  const int total = previsao->TotalDePaginas();
+  EXPECT_EQ(static_cast<size_t>(total), paginasDaPrevisao().picFolha.size());
+  EXPECT_EQ(j.InfoNavega(), QStringLiteral("Navegando: Página 1 de %1").arg(total));
+  const auto textos = previsao->Documento().Folha(1).Textos();
+  for (const char* trecho : {"Previsão Numerológica 2027–2028", "MARIA DA SILVA", "Previsão para 2027"}) {
+    EXPECT_NE(std::find(textos.begin(), textos.end(), QString::fromUtf8(trecho)), textos.end()) << trecho;
+  }
+  {  // The picture of the manual: the two side by side, each under its title.
+    j.findChild<QAction*>(QStringLiteral("mnuJanelaLadoLado"))->trigger();
+    cifra::teste::GuardaImagem(j.grab().toImage(), QStringLiteral("previsao-janela.png"));
+  }
+  cifra::teste::GuardaImagem(cifra::ImagemDaPagina(previsao->Documento().Paginas(), 1, 4),
+                             QStringLiteral("previsao-pagina1.png"));
+
+  auto* menu = j.findChild<QMenu*>(QStringLiteral("mnuJanela"));
+  emit menu->aboutToShow();
+  QStringList listadas;
+  for (QAction* a : menu->actions()) {
+    if (a->objectName().startsWith(QStringLiteral("mnuJanelaAnalise"))) listadas << a->text() + (a->isChecked() ? "*" : "");
+  }
+  EXPECT_EQ(listadas, (QStringList{"&1 JOAO PEDRO ARAUJO – 05/03/1980", "&2 MARIA DA SILVA – Previsão 2027–2028*"}));
+
+  {
+    RespondeCaixas caixas;  // the clipboard's notice, the missing printer
+    QTest::mouseClick(p.Botao("cmdExportar"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              p.TextoDaLinhaDeComando("Maria da Silva", "12/08/1978", {"--de", "2027", "--ate", "2028"}));
+    ASSERT_FALSE(caixas.Vistas().empty());
+    EXPECT_TRUE(caixas.Vistas()[0].texto.startsWith(QStringLiteral("O texto da previsão atualmente exibida")));
+    QString oferecido;
+    QuandoAbrir<QFileDialog> escolha([&](QFileDialog& e) {
+      oferecido = e.selectedFiles().value(0);
+      e.reject();
+    });
+    QuandoAbrir<frmImprimir> impressao([](frmImprimir& d) {
+      QTest::mouseClick(d.findChild<QWidget*>(QStringLiteral("cmdSalvarPdf")), Qt::LeftButton);
+      d.reject();
+    });
+    j.AbrirImpressao();
+    EXPECT_TRUE(oferecido.endsWith(QStringLiteral("/Previsao - MARIA DA SILVA - 2027-2028.pdf")))
+        << oferecido.toStdString();
+  }
+
+  // Descriptions off: fewer pages, still the forecast of 2027 to 2028.
+  QuandoAbrir<cifra::frmConfiguraPrograma> opcoes([](cifra::frmConfiguraPrograma& o) {
+    cifra::teste::Clica(o, QStringLiteral("chkImprimirDescricao"));
+    cifra::teste::Clica(o, QStringLiteral("cmdOk"));
+  });
+  j.AbrirOpcoes();
+  ASSERT_FALSE(j.Configuracao().opcoes.ImprimirDescricao);
+  const cifra::Previsao* refeita = previsao->Documento().ComoPrevisao();
+  ASSERT_TRUE(refeita);
+  EXPECT_EQ(std::pair(refeita->AnoInicial, refeita->AnoFinal), std::pair(2027, 2028));
+  EXPECT_LT(previsao->TotalDePaginas(), total);
+  EXPECT_EQ(static_cast<size_t>(previsao->TotalDePaginas()), paginasDaPrevisao().picFolha.size());
+  EXPECT_EQ(previsao->windowTitle(), QStringLiteral("MARIA DA SILVA – Previsão 2027–2028"));
+  EXPECT_FALSE(analise->Documento().ComoPrevisao());
+  EXPECT_EQ(analise->Documento().Resultado().NomeExibido, "JOAO PEDRO ARAUJO");
+}
+
 // Every command of the toolbar and the menus opens its own window; the
 // window's close box leaves it.
 TEST(frmPrincipal, CadaComandoAbreSuaJanela) {
@@ -246,6 +342,7 @@ TEST(frmPrincipal, CadaComandoAbreSuaJanela) {
       {"mnuConfigurarRodape", "frmConfiguraRodape"},    {"mnuAlterarImagemCabecalho", "frmSelecionarArquivo"},
       {"mnuDefinirCalculoA", "frmEditaCalculo"},        {"mnuDefinirCalculoB", "frmEditaCalculo"},
       {"mnuAlterarOrdem", "frmOrdem"},                  {"mnuAlterarConteudoDasAnalises", "frmSelecionaAlteracao"},
+      {"cmdCriaPrevisao", "frmEntraNome"},
   };
   for (const auto& [acao, janela] : comandos) {
     QString aberta;
