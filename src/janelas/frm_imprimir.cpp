@@ -28,6 +28,8 @@
 
 #include "printing/impressora.h"
 #include "library/arquivo_registros.h"
+#include "library/saida_inteira.h"
+#include "presentation/documento_odt.h"
 #include "auxiliares.h"
 
 using namespace cifra;
@@ -180,18 +182,22 @@ void frmImprimir::MontaControles() {
   };
   cmdVisualizar_ = botao("&Visualizar", "cmdVisualizar");
   cmdSalvarPdf_ = botao("Salvar &PDF...", "cmdSalvarPdf");
+  cmdSalvarOdt_ = botao("Salvar como &documento (.odt)...", "cmdSalvarOdt");
+  cmdSalvarOdt_->setToolTip("Um documento que o editor de textos abre e deixa alterar.");
   cmdImprimir_ = botao("I&mprimir", "cmdImprimir");
   cmdCancelar_ = botao("Cancela&r", "cmdCancelar");
   cmdImprimir_->setEnabled(!impressora_.isNull());
   if (impressora_.isNull()) cmdImprimir_->setToolTip("Nenhuma impressora instalada.");
   connect(cmdVisualizar_, &QPushButton::clicked, this, &frmImprimir::cmdVisualizar_Click);
   connect(cmdSalvarPdf_, &QPushButton::clicked, this, &frmImprimir::cmdSalvarPdf_Click);
+  connect(cmdSalvarOdt_, &QPushButton::clicked, this, &frmImprimir::cmdSalvarOdt_Click);
   connect(cmdImprimir_, &QPushButton::clicked, this, &frmImprimir::cmdImprimir_Click);
   connect(cmdCancelar_, &QPushButton::clicked, this, &frmImprimir::reject);
 
   auto* botoes = new QHBoxLayout;
   botoes->addWidget(cmdVisualizar_);
   botoes->addWidget(cmdSalvarPdf_);
+  botoes->addWidget(cmdSalvarOdt_);
   botoes->addStretch();
   botoes->addWidget(cmdImprimir_);
   botoes->addWidget(cmdCancelar_);
@@ -410,3 +416,32 @@ void frmImprimir::cmdSalvarPdf_Click() {
   }
   Mensagem(this, QMessageBox::Critical, "Erro:", QString::fromStdString(falha));
 }
+
+// The document takes neither the margins nor the print choices: nothing of
+// the dialog is kept, only the folder.
+void frmImprimir::cmdSalvarOdt_Click() {
+  if (SalvaComoOdt(this, conteudo_, nomeDoArquivo_, lembrancas_.pastaDoUltimoPdf)) accept();
+}
+
+namespace cifra {
+
+bool SalvaComoOdt(QWidget* pai, const ConteudoDaAnalise& conteudo, const std::string& nomeDoArquivo,
+                  QString& pasta) {
+  if (pasta.isEmpty()) pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QFileDialog escolha(pai, "Salvar como documento", QDir(pasta).filePath(Q(nomeDoArquivo + ".odt")),
+                      "Documentos de texto ODF (*.odt)");
+  escolha.setObjectName("dlgSalvarOdt");
+  escolha.setAcceptMode(QFileDialog::AcceptSave);
+  escolha.setDefaultSuffix("odt");
+  escolha.setOption(QFileDialog::DontUseNativeDialog);
+  if (escolha.exec() != QDialog::Accepted || escolha.selectedFiles().isEmpty()) return false;
+  const QString arquivo = escolha.selectedFiles().first();
+  pasta = QFileInfo(arquivo).absolutePath();
+  Ampulheta ampulheta;
+  return GravaAvisando(pai, [&] {
+    GravaSaidaInteira(arquivo.toStdString(),
+                      [&](QIODevice& destino) { return GravaOdt(conteudo, destino); });
+  });
+}
+
+}  // namespace cifra

@@ -64,6 +64,10 @@ const QString kAnaliseExportada = QStringLiteral(
     "transferência do seu computador. Para transportá-la para qualquer editor de textos (ex. "
     "Word), primeiro inicie o programa, crie um novo documento em branco e então pressione CTRL "
     "+ V ou se preferir utilize a opção Editar -> Colar no menu do programa.");
+const QString kSemAnaliseParaSalvar = QStringLiteral(
+    "Para salvar um documento é preciso que exista uma análise ou previsão sendo exibida em seu "
+    "monitor. Crie uma análise clicando no primeiro botão, ou uma previsão no segundo, e então "
+    "repita a operação.");
 const QString kSemAnaliseParaImprimir = QStringLiteral(
     "Para você poder imprimir uma análise é fundamental que exista uma análise sendo exibida em "
     "seu monitor. Para isso, clique no primeiro botão e crie uma análise. Depois clique "
@@ -213,7 +217,11 @@ void frmPrincipal::MontaMenus() {
   };
   QMenu* mnuArquivo = menuBar()->addMenu(QStringLiteral("Arquivo"));
   mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
-  mnuArquivo->addActions({cmdCriaAnalise, cmdCriaPrevisao, cmdImprimir, cmdExportar});
+  mnuArquivo->addActions({cmdCriaAnalise, cmdCriaPrevisao, cmdImprimir});
+  mnuSalvarOdt = item(mnuArquivo, "mnuSalvarOdt",
+                      QStringLiteral("Salvar como &documento (.odt)..."),
+                      &frmPrincipal::mnuSalvarOdt_Click);
+  mnuArquivo->addAction(cmdExportar);
   mnuArquivo->addSeparator();
   item(mnuArquivo, "mnuConfigurarRodape", QStringLiteral("&Configurar Cabeçalho e Rodapé"),
        [this] { Prologo(); AbrirCabecalhoERodape(); });
@@ -614,6 +622,16 @@ void frmPrincipal::AbrirImpressao() {
   frmImprimir::Executa(this, ConteudoDoDocumento(e->Documento()),
                        cifra::NomeDoArquivoDoDocumento(e->Documento()), configuracao_.pasta,
                        configuracao_.opcoes, configuracao_.margens, lembrancasDaImpressao_);
+}
+void frmPrincipal::SalvarDocumento() {
+  frmExibeRelatorio* e = ExibidorAtivo();
+  if (!e) {
+    QMessageBox::information(this, QStringLiteral("Informação:"), kSemAnaliseParaSalvar);
+    return;
+  }
+  cifra::SalvaComoOdt(this, ConteudoDoDocumento(e->Documento()),
+                      cifra::NomeDoArquivoDoDocumento(e->Documento()),
+                      lembrancasDaImpressao_.pastaDoUltimoPdf);
 }
 // Every dialog that changes what an analysis shows is followed by the open
 // analyses built again, so the pages on screen are what prints.

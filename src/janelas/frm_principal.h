@@ -74,6 +74,7 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   void cmdSair_Click();
   // Menus.
   void mnuEncerrar_Click();
+  void mnuSalvarOdt_Click() { Prologo(); SalvarDocumento(); }
   void mnuJanelaLadoLado_Click();
   void mnuJanelaEmCascata_Click();
   // Bottom bar.
@@ -82,6 +83,7 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
 
   // Dialogs that other parts of the program provide, each opened modally.
   void AbrirImpressao();
+  void SalvarDocumento();  // the document in front as an editable .odt
   void AbrirFontes();
   void AbrirOpcoes();
   void AbrirAjuda();
@@ -155,6 +157,7 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   QAction* cmdExportar = nullptr;
   QAction* cmdSair = nullptr;
   QAction* mnuEncerrar = nullptr;
+  QAction* mnuSalvarOdt = nullptr;
   QAction* mnuPaginaAnterior = nullptr;
   QAction* mnuProximaPagina = nullptr;
   QAction* mnuAumentarZoom = nullptr;
