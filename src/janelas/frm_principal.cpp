@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -26,6 +27,7 @@
 #include "frm_dicas.h"
 #include "frm_entra_nome.h"
 #include "frm_entrada.h"
+#include "frm_previsoes_cadastro.h"
 #include "frm_sobre.h"
 #include "janela_sons.h"
 #include "engine/data.h"
@@ -222,6 +224,10 @@ void frmPrincipal::MontaMenus() {
                       QStringLiteral("Salvar como &documento (.odt)..."),
                       &frmPrincipal::mnuSalvarOdt_Click);
   mnuArquivo->addAction(cmdExportar);
+  mnuArquivo->addSeparator();
+  mnuPrevisoesDoCadastro = item(mnuArquivo, "mnuPrevisoesDoCadastro",
+                                QStringLiteral("Pre&visões do Cadastro..."),
+                                &frmPrincipal::mnuPrevisoesDoCadastro_Click);
   mnuArquivo->addSeparator();
   item(mnuArquivo, "mnuConfigurarRodape", QStringLiteral("&Configurar Cabeçalho e Rodapé"),
        [this] { Prologo(); AbrirCabecalhoERodape(); });
@@ -632,6 +638,13 @@ void frmPrincipal::SalvarDocumento() {
   cifra::SalvaComoOdt(this, ConteudoDoDocumento(e->Documento()),
                       cifra::NomeDoArquivoDoDocumento(e->Documento()),
                       lembrancasDaImpressao_.pastaDoUltimoPdf);
+}
+void frmPrincipal::AbrirPrevisoesDoCadastro() {
+  if (pastaDasPrevisoes_.isEmpty()) {
+    pastaDasPrevisoes_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  }
+  cifra::frmPrevisoesDoCadastro::Executa(this, configuracao_, cifra::DataDeHoje(),
+                                         pastaDasPrevisoes_);
 }
 // Every dialog that changes what an analysis shows is followed by the open
 // analyses built again, so the pages on screen are what prints.

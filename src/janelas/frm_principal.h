@@ -75,6 +75,7 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   // Menus.
   void mnuEncerrar_Click();
   void mnuSalvarOdt_Click() { Prologo(); SalvarDocumento(); }
+  void mnuPrevisoesDoCadastro_Click() { Prologo(); AbrirPrevisoesDoCadastro(); }
   void mnuJanelaLadoLado_Click();
   void mnuJanelaEmCascata_Click();
   // Bottom bar.
@@ -84,6 +85,7 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   // Dialogs that other parts of the program provide, each opened modally.
   void AbrirImpressao();
   void SalvarDocumento();  // the document in front as an editable .odt
+  void AbrirPrevisoesDoCadastro();
   void AbrirFontes();
   void AbrirOpcoes();
   void AbrirAjuda();
@@ -135,6 +137,7 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   cifra::Configuracao configuracao_;
   bool geometriaNaPasta_ = false;
   LembrancasDaImpressao lembrancasDaImpressao_;
+  QString pastaDasPrevisoes_;  // where the register's forecasts last went
   std::unique_ptr<cifra::TocadorDeSons> sons_;
   QMdiArea* area_ = nullptr;
   QWidget* picRodape_ = nullptr;
@@ -158,6 +161,7 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   QAction* cmdSair = nullptr;
   QAction* mnuEncerrar = nullptr;
   QAction* mnuSalvarOdt = nullptr;
+  QAction* mnuPrevisoesDoCadastro = nullptr;
   QAction* mnuPaginaAnterior = nullptr;
   QAction* mnuProximaPagina = nullptr;
   QAction* mnuAumentarZoom = nullptr;

@@ -94,7 +94,7 @@ TEST(Operador, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
                             "mnuConfigurarRodape",     "mnuAlterarImagemCabecalho",
                             "mnuDefinirCalculoA",      "mnuAlterarOrdem",
                             "mnuAlterarConteudoDasAnalises", "cmdImprimir", "cmdSair",
-                            "cmdCriaPrevisao",         "mnuSalvarOdt"};
+                            "cmdCriaPrevisao",         "mnuPrevisoesDoCadastro", "mnuSalvarOdt"};
   for (const char* comando : comandos) {
     SCOPED_TRACE(comando);
     QStringList vistos;
