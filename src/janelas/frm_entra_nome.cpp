@@ -7,10 +7,12 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "analysis/digitacao_data.h"
+#include "analysis/previsao.h"
 #include "engine/signo.h"
 #include "presentation/figuras.h"
 
@@ -45,10 +47,13 @@ void CaixaDeData::keyPressEvent(QKeyEvent* evento) {
   }
 }
 
-frmEntraNome::frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, QWidget* pai)
-    : QDialog(pai), hoje_(hoje), abreCadastro_(std::move(abreCadastro)) {
+frmEntraNome::frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, QWidget* pai,
+                           Finalidade finalidade)
+    : QDialog(pai), hoje_(hoje), abreCadastro_(std::move(abreCadastro)), finalidade_(finalidade) {
+  const bool previsao = finalidade_ == Finalidade::Previsao;
   setObjectName(QStringLiteral("frmEntraNome"));
-  setWindowTitle(QStringLiteral("Dados para análise..."));
+  setWindowTitle(previsao ? QStringLiteral("Dados para a previsão...")
+                          : QStringLiteral("Dados para análise..."));
   setModal(true);
 
   auto* lblNome = new QLabel(QStringLiteral("Digite abaixo o NOME COMPLETO:"), this);
@@ -83,7 +88,8 @@ frmEntraNome::frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, Q
   cmdCadastro_->setObjectName(QStringLiteral("cmdCadastro"));
   cmdCancelar_ = new QPushButton(QStringLiteral("Cancela&r"), this);
   cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
-  cmdOk_ = new QPushButton(QStringLiteral("&Analisar"), this);
+  cmdOk_ = new QPushButton(previsao ? QStringLiteral("&Prever") : QStringLiteral("&Analisar"),
+                           this);
   cmdOk_->setObjectName(QStringLiteral("cmdOk"));
   cmdOk_->setDefault(true);
   for (QPushButton* b : {cmdCadastro_, cmdCancelar_, cmdOk_}) b->setAutoDefault(false);
@@ -111,6 +117,41 @@ frmEntraNome::frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, Q
   layout->addSpacing(8);
   layout->addWidget(lblData);
   layout->addWidget(txtDataNasc_);
+  if (previsao) {
+    // Any four-digit year can be typed; RecusaDosAnos says on confirming
+    // what the range may not be, in words the operator can act on.
+    const auto [de, ate] = cifra::AnosPadraoDaPrevisao(hoje_);
+    auto ano = [this](const char* nome, int valor) {
+      auto* caixa = new QSpinBox(this);
+      caixa->setObjectName(QString::fromLatin1(nome));
+      caixa->setRange(1000, 9999);
+      caixa->setValue(valor);
+      caixa->setGroupSeparatorShown(false);
+      caixa->setAccelerated(true);
+      return caixa;
+    };
+    txtAnoInicial_ = ano("txtAnoInicial", de);
+    txtAnoFinal_ = ano("txtAnoFinal", ate);
+    auto* lblAnos = new QLabel(QStringLiteral("A&nos da previsão: de"), this);
+    lblAnos->setObjectName(QStringLiteral("lblAnos"));
+    lblAnos->setBuddy(txtAnoInicial_);
+    auto* lblAte = new QLabel(QStringLiteral("até"), this);
+    lblAte->setBuddy(txtAnoFinal_);
+    auto* anos = new QHBoxLayout;
+    anos->addWidget(lblAnos);
+    anos->addWidget(txtAnoInicial_);
+    anos->addWidget(lblAte);
+    anos->addWidget(txtAnoFinal_);
+    anos->addStretch();
+    layout->addSpacing(8);
+    layout->addLayout(anos);
+    auto* lblLimite = new QLabel(QStringLiteral("Até %1 anos, a partir do ano do nascimento.")
+                                     .arg(cifra::kMaximoDeAnosDaPrevisao),
+                                 this);
+    lblLimite->setObjectName(QStringLiteral("lblLimite"));
+    lblLimite->setEnabled(false);  // a quiet note, in grey
+    layout->addWidget(lblLimite);
+  }
   layout->addSpacing(8);
   layout->addLayout(signos);
   layout->addSpacing(10);
@@ -124,6 +165,20 @@ std::optional<cifra::PessoaAnalisada> frmEntraNome::Executa(QWidget* pai, const 
   frmEntraNome dialogo(hoje, std::move(abreCadastro), pai);
   dialogo.exec();
   return dialogo.Pessoa();
+}
+
+std::optional<frmEntraNome::PedidoDePrevisao> frmEntraNome::ExecutaPrevisao(
+    QWidget* pai, const cifra::Data& hoje, AbreCadastro abreCadastro) {
+  frmEntraNome dialogo(hoje, std::move(abreCadastro), pai, Finalidade::Previsao);
+  dialogo.exec();
+  if (!dialogo.Pessoa()) return std::nullopt;
+  const auto [de, ate] = dialogo.Anos();
+  return PedidoDePrevisao{*dialogo.Pessoa(), de, ate};
+}
+
+std::pair<int, int> frmEntraNome::Anos() const {
+  if (!txtAnoInicial_) return {0, 0};
+  return {txtAnoInicial_->value(), txtAnoFinal_->value()};
 }
 
 void frmEntraNome::MostraSigno(int signo) {
@@ -198,7 +253,21 @@ void frmEntraNome::cmdOk_Click() {
   std::string motivo;
   auto pessoa = cifra::AceitaPedido(txtNome_->text().toStdString(), *data, hoje_, &motivo);
   if (!pessoa) return recusa(motivo, txtNome_);
-  setWindowTitle(QStringLiteral("Gerando análise, aguarde..."));
+  if (finalidade_ == Finalidade::Previsao) {
+    const auto [de, ate] = Anos();
+    if (const auto anos = cifra::RecusaDosAnos(pessoa->Nascimento, de, ate)) {
+      QMessageBox::critical(this, QStringLiteral("Erro:"), QString::fromStdString(*anos));
+      // The last year is the one usually too far; a first year before the
+      // birth is the first box's fault.
+      QSpinBox* caixa = de < pessoa->Nascimento.ano ? txtAnoInicial_ : txtAnoFinal_;
+      caixa->setFocus();
+      caixa->selectAll();
+      return;
+    }
+  }
+  setWindowTitle(finalidade_ == Finalidade::Previsao
+                     ? QStringLiteral("Gerando previsão, aguarde...")
+                     : QStringLiteral("Gerando análise, aguarde..."));
   for (QPushButton* b : {cmdCadastro_, cmdCancelar_, cmdOk_}) b->setEnabled(false);
   pessoa_ = std::move(pessoa);
   accept();

@@ -2,7 +2,9 @@
 // The analysis request: the person's full name and date of birth. The date
 // box takes digits and puts in the slashes; a complete date shows the
 // person's zodiac sign; "&Analisar" refuses a date that is not one and a
-// name that is not a full name, with the message that says why.
+// name that is not a full name, with the message that says why. The
+// forecast's request is the same dialog with the first and last year of the
+// forecast, checked after the person.
 #include <QDialog>
 #include <QLineEdit>
 #include <array>
@@ -13,6 +15,7 @@
 
 class QLabel;
 class QPushButton;
+class QSpinBox;
 
 // The date box: every typed character goes through the date's keystroke filter.
 class CaixaDeData : public QLineEdit {
@@ -31,15 +34,29 @@ class frmEntraNome : public QDialog {
   // (PreencheDados) before it returns.
   using AbreCadastro = std::function<void(frmEntraNome&)>;
 
-  frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, QWidget* pai = nullptr);
+  enum class Finalidade { Analise, Previsao };
+  // For a forecast the dialog also asks the years, from AnosPadraoDaPrevisao(hoje).
+  frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, QWidget* pai = nullptr,
+               Finalidade finalidade = Finalidade::Analise);
 
   // Shows the dialog modally: the accepted person, or nothing when the
   // operator cancelled (the window's close box cancels too).
   static std::optional<cifra::PessoaAnalisada> Executa(QWidget* pai, const cifra::Data& hoje,
                                                        AbreCadastro abreCadastro = {});
 
+  struct PedidoDePrevisao {
+    cifra::PessoaAnalisada pessoa;
+    int anoInicial = 0, anoFinal = 0;
+  };
+  // The forecast's request, modally: the person and a range of years that
+  // RecusaDosAnos accepts for that person, or nothing when cancelled.
+  static std::optional<PedidoDePrevisao> ExecutaPrevisao(QWidget* pai, const cifra::Data& hoje,
+                                                         AbreCadastro abreCadastro = {});
+
   // The person accepted by "&Analisar"; nothing before, or after cancelling.
   const std::optional<cifra::PessoaAnalisada>& Pessoa() const { return pessoa_; }
+  // The years in the boxes (a forecast's request; both 0 for an analysis).
+  std::pair<int, int> Anos() const;
   // Puts a name and a date in the boxes and completes the date, as when the
   // operator leaves the date box.
   void PreencheDados(const QString& nome, const QString& data);
@@ -62,6 +79,9 @@ class frmEntraNome : public QDialog {
 
   cifra::Data hoje_;
   AbreCadastro abreCadastro_;
+  Finalidade finalidade_;
+  QSpinBox* txtAnoInicial_ = nullptr;
+  QSpinBox* txtAnoFinal_ = nullptr;
   QLineEdit* txtNome_;
   CaixaDeData* txtDataNasc_;
   std::array<QLabel*, 8> picSigno_{};

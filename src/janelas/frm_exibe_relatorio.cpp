@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "presentation/conteudo_do_documento.h"
 #include "presentation/superficie.h"
 
 namespace {
@@ -250,12 +251,9 @@ frmExibeRelatorio::frmExibeRelatorio(std::unique_ptr<cifra::DocumentoDaAnalise> 
                                      std::function<void()> aoExibirPagina, QWidget* pai)
     : QWidget(pai), documento_(std::move(documento)), aoExibirPagina_(std::move(aoExibirPagina)) {
   setObjectName(QStringLiteral("frmExibeRelatorio"));
-  // Each analysis window is named after its person, so the Window menu and
-  // the tabs tell the analyses apart.
-  const cifra::Analise& analise = documento_->Resultado();
-  setWindowTitle(analise.NomeExibido.empty()
-                     ? QStringLiteral("Relatório de Análise Numerológica")
-                     : QString::fromStdString(analise.NomeExibido + " – " + analise.DataNascimento));
+  // Each window is named after its person (and a forecast after its years),
+  // so the Window menu and the tabs tell the reports apart.
+  setWindowTitle(QString::fromStdString(cifra::TituloDaJanela(*documento_)));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   picExibe_ = new VistaDaFolha(*documento_, this);

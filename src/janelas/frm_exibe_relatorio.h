@@ -1,6 +1,6 @@
 #pragma once
-// The viewer of one analysis: a child window of the main window showing one
-// recorded page at a time, fitted to the window's width or zoomed, replayed
+// The viewer of one analysis or forecast: a child window of the main window
+// showing one recorded page at a time, fitted to the window's width or zoomed, replayed
 // as vectors so it stays sharp at any zoom.
 #include <QAbstractScrollArea>
 #include <QPixmap>

@@ -28,6 +28,8 @@
 
 #include "printing/impressora.h"
 #include "library/arquivo_registros.h"
+#include "library/saida_inteira.h"
+#include "presentation/documento_odt.h"
 #include "auxiliares.h"
 
 using namespace cifra;
@@ -38,24 +40,27 @@ constexpr int kLarguraDoExemplo = 170;  // pixels; the height follows the page's
 
 }  // namespace
 
-bool frmImprimir::Executa(QWidget* pai, ConteudoDaAnalise conteudo, const PastaDeDados& pasta,
+bool frmImprimir::Executa(QWidget* pai, ConteudoDaAnalise conteudo,
+                          const std::string& nomeDoArquivo, const PastaDeDados& pasta,
                           ProgramOptions& opcoes, Margens& margens,
                           LembrancasDaImpressao& lembrancas) {
   std::unique_ptr<frmImprimir> dialogo;
   {
     Ampulheta ampulheta;  // while the preview is drawn
-    dialogo = std::make_unique<frmImprimir>(std::move(conteudo), pasta, opcoes, margens,
-                                            lembrancas, QPrinterInfo::defaultPrinter(), pai);
+    dialogo = std::make_unique<frmImprimir>(std::move(conteudo), nomeDoArquivo, pasta, opcoes,
+                                            margens, lembrancas, QPrinterInfo::defaultPrinter(),
+                                            pai);
   }
   return dialogo->exec() == QDialog::Accepted;
 }
 
-frmImprimir::frmImprimir(ConteudoDaAnalise conteudo, const PastaDeDados& pasta,
-                         ProgramOptions& opcoes, Margens& margens,
+frmImprimir::frmImprimir(ConteudoDaAnalise conteudo, std::string nomeDoArquivo,
+                         const PastaDeDados& pasta, ProgramOptions& opcoes, Margens& margens,
                          LembrancasDaImpressao& lembrancas, const QPrinterInfo& impressora,
                          QWidget* pai)
     : QDialog(pai),
       conteudo_(std::move(conteudo)),
+      nomeDoArquivo_(std::move(nomeDoArquivo)),
       pasta_(pasta),
       opcoes_(opcoes),
       margens_(margens),
@@ -80,9 +85,18 @@ frmImprimir::frmImprimir(ConteudoDaAnalise conteudo, const PastaDeDados& pasta,
   // Load: the kept choices, the margins in force, the first preview.
   desenhando_ = true;
   chkPretoEmBranco_->setChecked(opcoes_.ImprimirPretoEmBranco);
-  chkImprimirFolhaRosto_->setChecked(opcoes_.ImprimirFolhaRosto);
-  optImprimir_[static_cast<size_t>(std::clamp<int>(opcoes_.TipoImpressao, 0, 2))]
-      ->setChecked(true);
+  if (EhRelatorio()) {
+    // The chart and the cover speak of the analysis: a forecast prints
+    // alone, and the choices kept for the analyses stay as they are.
+    optImprimir_[1]->setText(Q(conteudo_.tituloDoRelatorio));
+    optImprimir_[1]->setChecked(true);
+    optImprimir_[0]->parentWidget()->setEnabled(false);
+    chkImprimirFolhaRosto_->setEnabled(false);
+  } else {
+    chkImprimirFolhaRosto_->setChecked(opcoes_.ImprimirFolhaRosto);
+    optImprimir_[static_cast<size_t>(std::clamp<int>(opcoes_.TipoImpressao, 0, 2))]
+        ->setChecked(true);
+  }
   MargensAtuais = margens_;
   for (LadoDaMargem lado : {LadoDaMargem::Direita, LadoDaMargem::Esquerda,
                             LadoDaMargem::Superior, LadoDaMargem::Inferior}) {
@@ -168,18 +182,22 @@ void frmImprimir::MontaControles() {
   };
   cmdVisualizar_ = botao("&Visualizar", "cmdVisualizar");
   cmdSalvarPdf_ = botao("Salvar &PDF...", "cmdSalvarPdf");
+  cmdSalvarOdt_ = botao("Salvar como &documento (.odt)...", "cmdSalvarOdt");
+  cmdSalvarOdt_->setToolTip("Um documento que o editor de textos abre e deixa alterar.");
   cmdImprimir_ = botao("I&mprimir", "cmdImprimir");
   cmdCancelar_ = botao("Cancela&r", "cmdCancelar");
   cmdImprimir_->setEnabled(!impressora_.isNull());
   if (impressora_.isNull()) cmdImprimir_->setToolTip("Nenhuma impressora instalada.");
   connect(cmdVisualizar_, &QPushButton::clicked, this, &frmImprimir::cmdVisualizar_Click);
   connect(cmdSalvarPdf_, &QPushButton::clicked, this, &frmImprimir::cmdSalvarPdf_Click);
+  connect(cmdSalvarOdt_, &QPushButton::clicked, this, &frmImprimir::cmdSalvarOdt_Click);
   connect(cmdImprimir_, &QPushButton::clicked, this, &frmImprimir::cmdImprimir_Click);
   connect(cmdCancelar_, &QPushButton::clicked, this, &frmImprimir::reject);
 
   auto* botoes = new QHBoxLayout;
   botoes->addWidget(cmdVisualizar_);
   botoes->addWidget(cmdSalvarPdf_);
+  botoes->addWidget(cmdSalvarOdt_);
   botoes->addStretch();
   botoes->addWidget(cmdImprimir_);
   botoes->addWidget(cmdCancelar_);
@@ -258,7 +276,9 @@ void frmImprimir::DesenhaExemplo() {
   PintaExemplo([this](SuperficieDeDesenho& s) {
     cifra::DesenhaExemplo(s, MargensAtuais, larguraUtil_, alturaUtil_,
                           FigurasDoPrograma().signos[1],
-                          conteudo_.analise.ResultadoAnalise[23].Interpretacao);
+                          conteudo_.blocos.empty()
+                              ? conteudo_.analise.ResultadoAnalise[23].Interpretacao
+                              : conteudo_.blocos.front().Texto);
   });
   desenhando_ = false;
 }
@@ -278,6 +298,7 @@ void frmImprimir::MostraAguarde() {
 
 void frmImprimir::GuardaEscolhas() {
   opcoes_.ImprimirPretoEmBranco = chkPretoEmBranco_->isChecked();
+  if (EhRelatorio()) return;
   opcoes_.ImprimirFolhaRosto = chkImprimirFolhaRosto_->isChecked();
   for (size_t i = 0; i < optImprimir_.size(); ++i) {
     if (optImprimir_[i]->isChecked()) {
@@ -290,7 +311,7 @@ void frmImprimir::GuardaEscolhas() {
 OpcoesDaImpressao frmImprimir::OpcoesEscolhidas() const {
   OpcoesDaImpressao o;
   o.margens = MargensAtuais;
-  o.folhaRosto = chkImprimirFolhaRosto_->isChecked();
+  o.folhaRosto = chkImprimirFolhaRosto_->isChecked() && !EhRelatorio();
   o.pretoEmBranco = chkPretoEmBranco_->isChecked();
   for (size_t i = 0; i < optImprimir_.size(); ++i) {
     if (optImprimir_[i]->isChecked()) o.tipo = static_cast<TipoDeImpressao>(i);
@@ -309,13 +330,13 @@ std::unique_ptr<QPrinter> frmImprimir::NovaImpressora() const {
     return pdf;
   }
   auto impressora = std::make_unique<QPrinter>(impressora_, QPrinter::HighResolution);
-  impressora->setDocName(Q(TituloDoDocumento(conteudo_.analise)));
+  impressora->setDocName(Q(TituloDoDocumento(conteudo_)));
   return impressora;
 }
 
 void frmImprimir::reject() {
   opcoes_.ImprimirPretoEmBranco = chkPretoEmBranco_->isChecked();
-  opcoes_.ImprimirFolhaRosto = chkImprimirFolhaRosto_->isChecked();
+  if (!EhRelatorio()) opcoes_.ImprimirFolhaRosto = chkImprimirFolhaRosto_->isChecked();
   QDialog::reject();
 }
 
@@ -371,9 +392,8 @@ void frmImprimir::cmdVisualizar_Click() {
 }
 
 void frmImprimir::cmdSalvarPdf_Click() {
-  QFileDialog escolha(this, "Salvar PDF", QDir(lembrancas_.pastaDoUltimoPdf)
-                                              .filePath(Q(NomeDoPdf(conteudo_.analise.NomeExibido,
-                                                                    conteudo_.analise.Hoje))),
+  QFileDialog escolha(this, "Salvar PDF",
+                      QDir(lembrancas_.pastaDoUltimoPdf).filePath(Q(nomeDoArquivo_ + ".pdf")),
                       "Documentos PDF (*.pdf)");
   escolha.setObjectName("dlgSalvarPdf");
   escolha.setAcceptMode(QFileDialog::AcceptSave);
@@ -396,3 +416,32 @@ void frmImprimir::cmdSalvarPdf_Click() {
   }
   Mensagem(this, QMessageBox::Critical, "Erro:", QString::fromStdString(falha));
 }
+
+// The document takes neither the margins nor the print choices: nothing of
+// the dialog is kept, only the folder.
+void frmImprimir::cmdSalvarOdt_Click() {
+  if (SalvaComoOdt(this, conteudo_, nomeDoArquivo_, lembrancas_.pastaDoUltimoPdf)) accept();
+}
+
+namespace cifra {
+
+bool SalvaComoOdt(QWidget* pai, const ConteudoDaAnalise& conteudo, const std::string& nomeDoArquivo,
+                  QString& pasta) {
+  if (pasta.isEmpty()) pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QFileDialog escolha(pai, "Salvar como documento", QDir(pasta).filePath(Q(nomeDoArquivo + ".odt")),
+                      "Documentos de texto ODF (*.odt)");
+  escolha.setObjectName("dlgSalvarOdt");
+  escolha.setAcceptMode(QFileDialog::AcceptSave);
+  escolha.setDefaultSuffix("odt");
+  escolha.setOption(QFileDialog::DontUseNativeDialog);
+  if (escolha.exec() != QDialog::Accepted || escolha.selectedFiles().isEmpty()) return false;
+  const QString arquivo = escolha.selectedFiles().first();
+  pasta = QFileInfo(arquivo).absolutePath();
+  Ampulheta ampulheta;
+  return GravaAvisando(pai, [&] {
+    GravaSaidaInteira(arquivo.toStdString(),
+                      [&](QIODevice& destino) { return GravaOdt(conteudo, destino); });
+  });
+}
+
+}  // namespace cifra

@@ -2,7 +2,8 @@
 // The print dialog: what to print (chart, analysis or both), black and
 // white, cover page, the four margins checked against the printer's usable
 // page as they are typed, a small preview of a page, and the ways out:
-// print, look at the print first, save it as a PDF, or cancel.
+// print, look at the print first, save it as a PDF or as an editable
+// document, or cancel. A forecast prints alone: no chart, no cover.
 #include <QDialog>
 #include <QPrinterInfo>
 #include <array>
@@ -25,8 +26,8 @@ class QPushButton;
 class QRadioButton;
 
 // What the print dialog keeps from one opening to the next while the
-// program runs: where the last PDF went, and whether the operator was told
-// that there is no printer (said once).
+// program runs: where the last PDF or document went, and whether the
+// operator was told that there is no printer (said once).
 struct LembrancasDaImpressao {
   QString pastaDoUltimoPdf;
   bool avisouSemImpressora = false;
@@ -37,17 +38,21 @@ class frmImprimir : public QDialog {
 
  public:
   // Opens the dialog modally, on the system's default printer, for what
-  // conteudo draws (the analysis of the viewer in front). The three choices
-  // go into opcoes and the margins into margens (and margens.dat in pasta)
-  // when the operator prints or saves a PDF. Returns true when it was
-  // printed or saved as a PDF.
+  // conteudo draws (the report of the viewer in front); nomeDoArquivo is the
+  // name offered for the PDF and the document, without the extension. The
+  // three choices go into opcoes and the margins into margens (and
+  // margens.dat in pasta) when the operator prints or saves a PDF; a
+  // forecast keeps only the black-and-white choice. Returns true when it was
+  // printed or saved.
   static bool Executa(QWidget* pai, cifra::ConteudoDaAnalise conteudo,
-                      const cifra::PastaDeDados& pasta, cifra::ProgramOptions& opcoes,
-                      cifra::Margens& margens, LembrancasDaImpressao& lembrancas);
+                      const std::string& nomeDoArquivo, const cifra::PastaDeDados& pasta,
+                      cifra::ProgramOptions& opcoes, cifra::Margens& margens,
+                      LembrancasDaImpressao& lembrancas);
 
   // impressora: the printer to print on; a null one means there is none, and
   // the dialog works on an A4 page, offering the preview and the PDF only.
-  frmImprimir(cifra::ConteudoDaAnalise conteudo, const cifra::PastaDeDados& pasta,
+  frmImprimir(cifra::ConteudoDaAnalise conteudo, std::string nomeDoArquivo,
+              const cifra::PastaDeDados& pasta,
               cifra::ProgramOptions& opcoes, cifra::Margens& margens,
               LembrancasDaImpressao& lembrancas, const QPrinterInfo& impressora,
               QWidget* pai = nullptr);
@@ -83,8 +88,12 @@ class frmImprimir : public QDialog {
   void cmdImprimir_Click();
   void cmdVisualizar_Click();
   void cmdSalvarPdf_Click();
+  void cmdSalvarOdt_Click();
+  // A report other than the analysis (a forecast): printed alone.
+  bool EhRelatorio() const { return !conteudo_.tituloDoRelatorio.empty(); }
 
   const cifra::ConteudoDaAnalise conteudo_;
+  const std::string nomeDoArquivo_;
   const cifra::PastaDeDados& pasta_;
   cifra::ProgramOptions& opcoes_;
   cifra::Margens& margens_;
@@ -102,6 +111,18 @@ class frmImprimir : public QDialog {
   QLabel* lblSemImpressora_ = nullptr;
   QPushButton* cmdVisualizar_ = nullptr;
   QPushButton* cmdSalvarPdf_ = nullptr;
+  QPushButton* cmdSalvarOdt_ = nullptr;
   QPushButton* cmdImprimir_ = nullptr;
   QPushButton* cmdCancelar_ = nullptr;
 };
+
+namespace cifra {
+
+// Asks where to save the content as an editable document (OpenDocument
+// text), offering nomeDoArquivo + ".odt" in pasta, and writes it whole or
+// not at all; a failure is told in a box. pasta becomes the folder chosen.
+// True when the file was written.
+bool SalvaComoOdt(QWidget* pai, const ConteudoDaAnalise& conteudo, const std::string& nomeDoArquivo,
+                  QString& pasta);
+
+}  // namespace cifra

@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -26,6 +27,7 @@
 #include "frm_dicas.h"
 #include "frm_entra_nome.h"
 #include "frm_entrada.h"
+#include "frm_previsoes_cadastro.h"
 #include "frm_sobre.h"
 #include "janela_sons.h"
 #include "engine/data.h"
@@ -35,7 +37,9 @@
 #include "frm_edita_calculo.h"
 #include "frm_ordem.h"
 #include "frm_seleciona_alteracao.h"
-#include "presentation/exportacao.h"
+#include "presentation/conteudo_do_documento.h"
+#include "presentation/previsao_em_paginas.h"
+#include "printing/imprimir.h"
 #include "frm_exibe_relatorio.h"
 #include "frm_imprimir.h"
 #include "frm_configura_fonte.h"
@@ -58,10 +62,14 @@ const QString kSemAnaliseParaExportar = QStringLiteral(
     "Para que você possa exportar uma análise é necessário que você a tenha gerada antes. Para "
     "isso, clique sobre o primeiro botão, crie uma análise e então repita a operação.");
 const QString kAnaliseExportada = QStringLiteral(
-    "O texto da análise atualmente exibida em seu monitor foi copiado para a área de "
+    "O texto da %1 atualmente exibida em seu monitor foi copiado para a área de "
     "transferência do seu computador. Para transportá-la para qualquer editor de textos (ex. "
     "Word), primeiro inicie o programa, crie um novo documento em branco e então pressione CTRL "
     "+ V ou se preferir utilize a opção Editar -> Colar no menu do programa.");
+const QString kSemAnaliseParaSalvar = QStringLiteral(
+    "Para salvar um documento é preciso que exista uma análise ou previsão sendo exibida em seu "
+    "monitor. Crie uma análise clicando no primeiro botão, ou uma previsão no segundo, e então "
+    "repita a operação.");
 const QString kSemAnaliseParaImprimir = QStringLiteral(
     "Para você poder imprimir uma análise é fundamental que exista uma análise sendo exibida em "
     "seu monitor. Para isso, clique no primeiro botão e crie uma análise. Depois clique "
@@ -168,6 +176,9 @@ void frmPrincipal::MontaAcoes() {
   };
   acao(cmdCriaAnalise, "cmdCriaAnalise", QStringLiteral("C&riar Análise..."),
        QStringLiteral("Criar uma análise"), {QKeySequence::New}, &frmPrincipal::cmdCriaAnalise_Click);
+  acao(cmdCriaPrevisao, "cmdCriaPrevisao", QStringLiteral("&Previsão..."),
+       QStringLiteral("Criar a previsão dos próximos anos"),
+       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)}, &frmPrincipal::cmdCriaPrevisao_Click);
   acao(cmdImprimir, "cmdImprimir", QStringLiteral("&Imprimir Análise..."),
        QStringLiteral("Imprimir a análise exibida"), {QKeySequence::Print},
        &frmPrincipal::cmdImprimir_Click);
@@ -192,8 +203,8 @@ void frmPrincipal::MontaAcoes() {
   picMenu->setIconSize(QSize(32, 32));
   picMenu->setToolButtonStyle(Qt::ToolButtonIconOnly);
   picMenu->setContextMenuPolicy(Qt::PreventContextMenu);
-  for (QAction* a : {cmdCriaAnalise, cmdImprimir, cmdConfigurarFontes, cmdConfiguraPrograma,
-                     cmdAjuda, cmdSobre, cmdExportar, cmdSair}) {
+  for (QAction* a : {cmdCriaAnalise, cmdCriaPrevisao, cmdImprimir, cmdConfigurarFontes,
+                     cmdConfiguraPrograma, cmdAjuda, cmdSobre, cmdExportar, cmdSair}) {
     picMenu->addAction(a);
     picMenu->widgetForAction(a)->setObjectName(a->objectName() + QStringLiteral("Botao"));
   }
@@ -208,7 +219,15 @@ void frmPrincipal::MontaMenus() {
   };
   QMenu* mnuArquivo = menuBar()->addMenu(QStringLiteral("Arquivo"));
   mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
-  mnuArquivo->addActions({cmdCriaAnalise, cmdImprimir, cmdExportar});
+  mnuArquivo->addActions({cmdCriaAnalise, cmdCriaPrevisao, cmdImprimir});
+  mnuSalvarOdt = item(mnuArquivo, "mnuSalvarOdt",
+                      QStringLiteral("Salvar como &documento (.odt)..."),
+                      &frmPrincipal::mnuSalvarOdt_Click);
+  mnuArquivo->addAction(cmdExportar);
+  mnuArquivo->addSeparator();
+  mnuPrevisoesDoCadastro = item(mnuArquivo, "mnuPrevisoesDoCadastro",
+                                QStringLiteral("Pre&visões do Cadastro..."),
+                                &frmPrincipal::mnuPrevisoesDoCadastro_Click);
   mnuArquivo->addSeparator();
   item(mnuArquivo, "mnuConfigurarRodape", QStringLiteral("&Configurar Cabeçalho e Rodapé"),
        [this] { Prologo(); AbrirCabecalhoERodape(); });
@@ -342,13 +361,18 @@ frmExibeRelatorio* frmPrincipal::ExibidorAtivo() const {
   return janela ? qobject_cast<frmExibeRelatorio*>(janela->widget()) : nullptr;
 }
 
-cifra::ConteudoDaAnalise frmPrincipal::ConteudoDe(const cifra::Analise& analise, bool avisa) {
+void frmPrincipal::AvisaSemImagem(const std::string& problema) {
+  if (problema.empty()) return;
+  cifra::Mensagem(this, QMessageBox::Warning, QStringLiteral("Atenção:"),
+                  cifra::Q(problema) + QStringLiteral(" As páginas seguem sem a figura."));
+}
+
+cifra::ConteudoDaAnalise frmPrincipal::ConteudoDoDocumento(
+    const cifra::DocumentoDaAnalise& documento) {
   std::string problema;
-  cifra::ConteudoDaAnalise conteudo = cifra::ConteudoDe(analise, configuracao_, &problema);
-  if (avisa && !problema.empty()) {
-    cifra::Mensagem(this, QMessageBox::Warning, QStringLiteral("Atenção:"),
-                    cifra::Q(problema) + QStringLiteral(" As páginas seguem sem a figura."));
-  }
+  cifra::ConteudoDaAnalise conteudo =
+      cifra::ConteudoDoDocumento(documento, configuracao_, &problema);
+  AvisaSemImagem(problema);
   return conteudo;
 }
 
@@ -359,19 +383,20 @@ cifra::Analise frmPrincipal::MontaAnalise(const cifra::PessoaAnalisada& pessoa) 
 
 void frmPrincipal::AtualizaAnalises() {
   cifra::Ampulheta ampulheta;
-  bool primeira = true;  // an unreadable header picture is said once, not per analysis
+  std::string problema;  // an unreadable header picture is said once, not per document
+  const cifra::Data hoje = cifra::DataDeHoje();
   for (QMdiSubWindow* janela : area_->subWindowList()) {
     auto* exibidor = qobject_cast<frmExibeRelatorio*>(janela->widget());
     if (!exibidor) continue;
-    cifra::DocumentoDaAnalise& documento = exibidor->Documento();
+    // An analysis is built again as an analysis for today, a forecast as a
+    // forecast of the same years.
     const bool lida = cifra::TentaAvisando(this, [&] {
-      cifra::Analise analise = MontaAnalise(documento.Pessoa());
-      cifra::PaginasDaTela paginas =
-          cifra::ImprimirAnaliseNoMonitor(ConteudoDe(analise, std::exchange(primeira, false)));
-      documento.Substitui(std::move(analise), std::move(paginas));
+      cifra::RefazDocumento(exibidor->Documento(), configuracao_, hoje,
+                            problema.empty() ? &problema : nullptr);
     });
-    if (!lida) return;  // the same file fails for every analysis: said once
+    if (!lida) break;  // the same file fails for every document: said once
   }
+  AvisaSemImagem(problema);
 }
 
 void frmPrincipal::cmdCriaAnalise_Click() {
@@ -395,10 +420,47 @@ frmExibeRelatorio* frmPrincipal::CriaAnalise(const cifra::PessoaAnalisada& pesso
     if (!cifra::TentaAvisando(this, [&] { analise = MontaAnalise(pessoa); })) return nullptr;
     // The waiting sound loops until the first page turns it off.
     if (configuracao_.opcoes.EscutarSons) sons_->Toca(cifra::kSomDeEspera, true);
-    cifra::PaginasDaTela paginas = cifra::ImprimirAnaliseNoMonitor(ConteudoDe(analise));
+    std::string problema;
+    cifra::PaginasDaTela paginas =
+        cifra::ImprimirAnaliseNoMonitor(cifra::ConteudoDe(analise, configuracao_, &problema));
+    AvisaSemImagem(problema);
     documento = std::make_unique<cifra::DocumentoDaAnalise>(pessoa, std::move(analise),
                                                             std::move(paginas));
   }
+  return Exibe(std::move(documento));
+}
+
+void frmPrincipal::cmdCriaPrevisao_Click() {
+  Prologo();
+  const auto pedido = frmEntraNome::ExecutaPrevisao(
+      this, cifra::DataDeHoje(), [this](frmEntraNome& dialogo) { AbrirCadastro(dialogo); });
+  if (pedido) CriaPrevisao(pedido->pessoa, pedido->anoInicial, pedido->anoFinal);
+}
+
+frmExibeRelatorio* frmPrincipal::CriaPrevisao(const cifra::PessoaAnalisada& pessoa, int anoInicial,
+                                              int anoFinal) {
+  std::unique_ptr<cifra::DocumentoDaAnalise> documento;
+  {
+    cifra::Ampulheta ampulheta;
+    cifra::Previsao previsao;
+    if (!cifra::TentaAvisando(this, [&] {
+          previsao = cifra::MontaPrevisao(pessoa, anoInicial, anoFinal, configuracao_.opcoes,
+                                          configuracao_.pasta);
+        })) {
+      return nullptr;
+    }
+    if (configuracao_.opcoes.EscutarSons) sons_->Toca(cifra::kSomDeEspera, true);
+    std::string problema;
+    cifra::PaginasDaTela paginas = cifra::ImprimirAnaliseNoMonitor(
+        cifra::ConteudoDaPrevisao(previsao, configuracao_, &problema));
+    AvisaSemImagem(problema);
+    documento = std::make_unique<cifra::DocumentoDaAnalise>(pessoa, std::move(previsao),
+                                                            std::move(paginas));
+  }
+  return Exibe(std::move(documento));
+}
+
+frmExibeRelatorio* frmPrincipal::Exibe(std::unique_ptr<cifra::DocumentoDaAnalise> documento) {
   const bool maximizada = area_->subWindowList().isEmpty() ||
                           (area_->currentSubWindow() && area_->currentSubWindow()->isMaximized());
   auto* exibidor = new frmExibeRelatorio(std::move(documento), [this] {
@@ -502,17 +564,17 @@ void frmPrincipal::cmdExportar_Click() {
     cifra::Ampulheta ampulheta;
     // Plain text as the command line writes it, and the same as HTML so a
     // word processor keeps the bold titles and the paragraphs.
-    const cifra::Analise& analise = e->Documento().Resultado();
     auto* dados = new QMimeData;
-    dados->setText(cifra::Q(
-        cifra::TextoDaAnalise(analise, configuracao_.opcoes, configuracao_.ordem)));
-    dados->setHtml(cifra::Q(
-        cifra::HtmlDaAnalise(analise, configuracao_.opcoes, configuracao_.ordem)));
+    dados->setText(cifra::Q(cifra::TextoDoDocumento(e->Documento(), configuracao_)));
+    dados->setHtml(cifra::Q(cifra::HtmlDoDocumento(e->Documento(), configuracao_)));
     QClipboard* area = QGuiApplication::clipboard();
     area->clear();
     area->setMimeData(dados);
   }
-  QMessageBox::information(this, QStringLiteral("Importante:"), kAnaliseExportada);
+  QMessageBox::information(
+      this, QStringLiteral("Importante:"),
+      kAnaliseExportada.arg(e->Documento().ComoPrevisao() ? QStringLiteral("previsão")
+                                                          : QStringLiteral("análise")));
 }
 
 void frmPrincipal::GravaEstado() {
@@ -563,8 +625,26 @@ void frmPrincipal::AbrirImpressao() {
     QMessageBox::information(this, QStringLiteral("Informação:"), kSemAnaliseParaImprimir);
     return;
   }
-  frmImprimir::Executa(this, ConteudoDe(e->Documento().Resultado()), configuracao_.pasta,
+  frmImprimir::Executa(this, ConteudoDoDocumento(e->Documento()),
+                       cifra::NomeDoArquivoDoDocumento(e->Documento()), configuracao_.pasta,
                        configuracao_.opcoes, configuracao_.margens, lembrancasDaImpressao_);
+}
+void frmPrincipal::SalvarDocumento() {
+  frmExibeRelatorio* e = ExibidorAtivo();
+  if (!e) {
+    QMessageBox::information(this, QStringLiteral("Informação:"), kSemAnaliseParaSalvar);
+    return;
+  }
+  cifra::SalvaComoOdt(this, ConteudoDoDocumento(e->Documento()),
+                      cifra::NomeDoArquivoDoDocumento(e->Documento()),
+                      lembrancasDaImpressao_.pastaDoUltimoPdf);
+}
+void frmPrincipal::AbrirPrevisoesDoCadastro() {
+  if (pastaDasPrevisoes_.isEmpty()) {
+    pastaDasPrevisoes_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  }
+  cifra::frmPrevisoesDoCadastro::Executa(this, configuracao_, cifra::DataDeHoje(),
+                                         pastaDasPrevisoes_);
 }
 // Every dialog that changes what an analysis shows is followed by the open
 // analyses built again, so the pages on screen are what prints.

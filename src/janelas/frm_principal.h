@@ -1,6 +1,6 @@
 #pragma once
-// The main window: the analyses open inside it, one viewer each; the
-// toolbar and the menus start every action; the bottom bar turns the pages
+// The main window: the analyses and forecasts open inside it, one viewer
+// each; the toolbar and the menus start every action; the bottom bar turns the pages
 // of the viewer in front. Start-up loads the data folder; each way out
 // keeps the program options.
 #include <QMainWindow>
@@ -47,10 +47,14 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
 
   cifra::Configuracao& Configuracao() { return configuracao_; }
   QMdiArea& Area() { return *area_; }
-  // The viewer in front, or nullptr when no analysis is open.
+  // The viewer in front, or nullptr when no analysis or forecast is open.
   frmExibeRelatorio* ExibidorAtivo() const;
   // Builds, composes and shows the analysis of a person in a new viewer.
   frmExibeRelatorio* CriaAnalise(const cifra::PessoaAnalisada& pessoa);
+  // The same for the forecast of the years anoInicial to anoFinal, a range
+  // RecusaDosAnos accepts for the person.
+  frmExibeRelatorio* CriaPrevisao(const cifra::PessoaAnalisada& pessoa, int anoInicial,
+                                  int anoFinal);
   // The text of the bottom bar.
   QString InfoNavega() const;
 
@@ -60,6 +64,7 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
  public slots:
   // Toolbar.
   void cmdCriaAnalise_Click();
+  void cmdCriaPrevisao_Click();
   void cmdImprimir_Click() { Prologo(); AbrirImpressao(); }
   void cmdConfigurarFontes_Click() { Prologo(); AbrirFontes(); }
   void cmdConfiguraPrograma_Click() { Prologo(); AbrirOpcoes(); }
@@ -69,6 +74,8 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   void cmdSair_Click();
   // Menus.
   void mnuEncerrar_Click();
+  void mnuSalvarOdt_Click() { Prologo(); SalvarDocumento(); }
+  void mnuPrevisoesDoCadastro_Click() { Prologo(); AbrirPrevisoesDoCadastro(); }
   void mnuJanelaLadoLado_Click();
   void mnuJanelaEmCascata_Click();
   // Bottom bar.
@@ -77,6 +84,8 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
 
   // Dialogs that other parts of the program provide, each opened modally.
   void AbrirImpressao();
+  void SalvarDocumento();  // the document in front as an editable .odt
+  void AbrirPrevisoesDoCadastro();
   void AbrirFontes();
   void AbrirOpcoes();
   void AbrirAjuda();
@@ -113,16 +122,22 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   void Navega(bool avanca);
   // The analysis of a person with the configuration in force, for today.
   cifra::Analise MontaAnalise(const cifra::PessoaAnalisada& pessoa) const;
-  // What composing it draws; an unreadable header picture is said here
-  // when avisa.
-  cifra::ConteudoDaAnalise ConteudoDe(const cifra::Analise& analise, bool avisa = true);
-  // Every open analysis built and composed again with the configuration in force.
+  // Says, once, that the header picture could not be read (problema), when
+  // there is a problem to tell.
+  void AvisaSemImagem(const std::string& problema);
+  // What composing a document draws; an unreadable header picture is said here.
+  cifra::ConteudoDaAnalise ConteudoDoDocumento(const cifra::DocumentoDaAnalise& documento);
+  // A new viewer for the document, in front.
+  frmExibeRelatorio* Exibe(std::unique_ptr<cifra::DocumentoDaAnalise> documento);
+  // Every open analysis and forecast built and composed again with the
+  // configuration in force.
   void AtualizaAnalises();
 
   cifra::ProblemasDoInicio problemas_;
   cifra::Configuracao configuracao_;
   bool geometriaNaPasta_ = false;
   LembrancasDaImpressao lembrancasDaImpressao_;
+  QString pastaDasPrevisoes_;  // where the register's forecasts last went
   std::unique_ptr<cifra::TocadorDeSons> sons_;
   QMdiArea* area_ = nullptr;
   QWidget* picRodape_ = nullptr;
@@ -136,6 +151,7 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
  public:
   // One action per command, shared by the toolbar and the menus.
   QAction* cmdCriaAnalise = nullptr;
+  QAction* cmdCriaPrevisao = nullptr;
   QAction* cmdImprimir = nullptr;
   QAction* cmdConfigurarFontes = nullptr;
   QAction* cmdConfiguraPrograma = nullptr;
@@ -144,6 +160,8 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   QAction* cmdExportar = nullptr;
   QAction* cmdSair = nullptr;
   QAction* mnuEncerrar = nullptr;
+  QAction* mnuSalvarOdt = nullptr;
+  QAction* mnuPrevisoesDoCadastro = nullptr;
   QAction* mnuPaginaAnterior = nullptr;
   QAction* mnuProximaPagina = nullptr;
   QAction* mnuAumentarZoom = nullptr;

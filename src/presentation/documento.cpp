@@ -12,8 +12,26 @@ DocumentoDaAnalise::DocumentoDaAnalise(PessoaAnalisada pessoa, Analise analise,
       paginas_(std::move(paginas)),
       posicoes_(paginas_.picFolha.size()) {}
 
+DocumentoDaAnalise::DocumentoDaAnalise(PessoaAnalisada pessoa, Previsao previsao,
+                                       PaginasDaTela paginas)
+    : pessoa_(std::move(pessoa)),
+      previsao_(std::move(previsao)),
+      paginas_(std::move(paginas)),
+      posicoes_(paginas_.picFolha.size()) {}
+
 void DocumentoDaAnalise::Substitui(Analise analise, PaginasDaTela paginas) {
   analise_ = std::move(analise);
+  previsao_.reset();
+  NovasPaginas(std::move(paginas));
+}
+
+void DocumentoDaAnalise::Substitui(Previsao previsao, PaginasDaTela paginas) {
+  analise_ = Analise{};
+  previsao_ = std::move(previsao);
+  NovasPaginas(std::move(paginas));
+}
+
+void DocumentoDaAnalise::NovasPaginas(PaginasDaTela paginas) {
   paginas_ = std::move(paginas);
   posicoes_.resize(paginas_.picFolha.size());
   atual_ = std::min(atual_, TotalDePaginas());

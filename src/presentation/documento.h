@@ -1,14 +1,17 @@
 #pragma once
-// One analysis on screen, without any window. The document owns its
-// analysis (a value, built once for the person), the pages composed from it,
-// the page shown and where each page was left scrolled. Printing, the PDF
-// and the exports take the analysis from the document in front; whatever
-// shows the pages or the page number (the page view, the main window's
-// navigation bar) observes the document and follows its changes.
+// One report on screen, without any window: an analysis or a forecast. The
+// document owns what it shows (a value, built once for the person), the
+// pages composed from it, the page shown and where each page was left
+// scrolled. Printing, the PDF and the exports take the report from the
+// document in front; whatever shows the pages or the page number (the page
+// view, the main window's navigation bar) observes the document and follows
+// its changes.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/analise.h"
+#include "analysis/previsao.h"
 #include "analysis/pedido.h"
 #include "tela.h"
 
@@ -35,6 +38,9 @@ struct PosicaoNaPagina {
 class DocumentoDaAnalise {
  public:
   DocumentoDaAnalise(PessoaAnalisada pessoa, Analise analise, PaginasDaTela paginas);
+  // A forecast: the document keeps its years, so that it is built again as
+  // the same forecast when the configuration changes.
+  DocumentoDaAnalise(PessoaAnalisada pessoa, Previsao previsao, PaginasDaTela paginas);
   DocumentoDaAnalise(const DocumentoDaAnalise&) = delete;
   DocumentoDaAnalise& operator=(const DocumentoDaAnalise&) = delete;
 
@@ -42,13 +48,18 @@ class DocumentoDaAnalise {
   const FolhaDaTela& Folha(int pagina) const;  // 1-based
   // The person as the request accepted it, and the analysis built for it:
   // what printing, the PDF, the clipboard and the formula editor's sample use.
+  // A forecast's document holds no analysis (an empty one).
   const PessoaAnalisada& Pessoa() const { return pessoa_; }
   const Analise& Resultado() const { return analise_; }
+  // The forecast this document shows, or nullptr when it shows an analysis.
+  const Previsao* ComoPrevisao() const { return previsao_ ? &*previsao_ : nullptr; }
 
-  // The analysis built again for the same person and its new pages: the
+  // The report built again for the same person and its new pages: the
   // page shown and the places kept stay as far as there are pages, and
-  // observers hear ConteudoMudou.
+  // observers hear ConteudoMudou. An analysis replaces an analysis, a
+  // forecast a forecast.
   void Substitui(Analise analise, PaginasDaTela paginas);
+  void Substitui(Previsao previsao, PaginasDaTela paginas);
 
   int PaginaExibida() const { return atual_; }  // 0 before the first ExibePagina
   int TotalDePaginas() const { return static_cast<int>(paginas_.picFolha.size()); }
@@ -68,8 +79,11 @@ class DocumentoDaAnalise {
   void RemoveObservador(ObservadorDoDocumento* observador);
 
  private:
+  void NovasPaginas(PaginasDaTela paginas);
+
   PessoaAnalisada pessoa_;
   Analise analise_;
+  std::optional<Previsao> previsao_;
   PaginasDaTela paginas_;
   int atual_ = 0;
   std::vector<PosicaoNaPagina> posicoes_;

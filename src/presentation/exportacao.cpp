@@ -128,6 +128,17 @@ std::string HtmlDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
   return html + "</body></html>\n";
 }
 
+std::string HtmlDoRelatorio(const std::vector<BlocoDoRelatorio>& blocos) {
+  std::string html = "<html><head><meta charset=\"utf-8\"></head><body>\n";
+  for (const BlocoDoRelatorio& b : blocos) {
+    html += ParagrafosHtml(b.Descricao, "<i>", "</i>");
+    html += ParagrafosHtml(b.Titulo, "<b>", "</b>");
+    html += ParagrafosHtml(b.Texto, "", "");
+    html += "<p>" + std::string(kSeparadorDoTexto) + "</p>\n";
+  }
+  return html + "</body></html>\n";
+}
+
 std::string JsonDaAnalise(const Analise& a, const Data& hoje, const OrdemDosTopicos& ordem) {
   // QString takes malformed UTF-8 as U+FFFD, so the JSON is always valid.
   auto q = [](const std::string& s) { return QString::fromStdString(s); };

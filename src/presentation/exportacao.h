@@ -5,6 +5,7 @@
 #include <string>
 
 #include "analysis/analise.h"
+#include "compositor.h"
 #include "engine/data.h"
 #include "library/ordem.h"
 #include "settings/opcoes.h"
@@ -24,6 +25,11 @@ std::string TextoDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
 // titles in bold, each paragraph its own <p>, single line breaks as <br>.
 std::string HtmlDaAnalise(const Analise& analise, const ProgramOptions& opcoes,
                           const OrdemDosTopicos& ordem);
+
+// A report's blocks (the forecast's) as HTML, like HtmlDaAnalise: each
+// description in italics, each title in bold, the text in paragraphs, the
+// separator after each block.
+std::string HtmlDoRelatorio(const std::vector<BlocoDoRelatorio>& blocos);
 
 // The analysis as UTF-8 JSON, for scripts: "NomeCompleto" (folded, as the
 // numbers see it), "NomeExibido" (as typed, upper case), "DataNascimento",

@@ -66,6 +66,14 @@ void FolhaDaTela::Figura(const cifra::Figura& figura, const QRectF& retangulo) {
   operacoes_.push_back({Operacao::Tipo::Figura, retangulo, {}, {}, figura});
 }
 
+std::vector<QString> FolhaDaTela::Textos() const {
+  std::vector<QString> textos;
+  for (const Operacao& o : operacoes_) {
+    if (o.tipo == Operacao::Tipo::Texto) textos.push_back(o.texto);
+  }
+  return textos;
+}
+
 void FolhaDaTela::Desenha(QPainter& painter) const {
   painter.save();
   painter.setPen(Qt::black);

@@ -37,6 +37,8 @@ class FolhaDaTela {
   // Draws the page on a painter whose unit is a hundredth of a millimetre.
   void Desenha(QPainter& painter) const;
   bool Vazia() const { return operacoes_.empty(); }
+  // The texts drawn on the page, in the order they were drawn.
+  std::vector<QString> Textos() const;
 
  private:
   struct Operacao {

@@ -43,8 +43,10 @@ TipoDeImpressao TipoDaOpcao(int16_t tipoImpressao) {
                                                   : TipoDeImpressao::Ambos;
 }
 
-std::string TituloDoDocumento(const Analise& analise) {
-  return "Análise Numerológica - " + analise.NomeExibido;
+std::string TituloDoDocumento(const ConteudoDaAnalise& conteudo) {
+  return (conteudo.tituloDoRelatorio.empty() ? std::string("Análise Numerológica")
+                                             : conteudo.tituloDoRelatorio) +
+         " - " + conteudo.analise.NomeExibido;
 }
 
 int ComporImpressao(Paginador& folhas, const ConteudoDaAnalise& conteudo, double largura,
@@ -89,9 +91,7 @@ int GravarPdf(const std::string& caminho, const ConteudoDaAnalise& conteudo,
       pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                     QPageLayout::Millimeter));
       pdf.setCreator(QStringLiteral("Cifralumina"));
-      pdf.setTitle(QString::fromStdString(
-          conteudo.tituloDoRelatorio.empty() ? TituloDoDocumento(conteudo.analise)
-                                             : conteudo.tituloDoRelatorio + " - " + conteudo.analise.NomeExibido));
+      pdf.setTitle(QString::fromStdString(TituloDoDocumento(conteudo)));
       folhas = ImprimirNoDispositivo(pdf, conteudo, opcoes);
       return folhas > 0;
     });

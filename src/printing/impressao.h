@@ -26,9 +26,10 @@ struct OpcoesDaImpressao {
 // TipoImpressao as stored; a value out of range prints both.
 TipoDeImpressao TipoDaOpcao(int16_t tipoImpressao);
 
-// "Análise Numerológica - " and the person's name: the document's name in
-// the printer's queue and the title of a PDF.
-std::string TituloDoDocumento(const Analise& analise);
+// "Análise Numerológica - " and the person's name (a report other than the
+// analysis: its own title, "Previsão Numerológica 2027–2028 - " and the
+// name): the document's name in the printer's queue and the title of a PDF.
+std::string TituloDoDocumento(const ConteudoDaAnalise& conteudo);
 
 // The job on pages given one after the other (each of largura x altura mm of
 // usable page): the cover when asked, then the chart (unless only the

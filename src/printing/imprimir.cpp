@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "lote.h"
 #include "presentation/texto_justificado.h"
 
 namespace cifra {
@@ -108,6 +109,16 @@ std::string NomeDoPdf(const std::string& nome, const Data& hoje) {
   char data[16];
   std::snprintf(data, sizeof data, "%04d-%02d-%02d", hoje.ano, hoje.mes, hoje.dia);
   return "Analise - " + limpo + " - " + data + ".pdf";
+}
+
+std::string NomeDoArquivoDoDocumento(const DocumentoDaAnalise& documento) {
+  const Previsao* previsao = documento.ComoPrevisao();
+  std::string nome = previsao ? NomeDoPdfDaPrevisao(previsao->NomeExibido, previsao->AnoInicial,
+                                                    previsao->AnoFinal)
+                              : NomeDoPdf(documento.Resultado().NomeExibido,
+                                          documento.Resultado().Hoje);
+  nome.resize(nome.size() - 4);  // ".pdf"
+  return nome;
 }
 
 }  // namespace cifra

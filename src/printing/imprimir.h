@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/data.h"
+#include "presentation/documento.h"
 #include "presentation/figuras.h"
 #include "presentation/superficie.h"
 #include "settings/margens.h"
@@ -48,5 +49,11 @@ void DesenhaExemplo(SuperficieDeDesenho& superficie, const Margens& margens, dou
 // "Analise - MARIA DA SILVA - 2026-12-06.pdf" for the day of the saving.
 // Characters that a file name cannot carry are left out of the name.
 std::string NomeDoPdf(const std::string& nome, const Data& hoje);
+
+// The name offered when the document in front is saved, without the
+// extension: "Analise - MARIA DA SILVA - 2026-12-06" for an analysis (the
+// day it was built for), "Previsao - MARIA DA SILVA - 2027-2028" for a
+// forecast.
+std::string NomeDoArquivoDoDocumento(const DocumentoDaAnalise& documento);
 
 }  // namespace cifra

@@ -114,11 +114,18 @@ ResultadoDoLote GravaPrevisoesDoCadastro(const Configuracao& configuracao, int a
     mudou.notify_one();
   };
 
+  // As many writers as the global pool allows threads, but on a pool of
+  // their own: Qt hands parts of a large picture (a window painting its
+  // progress bar) to the global pool and waits for them, and writers that
+  // hold its threads for the whole batch would keep that window waiting
+  // until the batch ends.
   const int nucleos = std::max(1, QThreadPool::globalInstance()->maxThreadCount());
   const int trabalhadores = std::min<int>(nucleos, std::max<size_t>(1, tarefas.size()));
+  QThreadPool escritores;
+  escritores.setMaxThreadCount(trabalhadores);
   std::vector<QFuture<void>> futuros;
   trabalhando = trabalhadores;
-  for (int i = 0; i < trabalhadores; ++i) futuros.push_back(QtConcurrent::run(trabalha));
+  for (int i = 0; i < trabalhadores; ++i) futuros.push_back(QtConcurrent::run(&escritores, trabalha));
 
   const auto inicio = std::chrono::steady_clock::now();
   size_t relatados = 0;

@@ -1,7 +1,8 @@
 #pragma once
 // A fresh, empty data folder for one test, removed afterwards; reading and
-// writing a file's bytes.
+// writing a file's bytes, and what another reader finds in a document.
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -45,5 +46,17 @@ inline void EscreveBytes(const std::filesystem::path& p, const std::vector<uint8
       .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 inline std::vector<uint8_t> Bytes(std::string_view s) { return {s.begin(), s.end()}; }
+
+// What a reader other than Qt (odt2txt) finds in an OpenDocument file.
+inline std::string TextoDoOdt(const std::filesystem::path& arquivo) {
+  const std::string comando = "odt2txt --encoding=UTF-8 '" + arquivo.string() + "'";
+  std::string texto;
+  if (FILE* f = popen(comando.c_str(), "r")) {
+    char bloco[4096];
+    for (size_t n; (n = fread(bloco, 1, sizeof bloco, f)) > 0;) texto.append(bloco, n);
+    pclose(f);
+  }
+  return texto;
+}
 
 }  // namespace cifra::teste

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSpinBox>
 
 #include "apoio/janelas.h"
 #include "engine/signo.h"
@@ -79,6 +80,55 @@ TEST(frmEntraNome, RecusasComAMensagemEOFocoNaCaixaCulpada) {
     d.janela.close();
     EXPECT_EQ(d.janela.result(), QDialog::Rejected);
     EXPECT_FALSE(d.janela.Pessoa());
+  }
+}
+
+// The forecast's request: the years start at this year and the next; a
+// range the forecast cannot cover is refused with the reason, after the
+// person's own checks, with the focus on the year at fault and nothing
+// typed lost; the default range is accepted with the person.
+TEST(frmEntraNome, PrevisaoRecusaAnosForaDoLimiteEAceitaOsPadroes) {
+  struct Caso { int de, ate; std::string_view mensagem; const char* foco; };
+  const Caso casos[] = {
+      {2026, 2036, "A previsão cobre no máximo 10 anos; foram pedidos 11.", "txtAnoFinal"},
+      {2028, 2027, "O último ano (2027) vem antes do primeiro (2028).", "txtAnoFinal"},
+      {1977, 1980, "O primeiro ano (1977) é anterior ao nascimento (1978).", "txtAnoInicial"},
+      {0, 0, "", nullptr},  // the years as the dialog offers them
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.de);
+    frmEntraNome janela({6, 12, 2026}, {}, nullptr, frmEntraNome::Finalidade::Previsao);
+    janela.show();
+    janela.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
+    auto* de = cifra::teste::Controle<QSpinBox>(janela, QStringLiteral("txtAnoInicial"));
+    auto* ate = cifra::teste::Controle<QSpinBox>(janela, QStringLiteral("txtAnoFinal"));
+    EXPECT_EQ(std::pair(de->value(), ate->value()), std::pair(2026, 2027));
+    cifra::teste::Digita(cifra::teste::Controle(janela, QStringLiteral("txtNome")), QStringLiteral("Maria da Silva"));
+    cifra::teste::Digita(cifra::teste::Controle(janela, QStringLiteral("txtDataNasc")), QStringLiteral("12081978"));
+    if (c.de) {
+      cifra::teste::Substitui(de, QString::number(c.de));
+      cifra::teste::Substitui(ate, QString::number(c.ate));
+    }
+    if (!c.foco) cifra::teste::Retrata(&janela, QStringLiteral("previsao-dialogo"));
+    cifra::teste::RespondeCaixas caixas;
+    cifra::teste::Clica(janela, QStringLiteral("cmdOk"));
+    if (!c.foco) {
+      EXPECT_TRUE(caixas.Vistas().empty());
+      ASSERT_TRUE(janela.Pessoa());
+      EXPECT_EQ(janela.Pessoa()->Nascimento, (cifra::Data{12, 8, 1978}));
+      EXPECT_EQ(janela.Anos(), std::pair(2026, 2027));
+      EXPECT_EQ(janela.result(), QDialog::Accepted);
+      continue;
+    }
+    ASSERT_EQ(caixas.Vistas().size(), 1u);
+    EXPECT_EQ(caixas.Vistas()[0].texto.toStdString(), c.mensagem);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+      return janela.focusWidget() && janela.focusWidget()->objectName() == QLatin1String(c.foco);
+    }));
+    EXPECT_FALSE(janela.Pessoa());
+    EXPECT_TRUE(janela.isVisible());
+    EXPECT_EQ(janela.Anos(), std::pair(c.de, c.ate));
   }
 }
 

@@ -1,5 +1,6 @@
 // The print dialog driven as the operator drives it, on a machine without a
-// printer (as the test machines are): A4 page, preview and PDF.
+// printer (as the test machines are): A4 page, preview, PDF and the
+// editable document, for an analysis and for a forecast.
 #include "janelas/frm_imprimir.h"
 
 #include <gtest/gtest.h>
@@ -11,26 +12,32 @@
 
 #include "apoio/janelas.h"
 #include "engine/numerologia.h"
+#include "presentation/conteudo_do_documento.h"
 
 namespace cifra {
 namespace {
 
+namespace fs = std::filesystem;
 using teste::RespondeCaixas;
 
 struct Dialogo : teste::ComConfiguracao {
   std::unique_ptr<frmImprimir> janela;
   LembrancasDaImpressao lembrancas;
-  const Analise analise = MontaAnalise(PessoaAnalisada{Utf32("MARIA DA SILVA"), Data{12, 8, 1978}}, DataDeHoje(),
-                                       configuracao.opcoes, configuracao.titulos, configuracao.pasta);
+  const PessoaAnalisada pessoa{Utf32("MARIA DA SILVA"), Data{12, 8, 1978}};
+  const Analise analise = MontaAnalise(pessoa, DataDeHoje(), configuracao.opcoes, configuracao.titulos,
+                                       configuracao.pasta);
 
-  void Abre() {
-    janela = std::make_unique<frmImprimir>(ConteudoDe(analise, configuracao), configuracao.pasta, configuracao.opcoes,
-                                           configuracao.margens, lembrancas, QPrinterInfo());
+  // The document as the main window hands it over: its content and name.
+  void Abre(const DocumentoDaAnalise& documento) {
+    janela = std::make_unique<frmImprimir>(ConteudoDoDocumento(documento, configuracao),
+                                           NomeDoArquivoDoDocumento(documento), configuracao.pasta,
+                                           configuracao.opcoes, configuracao.margens, lembrancas, QPrinterInfo());
     janela->show();
     QCoreApplication::processEvents();  // the notice about the missing printer, if it comes
     janela->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(janela.get()));
   }
+  void Abre() { Abre(DocumentoDaAnalise(pessoa, analise, {})); }
   QWidget* Controle(const char* nome) const { return teste::Controle(*janela, QString::fromLatin1(nome)); }
   void Digita(const char* caixa, const char* texto) { teste::Substitui(Controle(caixa), QString::fromLatin1(texto)); }
 };
@@ -101,6 +108,72 @@ TEST(frmImprimir, SemImpressoraMargensCancelarVisualizarESalvarPdf) {
   EXPECT_EQ(LerMargens(d.configuracao.pasta), (Margens{10, 10, 20, 10}));
   EXPECT_EQ(d.configuracao.margens, (Margens{10, 10, 20, 10}));
   EXPECT_EQ(d.configuracao.opcoes.TipoImpressao, 0);
+}
+
+// "Salvar como documento" writes the analysis and the forecast as files
+// another reader opens, under the names offered, and closes the dialog
+// without touching the margins or the print choices. A forecast prints
+// alone: the chart and cover are not offered, and the choices the analyses
+// keep stay as they were.
+TEST(frmImprimir, DocumentoEditavelEPrevisaoSozinha) {
+  for (const bool previsao : {false, true}) {
+    SCOPED_TRACE(previsao);
+    RespondeCaixas caixas;  // the notice of no printer
+    Dialogo d;
+    d.configuracao.opcoes.TipoImpressao = 0;
+    d.configuracao.opcoes.ImprimirFolhaRosto = true;
+    const auto documento =
+        previsao ? std::make_unique<DocumentoDaAnalise>(
+                       d.pessoa, MontaPrevisao(d.pessoa, 2027, 2028, d.configuracao.opcoes, d.configuracao.pasta),
+                       PaginasDaTela{})
+                 : std::make_unique<DocumentoDaAnalise>(d.pessoa, d.analise, PaginasDaTela{});
+    d.Abre(*documento);
+    EXPECT_EQ(d.Controle("frmTipoImpressao")->isEnabled(), !previsao);
+    EXPECT_EQ(d.Controle("chkImprimirFolhaRosto")->isEnabled(), !previsao);
+    const fs::path odt = d.pasta / "saida.odt";
+    QString oferecido;
+    {
+      teste::QuandoAbrir<QFileDialog> escolha([&](QFileDialog& e) {
+        oferecido = QFileInfo(e.selectedFiles().value(0)).fileName();
+        e.selectFile(QString::fromStdString(odt.string()));
+        static_cast<QDialog&>(e).accept();
+      });
+      teste::Clica(d.Controle("cmdSalvarOdt"));
+    }
+    EXPECT_EQ(oferecido, previsao ? QStringLiteral("Previsao - MARIA DA SILVA - 2027-2028.odt")
+                                  : "Analise - MARIA DA SILVA - " + QDate::currentDate().toString("yyyy-MM-dd") + ".odt");
+    EXPECT_EQ(d.janela->result(), QDialog::Accepted);
+    const std::string texto = teste::TextoDoOdt(odt);
+    size_t onde = 0;
+    for (const std::string& trecho :
+         {previsao ? std::string("Previsão Numerológica 2027–2028") : d.configuracao.linhas.LinhaCabecalho,
+          std::string("MARIA DA SILVA"),
+          previsao ? std::string("Previsão para 2028") : d.analise.ResultadoAnalise[1].Titulo}) {
+      onde = texto.find(trecho, onde);
+      EXPECT_NE(onde, std::string::npos) << trecho << "\n" << texto.substr(0, 400);
+    }
+    EXPECT_EQ(LerMargens(d.configuracao.pasta), Margens{});
+    if (!previsao) continue;
+    // The forecast's PDF: its pages alone, though the choices kept say
+    // "the chart, with a cover".
+    d.Abre(*documento);
+    const fs::path pdf = d.pasta / "previsao.pdf";
+    teste::QuandoAbrir<QFileDialog> escolhaDoPdf([&](QFileDialog& e) {
+      e.selectFile(QString::fromStdString(pdf.string()));
+      static_cast<QDialog&>(e).accept();
+    });
+    teste::Clica(d.Controle("cmdSalvarPdf"));
+    ASSERT_EQ(d.janela->result(), QDialog::Accepted);
+    const std::string bytes = teste::LeTexto(pdf);
+    int folhas = 0;
+    for (size_t i = 0; (i = bytes.find("/Type /Page", i)) != std::string::npos; i += 11) {
+      folhas += bytes.compare(i, 12, "/Type /Pages") != 0;
+    }
+    EXPECT_EQ(folhas, GravarPdf((d.pasta / "x.pdf").string(), ConteudoDoDocumento(*documento, d.configuracao),
+                                {Margens{}, false, false, TipoDeImpressao::Analise, DataDeHoje()}));
+    EXPECT_EQ(d.configuracao.opcoes.TipoImpressao, 0);
+    EXPECT_TRUE(d.configuracao.opcoes.ImprimirFolhaRosto);
+  }
 }
 
 }  // namespace

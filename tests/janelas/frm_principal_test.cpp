@@ -12,12 +12,18 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPainter>
+#include <QProgressDialog>
+#include <QSpinBox>
+#include <QThreadPool>
 #include <QScrollBar>
 #include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
 #include <filesystem>
+#include <optional>
+#include <set>
 #include <tuple>
 
 #include "apoio/executa.h"
@@ -29,8 +35,10 @@
 #include "janelas/frm_entrada.h"
 #include "janelas/frm_exibe_relatorio.h"
 #include "janelas/frm_imprimir.h"
+#include "janelas/frm_previsoes_cadastro.h"
 #include "library/clientes.h"
 #include "presentation/exportacao.h"
+#include "presentation/previsao_em_paginas.h"
 
 namespace {
 
@@ -74,11 +82,14 @@ struct Programa {
     Ativa();
     return janela->ExibidorAtivo();
   }
-  // The same person's analysis as the command line writes it.
-  QString TextoDaLinhaDeComando(const char* nome, const char* data) {
-    const auto r = cifra::teste::Executa({nome, data, "--pasta", pasta.Caminho().string(), "--hoje",
-                                          QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString(),
-                                          "--texto", "-"});
+  // The same person's analysis (or, with extras, forecast) as the command
+  // line writes it.
+  QString TextoDaLinhaDeComando(const char* nome, const char* data, std::vector<std::string> extras = {}) {
+    std::vector<std::string> args{nome, data, "--pasta", pasta.Caminho().string(), "--hoje",
+                                  QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString(),
+                                  "--texto", "-"};
+    args.insert(args.end(), extras.begin(), extras.end());
+    const auto r = extras.empty() ? cifra::teste::Executa(args) : cifra::teste::Preve(args);
     EXPECT_EQ(r.status, 0) << r.erros;
     return QString::fromStdString(r.saida);
   }
@@ -236,6 +247,218 @@ TEST(frmPrincipal, SaidasSeguemAAnaliseDaFrente) {
   }
 }
 
+// A forecast asked from its button opens beside an analysis, named after
+// the person and the years in the viewer and the Window menu; its pages are
+// the forecast's, its title in the header; the clipboard gets the text the
+// command line writes and printing offers the forecast's file name. An
+// option changed builds it again as the same forecast, the analysis as an
+// analysis.
+TEST(frmPrincipal, PrevisaoAoLadoDaAnaliseSegueComoPrevisao) {
+  Programa p;
+  frmPrincipal& j = *p.janela;
+  frmExibeRelatorio* analise = j.CriaAnalise({U"JOAO PEDRO ARAUJO", {5, 3, 1980}});
+  ASSERT_TRUE(analise);
+  cifra::teste::QuandoAbrirModal([](QWidget* w) {
+    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtNome")), QStringLiteral("Maria da Silva"));
+    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtDataNasc")), QStringLiteral("12081978"));
+    cifra::teste::Substitui(w->findChild<QSpinBox*>(QStringLiteral("txtAnoInicial")), QStringLiteral("2027"));
+    cifra::teste::Substitui(w->findChild<QSpinBox*>(QStringLiteral("txtAnoFinal")), QStringLiteral("2028"));
+    cifra::teste::Clica(*w, QStringLiteral("cmdOk"));
+  });
+  QTest::mouseClick(p.Botao("cmdCriaPrevisao"), Qt::LeftButton);
+  p.Ativa();
+  frmExibeRelatorio* previsao = j.ExibidorAtivo();
+  ASSERT_TRUE(previsao && previsao != analise);
+  EXPECT_EQ(previsao->windowTitle(), QStringLiteral("MARIA DA SILVA – Previsão 2027–2028"));
+
+  // What the core composes for that forecast with the configuration in force.
+  const auto paginasDaPrevisao = [&] {
+    const cifra::Previsao esperada = cifra::MontaPrevisao(previsao->Pessoa(), 2027, 2028,
+                                                          j.Configuracao().opcoes, j.Configuracao().pasta);
+    return cifra::ImprimirAnaliseNoMonitor(cifra::ConteudoDaPrevisao(esperada, j.Configuracao()));
+  };
+  const int total = previsao->TotalDePaginas();
+  EXPECT_EQ(static_cast<size_t>(total), paginasDaPrevisao().picFolha.size());
+  EXPECT_EQ(j.InfoNavega(), QStringLiteral("Navegando: Página 1 de %1").arg(total));
+  const auto textos = previsao->Documento().Folha(1).Textos();
+  for (const char* trecho : {"Previsão Numerológica 2027–2028", "MARIA DA SILVA", "Previsão para 2027"}) {
+    EXPECT_NE(std::find(textos.begin(), textos.end(), QString::fromUtf8(trecho)), textos.end()) << trecho;
+  }
+  {  // The picture of the manual: the two side by side, each under its title.
+    j.findChild<QAction*>(QStringLiteral("mnuJanelaLadoLado"))->trigger();
+    cifra::teste::GuardaImagem(j.grab().toImage(), QStringLiteral("previsao-janela.png"));
+  }
+  cifra::teste::GuardaImagem(cifra::ImagemDaPagina(previsao->Documento().Paginas(), 1, 4),
+                             QStringLiteral("previsao-pagina1.png"));
+
+  auto* menu = j.findChild<QMenu*>(QStringLiteral("mnuJanela"));
+  emit menu->aboutToShow();
+  QStringList listadas;
+  for (QAction* a : menu->actions()) {
+    if (a->objectName().startsWith(QStringLiteral("mnuJanelaAnalise"))) listadas << a->text() + (a->isChecked() ? "*" : "");
+  }
+  EXPECT_EQ(listadas, (QStringList{"&1 JOAO PEDRO ARAUJO – 05/03/1980", "&2 MARIA DA SILVA – Previsão 2027–2028*"}));
+
+  {
+    RespondeCaixas caixas;  // the clipboard's notice, the missing printer
+    QTest::mouseClick(p.Botao("cmdExportar"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              p.TextoDaLinhaDeComando("Maria da Silva", "12/08/1978", {"--de", "2027", "--ate", "2028"}));
+    ASSERT_FALSE(caixas.Vistas().empty());
+    EXPECT_TRUE(caixas.Vistas()[0].texto.startsWith(QStringLiteral("O texto da previsão atualmente exibida")));
+    QString oferecido;
+    QuandoAbrir<QFileDialog> escolha([&](QFileDialog& e) {
+      oferecido = e.selectedFiles().value(0);
+      e.reject();
+    });
+    QuandoAbrir<frmImprimir> impressao([](frmImprimir& d) {
+      QTest::mouseClick(d.findChild<QWidget*>(QStringLiteral("cmdSalvarPdf")), Qt::LeftButton);
+      d.reject();
+    });
+    j.AbrirImpressao();
+    EXPECT_TRUE(oferecido.endsWith(QStringLiteral("/Previsao - MARIA DA SILVA - 2027-2028.pdf")))
+        << oferecido.toStdString();
+  }
+
+  // Descriptions off: fewer pages, still the forecast of 2027 to 2028.
+  QuandoAbrir<cifra::frmConfiguraPrograma> opcoes([](cifra::frmConfiguraPrograma& o) {
+    cifra::teste::Clica(o, QStringLiteral("chkImprimirDescricao"));
+    cifra::teste::Clica(o, QStringLiteral("cmdOk"));
+  });
+  j.AbrirOpcoes();
+  ASSERT_FALSE(j.Configuracao().opcoes.ImprimirDescricao);
+  const cifra::Previsao* refeita = previsao->Documento().ComoPrevisao();
+  ASSERT_TRUE(refeita);
+  EXPECT_EQ(std::pair(refeita->AnoInicial, refeita->AnoFinal), std::pair(2027, 2028));
+  EXPECT_LT(previsao->TotalDePaginas(), total);
+  EXPECT_EQ(static_cast<size_t>(previsao->TotalDePaginas()), paginasDaPrevisao().picFolha.size());
+  EXPECT_EQ(previsao->windowTitle(), QStringLiteral("MARIA DA SILVA – Previsão 2027–2028"));
+  EXPECT_FALSE(analise->Documento().ComoPrevisao());
+  EXPECT_EQ(analise->Documento().Resultado().NomeExibido, "JOAO PEDRO ARAUJO");
+}
+
+// The register's forecasts from the Arquivo menu, with three clients: the
+// two the request accepts get their PDF in the folder chosen, the one with
+// an impossible date is named, with why, beside the count.
+TEST(frmPrincipal, PrevisoesDoCadastroGravamOsAceitosEListamOPulado) {
+  Programa p;
+  const cifra::PastaDeDados pasta(p.pasta.Caminho());
+  for (const cifra::Cliente& c : {cifra::Cliente{"Maria da Silva", "", "", "", "", "12/08/1978"},
+                                  cifra::Cliente{"João Sá", "", "", "", "", "31/02/1980"},
+                                  cifra::Cliente{"Ana Beatriz Conceição", "", "", "", "", "07/11/1985"}}) {
+    cifra::AcrescentarCliente(pasta, c);
+  }
+  const fs::path saida = p.pasta / "previsões";
+  std::optional<cifra::ResultadoDoLote> resultado;
+  RespondeCaixas fim;
+  QuandoAbrir<cifra::frmPrevisoesDoCadastro> lote([&](cifra::frmPrevisoesDoCadastro& d) {
+    cifra::teste::Substitui(d.findChild<QSpinBox*>(QStringLiteral("txtAnoInicial")), QStringLiteral("2027"));
+    cifra::teste::Substitui(d.findChild<QSpinBox*>(QStringLiteral("txtAnoFinal")), QStringLiteral("2028"));
+    auto* pastaDeSaida = d.findChild<QLineEdit*>(QStringLiteral("txtPasta"));
+    if (!qEnvironmentVariableIsEmpty("CIFRA_GRAVAR_IMAGENS")) {  // the manual's picture, with a homely folder
+      cifra::teste::Substitui(pastaDeSaida, QStringLiteral("/home/maria/Documentos/Previsões"));
+      cifra::teste::Retrata(&d, QStringLiteral("previsoes-cadastro-dialogo"));
+    }
+    cifra::teste::Substitui(pastaDeSaida, QString::fromStdString(saida.string()));
+    cifra::teste::Clica(d, QStringLiteral("cmdGerar"));
+    resultado = d.Resultado();
+  });
+  p.janela->findChild<QAction*>(QStringLiteral("mnuPrevisoesDoCadastro"))->trigger();
+  ASSERT_EQ(lote.Abertas(), 1);
+  ASSERT_TRUE(resultado);
+  EXPECT_EQ(resultado->gravados, 2);
+  std::set<std::string> gravados;
+  for (const auto& f : fs::directory_iterator(saida)) gravados.insert(f.path().filename().string());
+  EXPECT_EQ(gravados, (std::set<std::string>{"Previsao - ANA BEATRIZ CONCEIÇÃO - 2027-2028.pdf",
+                                             "Previsao - MARIA DA SILVA - 2027-2028.pdf"}));
+  ASSERT_EQ(fim.Vistas().size(), 1u);
+  const QString& texto = fim.Vistas()[0].texto;
+  EXPECT_TRUE(texto.startsWith(QStringLiteral("2 previsões gravadas em "))) << texto.toStdString();
+  EXPECT_TRUE(texto.contains(QStringLiteral("\n• João Sá (registro 2): "))) << texto.toStdString();
+  EXPECT_EQ(fim.Vistas()[0].icone, QMessageBox::Warning);
+}
+
+// "Cancelar" at the first client done: the batch stops once the clients
+// being written are done and keeps them; the progress window kept answering
+// meanwhile, and the end says how many were written. Two writers at most,
+// so that "the clients in progress" means the same on every machine.
+TEST(frmPrincipal, CancelarPrevisoesDoCadastroGuardaOQueEstavaSendoGravado) {
+  QThreadPool& nucleos = *QThreadPool::globalInstance();
+  const int antes = nucleos.maxThreadCount();
+  nucleos.setMaxThreadCount(2);
+  Programa p;
+  const cifra::PastaDeDados pasta(p.pasta.Caminho());
+  // Enough that the batch outlasts a busy machine's pause before the window
+  // shows the first one; cancelled, only the first few are written.
+  constexpr int kClientes = 24;
+  for (int i = 0; i < kClientes; ++i) {
+    cifra::AcrescentarCliente(pasta, {"Cliente Número " + std::to_string(i + 1), "", "", "", "", "12/08/1978"});
+  }
+  const fs::path saida = p.pasta / "saida";
+  int vistosAoCancelar = -1;
+  QString rotulo;
+  // The progress window is watched until it shows the first client done;
+  // it can only show it if the window's thread is free meanwhile.
+  QPointer<QProgressDialog> janela;
+  std::function<void()> espera = [&] {
+    if (!janela) return;
+    if (janela->value() < 1) return void(QTimer::singleShot(5, janela.data(), espera));
+    vistosAoCancelar = janela->value();
+    rotulo = janela->labelText();
+    cifra::teste::Retrata(janela, QStringLiteral("previsoes-cadastro-progresso"));
+    cifra::teste::Clica(janela->findChild<QPushButton*>());
+  };
+  QuandoAbrir<QProgressDialog> progresso([&](QProgressDialog& d) {
+    janela = &d;
+    espera();
+  });
+  std::optional<cifra::ResultadoDoLote> resultado;
+  RespondeCaixas fim;
+  QuandoAbrir<cifra::frmPrevisoesDoCadastro> lote([&](cifra::frmPrevisoesDoCadastro& d) {
+    cifra::teste::Substitui(d.findChild<QSpinBox*>(QStringLiteral("txtAnoInicial")), QStringLiteral("2027"));
+    cifra::teste::Substitui(d.findChild<QSpinBox*>(QStringLiteral("txtAnoFinal")), QStringLiteral("2036"));
+    cifra::teste::Substitui(d.findChild<QLineEdit*>(QStringLiteral("txtPasta")), QString::fromStdString(saida.string()));
+    cifra::teste::Clica(d, QStringLiteral("cmdGerar"));
+    resultado = d.Resultado();
+  });
+  p.janela->findChild<QAction*>(QStringLiteral("mnuPrevisoesDoCadastro"))->trigger();
+  nucleos.setMaxThreadCount(antes);
+  ASSERT_TRUE(resultado);
+  ASSERT_GE(vistosAoCancelar, 1);
+  EXPECT_TRUE(rotulo.contains(QStringLiteral(" concluída.\n%1 de %2").arg(vistosAoCancelar).arg(kClientes)))
+      << rotulo.toStdString();
+  EXPECT_TRUE(resultado->cancelado);
+  // It stopped short: the window heard of the first client in time.
+  EXPECT_LT(resultado->gravados, kClientes) << "first seen: " << vistosAoCancelar;
+  EXPECT_TRUE(resultado->pulados.empty());
+  // The client reported next, and for each of the two writers the one it
+  // finished meanwhile and the one it had in hand.
+  EXPECT_LE(resultado->gravados, vistosAoCancelar + 1 + 2 * 2) << "first seen: " << vistosAoCancelar;
+  EXPECT_EQ(std::distance(fs::directory_iterator(saida), fs::directory_iterator()), resultado->gravados);
+  ASSERT_EQ(fim.Vistas().size(), 1u);
+  EXPECT_TRUE(fim.Vistas()[0].texto.startsWith(QStringLiteral("Gravação cancelada. %1 previsões gravadas em ")
+                                                    .arg(resultado->gravados)))
+      << fim.Vistas()[0].texto.toStdString();
+}
+
+// The progress line: the count, then the time left in seconds under a
+// minute and in minutes above, singular where it is one; nothing about time
+// once the last client is done or before there is a pace to go by.
+TEST(frmPrevisoesDoCadastro, TextoDoProgresso) {
+  const std::pair<cifra::ProgressoDoLote, const char*> casos[] = {
+      {{1, 10, "", 0}, "1 de 10"},
+      {{1, 10, "", 0.6}, "1 de 10 — falta cerca de 1 segundo"},
+      {{2, 10, "", 12.4}, "2 de 10 — faltam cerca de 12 segundos"},
+      {{2, 10, "", 59.4}, "2 de 10 — faltam cerca de 59 segundos"},
+      {{3, 10, "", 89}, "3 de 10 — falta cerca de 1 minuto"},
+      {{3, 300, "", 754}, "3 de 300 — faltam cerca de 13 minutos"},
+      {{10, 10, "", 0}, "10 de 10"},
+  };
+  for (const auto& [progresso, texto] : casos) {
+    EXPECT_EQ(cifra::TextoDoProgresso(progresso), QString::fromUtf8(texto)) << progresso.segundosRestantes;
+  }
+}
+
 // Every command of the toolbar and the menus opens its own window; the
 // window's close box leaves it.
 TEST(frmPrincipal, CadaComandoAbreSuaJanela) {
@@ -246,6 +469,7 @@ TEST(frmPrincipal, CadaComandoAbreSuaJanela) {
       {"mnuConfigurarRodape", "frmConfiguraRodape"},    {"mnuAlterarImagemCabecalho", "frmSelecionarArquivo"},
       {"mnuDefinirCalculoA", "frmEditaCalculo"},        {"mnuDefinirCalculoB", "frmEditaCalculo"},
       {"mnuAlterarOrdem", "frmOrdem"},                  {"mnuAlterarConteudoDasAnalises", "frmSelecionaAlteracao"},
+      {"cmdCriaPrevisao", "frmEntraNome"},              {"mnuPrevisoesDoCadastro", "frmPrevisoesDoCadastro"},
   };
   for (const auto& [acao, janela] : comandos) {
     QString aberta;

@@ -93,7 +93,8 @@ TEST(Operador, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
   const char* comandos[] = {"cmdConfigurarFontes",     "cmdConfiguraPrograma", "cmdSobre",
                             "mnuConfigurarRodape",     "mnuAlterarImagemCabecalho",
                             "mnuDefinirCalculoA",      "mnuAlterarOrdem",
-                            "mnuAlterarConteudoDasAnalises", "cmdImprimir", "cmdSair"};
+                            "mnuAlterarConteudoDasAnalises", "cmdImprimir", "cmdSair",
+                            "cmdCriaPrevisao",         "mnuPrevisoesDoCadastro", "mnuSalvarOdt"};
   for (const char* comando : comandos) {
     SCOPED_TRACE(comando);
     QStringList vistos;

@@ -26,6 +26,7 @@ namespace fs = std::filesystem;
 using teste::Executa;
 using teste::LeTexto;
 using teste::PastaTemporaria;
+using teste::TextoDoOdt;
 using teste::Resultado;
 
 // Bad requests end with status 2, the dialog's message or the usage, and no
@@ -303,18 +304,6 @@ TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
     EXPECT_EQ(r.erros.find("espaço") != std::string::npos, c.trecho.find("espaço") != std::string::npos) << r.erros;
     if (c.status == 0) EXPECT_EQ(r.saida, completo.saida);
   }
-}
-
-// What a reader other than Qt finds in an OpenDocument file.
-std::string TextoDoOdt(const fs::path& arquivo) {
-  const std::string comando = "odt2txt --encoding=UTF-8 '" + arquivo.string() + "'";
-  std::string texto;
-  if (FILE* f = popen(comando.c_str(), "r")) {
-    char bloco[4096];
-    for (size_t n; (n = fread(bloco, 1, sizeof bloco, f)) > 0;) texto.append(bloco, n);
-    pclose(f);
-  }
-  return texto;
 }
 
 // The forecast's JSON contract; the analysis and the forecast as documents a
