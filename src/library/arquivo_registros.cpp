@@ -1,5 +1,7 @@
 #include "arquivo_registros.h"
 
+#include <utility>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,6 +27,7 @@ class Descritor {
   }
   Descritor(const Descritor&) = delete;
   Descritor& operator=(const Descritor&) = delete;
+  Descritor(Descritor&& outro) noexcept : fd_(std::exchange(outro.fd_, -1)) {}
   int fd() const { return fd_; }
   bool Aberto() const { return fd_ >= 0; }
   // Closes now, so that a failure of the close itself is seen; the error code or 0.
@@ -135,6 +138,9 @@ std::string MensagemDeFalha(std::string_view acao, const fs::path& caminho, int 
     case EISDIR:
       motivo = " É uma pasta, e não um arquivo.";
       break;
+    case kNaoEhArquivoComum:
+      motivo = " Não é um arquivo comum (é um dispositivo, um FIFO ou um soquete).";
+      break;
     case ENOENT:
       motivo = " A pasta não existe.";
       break;
@@ -229,7 +235,13 @@ void GravaArquivoInteiro(const fs::path& pedido, std::string_view bytes) {
 ArquivoDeRegistros::ArquivoDeRegistros(fs::path caminho, size_t tamanho)
     : caminho_(std::move(caminho)), tamanho_(tamanho) {
   struct stat info {};
-  if (::stat(caminho_.c_str(), &info) == 0) return;
+  if (::stat(caminho_.c_str(), &info) == 0) {
+    // A folder or a FIFO where the file should be is not an empty file:
+    // it is said, as a file that cannot be read is.
+    if (S_ISDIR(info.st_mode)) Falha("ler", caminho_, EISDIR);
+    if (!S_ISREG(info.st_mode)) Falha("ler", caminho_, kNaoEhArquivoComum);
+    return;
+  }
   // A link that leads nowhere is reported like a file that cannot be read;
   // nothing is created through it.
   if (NomeOcupado(caminho_)) Falha("ler", caminho_, errno);
@@ -247,13 +259,29 @@ int64_t ArquivoDeRegistros::Registros() const {
   return static_cast<int64_t>((Tamanho() + tamanho_ - 1) / tamanho_);
 }
 
+namespace {
+
+// Opened for reading only when it is a regular file: a FIFO or a device in
+// its place would block the program in open() or feed it without end. The
+// open does not wait (O_NONBLOCK), and fstat then decides.
+Descritor AbreParaLer(const fs::path& caminho) {
+  Descritor f(::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (!f.Aberto()) Falha("ler", caminho, errno);
+  struct stat info {};
+  if (::fstat(f.fd(), &info) != 0) Falha("ler", caminho, errno);
+  if (S_ISDIR(info.st_mode)) Falha("ler", caminho, EISDIR);
+  if (!S_ISREG(info.st_mode)) Falha("ler", caminho, kNaoEhArquivoComum);
+  return f;
+}
+
+}  // namespace
+
 std::vector<uint8_t> ArquivoDeRegistros::Le(int64_t n) const {
   std::vector<uint8_t> bytes(tamanho_, 0);
   if (n < 1) return bytes;
   const uint64_t inicio = static_cast<uint64_t>(n - 1) * tamanho_;
   if (inicio >= Tamanho()) return bytes;
-  Descritor f(::open(caminho_.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!f.Aberto()) Falha("ler", caminho_, errno);
+  Descritor f = AbreParaLer(caminho_);
   size_t lidos = 0;
   if (const int codigo = LeEm(f.fd(), bytes.data(), tamanho_, inicio, &lidos)) {
     Falha("ler", caminho_, codigo);
@@ -262,11 +290,9 @@ std::vector<uint8_t> ArquivoDeRegistros::Le(int64_t n) const {
 }
 
 std::vector<uint8_t> ArquivoDeRegistros::LeTudo() const {
-  Descritor f(::open(caminho_.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!f.Aberto()) Falha("ler", caminho_, errno);
+  Descritor f = AbreParaLer(caminho_);
   struct stat info {};
   if (::fstat(f.fd(), &info) != 0) Falha("ler", caminho_, errno);
-  if (S_ISDIR(info.st_mode)) Falha("ler", caminho_, EISDIR);
   std::vector<uint8_t> bytes(static_cast<size_t>(info.st_size), 0);
   size_t lidos = 0;
   if (const int codigo = LeEm(f.fd(), bytes.data(), bytes.size(), 0, &lidos)) {

@@ -20,6 +20,9 @@ class ErroDeArquivo : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The code MensagemDeFalha takes for a name that is neither a file nor a
+// folder (a FIFO, a device, a socket); errno codes are all positive.
+inline constexpr int kNaoEhArquivoComum = -2;
 // "Não foi possível <acao> o arquivo "<caminho>"." and, from the error code
 // of the call that failed (an errno value, 0 when there is none), what the
 // operator can do about it.

@@ -37,7 +37,8 @@ Configuracao CarregarConfiguracao(const std::string& raiz, ProblemasDoInicio* pr
         const std::filesystem::path caminho = e.pasta.Arquivo(arquivo);
         std::error_code ec;
         if (std::filesystem::exists(caminho, ec) && !std::filesystem::is_regular_file(caminho, ec)) {
-          throw ErroDeArquivo(MensagemDeFalha("ler", caminho, EISDIR));
+          throw ErroDeArquivo(MensagemDeFalha(
+              "ler", caminho, std::filesystem::is_directory(caminho, ec) ? EISDIR : kNaoEhArquivoComum));
         }
       }
       le();
