@@ -13,10 +13,14 @@ struct Dica {
 
 // The help is a manual built into the program, so its hint no longer speaks
 // of the internet.
-constexpr std::array<Dica, 9> kDicas{{
+constexpr std::array<Dica, 11> kDicas{{
     {"cmdCriaAnalise", "Criar", "Este botão gera a análise numerológica de uma pessoa."},
     {"cmdCriaPrevisao", "Prever",
      "Este botão gera a previsão numerológica de uma pessoa para os anos que você escolher."},
+    {"cmdCompatibilidade", "Compatibilidade",
+     "Este botão compara os números de duas pessoas e gera a compatibilidade entre elas."},
+    {"cmdHarmonizaNome", "Harmonizar",
+     "Compare grafias de um nome com a data de nascimento e escolha a mais harmoniosa."},
     {"cmdImprimir", "Imprimir", "Utilize este botão para imprimir a análise atual na impressora."},
     {"cmdConfigurarFontes", "Fontes", "Configurar a fonte dos textos exibidos na análise."},
     {"cmdConfiguraPrograma", "ConfigPrograma",

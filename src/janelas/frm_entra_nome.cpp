@@ -1,6 +1,7 @@
 #include "frm_entra_nome.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -51,9 +52,11 @@ frmEntraNome::frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, Q
                            Finalidade finalidade)
     : QDialog(pai), hoje_(hoje), abreCadastro_(std::move(abreCadastro)), finalidade_(finalidade) {
   const bool previsao = finalidade_ == Finalidade::Previsao;
+  const bool compatibilidade = finalidade_ == Finalidade::Compatibilidade;
   setObjectName(QStringLiteral("frmEntraNome"));
-  setWindowTitle(previsao ? QStringLiteral("Dados para a previsão...")
-                          : QStringLiteral("Dados para análise..."));
+  setWindowTitle(previsao          ? QStringLiteral("Dados para a previsão...")
+                 : compatibilidade ? QStringLiteral("Dados para a compatibilidade...")
+                                   : QStringLiteral("Dados para análise..."));
   setModal(true);
 
   auto* lblNome = new QLabel(QStringLiteral("Digite abaixo o NOME COMPLETO:"), this);
@@ -88,7 +91,9 @@ frmEntraNome::frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, Q
   cmdCadastro_->setObjectName(QStringLiteral("cmdCadastro"));
   cmdCancelar_ = new QPushButton(QStringLiteral("Cancela&r"), this);
   cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
-  cmdOk_ = new QPushButton(previsao ? QStringLiteral("&Prever") : QStringLiteral("&Analisar"),
+  cmdOk_ = new QPushButton(previsao          ? QStringLiteral("&Prever")
+                           : compatibilidade ? QStringLiteral("C&omparar")
+                                             : QStringLiteral("&Analisar"),
                            this);
   cmdOk_->setObjectName(QStringLiteral("cmdOk"));
   cmdOk_->setDefault(true);
@@ -105,13 +110,61 @@ frmEntraNome::frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, Q
   });
 
   auto* botoes = new QHBoxLayout;
-  botoes->addWidget(cmdCadastro_);
+  if (!compatibilidade) botoes->addWidget(cmdCadastro_);
   botoes->addStretch();
   botoes->addWidget(cmdCancelar_);
   botoes->addWidget(cmdOk_);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(18, 16, 18, 14);
+  if (compatibilidade) {
+    // The same boxes twice, each person in a frame with its own "Cadastro"
+    // beside the date; the sign pictures are one person's and stay out.
+    txtNome2_ = new QLineEdit(this);
+    txtNome2_->setObjectName(QStringLiteral("txtNome2"));
+    txtNome2_->setMaxLength(kMaximoDoNome);
+    txtDataNasc2_ = new CaixaDeData(this);
+    txtDataNasc2_->setObjectName(QStringLiteral("txtDataNasc2"));
+    txtDataNasc2_->setPlaceholderText(txtDataNasc_->placeholderText());
+    txtDataNasc2_->setFixedWidth(txtDataNasc_->minimumWidth());
+    txtDataNasc2_->installEventFilter(this);
+    cmdCadastro2_ = new QPushButton(QStringLiteral("Cadas&tro"), this);
+    cmdCadastro2_->setObjectName(QStringLiteral("cmdCadastro2"));
+    cmdCadastro2_->setAutoDefault(false);
+    connect(cmdCadastro2_, &QPushButton::clicked, this, &frmEntraNome::cmdCadastro2_Click);
+    auto pessoa = [this](const QString& titulo, const char* nome, QLabel* lblNome,
+                         QLineEdit* txtNome, QLabel* lblData, QLineEdit* txtData,
+                         QPushButton* cadastro) {
+      auto* grupo = new QGroupBox(titulo, this);
+      grupo->setObjectName(QString::fromLatin1(nome));
+      auto* data = new QHBoxLayout;
+      data->addWidget(txtData);
+      data->addStretch();
+      data->addWidget(cadastro);
+      auto* dentro = new QVBoxLayout(grupo);
+      dentro->addWidget(lblNome);
+      dentro->addWidget(txtNome);
+      dentro->addSpacing(4);
+      dentro->addWidget(lblData);
+      dentro->addLayout(data);
+      return grupo;
+    };
+    auto* lblNome2 = new QLabel(lblNome->text(), this);
+    lblNome2->setBuddy(txtNome2_);
+    auto* lblData2 = new QLabel(lblData->text(), this);
+    lblData2->setBuddy(txtDataNasc2_);
+    layout->addWidget(pessoa(QStringLiteral("Primeira pessoa"), "grpPessoa1", lblNome, txtNome_,
+                             lblData, txtDataNasc_, cmdCadastro_));
+    layout->addSpacing(6);
+    layout->addWidget(pessoa(QStringLiteral("Segunda pessoa"), "grpPessoa2", lblNome2, txtNome2_,
+                             lblData2, txtDataNasc2_, cmdCadastro2_));
+    for (QLabel* pic : picSigno_) pic->hide();
+    layout->addSpacing(10);
+    layout->addLayout(botoes);
+    setFixedSize(sizeHint());
+    txtNome_->setFocus();
+    return;
+  }
   layout->addWidget(lblNome);
   layout->addWidget(txtNome_);
   layout->addSpacing(8);
@@ -176,6 +229,14 @@ std::optional<frmEntraNome::PedidoDePrevisao> frmEntraNome::ExecutaPrevisao(
   return PedidoDePrevisao{*dialogo.Pessoa(), de, ate};
 }
 
+std::optional<frmEntraNome::PedidoDeCompatibilidade> frmEntraNome::ExecutaCompatibilidade(
+    QWidget* pai, const cifra::Data& hoje, AbreCadastro abreCadastro) {
+  frmEntraNome dialogo(hoje, std::move(abreCadastro), pai, Finalidade::Compatibilidade);
+  dialogo.exec();
+  if (!dialogo.Pessoa() || !dialogo.SegundaPessoa()) return std::nullopt;
+  return PedidoDeCompatibilidade{*dialogo.Pessoa(), *dialogo.SegundaPessoa()};
+}
+
 std::pair<int, int> frmEntraNome::Anos() const {
   if (!txtAnoInicial_) return {0, 0};
   return {txtAnoInicial_->value(), txtAnoFinal_->value()};
@@ -205,35 +266,48 @@ void frmEntraNome::MostraSigno(int signo) {
   QApplication::restoreOverrideCursor();
 }
 
-void frmEntraNome::txtDataNasc_LostFocus() {
-  if (const auto completa = cifra::CompletaData(txtDataNasc_->text().toStdString(), hoje_)) {
-    txtDataNasc_->setText(QString::fromStdString(*completa));
+void frmEntraNome::txtDataNasc_LostFocus(CaixaDeData* caixa) {
+  if (const auto completa = cifra::CompletaData(caixa->text().toStdString(), hoje_)) {
+    caixa->setText(QString::fromStdString(*completa));
   } else {
     // After the box's own focus-out handling, which would drop the selection.
-    QTimer::singleShot(0, txtDataNasc_, &QLineEdit::selectAll);
+    QTimer::singleShot(0, caixa, &QLineEdit::selectAll);
   }
 }
 
 bool frmEntraNome::eventFilter(QObject* objeto, QEvent* evento) {
-  if (objeto == txtDataNasc_ && evento->type() == QEvent::FocusOut) txtDataNasc_LostFocus();
+  if (evento->type() == QEvent::FocusOut) {
+    if (objeto == txtDataNasc_) txtDataNasc_LostFocus(txtDataNasc_);
+    if (objeto == txtDataNasc2_ && txtDataNasc2_) txtDataNasc_LostFocus(txtDataNasc2_);
+  }
   return QDialog::eventFilter(objeto, evento);
 }
 
 void frmEntraNome::PreencheDados(const QString& nome, const QString& data) {
-  txtNome_->setText(nome);
-  txtDataNasc_->setText(data);
-  txtDataNasc_LostFocus();
+  QLineEdit* txtNome = pessoaDoCadastro_ == 1 ? txtNome2_ : txtNome_;
+  CaixaDeData* txtData = pessoaDoCadastro_ == 1 ? txtDataNasc2_ : txtDataNasc_;
+  txtNome->setText(nome);
+  txtData->setText(data);
+  txtDataNasc_LostFocus(txtData);
 }
 
 void frmEntraNome::cmdCadastro_Click() {
+  pessoaDoCadastro_ = 0;
   if (abreCadastro_) abreCadastro_(*this);
-  txtDataNasc_LostFocus();
+  txtDataNasc_LostFocus(txtDataNasc_);
+}
+
+void frmEntraNome::cmdCadastro2_Click() {
+  pessoaDoCadastro_ = 1;
+  if (abreCadastro_) abreCadastro_(*this);
+  txtDataNasc_LostFocus(txtDataNasc2_);
 }
 
 void frmEntraNome::cmdCancelar_Click() { reject(); }
 
 void frmEntraNome::reject() {
   pessoa_.reset();
+  segunda_.reset();
   QDialog::reject();
 }
 
@@ -243,16 +317,35 @@ void frmEntraNome::cmdOk_Click() {
       QMessageBox::critical(this, QStringLiteral("Erro:"), QString::fromStdString(mensagem));
     }
     caixa->setFocus();
-    if (caixa == txtDataNasc_) caixa->selectAll();
+    if (caixa == txtDataNasc_ || caixa == txtDataNasc2_) caixa->selectAll();
   };
-  // A date confirmed with the focus still in its box is completed here.
-  const auto data = cifra::CompletaData(txtDataNasc_->text().toStdString(), hoje_);
-  if (!data) return recusa(std::string(cifra::kMensagemDataInvalida), txtDataNasc_);
-  txtDataNasc_->setText(QString::fromStdString(*data));
-  if (txtNome_->text().isEmpty()) return recusa({}, txtNome_);
-  std::string motivo;
-  auto pessoa = cifra::AceitaPedido(txtNome_->text().toStdString(), *data, hoje_, &motivo);
-  if (!pessoa) return recusa(motivo, txtNome_);
+  // Each person as the request takes it; the first refusal is said, with
+  // the focus in the box to correct.
+  auto aceita = [&](QLineEdit* txtNome,
+                    CaixaDeData* txtData) -> std::optional<cifra::PessoaAnalisada> {
+    // A date confirmed with the focus still in its box is completed here.
+    const auto data = cifra::CompletaData(txtData->text().toStdString(), hoje_);
+    if (!data) {
+      recusa(std::string(cifra::kMensagemDataInvalida), txtData);
+      return std::nullopt;
+    }
+    txtData->setText(QString::fromStdString(*data));
+    if (txtNome->text().isEmpty()) {
+      recusa({}, txtNome);
+      return std::nullopt;
+    }
+    std::string motivo;
+    auto pessoa = cifra::AceitaPedido(txtNome->text().toStdString(), *data, hoje_, &motivo);
+    if (!pessoa) recusa(motivo, txtNome);
+    return pessoa;
+  };
+  auto pessoa = aceita(txtNome_, txtDataNasc_);
+  if (!pessoa) return;
+  std::optional<cifra::PessoaAnalisada> segunda;
+  if (finalidade_ == Finalidade::Compatibilidade) {
+    segunda = aceita(txtNome2_, txtDataNasc2_);
+    if (!segunda) return;
+  }
   if (finalidade_ == Finalidade::Previsao) {
     const auto [de, ate] = Anos();
     if (const auto anos = cifra::RecusaDosAnos(pessoa->Nascimento, de, ate)) {
@@ -265,10 +358,14 @@ void frmEntraNome::cmdOk_Click() {
       return;
     }
   }
-  setWindowTitle(finalidade_ == Finalidade::Previsao
-                     ? QStringLiteral("Gerando previsão, aguarde...")
+  setWindowTitle(finalidade_ == Finalidade::Previsao ? QStringLiteral("Gerando previsão, aguarde...")
+                 : finalidade_ == Finalidade::Compatibilidade
+                     ? QStringLiteral("Gerando compatibilidade, aguarde...")
                      : QStringLiteral("Gerando análise, aguarde..."));
-  for (QPushButton* b : {cmdCadastro_, cmdCancelar_, cmdOk_}) b->setEnabled(false);
+  for (QPushButton* b : {cmdCadastro_, cmdCadastro2_, cmdCancelar_, cmdOk_}) {
+    if (b) b->setEnabled(false);
+  }
   pessoa_ = std::move(pessoa);
+  segunda_ = std::move(segunda);
   accept();
 }

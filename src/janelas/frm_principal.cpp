@@ -27,6 +27,7 @@
 #include "frm_dicas.h"
 #include "frm_entra_nome.h"
 #include "frm_entrada.h"
+#include "frm_harmoniza_nome.h"
 #include "frm_previsoes_cadastro.h"
 #include "frm_sobre.h"
 #include "janela_sons.h"
@@ -37,6 +38,7 @@
 #include "frm_edita_calculo.h"
 #include "frm_ordem.h"
 #include "frm_seleciona_alteracao.h"
+#include "presentation/compatibilidade_em_paginas.h"
 #include "presentation/conteudo_do_documento.h"
 #include "presentation/previsao_em_paginas.h"
 #include "printing/imprimir.h"
@@ -179,6 +181,12 @@ void frmPrincipal::MontaAcoes() {
   acao(cmdCriaPrevisao, "cmdCriaPrevisao", QStringLiteral("&Previsão..."),
        QStringLiteral("Criar a previsão dos próximos anos"),
        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)}, &frmPrincipal::cmdCriaPrevisao_Click);
+  acao(cmdCompatibilidade, "cmdCompatibilidade", QStringLiteral("Co&mpatibilidade..."),
+       QStringLiteral("Comparar duas pessoas"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)},
+       &frmPrincipal::cmdCompatibilidade_Click);
+  acao(cmdHarmonizaNome, "cmdHarmonizaNome", QStringLiteral("&Harmonização do Nome..."),
+       QStringLiteral("Comparar grafias de um nome"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)},
+       &frmPrincipal::cmdHarmonizaNome_Click);
   acao(cmdImprimir, "cmdImprimir", QStringLiteral("&Imprimir Análise..."),
        QStringLiteral("Imprimir a análise exibida"), {QKeySequence::Print},
        &frmPrincipal::cmdImprimir_Click);
@@ -203,7 +211,8 @@ void frmPrincipal::MontaAcoes() {
   picMenu->setIconSize(QSize(32, 32));
   picMenu->setToolButtonStyle(Qt::ToolButtonIconOnly);
   picMenu->setContextMenuPolicy(Qt::PreventContextMenu);
-  for (QAction* a : {cmdCriaAnalise, cmdCriaPrevisao, cmdImprimir, cmdConfigurarFontes,
+  for (QAction* a : {cmdCriaAnalise, cmdCriaPrevisao, cmdCompatibilidade, cmdHarmonizaNome,
+                     cmdImprimir, cmdConfigurarFontes,
                      cmdConfiguraPrograma, cmdAjuda, cmdSobre, cmdExportar, cmdSair}) {
     picMenu->addAction(a);
     picMenu->widgetForAction(a)->setObjectName(a->objectName() + QStringLiteral("Botao"));
@@ -219,7 +228,8 @@ void frmPrincipal::MontaMenus() {
   };
   QMenu* mnuArquivo = menuBar()->addMenu(QStringLiteral("Arquivo"));
   mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
-  mnuArquivo->addActions({cmdCriaAnalise, cmdCriaPrevisao, cmdImprimir});
+  mnuArquivo->addActions(
+      {cmdCriaAnalise, cmdCriaPrevisao, cmdCompatibilidade, cmdHarmonizaNome, cmdImprimir});
   mnuSalvarOdt = item(mnuArquivo, "mnuSalvarOdt",
                       QStringLiteral("Salvar como &documento (.odt)..."),
                       &frmPrincipal::mnuSalvarOdt_Click);
@@ -460,6 +470,37 @@ frmExibeRelatorio* frmPrincipal::CriaPrevisao(const cifra::PessoaAnalisada& pess
   return Exibe(std::move(documento));
 }
 
+void frmPrincipal::cmdCompatibilidade_Click() {
+  Prologo();
+  const auto pedido = frmEntraNome::ExecutaCompatibilidade(
+      this, cifra::DataDeHoje(), [this](frmEntraNome& dialogo) { AbrirCadastro(dialogo); });
+  if (pedido) CriaCompatibilidade(pedido->primeira, pedido->segunda);
+}
+
+frmExibeRelatorio* frmPrincipal::CriaCompatibilidade(const cifra::PessoaAnalisada& primeira,
+                                                     const cifra::PessoaAnalisada& segunda) {
+  std::unique_ptr<cifra::DocumentoDaAnalise> documento;
+  {
+    cifra::Ampulheta ampulheta;
+    cifra::Compatibilidade compatibilidade;
+    if (!cifra::TentaAvisando(this, [&] {
+          compatibilidade = cifra::MontaCompatibilidade(primeira, segunda, configuracao_.opcoes,
+                                                        configuracao_.pasta);
+        })) {
+      return nullptr;
+    }
+    if (configuracao_.opcoes.EscutarSons) sons_->Toca(cifra::kSomDeEspera, true);
+    std::string problema;
+    cifra::PaginasDaTela paginas = cifra::ImprimirAnaliseNoMonitor(
+        cifra::ConteudoDaCompatibilidade(compatibilidade, configuracao_, &problema));
+    AvisaSemImagem(problema);
+    documento = std::make_unique<cifra::DocumentoDaAnalise>(primeira, segunda,
+                                                            std::move(compatibilidade),
+                                                            std::move(paginas));
+  }
+  return Exibe(std::move(documento));
+}
+
 frmExibeRelatorio* frmPrincipal::Exibe(std::unique_ptr<cifra::DocumentoDaAnalise> documento) {
   const bool maximizada = area_->subWindowList().isEmpty() ||
                           (area_->currentSubWindow() && area_->currentSubWindow()->isMaximized());
@@ -638,6 +679,19 @@ void frmPrincipal::SalvarDocumento() {
   cifra::SalvaComoOdt(this, ConteudoDoDocumento(e->Documento()),
                       cifra::NomeDoArquivoDoDocumento(e->Documento()),
                       lembrancasDaImpressao_.pastaDoUltimoPdf);
+}
+frmHarmonizaNome* frmPrincipal::Harmonizacao() const { return harmonizacao_; }
+void frmPrincipal::AbrirHarmonizacao() {
+  if (!harmonizacao_) {
+    harmonizacao_ = new frmHarmonizaNome(this, configuracao_.opcoes);
+    harmonizacao_->setAttribute(Qt::WA_DeleteOnClose);
+    // "Analisar" on a row: that name's full analysis, in a viewer here.
+    connect(harmonizacao_, &frmHarmonizaNome::AnalisePedida, this,
+            [this](const cifra::PessoaAnalisada& pessoa) { CriaAnalise(pessoa); });
+  }
+  harmonizacao_->show();
+  harmonizacao_->raise();
+  harmonizacao_->activateWindow();
 }
 void frmPrincipal::AbrirPrevisoesDoCadastro() {
   if (pastaDasPrevisoes_.isEmpty()) {

@@ -1,5 +1,5 @@
 #pragma once
-// The main window: the analyses and forecasts open inside it, one viewer
+// The main window: the analyses, forecasts and compatibilities open inside it, one viewer
 // each; the toolbar and the menus start every action; the bottom bar turns the pages
 // of the viewer in front. Start-up loads the data folder; each way out
 // keeps the program options.
@@ -22,6 +22,7 @@ class QToolButton;
 class ControleDeDicas;
 class frmEntraNome;
 class frmExibeRelatorio;
+class frmHarmonizaNome;
 
 namespace cifra {
 class TocadorDeSons;
@@ -55,6 +56,11 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   // RecusaDosAnos accepts for the person.
   frmExibeRelatorio* CriaPrevisao(const cifra::PessoaAnalisada& pessoa, int anoInicial,
                                   int anoFinal);
+  // The same for the compatibility of two people the request accepts.
+  frmExibeRelatorio* CriaCompatibilidade(const cifra::PessoaAnalisada& primeira,
+                                         const cifra::PessoaAnalisada& segunda);
+  // The harmonisation window, while it is open.
+  frmHarmonizaNome* Harmonizacao() const;
   // The text of the bottom bar.
   QString InfoNavega() const;
 
@@ -65,6 +71,8 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   // Toolbar.
   void cmdCriaAnalise_Click();
   void cmdCriaPrevisao_Click();
+  void cmdCompatibilidade_Click();
+  void cmdHarmonizaNome_Click() { Prologo(); AbrirHarmonizacao(); }
   void cmdImprimir_Click() { Prologo(); AbrirImpressao(); }
   void cmdConfigurarFontes_Click() { Prologo(); AbrirFontes(); }
   void cmdConfiguraPrograma_Click() { Prologo(); AbrirOpcoes(); }
@@ -86,6 +94,8 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   void AbrirImpressao();
   void SalvarDocumento();  // the document in front as an editable .odt
   void AbrirPrevisoesDoCadastro();
+  // Not modal: the analyses it asks for open here while it stays open.
+  void AbrirHarmonizacao();
   void AbrirFontes();
   void AbrirOpcoes();
   void AbrirAjuda();
@@ -146,12 +156,15 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   QLabel* lblInfoNavega_ = nullptr;
   ControleDeDicas* dicas_ = nullptr;
   QPointer<frmExibeRelatorio> observado_;
+  QPointer<frmHarmonizaNome> harmonizacao_;
   bool encerrado_ = false;
 
  public:
   // One action per command, shared by the toolbar and the menus.
   QAction* cmdCriaAnalise = nullptr;
   QAction* cmdCriaPrevisao = nullptr;
+  QAction* cmdCompatibilidade = nullptr;
+  QAction* cmdHarmonizaNome = nullptr;
   QAction* cmdImprimir = nullptr;
   QAction* cmdConfigurarFontes = nullptr;
   QAction* cmdConfiguraPrograma = nullptr;

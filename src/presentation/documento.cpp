@@ -19,15 +19,32 @@ DocumentoDaAnalise::DocumentoDaAnalise(PessoaAnalisada pessoa, Previsao previsao
       paginas_(std::move(paginas)),
       posicoes_(paginas_.picFolha.size()) {}
 
+DocumentoDaAnalise::DocumentoDaAnalise(PessoaAnalisada primeira, PessoaAnalisada segunda,
+                                       Compatibilidade compatibilidade, PaginasDaTela paginas)
+    : pessoa_(std::move(primeira)),
+      segunda_(std::move(segunda)),
+      compatibilidade_(std::move(compatibilidade)),
+      paginas_(std::move(paginas)),
+      posicoes_(paginas_.picFolha.size()) {}
+
 void DocumentoDaAnalise::Substitui(Analise analise, PaginasDaTela paginas) {
   analise_ = std::move(analise);
   previsao_.reset();
+  compatibilidade_.reset();
   NovasPaginas(std::move(paginas));
 }
 
 void DocumentoDaAnalise::Substitui(Previsao previsao, PaginasDaTela paginas) {
   analise_ = Analise{};
   previsao_ = std::move(previsao);
+  compatibilidade_.reset();
+  NovasPaginas(std::move(paginas));
+}
+
+void DocumentoDaAnalise::Substitui(Compatibilidade compatibilidade, PaginasDaTela paginas) {
+  analise_ = Analise{};
+  previsao_.reset();
+  compatibilidade_ = std::move(compatibilidade);
   NovasPaginas(std::move(paginas));
 }
 

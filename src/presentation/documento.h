@@ -1,5 +1,6 @@
 #pragma once
-// One report on screen, without any window: an analysis or a forecast. The
+// One report on screen, without any window: an analysis, a forecast or the
+// compatibility of two people. The
 // document owns what it shows (a value, built once for the person), the
 // pages composed from it, the page shown and where each page was left
 // scrolled. Printing, the PDF and the exports take the report from the
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "analysis/analise.h"
+#include "analysis/compatibilidade.h"
 #include "analysis/previsao.h"
 #include "analysis/pedido.h"
 #include "tela.h"
@@ -41,6 +43,10 @@ class DocumentoDaAnalise {
   // A forecast: the document keeps its years, so that it is built again as
   // the same forecast when the configuration changes.
   DocumentoDaAnalise(PessoaAnalisada pessoa, Previsao previsao, PaginasDaTela paginas);
+  // A compatibility: the document keeps both people, so that it is built
+  // again as the compatibility of the same two when the configuration changes.
+  DocumentoDaAnalise(PessoaAnalisada primeira, PessoaAnalisada segunda,
+                     Compatibilidade compatibilidade, PaginasDaTela paginas);
   DocumentoDaAnalise(const DocumentoDaAnalise&) = delete;
   DocumentoDaAnalise& operator=(const DocumentoDaAnalise&) = delete;
 
@@ -53,13 +59,20 @@ class DocumentoDaAnalise {
   const Analise& Resultado() const { return analise_; }
   // The forecast this document shows, or nullptr when it shows an analysis.
   const Previsao* ComoPrevisao() const { return previsao_ ? &*previsao_ : nullptr; }
+  // The compatibility this document shows, or nullptr; Pessoa() is then the
+  // first of the two people and SegundaPessoa() the other.
+  const Compatibilidade* ComoCompatibilidade() const {
+    return compatibilidade_ ? &*compatibilidade_ : nullptr;
+  }
+  const PessoaAnalisada& SegundaPessoa() const { return segunda_; }
 
   // The report built again for the same person and its new pages: the
   // page shown and the places kept stay as far as there are pages, and
   // observers hear ConteudoMudou. An analysis replaces an analysis, a
-  // forecast a forecast.
+  // forecast a forecast, a compatibility a compatibility.
   void Substitui(Analise analise, PaginasDaTela paginas);
   void Substitui(Previsao previsao, PaginasDaTela paginas);
+  void Substitui(Compatibilidade compatibilidade, PaginasDaTela paginas);
 
   int PaginaExibida() const { return atual_; }  // 0 before the first ExibePagina
   int TotalDePaginas() const { return static_cast<int>(paginas_.picFolha.size()); }
@@ -84,6 +97,8 @@ class DocumentoDaAnalise {
   PessoaAnalisada pessoa_;
   Analise analise_;
   std::optional<Previsao> previsao_;
+  PessoaAnalisada segunda_;
+  std::optional<Compatibilidade> compatibilidade_;
   PaginasDaTela paginas_;
   int atual_ = 0;
   std::vector<PosicaoNaPagina> posicoes_;

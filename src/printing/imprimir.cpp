@@ -112,6 +112,16 @@ std::string NomeDoPdf(const std::string& nome, const Data& hoje) {
 }
 
 std::string NomeDoArquivoDoDocumento(const DocumentoDaAnalise& documento) {
+  if (const Compatibilidade* c = documento.ComoCompatibilidade()) {
+    std::string nomes;
+    for (char ch : c->Pessoas[0].NomeExibido + " e " + c->Pessoas[1].NomeExibido) {
+      if (std::string_view("\\/:*?\"<>|").find(ch) == std::string_view::npos &&
+          static_cast<unsigned char>(ch) >= 0x20) {
+        nomes += ch;
+      }
+    }
+    return "Compatibilidade - " + nomes;
+  }
   const Previsao* previsao = documento.ComoPrevisao();
   std::string nome = previsao ? NomeDoPdfDaPrevisao(previsao->NomeExibido, previsao->AnoInicial,
                                                     previsao->AnoFinal)

@@ -53,7 +53,7 @@ std::string NomeDoPdf(const std::string& nome, const Data& hoje);
 // The name offered when the document in front is saved, without the
 // extension: "Analise - MARIA DA SILVA - 2026-12-06" for an analysis (the
 // day it was built for), "Previsao - MARIA DA SILVA - 2027-2028" for a
-// forecast.
+// forecast, "Compatibilidade - MARIA DA SILVA e JOAO SOUZA" for two people.
 std::string NomeDoArquivoDoDocumento(const DocumentoDaAnalise& documento);
 
 }  // namespace cifra

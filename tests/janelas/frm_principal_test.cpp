@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QProgressDialog>
 #include <QSpinBox>
+#include <QTableView>
+#include <QPlainTextEdit>
 #include <QThreadPool>
 #include <QScrollBar>
 #include <QSettings>
@@ -34,9 +36,11 @@
 #include "janelas/frm_edita_calculo.h"
 #include "janelas/frm_entrada.h"
 #include "janelas/frm_exibe_relatorio.h"
+#include "janelas/frm_harmoniza_nome.h"
 #include "janelas/frm_imprimir.h"
 #include "janelas/frm_previsoes_cadastro.h"
 #include "library/clientes.h"
+#include "presentation/compatibilidade_em_paginas.h"
 #include "presentation/exportacao.h"
 #include "presentation/previsao_em_paginas.h"
 
@@ -337,6 +341,125 @@ TEST(frmPrincipal, PrevisaoAoLadoDaAnaliseSegueComoPrevisao) {
   EXPECT_EQ(analise->Documento().Resultado().NomeExibido, "JOAO PEDRO ARAUJO");
 }
 
+// The compatibility's request: the second person missing is refused with the
+// request's own message, the focus in the box to fill; the second person
+// recalled from the register lands in the second person's boxes. The viewer
+// shows the report the core composes for those two, and stays the
+// compatibility of the same two when an option changes its pages.
+TEST(frmPrincipal, CompatibilidadePedeDuasPessoasEAbreOSeuRelatorio) {
+  Programa p;
+  frmPrincipal& j = *p.janela;
+  cifra::AcrescentarCliente(cifra::PastaDeDados(p.pasta.Caminho()),
+                            {"Ana Beatriz Conceição", "", "Recife/PE", "", "", "07/11/1985"});
+  std::vector<cifra::teste::CaixaVista> recusas;
+  QString focoNaRecusa, primeiraDepoisDoCadastro;
+  cifra::teste::QuandoAbrirModal([&](QWidget* w) {
+    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtNome")), QStringLiteral("Maria da Silva"));
+    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtDataNasc")), QStringLiteral("12081978"));
+    {
+      RespondeCaixas caixas;
+      cifra::teste::Clica(*w, QStringLiteral("cmdOk"));
+      recusas = caixas.Vistas();
+    }
+    focoNaRecusa = w->focusWidget() ? w->focusWidget()->objectName() : QString();
+    cifra::teste::QuandoAbrirModal([](QWidget* cadastro) { cifra::teste::Clica(*cadastro, QStringLiteral("cmdRetrieve")); });
+    cifra::teste::Clica(*w, QStringLiteral("cmdCadastro2"));
+    primeiraDepoisDoCadastro = w->findChild<QLineEdit*>(QStringLiteral("txtNome"))->text();
+    cifra::teste::Retrata(w, QStringLiteral("compatibilidade-dialogo"));
+    cifra::teste::Clica(*w, QStringLiteral("cmdOk"));
+  });
+  QTest::mouseClick(p.Botao("cmdCompatibilidade"), Qt::LeftButton);
+  p.Ativa();
+  ASSERT_EQ(recusas.size(), 1u);
+  EXPECT_EQ(recusas[0].titulo, QStringLiteral("Erro:"));
+  EXPECT_EQ(recusas[0].texto, QString::fromStdString(std::string(cifra::kMensagemDataInvalida)));
+  EXPECT_EQ(focoNaRecusa, QStringLiteral("txtDataNasc2"));
+  EXPECT_EQ(primeiraDepoisDoCadastro, QStringLiteral("Maria da Silva"));
+
+  frmExibeRelatorio* c = j.ExibidorAtivo();
+  ASSERT_TRUE(c && c->Documento().ComoCompatibilidade());
+  EXPECT_EQ(c->Documento().SegundaPessoa().Nome, U"ANA BEATRIZ CONCEICAO");
+  EXPECT_EQ(c->windowTitle(), QStringLiteral("MARIA DA SILVA e ANA BEATRIZ CONCEIÇÃO – Compatibilidade"));
+  const auto textos = c->Documento().Folha(1).Textos();
+  auto mostra = [&](const QString& trecho) {
+    return std::any_of(textos.begin(), textos.end(), [&](const QString& t) { return t.contains(trecho); });
+  };
+  for (const char* trecho : {"Compatibilidade Numerológica", "MARIA DA SILVA", "ANA BEATRIZ CONCEIÇÃO"}) {
+    EXPECT_TRUE(mostra(QString::fromUtf8(trecho))) << trecho;
+  }
+  const auto paginasDiretas = [&] {
+    const cifra::Compatibilidade esperada =
+        cifra::MontaCompatibilidade(c->Pessoa(), c->Documento().SegundaPessoa(), j.Configuracao().opcoes,
+                                    j.Configuracao().pasta);
+    return cifra::ImprimirAnaliseNoMonitor(cifra::ConteudoDaCompatibilidade(esperada, j.Configuracao()));
+  };
+  const int total = c->TotalDePaginas();
+  EXPECT_EQ(static_cast<size_t>(total), paginasDiretas().picFolha.size());
+  EXPECT_EQ(j.InfoNavega(), QStringLiteral("Navegando: Página 1 de %1").arg(total));
+  cifra::teste::GuardaImagem(j.grab().toImage(), QStringLiteral("compatibilidade-janela.png"));
+
+  {  // The print dialog offers the two names for the PDF.
+    RespondeCaixas caixas;  // the missing printer
+    QString oferecido;
+    QuandoAbrir<QFileDialog> escolha([&](QFileDialog& e) {
+      oferecido = e.selectedFiles().value(0);
+      e.reject();
+    });
+    QuandoAbrir<frmImprimir> impressao([](frmImprimir& d) {
+      QTest::mouseClick(d.findChild<QWidget*>(QStringLiteral("cmdSalvarPdf")), Qt::LeftButton);
+      d.reject();
+    });
+    j.AbrirImpressao();
+    EXPECT_TRUE(oferecido.endsWith(QStringLiteral("/Compatibilidade - MARIA DA SILVA e ANA BEATRIZ CONCEIÇÃO.pdf")))
+        << oferecido.toStdString();
+  }
+
+  QuandoAbrir<cifra::frmConfiguraPrograma> opcoes([](cifra::frmConfiguraPrograma& o) {
+    cifra::teste::Clica(o, QStringLiteral("chkImprimirDescricao"));
+    cifra::teste::Clica(o, QStringLiteral("cmdOk"));
+  });
+  j.AbrirOpcoes();
+  ASSERT_FALSE(j.Configuracao().opcoes.ImprimirDescricao);
+  ASSERT_TRUE(c->Documento().ComoCompatibilidade());
+  EXPECT_EQ(c->Documento().SegundaPessoa().Nome, U"ANA BEATRIZ CONCEICAO");
+  // Rebuilt, not left as it was: the pages are those composed without descriptions.
+  const cifra::PaginasDaTela semDescricao = paginasDiretas();
+  ASSERT_EQ(static_cast<size_t>(c->TotalDePaginas()), semDescricao.picFolha.size());
+  EXPECT_EQ(c->Documento().Folha(1).Textos(), semDescricao.picFolha[0].Textos());
+  EXPECT_NE(c->Documento().Folha(1).Textos(), textos);
+  EXPECT_EQ(c->windowTitle(), QStringLiteral("MARIA DA SILVA e ANA BEATRIZ CONCEIÇÃO – Compatibilidade"));
+}
+
+// "Analisar" on the row chosen in the harmonisation window opens that
+// name's full analysis here, while the window stays open for the next.
+TEST(frmPrincipal, HarmonizacaoAnalisaONomeEscolhido) {
+  Programa p;
+  frmPrincipal& j = *p.janela;
+  j.findChild<QAction*>(QStringLiteral("cmdHarmonizaNome"))->trigger();
+  frmHarmonizaNome* h = j.Harmonizacao();
+  ASSERT_TRUE(h);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(h));
+  cifra::teste::Digita(h->findChild<QLineEdit*>(QStringLiteral("txtData")), QStringLiteral("12081978"));
+  cifra::teste::Digita(h->findChild<QPlainTextEdit*>(QStringLiteral("txtNomes")),
+                       QStringLiteral("Maria da Silva\nMaria Silva Souza"));
+  auto* tabela = h->findChild<QTableView*>(QStringLiteral("tblNomes"));
+  ASSERT_EQ(tabela->model()->rowCount(), 2);
+  const QModelIndex segunda = tabela->model()->index(1, cifra::ModeloDosNomes::kNome);
+  const QString escolhido = segunda.data().toString();
+  tabela->scrollTo(segunda);
+  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, tabela->visualRect(segunda).center());
+  cifra::teste::Clica(*h, QStringLiteral("cmdAnalisar"));
+  frmExibeRelatorio* analise = j.ExibidorAtivo();
+  ASSERT_TRUE(analise);
+  EXPECT_FALSE(analise->Documento().ComoCompatibilidade());
+  EXPECT_EQ(analise->windowTitle(), escolhido.toUpper() + QStringLiteral(" – 12/08/1978"));
+  EXPECT_TRUE(h->isVisible());
+  // The command again brings the same window forward.
+  j.findChild<QAction*>(QStringLiteral("cmdHarmonizaNome"))->trigger();
+  EXPECT_EQ(j.Harmonizacao(), h);
+  h->close();
+}
+
 // The register's forecasts from the Arquivo menu, with three clients: the
 // two the request accepts get their PDF in the folder chosen, the one with
 // an impossible date is named, with why, beside the count.
@@ -470,6 +593,7 @@ TEST(frmPrincipal, CadaComandoAbreSuaJanela) {
       {"mnuDefinirCalculoA", "frmEditaCalculo"},        {"mnuDefinirCalculoB", "frmEditaCalculo"},
       {"mnuAlterarOrdem", "frmOrdem"},                  {"mnuAlterarConteudoDasAnalises", "frmSelecionaAlteracao"},
       {"cmdCriaPrevisao", "frmEntraNome"},              {"mnuPrevisoesDoCadastro", "frmPrevisoesDoCadastro"},
+      {"cmdCompatibilidade", "frmEntraNome"},
   };
   for (const auto& [acao, janela] : comandos) {
     QString aberta;
@@ -483,6 +607,11 @@ TEST(frmPrincipal, CadaComandoAbreSuaJanela) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << acao;
     p.Ativa();
   }
+  // The harmonisation window is not modal: it opens beside the main window.
+  p.janela->findChild<QAction*>(QStringLiteral("cmdHarmonizaNome"))->trigger();
+  ASSERT_TRUE(p.janela->Harmonizacao());
+  EXPECT_TRUE(p.janela->Harmonizacao()->isVisible());
+  p.janela->Harmonizacao()->close();
 }
 
 // The hint follows the mouse from button to button of the toolbar, just

@@ -33,6 +33,7 @@
 #include "janelas/frm_dicas.h"
 #include "janelas/frm_entrada.h"
 #include "janelas/frm_exibe_relatorio.h"
+#include "janelas/frm_harmoniza_nome.h"
 #include "janelas/frm_principal.h"
 
 namespace {
@@ -94,7 +95,8 @@ TEST(Operador, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
                             "mnuConfigurarRodape",     "mnuAlterarImagemCabecalho",
                             "mnuDefinirCalculoA",      "mnuAlterarOrdem",
                             "mnuAlterarConteudoDasAnalises", "cmdImprimir", "cmdSair",
-                            "cmdCriaPrevisao",         "mnuPrevisoesDoCadastro", "mnuSalvarOdt"};
+                            "cmdCriaPrevisao",         "mnuPrevisoesDoCadastro", "mnuSalvarOdt",
+                            "cmdCompatibilidade"};
   for (const char* comando : comandos) {
     SCOPED_TRACE(comando);
     QStringList vistos;
@@ -125,6 +127,13 @@ TEST(Operador, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
     p.Aciona(comando);
     EXPECT_FALSE(vistos.isEmpty());
     EXPECT_EQ(EmIngles(vistos), QStringList());
+  }
+  {  // The harmonisation window, which is not modal.
+    p.Aciona("cmdHarmonizaNome");
+    QWidget* harmonizacao = p.janela->Harmonizacao();
+    ASSERT_TRUE(harmonizacao);
+    EXPECT_EQ(EmIngles(TextosVisiveis(*harmonizacao)), QStringList());
+    harmonizacao->close();
   }
   // The right-click menu of a text box.
   QLineEdit caixa;
