@@ -1,5 +1,7 @@
 #include "auxiliares.h"
 
+#include <QSpinBox>
+
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPushButton>
@@ -48,6 +50,16 @@ QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
   auto* b = new QPushButton(texto, pai);
   b->setObjectName(QString::fromLatin1(nome));
   return b;
+}
+
+QSpinBox* CaixaDeAno(QWidget* pai, const char* nome, int valor) {
+  auto* caixa = new QSpinBox(pai);
+  caixa->setObjectName(QString::fromLatin1(nome));
+  caixa->setRange(1000, 9999);
+  caixa->setValue(valor);
+  caixa->setGroupSeparatorShown(false);
+  caixa->setAccelerated(true);
+  return caixa;
 }
 
 }  // namespace cifra

@@ -8,6 +8,7 @@
 #include <string>
 
 class QPushButton;
+class QSpinBox;
 class QWidget;
 
 namespace cifra {
@@ -41,5 +42,9 @@ void TraduzOQt();
 
 // A push button with its caption (mnemonic included) and its control name.
 QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto);
+
+// A year of a forecast's range: any four-digit year can be typed (the range
+// itself is judged on confirming), no thousands separator.
+QSpinBox* CaixaDeAno(QWidget* pai, const char* nome, int valor);
 
 }  // namespace cifra

@@ -1,5 +1,7 @@
 #include "frm_entra_nome.h"
 
+#include "auxiliares.h"
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -174,17 +176,8 @@ frmEntraNome::frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, Q
     // Any four-digit year can be typed; RecusaDosAnos says on confirming
     // what the range may not be, in words the operator can act on.
     const auto [de, ate] = cifra::AnosPadraoDaPrevisao(hoje_);
-    auto ano = [this](const char* nome, int valor) {
-      auto* caixa = new QSpinBox(this);
-      caixa->setObjectName(QString::fromLatin1(nome));
-      caixa->setRange(1000, 9999);
-      caixa->setValue(valor);
-      caixa->setGroupSeparatorShown(false);
-      caixa->setAccelerated(true);
-      return caixa;
-    };
-    txtAnoInicial_ = ano("txtAnoInicial", de);
-    txtAnoFinal_ = ano("txtAnoFinal", ate);
+    txtAnoInicial_ = cifra::CaixaDeAno(this, "txtAnoInicial", de);
+    txtAnoFinal_ = cifra::CaixaDeAno(this, "txtAnoFinal", ate);
     auto* lblAnos = new QLabel(QStringLiteral("A&nos da previsão: de"), this);
     lblAnos->setObjectName(QStringLiteral("lblAnos"));
     lblAnos->setBuddy(txtAnoInicial_);

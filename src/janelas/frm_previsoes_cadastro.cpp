@@ -104,17 +104,8 @@ frmPrevisoesDoCadastro::frmPrevisoesDoCadastro(const Configuracao& configuracao,
   explicacao->setWordWrap(true);
 
   const auto [de, ate] = AnosPadraoDaPrevisao(hoje_);
-  auto ano = [this](const char* nome, int valor) {
-    auto* caixa = new QSpinBox(this);
-    caixa->setObjectName(QString::fromLatin1(nome));
-    caixa->setRange(1000, 9999);
-    caixa->setValue(valor);
-    caixa->setGroupSeparatorShown(false);
-    caixa->setAccelerated(true);
-    return caixa;
-  };
-  txtAnoInicial_ = ano("txtAnoInicial", de);
-  txtAnoFinal_ = ano("txtAnoFinal", ate);
+  txtAnoInicial_ = CaixaDeAno(this, "txtAnoInicial", de);
+  txtAnoFinal_ = CaixaDeAno(this, "txtAnoFinal", ate);
   auto* lblAnos = new QLabel(QStringLiteral("A&nos da previsão: de"), this);
   lblAnos->setBuddy(txtAnoInicial_);
   auto* lblAte = new QLabel(QStringLiteral("até"), this);
