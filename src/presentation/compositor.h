@@ -27,7 +27,7 @@ struct BlocoDoRelatorio {
   std::string Texto;
   // The inclusion square, drawn below the title in place of a text (the
   // karmic map's opening block).
-  std::optional<MapaCarmico> Quadrado;
+  std::optional<MapaCarmico> Quadrado{};
   friend bool operator==(const BlocoDoRelatorio&, const BlocoDoRelatorio&) = default;
 };
 
@@ -46,8 +46,8 @@ struct ConteudoDaAnalise {
   OrdemDosTopicos ordem = OrdemPadrao();
   // A report other than the analysis: its blocks take the topics' place,
   // and its title the header line's.
-  std::vector<BlocoDoRelatorio> blocos;
-  std::string tituloDoRelatorio;
+  std::vector<BlocoDoRelatorio> blocos{};
+  std::string tituloDoRelatorio{};
 };
 
 // The header picture: the person's zodiac sign when the option says "[Nulo]",

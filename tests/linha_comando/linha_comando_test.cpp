@@ -302,7 +302,9 @@ TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
     c.desfaz();
     EXPECT_TRUE(r.status == c.status && r.erros.find(c.trecho) != std::string::npos) << r.erros;
     EXPECT_EQ(r.erros.find("espaço") != std::string::npos, c.trecho.find("espaço") != std::string::npos) << r.erros;
-    if (c.status == 0) EXPECT_EQ(r.saida, completo.saida);
+    if (c.status == 0) {
+      EXPECT_EQ(r.saida, completo.saida);
+    }
   }
 }
 
