@@ -614,8 +614,9 @@ void frmPrincipal::cmdExportar_Click() {
   }
   QMessageBox::information(
       this, QStringLiteral("Importante:"),
-      kAnaliseExportada.arg(e->Documento().ComoPrevisao() ? QStringLiteral("previsão")
-                                                          : QStringLiteral("análise")));
+      kAnaliseExportada.arg(e->Documento().ComoPrevisao()          ? QStringLiteral("previsão")
+                            : e->Documento().ComoCompatibilidade() ? QStringLiteral("compatibilidade")
+                                                                   : QStringLiteral("análise")));
 }
 
 void frmPrincipal::GravaEstado() {
