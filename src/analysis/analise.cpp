@@ -14,13 +14,6 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-// The builder ends the texts of the gift, the realizations and the
-// challenges with a period, unless the operator already typed one.
-std::string ComPonto(std::string texto) {
-  if (!texto.empty() && texto.back() != '.') texto += '.';
-  return texto;
-}
-
 class Montador {
  public:
   Montador(Analise& a, const PastaDeDados& pasta, const ProgramOptions& o)
@@ -123,6 +116,11 @@ SecaoCarmica MontaSecaoCarmica(const PessoaAnalisada& pessoa, const PastaDeDados
 }
 
 }  // namespace
+
+std::string ComPonto(std::string texto) {
+  if (!texto.empty() && texto.back() != '.') texto += '.';
+  return texto;
+}
 
 int RegistroDeLigacao(int topico, int numero, bool numerosMagicos) {
   if (topico >= 9 && topico <= 11) {

@@ -57,6 +57,11 @@ Analise MontaAnalise(const PessoaAnalisada& pessoa, const Data& hoje,
                      const ProgramOptions& opcoes, const TitulosDosTopicos& titulos,
                      const PastaDeDados& pasta, const OrdemDosTopicos& ordem = OrdemPadrao());
 
+// The builder ends the texts of the gift, the realizations and the
+// challenges with a period, unless the operator already typed one; an empty
+// text stays empty.
+std::string ComPonto(std::string texto);
+
 // Where the linking texts are kept: the template that names the topic, its
 // period and the earlier topic ({topico}, {periodo}, {numero}, {anterior}),
 // and one text per later topic and number, after the records of the numbers.

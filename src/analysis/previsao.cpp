@@ -12,11 +12,6 @@
 namespace cifra {
 namespace {
 
-std::string ComPonto(std::string texto) {
-  if (!texto.empty() && texto.back() != '.') texto += '.';
-  return texto;
-}
-
 // One forecast in the making: the library, and which numbers the reader has
 // already met in full (kind and number → where).
 class Previsor {

@@ -47,9 +47,6 @@ bool Escreve(const std::string& destino, const std::string& conteudo, std::ostre
   return false;
 }
 
-// The PDF's sheet, in millimetres.
-constexpr double kLarguraA4 = 210;
-constexpr double kAlturaA4 = 297;
 
 
 // Screen pages become images at 4 pixels per millimetre (about 100 dpi):

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "engine/texto.h"
+#include "topicos.h"
 
 namespace cifra {
 namespace {
@@ -23,7 +24,7 @@ QJsonObject PessoaEmJson(const NumerosComparados& p) {
 std::vector<BlocoDoRelatorio> BlocosDaCompatibilidade(const Compatibilidade& c, const ProgramOptions& opcoes) {
   std::vector<BlocoDoRelatorio> blocos;
   for (const LinhaResultado& l : c.Textos) {
-    const bool descricao = opcoes.ImprimirDescricao && ContaCaracteres(l.Descricao) >= 6;
+    const bool descricao = DescricaoApresentada(l, opcoes);
     blocos.push_back({descricao ? l.Descricao : std::string(), l.Titulo, l.Interpretacao, {}});
   }
   return blocos;

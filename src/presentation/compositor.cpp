@@ -77,7 +77,7 @@ std::vector<BlocoDoRelatorio> BlocosDaAnalise(const Analise& analise, const Prog
   if (!MapaCarmicoApresentado(analise, opcoes)) return blocos;
   const SecaoCarmica& secao = analise.Carmico;
   auto descricao = [&](const std::string& d) {
-    return opcoes.ImprimirDescricao && ContaCaracteres(d) >= 6 ? d : std::string();
+    return DescricaoApresentada(d, opcoes) ? d : std::string();
   };
   blocos.push_back({descricao(secao.Descricao), secao.Titulo, {}, secao.Numeros});
   for (const LinhaResultado& item : secao.Itens) {

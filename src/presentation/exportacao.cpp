@@ -52,7 +52,7 @@ void ParaCadaTopicoExportado(const Analise& analise, const ProgramOptions& opcoe
   // The karmic map after the topics: the square as three lines of text.
   const SecaoCarmica& secao = analise.Carmico;
   auto descricao = [&](const std::string& d) {
-    return opcoes.ImprimirDescricao && ContaCaracteres(d) >= 6 ? &d : nullptr;
+    return DescricaoApresentada(d, opcoes) ? &d : nullptr;
   };
   const std::string quadrado = QuadradoEmTexto(secao.Numeros);
   f(TopicoExportado{descricao(secao.Descricao), secao.Titulo, quadrado});

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 
 #include "engine/texto.h"
+#include "topicos.h"
 #include "exportacao.h"
 
 namespace cifra {
@@ -17,7 +18,7 @@ std::string TituloDaPrevisao(const Previsao& p) {
 
 std::vector<BlocoDoRelatorio> BlocosDaPrevisao(const Previsao& p, const ProgramOptions& opcoes) {
   auto descricao = [&](const std::string& d) {
-    return opcoes.ImprimirDescricao && ContaCaracteres(d) >= 6 ? d : std::string();
+    return DescricaoApresentada(d, opcoes) ? d : std::string();
   };
   std::vector<BlocoDoRelatorio> blocos;
   for (const AnoDaPrevisao& ano : p.Anos) {

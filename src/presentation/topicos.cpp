@@ -32,8 +32,8 @@ std::string TituloComNumero(const std::string& titulo, int topico, const std::st
   return titulo + " Número " + numero;
 }
 
-bool DescricaoApresentada(const LinhaResultado& linha, const ProgramOptions& opcoes) {
-  return opcoes.ImprimirDescricao && ContaCaracteres(linha.Descricao) >= 6;
+bool DescricaoApresentada(std::string_view descricao, const ProgramOptions& opcoes) {
+  return opcoes.ImprimirDescricao && ContaCaracteres(descricao) >= 6;
 }
 
 bool MapaCarmicoApresentado(const Analise& analise, const ProgramOptions& opcoes) {

@@ -29,6 +29,9 @@ std::string TituloComNumero(const std::string& titulo, int topico, const std::st
 
 // A description is shown when asked for and when it says something: six
 // characters or more.
-bool DescricaoApresentada(const LinhaResultado& linha, const ProgramOptions& opcoes);
+bool DescricaoApresentada(std::string_view descricao, const ProgramOptions& opcoes);
+inline bool DescricaoApresentada(const LinhaResultado& linha, const ProgramOptions& opcoes) {
+  return DescricaoApresentada(linha.Descricao, opcoes);
+}
 
 }  // namespace cifra

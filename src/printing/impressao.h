@@ -47,6 +47,10 @@ int ComporImpressao(Paginador& folhas, const ConteudoDaAnalise& conteudo, double
 int ImprimirNoDispositivo(QPagedPaintDevice& dispositivo, const ConteudoDaAnalise& conteudo,
                           const OpcoesDaImpressao& opcoes);
 
+// An A4 sheet, in millimetres: the PDF's page.
+inline constexpr double kLarguraA4 = 210;
+inline constexpr double kAlturaA4 = 297;
+
 // The job onto an A4 PDF file at 300 dpi, with no margins of its own (the
 // operator's margins are the only ones), titled with TituloDoDocumento. The
 // file is written aside and replaces an existing one only once complete.

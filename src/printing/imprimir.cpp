@@ -98,7 +98,7 @@ void DesenhaExemplo(SuperficieDeDesenho& s, const Margens& m, double larguraUtil
                            corpo);
 }
 
-std::string NomeDoPdf(const std::string& nome, const Data& hoje) {
+std::string NomeParaArquivo(std::string_view nome) {
   std::string limpo;
   for (char c : nome) {
     if (std::string_view("\\/:*?\"<>|").find(c) == std::string_view::npos &&
@@ -106,6 +106,11 @@ std::string NomeDoPdf(const std::string& nome, const Data& hoje) {
       limpo += c;
     }
   }
+  return limpo;
+}
+
+std::string NomeDoPdf(const std::string& nome, const Data& hoje) {
+  const std::string limpo = NomeParaArquivo(nome);
   char data[16];
   std::snprintf(data, sizeof data, "%04d-%02d-%02d", hoje.ano, hoje.mes, hoje.dia);
   return "Analise - " + limpo + " - " + data + ".pdf";
@@ -113,14 +118,7 @@ std::string NomeDoPdf(const std::string& nome, const Data& hoje) {
 
 std::string NomeDoArquivoDoDocumento(const DocumentoDaAnalise& documento) {
   if (const Compatibilidade* c = documento.ComoCompatibilidade()) {
-    std::string nomes;
-    for (char ch : c->Pessoas[0].NomeExibido + " e " + c->Pessoas[1].NomeExibido) {
-      if (std::string_view("\\/:*?\"<>|").find(ch) == std::string_view::npos &&
-          static_cast<unsigned char>(ch) >= 0x20) {
-        nomes += ch;
-      }
-    }
-    return "Compatibilidade - " + nomes;
+    return "Compatibilidade - " + NomeParaArquivo(c->Pessoas[0].NomeExibido + " e " + c->Pessoas[1].NomeExibido);
   }
   const Previsao* previsao = documento.ComoPrevisao();
   std::string nome = previsao ? NomeDoPdfDaPrevisao(previsao->NomeExibido, previsao->AnoInicial,

@@ -45,6 +45,10 @@ float& MargemDoLado(Margens& margens, LadoDaMargem lado);
 void DesenhaExemplo(SuperficieDeDesenho& superficie, const Margens& margens, double larguraUtil,
                     double alturaUtil, const Figura& imagem, const std::string& texto);
 
+// A name as a file name can carry it: \ / : * ? " < > | and control
+// characters left out.
+std::string NomeParaArquivo(std::string_view nome);
+
 // The file name offered when the analysis is saved as a PDF:
 // "Analise - MARIA DA SILVA - 2026-12-06.pdf" for the day of the saving.
 // Characters that a file name cannot carry are left out of the name.

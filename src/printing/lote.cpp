@@ -12,6 +12,7 @@
 #include "analysis/previsao.h"
 #include "engine/numerologia.h"
 #include "impressao.h"
+#include "imprimir.h"
 #include "library/arquivo_registros.h"
 #include "library/clientes.h"
 #include "presentation/previsao_em_paginas.h"
@@ -19,7 +20,6 @@
 namespace cifra {
 namespace {
 
-constexpr double kLarguraA4 = 210, kAlturaA4 = 297;
 
 // One client of the batch, decided before any is written so that the file
 // names do not depend on which core gets there first.
@@ -33,13 +33,7 @@ struct Tarefa {
 }  // namespace
 
 std::string NomeDoPdfDaPrevisao(const std::string& nome, int anoInicial, int anoFinal) {
-  std::string limpo;
-  for (char c : nome) {
-    if (std::string_view("\\/:*?\"<>|").find(c) == std::string_view::npos &&
-        static_cast<unsigned char>(c) >= 0x20) {
-      limpo += c;
-    }
-  }
+  const std::string limpo = NomeParaArquivo(nome);
   std::string anos = std::to_string(anoInicial);
   if (anoFinal != anoInicial) anos += "-" + std::to_string(anoFinal);
   return "Previsao - " + limpo + " - " + anos + ".pdf";
