@@ -99,6 +99,31 @@ struct Programa {
   }
 };
 
+// The file name the print dialog's "Salvar PDF" offers for the document in front.
+QString PdfOferecido(frmPrincipal& j) {
+  RespondeCaixas caixas;  // the missing printer
+  QString oferecido;
+  QuandoAbrir<QFileDialog> escolha([&](QFileDialog& e) {
+    oferecido = e.selectedFiles().value(0);
+    e.reject();
+  });
+  QuandoAbrir<frmImprimir> impressao([](frmImprimir& d) {
+    QTest::mouseClick(d.findChild<QWidget*>(QStringLiteral("cmdSalvarPdf")), Qt::LeftButton);
+    d.reject();
+  });
+  j.AbrirImpressao();
+  return oferecido;
+}
+
+// One box of the options dialog clicked, then Ok.
+void ClicaNasOpcoes(frmPrincipal& j, const char* caixa) {
+  QuandoAbrir<cifra::frmConfiguraPrograma> opcoes([caixa](cifra::frmConfiguraPrograma& o) {
+    cifra::teste::Clica(o, QString::fromLatin1(caixa));
+    cifra::teste::Clica(o, QStringLiteral("cmdOk"));
+  });
+  j.AbrirOpcoes();
+}
+
 // A first start; a typed request read page by page and zoomed; the second
 // analysis a client recalled from the register: the request's two boxes are
 // filled from it, and the question about the analysis shown is answered
@@ -222,13 +247,7 @@ TEST(frmPrincipal, SaidasSeguemAAnaliseDaFrente) {
                .find(titulo) != std::string::npos;
   };
   ASSERT_TRUE(temOTitulo(maria));
-  {
-    QuandoAbrir<cifra::frmConfiguraPrograma> opcoes([](cifra::frmConfiguraPrograma& o) {
-      cifra::teste::Clica(o, QStringLiteral("chkInterpretacoes_0"));
-      cifra::teste::Clica(o, QStringLiteral("cmdOk"));
-    });
-    j.AbrirOpcoes();
-  }
+  ClicaNasOpcoes(j, "chkInterpretacoes_0");
   EXPECT_FALSE(temOTitulo(maria) || temOTitulo(joao));
   // The karmic map off, then on again: its pages leave both documents and come back.
   const auto paginas = [&] { return std::pair(maria->TotalDePaginas(), joao->TotalDePaginas()); };
@@ -310,26 +329,13 @@ TEST(frmPrincipal, PrevisaoAoLadoDaAnaliseSegueComoPrevisao) {
               p.TextoDaLinhaDeComando("Maria da Silva", "12/08/1978", {"--de", "2027", "--ate", "2028"}));
     ASSERT_FALSE(caixas.Vistas().empty());
     EXPECT_TRUE(caixas.Vistas()[0].texto.startsWith(QStringLiteral("O texto da previsão atualmente exibida")));
-    QString oferecido;
-    QuandoAbrir<QFileDialog> escolha([&](QFileDialog& e) {
-      oferecido = e.selectedFiles().value(0);
-      e.reject();
-    });
-    QuandoAbrir<frmImprimir> impressao([](frmImprimir& d) {
-      QTest::mouseClick(d.findChild<QWidget*>(QStringLiteral("cmdSalvarPdf")), Qt::LeftButton);
-      d.reject();
-    });
-    j.AbrirImpressao();
+    const QString oferecido = PdfOferecido(j);
     EXPECT_TRUE(oferecido.endsWith(QStringLiteral("/Previsao - MARIA DA SILVA - 2027-2028.pdf")))
         << oferecido.toStdString();
   }
 
   // Descriptions off: fewer pages, still the forecast of 2027 to 2028.
-  QuandoAbrir<cifra::frmConfiguraPrograma> opcoes([](cifra::frmConfiguraPrograma& o) {
-    cifra::teste::Clica(o, QStringLiteral("chkImprimirDescricao"));
-    cifra::teste::Clica(o, QStringLiteral("cmdOk"));
-  });
-  j.AbrirOpcoes();
+  ClicaNasOpcoes(j, "chkImprimirDescricao");
   ASSERT_FALSE(j.Configuracao().opcoes.ImprimirDescricao);
   const cifra::Previsao* refeita = previsao->Documento().ComoPrevisao();
   ASSERT_TRUE(refeita);
@@ -398,27 +404,12 @@ TEST(frmPrincipal, CompatibilidadePedeDuasPessoasEAbreOSeuRelatorio) {
   EXPECT_EQ(j.InfoNavega(), QStringLiteral("Navegando: Página 1 de %1").arg(total));
   cifra::teste::GuardaImagem(j.grab().toImage(), QStringLiteral("compatibilidade-janela.png"));
 
-  {  // The print dialog offers the two names for the PDF.
-    RespondeCaixas caixas;  // the missing printer
-    QString oferecido;
-    QuandoAbrir<QFileDialog> escolha([&](QFileDialog& e) {
-      oferecido = e.selectedFiles().value(0);
-      e.reject();
-    });
-    QuandoAbrir<frmImprimir> impressao([](frmImprimir& d) {
-      QTest::mouseClick(d.findChild<QWidget*>(QStringLiteral("cmdSalvarPdf")), Qt::LeftButton);
-      d.reject();
-    });
-    j.AbrirImpressao();
-    EXPECT_TRUE(oferecido.endsWith(QStringLiteral("/Compatibilidade - MARIA DA SILVA e ANA BEATRIZ CONCEIÇÃO.pdf")))
-        << oferecido.toStdString();
-  }
+  // The print dialog offers the two names for the PDF.
+  const QString oferecido = PdfOferecido(j);
+  EXPECT_TRUE(oferecido.endsWith(QStringLiteral("/Compatibilidade - MARIA DA SILVA e ANA BEATRIZ CONCEIÇÃO.pdf")))
+      << oferecido.toStdString();
 
-  QuandoAbrir<cifra::frmConfiguraPrograma> opcoes([](cifra::frmConfiguraPrograma& o) {
-    cifra::teste::Clica(o, QStringLiteral("chkImprimirDescricao"));
-    cifra::teste::Clica(o, QStringLiteral("cmdOk"));
-  });
-  j.AbrirOpcoes();
+  ClicaNasOpcoes(j, "chkImprimirDescricao");
   ASSERT_FALSE(j.Configuracao().opcoes.ImprimirDescricao);
   ASSERT_TRUE(c->Documento().ComoCompatibilidade());
   EXPECT_EQ(c->Documento().SegundaPessoa().Nome, U"ANA BEATRIZ CONCEICAO");
