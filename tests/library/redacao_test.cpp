@@ -177,7 +177,7 @@ TEST(Redacao, FraseLongaEmDoisRegistrosEhApontada) {
 
 TEST(Redacao, TextosPadraoSeguemAsRegras) {
   std::vector<std::pair<std::string, std::map<int, std::string>>> biblioteca;
-  for (const auto& e : std::filesystem::directory_iterator(std::string(CIFRA_DADOS_DIR) + "/textos")) {
+  for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(CIFRA_DADOS_DIR) / "textos")) {
     const std::string codigo = e.path().stem().string();
     if (e.path().extension() != ".txt" || codigo == "Header") continue;
     const auto registros = Registros(codigo);
