@@ -18,6 +18,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using cifra::frmExibeRelatorio;
+using cifra::frmPrincipal;
+using cifra::VistaDaFolha;
 
 fs::path Raiz() {
   static const fs::path raiz = [] {
@@ -72,8 +75,8 @@ struct JanelaComAnalise {
   JanelaComAnalise() {
     GarantaAplicacao();
     janela = std::make_unique<frmPrincipal>((Raiz() / "analise").string());
-    janela->Estado().opcoes.TopicoAtivo.fill(true);
-    janela->Estado().opcoes.EscutarSons = false;
+    janela->Configuracao().opcoes.TopicoAtivo.fill(true);
+    janela->Configuracao().opcoes.EscutarSons = false;
     janela->Inicia();
     janela->resize(1280, 800);
     if (!QTest::qWaitForWindowExposed(janela.get())) std::abort();

@@ -7,7 +7,10 @@
 
 #include "settings/contato.h"
 
+// Q_INIT_RESOURCE declares a global function: it cannot be used inside a namespace.
 static void IniciaRecursosDaAjuda() { Q_INIT_RESOURCE(ajuda); }
+
+namespace cifra {
 
 namespace {
 
@@ -35,8 +38,8 @@ QVariant NavegadorDoManual::loadResource(int tipo, const QUrl& endereco) {
   QVariant recurso = QTextBrowser::loadResource(tipo, endereco);
   if (tipo != QTextDocument::HtmlResource || !recurso.isValid()) return recurso;
   QString html = QString::fromUtf8(recurso.toByteArray());
-  html.replace(QStringLiteral("{{PAGINA_DE_SUPORTE}}"), Texto(cifra::kPaginaDeSuporte));
-  html.replace(QStringLiteral("{{EMAIL_DE_SUPORTE}}"), Texto(cifra::kEmailDeSuporte));
+  html.replace(QStringLiteral("{{PAGINA_DE_SUPORTE}}"), Texto(kPaginaDeSuporte));
+  html.replace(QStringLiteral("{{EMAIL_DE_SUPORTE}}"), Texto(kEmailDeSuporte));
   html.replace(QStringLiteral("{{PASTA_DE_DADOS}}"),
                pastaDeDados_.isEmpty() ? QStringLiteral("(a pasta de dados)")
                                        : pastaDeDados_.toHtmlEscaped());
@@ -84,3 +87,5 @@ void frmAjuda::Exibe(QWidget* pai, const QString& pastaDeDados) {
   frmAjuda janela(pai, pastaDeDados);
   janela.exec();
 }
+
+}  // namespace cifra

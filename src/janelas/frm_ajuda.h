@@ -6,6 +6,8 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+namespace cifra {
+
 // Fills the addresses and the data folder into the pages as they load, so
 // the manual shows the same addresses as the about box and the footer.
 class NavegadorDoManual : public QTextBrowser {
@@ -33,3 +35,5 @@ class frmAjuda : public QDialog {
  private:
   NavegadorDoManual* txtManual_;
 };
+
+}  // namespace cifra

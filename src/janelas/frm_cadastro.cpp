@@ -16,9 +16,10 @@
 #include "library/edicao.h"
 #include "auxiliares.h"
 
+namespace cifra {
+
 namespace {
 
-using cifra::Q;
 
 QLineEdit* CaixaSoLeitura(QWidget* pai, const char* nome, int maximo) {
   auto* caixa = new QLineEdit(pai);
@@ -28,38 +29,38 @@ QLineEdit* CaixaSoLeitura(QWidget* pai, const char* nome, int maximo) {
   return caixa;
 }
 
-QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
-  auto* b = new QPushButton(texto, pai);
-  b->setObjectName(QString::fromLatin1(nome));
+// Enter in a box of the register must not press a button.
+QPushButton* BotaoSemPadrao(QWidget* pai, const char* nome, const QString& texto) {
+  auto* b = Botao(pai, nome, texto);
   b->setAutoDefault(false);
   return b;
 }
 
 // Each input box of a client: title, question and the field's length.
 struct Pergunta {
-  std::string cifra::Cliente::*campo;
+  std::string Cliente::*campo;
   const char* titulo;
   const char* texto;
   int maximo;
 };
 
 const Pergunta kPerguntas[] = {
-    {&cifra::Cliente::Nome, "Nome:", "Digite o NOME da pessoa a ser inclusa no cadastro:", 100},
-    {&cifra::Cliente::Endereco, "Endereço:", "Digite o ENDEREÇO da pessoa a ser inclusa no cadastro:",
+    {&Cliente::Nome, "Nome:", "Digite o NOME da pessoa a ser inclusa no cadastro:", 100},
+    {&Cliente::Endereco, "Endereço:", "Digite o ENDEREÇO da pessoa a ser inclusa no cadastro:",
      150},
-    {&cifra::Cliente::CidadeUf, "Cidade - UF:",
+    {&Cliente::CidadeUf, "Cidade - UF:",
      "Digite a CIDADE e a SIGLA (UF) onde mora a pessoa a ser inclusa no cadastro:", 50},
-    {&cifra::Cliente::DataNascimento, "Data de Nascimento:",
+    {&Cliente::DataNascimento, "Data de Nascimento:",
      "Digite a DATA DE NASCIMENTO da pessoa a ser inclusa no cadastro:", 10},
-    {&cifra::Cliente::Cep, "Cep:",
+    {&Cliente::Cep, "Cep:",
      "Digite o CEP da localidade onde mora a pessoa a ser inclusa no cadastro:", 10},
-    {&cifra::Cliente::Telefone, "Telefone:", "Digite o TELEFONE da pessoa a ser inclusa no cadastro:",
+    {&Cliente::Telefone, "Telefone:", "Digite o TELEFONE da pessoa a ser inclusa no cadastro:",
      15},
 };
 
 }  // namespace
 
-frmCadastro::frmCadastro(const cifra::PastaDeDados& pasta, QWidget* pai)
+frmCadastro::frmCadastro(const PastaDeDados& pasta, QWidget* pai)
     : QDialog(pai), pasta_(pasta), hoje_(cifra::DataDeHoje()) {
   setObjectName(QStringLiteral("frmCadastro"));
   setWindowTitle(QStringLiteral("Cadastro de Clientes"));
@@ -77,12 +78,12 @@ frmCadastro::frmCadastro(const cifra::PastaDeDados& pasta, QWidget* pai)
   txtTelefone_ = CaixaSoLeitura(this, "txtTelefone", 15);
   txtDataNasc_ = CaixaSoLeitura(this, "txtDataNasc", 10);
 
-  auto* cmdRetrieve = Botao(this, "cmdRetrieve", QStringLiteral("Carregar &Informações"));
+  auto* cmdRetrieve = BotaoSemPadrao(this, "cmdRetrieve", QStringLiteral("Carregar &Informações"));
   cmdRetrieve->setDefault(true);
-  auto* cmdPrepToInserir = Botao(this, "cmdPrepToInserir", QStringLiteral("&Cadastrar Novo Cliente"));
-  cmdAlterar_ = Botao(this, "cmdAlterar", QStringLiteral("&Alterar"));
-  cmdExcluir_ = Botao(this, "cmdExcluir", QStringLiteral("&Excluir"));
-  auto* cmdCancel = Botao(this, "cmdCancel", QStringLiteral("Cancela&r"));
+  auto* cmdPrepToInserir = BotaoSemPadrao(this, "cmdPrepToInserir", QStringLiteral("&Cadastrar Novo Cliente"));
+  cmdAlterar_ = BotaoSemPadrao(this, "cmdAlterar", QStringLiteral("&Alterar"));
+  cmdExcluir_ = BotaoSemPadrao(this, "cmdExcluir", QStringLiteral("&Excluir"));
+  auto* cmdCancel = BotaoSemPadrao(this, "cmdCancel", QStringLiteral("Cancela&r"));
 
   auto* formulario = new QFormLayout;
   formulario->addRow(QStringLiteral("&Procurar:"), txtFiltro_);
@@ -117,7 +118,7 @@ frmCadastro::frmCadastro(const cifra::PastaDeDados& pasta, QWidget* pai)
   CarregarDadosNoCombo();
 }
 
-std::optional<cifra::Cliente> frmCadastro::Executa(QWidget* pai, const cifra::PastaDeDados& pasta) {
+std::optional<Cliente> frmCadastro::Executa(QWidget* pai, const PastaDeDados& pasta) {
   frmCadastro janela(pasta, pai);
   janela.exec();
   return janela.Escolhido();
@@ -153,8 +154,8 @@ void frmCadastro::UpdateFields() {
   const bool ha = i >= 0;
   cmdAlterar_->setEnabled(ha);
   cmdExcluir_->setEnabled(ha);
-  const cifra::Cliente vazio;
-  const cifra::Cliente& c = ha ? registros_[static_cast<size_t>(i)].cliente : vazio;
+  const Cliente vazio;
+  const Cliente& c = ha ? registros_[static_cast<size_t>(i)].cliente : vazio;
   txtEndereco_->setText(Q(c.Endereco));
   txtCidadeUf_->setText(Q(c.CidadeUf));
   txtCEP_->setText(Q(c.Cep));
@@ -177,14 +178,14 @@ void frmCadastro::cmdPrepToInserir_Click() {
                 QStringLiteral("Você está certo de que deseja cadastrar um novo cliente?"))) {
     return;
   }
-  const auto novo = PerguntaDados(cifra::Cliente{}, false);
+  const auto novo = PerguntaDados(Cliente{}, false);
   if (!novo) return;
   // A failed write keeps what was typed: the operator may try again.
   for (;;) {
     try {
       cifra::AcrescentarCliente(pasta_, *novo);
       break;
-    } catch (const cifra::ErroDeArquivo& e) {
+    } catch (const ErroDeArquivo& e) {
       if (!Confirma(QStringLiteral("Erro:"),
                     QString::fromUtf8(e.what()) +
                         QStringLiteral("\n\nDeseja tentar gravar este cliente novamente?"),
@@ -200,7 +201,7 @@ void frmCadastro::cmdPrepToInserir_Click() {
 void frmCadastro::cmdAlterar_Click() {
   const int i = Selecionado();
   if (i < 0) return;
-  const cifra::RegistroDeCliente lido = registros_[static_cast<size_t>(i)];
+  const RegistroDeCliente lido = registros_[static_cast<size_t>(i)];
   if (!Confirma(QStringLiteral("Aviso:"),
                 QStringLiteral("Você deseja alterar os dados de %1? Cada pergunta a seguir traz o "
                                "dado atual; cancelar qualquer uma delas desiste da alteração.")
@@ -216,7 +217,7 @@ void frmCadastro::cmdAlterar_Click() {
 void frmCadastro::cmdExcluir_Click() {
   const int i = Selecionado();
   if (i < 0) return;
-  const cifra::RegistroDeCliente lido = registros_[static_cast<size_t>(i)];
+  const RegistroDeCliente lido = registros_[static_cast<size_t>(i)];
   if (!Confirma(QStringLiteral("Atenção:"),
                 QStringLiteral("Você está certo de que deseja excluir %1 do cadastro? Esta "
                                "operação não poderá ser desfeita.")
@@ -227,9 +228,9 @@ void frmCadastro::cmdExcluir_Click() {
   CarregarDadosNoCombo(i);  // the client that took its place
 }
 
-std::optional<cifra::Cliente> frmCadastro::PerguntaDados(const cifra::Cliente& inicial,
+std::optional<Cliente> frmCadastro::PerguntaDados(const Cliente& inicial,
                                                          bool alterando) {
-  cifra::Cliente c = inicial;
+  Cliente c = inicial;
   for (const auto& p : kPerguntas) {
     const QString titulo = QString::fromUtf8(p.titulo);
     QString pergunta = QString::fromUtf8(p.texto);
@@ -239,7 +240,7 @@ std::optional<cifra::Cliente> frmCadastro::PerguntaDados(const cifra::Cliente& i
     }
     QString resposta = Q(inicial.*p.campo);
     bool ok = false;
-    if (p.campo == &cifra::Cliente::DataNascimento) {
+    if (p.campo == &Cliente::DataNascimento) {
       // Asked until it is a date; cancelling it gives up the whole client.
       QString texto = pergunta;
       for (;;) {
@@ -300,3 +301,5 @@ bool frmCadastro::Confirma(const QString& titulo, const QString& texto, QMessage
 void frmCadastro::Erro(const QString& texto) {
   QMessageBox::critical(this, QStringLiteral("Erro:"), texto);
 }
+
+}  // namespace cifra

@@ -16,17 +16,19 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
+namespace cifra {
+
 class frmCadastro : public QDialog {
   Q_OBJECT
  public:
-  frmCadastro(const cifra::PastaDeDados& pasta, QWidget* pai = nullptr);
+  frmCadastro(const PastaDeDados& pasta, QWidget* pai = nullptr);
 
   // Shows the register modally over `pai`. The client chosen with "Carregar
   // Informações" (its name and date of birth go into the request), or
   // nothing when the operator closed the register.
-  static std::optional<cifra::Cliente> Executa(QWidget* pai, const cifra::PastaDeDados& pasta);
+  static std::optional<Cliente> Executa(QWidget* pai, const PastaDeDados& pasta);
 
-  const std::optional<cifra::Cliente>& Escolhido() const { return escolhido_; }
+  const std::optional<Cliente>& Escolhido() const { return escolhido_; }
 
   // Reloads the list from the file, keeping the filter; `selecionar` is the
   // record to select (the first one shown when it is not listed).
@@ -44,17 +46,17 @@ class frmCadastro : public QDialog {
 
   // The input boxes in order; nothing when the operator gave up (cancelled
   // the date, or any box while changing a client).
-  std::optional<cifra::Cliente> PerguntaDados(const cifra::Cliente& inicial, bool alterando);
+  std::optional<Cliente> PerguntaDados(const Cliente& inicial, bool alterando);
   QString Pergunta(const QString& titulo, const QString& texto, const QString& inicial,
                    int maximo, bool* ok);
   bool Confirma(const QString& titulo, const QString& texto,
                 QMessageBox::Icon icone = QMessageBox::Question);
   void Erro(const QString& texto);
 
-  cifra::PastaDeDados pasta_;
-  cifra::Data hoje_;
-  std::vector<cifra::RegistroDeCliente> registros_;
-  std::optional<cifra::Cliente> escolhido_;
+  PastaDeDados pasta_;
+  Data hoje_;
+  std::vector<RegistroDeCliente> registros_;
+  std::optional<Cliente> escolhido_;
 
   QLineEdit* txtFiltro_;
   QComboBox* cmbClientes_;
@@ -66,3 +68,5 @@ class frmCadastro : public QDialog {
   QPushButton* cmdAlterar_;
   QPushButton* cmdExcluir_;
 };
+
+}  // namespace cifra

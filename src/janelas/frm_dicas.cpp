@@ -12,6 +12,8 @@
 
 #include "figura_na_tela.h"
 
+namespace cifra {
+
 namespace {
 
 // The name that picks the hint: its action's (a QToolBar button), else the
@@ -132,7 +134,7 @@ void ControleDeDicas::FechaPopup() {
 void ControleDeDicas::MouseSobreBotao(QToolButton* botao) {
   const std::string chave(cifra::ChaveDoBotao(NomeDoBotao(botao).toStdString()));
   if (chave.empty()) return;  // a control without a hint (the toolbar's extension arrow)
-  if (estado_.MouseSobreBotao(chave, Ampulheta()) != cifra::AcompanhamentoDeDicas::Efeito::Mostrar) {
+  if (estado_.MouseSobreBotao(chave, Ampulheta()) != AcompanhamentoDeDicas::Efeito::Mostrar) {
     return;
   }
   const QString texto = QString::fromStdString(cifra::TextoDaDicaComAtalho(
@@ -176,3 +178,5 @@ bool ControleDeDicas::eventFilter(QObject* objeto, QEvent* evento) {
   }
   return QObject::eventFilter(objeto, evento);
 }
+
+}  // namespace cifra

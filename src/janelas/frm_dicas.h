@@ -11,6 +11,8 @@
 class QLabel;
 class QToolButton;
 
+namespace cifra {
+
 class frmDicas : public QWidget {
   Q_OBJECT
  public:
@@ -65,5 +67,7 @@ class ControleDeDicas : public QObject {
   QPointer<QWidget> barra_;
   QPointer<QWidget> janela_;
   QPointer<frmDicas> dica_;
-  cifra::AcompanhamentoDeDicas estado_;
+  AcompanhamentoDeDicas estado_;
 };
+
+}  // namespace cifra

@@ -19,6 +19,8 @@
 #include "engine/signo.h"
 #include "presentation/figuras.h"
 
+namespace cifra {
+
 namespace {
 
 constexpr int kLadoDoSigno = 44;  // pixels of each sign picture
@@ -38,11 +40,11 @@ void CaixaDeData::keyPressEvent(QKeyEvent* evento) {
     return;
   }
   const QChar tecla = texto[0];
-  const cifra::DecisaoDaTecla d = cifra::FiltraTeclaDaData(text(), hasSelectedText(), tecla);
+  const DecisaoDaTecla d = cifra::FiltraTeclaDaData(text(), hasSelectedText(), tecla);
   switch (d.acao) {
-    case cifra::DecisaoDaTecla::Passa: QLineEdit::keyPressEvent(evento); return;
-    case cifra::DecisaoDaTecla::Descarta: evento->accept(); return;
-    case cifra::DecisaoDaTecla::Substitui:
+    case DecisaoDaTecla::Passa: QLineEdit::keyPressEvent(evento); return;
+    case DecisaoDaTecla::Descarta: evento->accept(); return;
+    case DecisaoDaTecla::Substitui:
       setText(d.texto);
       setCursorPosition(d.cursor);
       evento->accept();
@@ -50,7 +52,7 @@ void CaixaDeData::keyPressEvent(QKeyEvent* evento) {
   }
 }
 
-frmEntraNome::frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, QWidget* pai,
+frmEntraNome::frmEntraNome(const Data& hoje, AbreCadastro abreCadastro, QWidget* pai,
                            Finalidade finalidade)
     : QDialog(pai), hoje_(hoje), abreCadastro_(std::move(abreCadastro)), finalidade_(finalidade) {
   const bool previsao = finalidade_ == Finalidade::Previsao;
@@ -192,7 +194,7 @@ frmEntraNome::frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, Q
     layout->addSpacing(8);
     layout->addLayout(anos);
     auto* lblLimite = new QLabel(QStringLiteral("Até %1 anos, a partir do ano do nascimento.")
-                                     .arg(cifra::kMaximoDeAnosDaPrevisao),
+                                     .arg(kMaximoDeAnosDaPrevisao),
                                  this);
     lblLimite->setObjectName(QStringLiteral("lblLimite"));
     lblLimite->setEnabled(false);  // a quiet note, in grey
@@ -206,7 +208,7 @@ frmEntraNome::frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, Q
   txtNome_->setFocus();
 }
 
-std::optional<cifra::PessoaAnalisada> frmEntraNome::Executa(QWidget* pai, const cifra::Data& hoje,
+std::optional<PessoaAnalisada> frmEntraNome::Executa(QWidget* pai, const Data& hoje,
                                                             AbreCadastro abreCadastro) {
   frmEntraNome dialogo(hoje, std::move(abreCadastro), pai);
   dialogo.exec();
@@ -214,7 +216,7 @@ std::optional<cifra::PessoaAnalisada> frmEntraNome::Executa(QWidget* pai, const 
 }
 
 std::optional<frmEntraNome::PedidoDePrevisao> frmEntraNome::ExecutaPrevisao(
-    QWidget* pai, const cifra::Data& hoje, AbreCadastro abreCadastro) {
+    QWidget* pai, const Data& hoje, AbreCadastro abreCadastro) {
   frmEntraNome dialogo(hoje, std::move(abreCadastro), pai, Finalidade::Previsao);
   dialogo.exec();
   if (!dialogo.Pessoa()) return std::nullopt;
@@ -223,7 +225,7 @@ std::optional<frmEntraNome::PedidoDePrevisao> frmEntraNome::ExecutaPrevisao(
 }
 
 std::optional<frmEntraNome::PedidoDeCompatibilidade> frmEntraNome::ExecutaCompatibilidade(
-    QWidget* pai, const cifra::Data& hoje, AbreCadastro abreCadastro) {
+    QWidget* pai, const Data& hoje, AbreCadastro abreCadastro) {
   frmEntraNome dialogo(hoje, std::move(abreCadastro), pai, Finalidade::Compatibilidade);
   dialogo.exec();
   if (!dialogo.Pessoa() || !dialogo.SegundaPessoa()) return std::nullopt;
@@ -315,11 +317,11 @@ void frmEntraNome::cmdOk_Click() {
   // Each person as the request takes it; the first refusal is said, with
   // the focus in the box to correct.
   auto aceita = [&](QLineEdit* txtNome,
-                    CaixaDeData* txtData) -> std::optional<cifra::PessoaAnalisada> {
+                    CaixaDeData* txtData) -> std::optional<PessoaAnalisada> {
     // A date confirmed with the focus still in its box is completed here.
     const auto data = cifra::CompletaData(txtData->text().toStdString(), hoje_);
     if (!data) {
-      recusa(std::string(cifra::kMensagemDataInvalida), txtData);
+      recusa(std::string(kMensagemDataInvalida), txtData);
       return std::nullopt;
     }
     txtData->setText(QString::fromStdString(*data));
@@ -334,7 +336,7 @@ void frmEntraNome::cmdOk_Click() {
   };
   auto pessoa = aceita(txtNome_, txtDataNasc_);
   if (!pessoa) return;
-  std::optional<cifra::PessoaAnalisada> segunda;
+  std::optional<PessoaAnalisada> segunda;
   if (finalidade_ == Finalidade::Compatibilidade) {
     segunda = aceita(txtNome2_, txtDataNasc2_);
     if (!segunda) return;
@@ -362,3 +364,5 @@ void frmEntraNome::cmdOk_Click() {
   segunda_ = std::move(segunda);
   accept();
 }
+
+}  // namespace cifra

@@ -18,6 +18,8 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
+namespace cifra {
+
 // The date box: every typed character goes through the date's keystroke filter.
 class CaixaDeData : public QLineEdit {
   Q_OBJECT
@@ -38,35 +40,35 @@ class frmEntraNome : public QDialog {
   enum class Finalidade { Analise, Previsao, Compatibilidade };
   // For a forecast the dialog also asks the years, from AnosPadraoDaPrevisao(hoje);
   // for a compatibility, a second person.
-  frmEntraNome(const cifra::Data& hoje, AbreCadastro abreCadastro, QWidget* pai = nullptr,
+  frmEntraNome(const Data& hoje, AbreCadastro abreCadastro, QWidget* pai = nullptr,
                Finalidade finalidade = Finalidade::Analise);
 
   // Shows the dialog modally: the accepted person, or nothing when the
   // operator cancelled (the window's close box cancels too).
-  static std::optional<cifra::PessoaAnalisada> Executa(QWidget* pai, const cifra::Data& hoje,
+  static std::optional<PessoaAnalisada> Executa(QWidget* pai, const Data& hoje,
                                                        AbreCadastro abreCadastro = {});
 
   struct PedidoDePrevisao {
-    cifra::PessoaAnalisada pessoa;
+    PessoaAnalisada pessoa;
     int anoInicial = 0, anoFinal = 0;
   };
   // The forecast's request, modally: the person and a range of years that
   // RecusaDosAnos accepts for that person, or nothing when cancelled.
-  static std::optional<PedidoDePrevisao> ExecutaPrevisao(QWidget* pai, const cifra::Data& hoje,
+  static std::optional<PedidoDePrevisao> ExecutaPrevisao(QWidget* pai, const Data& hoje,
                                                          AbreCadastro abreCadastro = {});
 
   struct PedidoDeCompatibilidade {
-    cifra::PessoaAnalisada primeira, segunda;
+    PessoaAnalisada primeira, segunda;
   };
   // The compatibility's request, modally: two people the request accepts,
   // or nothing when cancelled.
   static std::optional<PedidoDeCompatibilidade> ExecutaCompatibilidade(
-      QWidget* pai, const cifra::Data& hoje, AbreCadastro abreCadastro = {});
+      QWidget* pai, const Data& hoje, AbreCadastro abreCadastro = {});
 
   // The person accepted by "&Analisar"; nothing before, or after cancelling.
-  const std::optional<cifra::PessoaAnalisada>& Pessoa() const { return pessoa_; }
+  const std::optional<PessoaAnalisada>& Pessoa() const { return pessoa_; }
   // The compatibility's second person, accepted with the first.
-  const std::optional<cifra::PessoaAnalisada>& SegundaPessoa() const { return segunda_; }
+  const std::optional<PessoaAnalisada>& SegundaPessoa() const { return segunda_; }
   // The years in the boxes (a forecast's request; both 0 for an analysis).
   std::pair<int, int> Anos() const;
   // Puts a name and a date in the boxes and completes the date, as when the
@@ -91,7 +93,7 @@ class frmEntraNome : public QDialog {
   void txtDataNasc_LostFocus(CaixaDeData* caixa);
   void MostraSigno(int signo);
 
-  cifra::Data hoje_;
+  Data hoje_;
   AbreCadastro abreCadastro_;
   Finalidade finalidade_;
   QSpinBox* txtAnoInicial_ = nullptr;
@@ -108,6 +110,8 @@ class frmEntraNome : public QDialog {
   QPushButton* cmdCancelar_;
   QPushButton* cmdOk_;
   int signo_ = 0;
-  std::optional<cifra::PessoaAnalisada> pessoa_;
-  std::optional<cifra::PessoaAnalisada> segunda_;
+  std::optional<PessoaAnalisada> pessoa_;
+  std::optional<PessoaAnalisada> segunda_;
 };
+
+}  // namespace cifra

@@ -7,6 +7,8 @@
 #include "abertura.h"
 #include "presentation/figuras.h"
 
+namespace cifra {
+
 // The picture box: paints the cover picture stretched over the current frame.
 class frmEntrada::CaixaDaFigura : public QWidget {
  public:
@@ -48,11 +50,11 @@ frmEntrada::frmEntrada(QWidget* pai)
   layout->setSizeConstraint(QLayout::SetFixedSize);
   quadros_ = cifra::QuadrosDaAbertura(imgEntrada_->width());
   relogio_.setObjectName(QStringLiteral("relogio"));
-  relogio_.setInterval(cifra::kIntervaloDaAberturaMs);
+  relogio_.setInterval(kIntervaloDaAberturaMs);
   connect(&relogio_, &QTimer::timeout, this, &frmEntrada::Avanca);
   esperaFinal_.setObjectName(QStringLiteral("esperaFinal"));
   esperaFinal_.setSingleShot(true);
-  esperaFinal_.setInterval(cifra::kEsperaFinalDaAberturaMs);
+  esperaFinal_.setInterval(kEsperaFinalDaAberturaMs);
   connect(&esperaFinal_, &QTimer::timeout, this, &QDialog::accept);
 }
 
@@ -89,3 +91,5 @@ void frmEntrada::done(int resultado) {
   }
   QDialog::done(resultado);
 }
+
+}  // namespace cifra

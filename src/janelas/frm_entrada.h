@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <vector>
 
+namespace cifra {
+
 class frmEntrada : public QDialog {
   Q_OBJECT
  public:
@@ -36,3 +38,5 @@ class frmEntrada : public QDialog {
   QTimer esperaFinal_{this};
   bool ampulheta_ = false;
 };
+
+}  // namespace cifra

@@ -11,6 +11,8 @@
 #include "presentation/conteudo_do_documento.h"
 #include "presentation/superficie.h"
 
+namespace cifra {
+
 namespace {
 
 constexpr int kMargem = 16;                  // pixels of background around the page
@@ -23,7 +25,7 @@ const QColor kSombra(0x3c, 0x3c, 0x3c);
 
 }  // namespace
 
-VistaDaFolha::VistaDaFolha(cifra::DocumentoDaAnalise& documento, QWidget* pai)
+VistaDaFolha::VistaDaFolha(DocumentoDaAnalise& documento, QWidget* pai)
     : QAbstractScrollArea(pai), documento_(documento) {
   setObjectName(QStringLiteral("picExibe"));
   setFocusPolicy(Qt::StrongFocus);
@@ -42,12 +44,12 @@ VistaDaFolha::VistaDaFolha(cifra::DocumentoDaAnalise& documento, QWidget* pai)
 
 VistaDaFolha::~VistaDaFolha() { documento_.RemoveObservador(this); }
 
-double VistaDaFolha::PixelsPorMm() const { return logicalDpiX() / cifra::kMmPorPolegada * zoom_; }
+double VistaDaFolha::PixelsPorMm() const { return logicalDpiX() / kMmPorPolegada * zoom_; }
 
 QSize VistaDaFolha::TamanhoDaFolha() const {
   const double ppm = PixelsPorMm();
-  return {static_cast<int>(std::lround(cifra::kLarguraDaFolhaNaTela * ppm)),
-          static_cast<int>(std::lround(cifra::kAlturaDaFolhaNaTela * ppm))};
+  return {static_cast<int>(std::lround(kLarguraDaFolhaNaTela * ppm)),
+          static_cast<int>(std::lround(kAlturaDaFolhaNaTela * ppm))};
 }
 
 QRect VistaDaFolha::RetanguloDaFolha() const {
@@ -77,19 +79,19 @@ void VistaDaFolha::AtualizaBarras() {
   v->setSingleStep(std::max(1, vista.height() / 20));
 }
 
-cifra::PosicaoNaPagina VistaDaFolha::PosicaoAtual() const {
+PosicaoNaPagina VistaDaFolha::PosicaoAtual() const {
   const double ppm = PixelsPorMm();
   return {horizontalScrollBar()->value() / ppm, verticalScrollBar()->value() / ppm};
 }
 
-void VistaDaFolha::VaiPara(cifra::PosicaoNaPagina posicao) {
+void VistaDaFolha::VaiPara(PosicaoNaPagina posicao) {
   const double ppm = PixelsPorMm();
   horizontalScrollBar()->setValue(static_cast<int>(std::lround(posicao.x * ppm)));
   verticalScrollBar()->setValue(static_cast<int>(std::lround(posicao.y * ppm)));
 }
 
 void VistaDaFolha::DefineZoom(double zoom, const QPoint* ancora) {
-  zoom = std::clamp(zoom, cifra::kZoomMinimo, cifra::kZoomMaximo);
+  zoom = std::clamp(zoom, kZoomMinimo, kZoomMaximo);
   ajustada_ = false;
   const QPoint centro(viewport()->width() / 2, viewport()->height() / 2);
   const QPoint a = ancora ? *ancora : centro;
@@ -106,14 +108,14 @@ void VistaDaFolha::DefineZoom(double zoom, const QPoint* ancora) {
 }
 
 void VistaDaFolha::AjustaLargura() {
-  const cifra::PosicaoNaPagina antes = PosicaoAtual();
+  const PosicaoNaPagina antes = PosicaoAtual();
   ajustada_ = true;
   // Whether the vertical bar will be there decides the width to fill.
-  const double ppm1 = logicalDpiX() / cifra::kMmPorPolegada;
+  const double ppm1 = logicalDpiX() / kMmPorPolegada;
   const int largura = width() - 2 * frameWidth();
   const int altura = height() - 2 * frameWidth();
   zoom_ = cifra::ZoomQuePreencheLargura(largura, ppm1, kMargem);
-  if (cifra::kAlturaDaFolhaNaTela * ppm1 * zoom_ + 2 * kMargem > altura) {
+  if (kAlturaDaFolhaNaTela * ppm1 * zoom_ + 2 * kMargem > altura) {
     zoom_ = cifra::ZoomQuePreencheLargura(largura - verticalScrollBar()->sizeHint().width(), ppm1,
                                           kMargem);
   }
@@ -166,7 +168,7 @@ void VistaDaFolha::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::TextAntialiasing);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.translate(folha.topLeft());
-  const double escala = PixelsPorMm() / cifra::SuperficieQPainter::kUnidadesPorMm;
+  const double escala = PixelsPorMm() / SuperficieQPainter::kUnidadesPorMm;
   p.scale(escala, escala);
   documento_.Folha(documento_.PaginaExibida()).Desenha(p);
 }
@@ -247,7 +249,7 @@ void VistaDaFolha::mouseReleaseEvent(QMouseEvent* evento) {
   viewport()->setCursor(Qt::OpenHandCursor);
 }
 
-frmExibeRelatorio::frmExibeRelatorio(std::unique_ptr<cifra::DocumentoDaAnalise> documento,
+frmExibeRelatorio::frmExibeRelatorio(std::unique_ptr<DocumentoDaAnalise> documento,
                                      std::function<void()> aoExibirPagina, QWidget* pai)
     : QWidget(pai), documento_(std::move(documento)), aoExibirPagina_(std::move(aoExibirPagina)) {
   setObjectName(QStringLiteral("frmExibeRelatorio"));
@@ -272,3 +274,5 @@ frmExibeRelatorio::~frmExibeRelatorio() {
 void frmExibeRelatorio::PaginaAtualMudou(int, int) {
   if (aoExibirPagina_) aoExibirPagina_();
 }
+
+}  // namespace cifra

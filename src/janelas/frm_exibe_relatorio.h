@@ -11,13 +11,15 @@
 
 #include "presentation/documento.h"
 
+namespace cifra {
+
 // The page on screen, with its scroll bars. It follows the document: when
 // the page changes it keeps where the old page was left and goes back to
 // where the new one was.
-class VistaDaFolha : public QAbstractScrollArea, public cifra::ObservadorDoDocumento {
+class VistaDaFolha : public QAbstractScrollArea, public ObservadorDoDocumento {
   Q_OBJECT
  public:
-  explicit VistaDaFolha(cifra::DocumentoDaAnalise& documento, QWidget* pai = nullptr);
+  explicit VistaDaFolha(DocumentoDaAnalise& documento, QWidget* pai = nullptr);
   ~VistaDaFolha() override;
 
   double Zoom() const { return zoom_; }
@@ -50,11 +52,11 @@ class VistaDaFolha : public QAbstractScrollArea, public cifra::ObservadorDoDocum
  private:
   QSize TamanhoDaFolha() const;  // pixels at the current zoom
   void AtualizaBarras();
-  cifra::PosicaoNaPagina PosicaoAtual() const;
-  void VaiPara(cifra::PosicaoNaPagina posicao);
+  PosicaoNaPagina PosicaoAtual() const;
+  void VaiPara(PosicaoNaPagina posicao);
   const QPixmap* FolhaPronta();
 
-  cifra::DocumentoDaAnalise& documento_;
+  DocumentoDaAnalise& documento_;
   double zoom_ = 1;
   bool ajustada_ = true;
   // The shown page drawn once at the current zoom; scrolling only copies it.
@@ -65,25 +67,27 @@ class VistaDaFolha : public QAbstractScrollArea, public cifra::ObservadorDoDocum
   bool arrastando_ = false;
 };
 
-class frmExibeRelatorio : public QWidget, public cifra::ObservadorDoDocumento {
+class frmExibeRelatorio : public QWidget, public ObservadorDoDocumento {
   Q_OBJECT
  public:
   // aoExibirPagina runs whenever a page is really shown (the page sound).
-  frmExibeRelatorio(std::unique_ptr<cifra::DocumentoDaAnalise> documento,
+  frmExibeRelatorio(std::unique_ptr<DocumentoDaAnalise> documento,
                     std::function<void()> aoExibirPagina, QWidget* pai = nullptr);
   ~frmExibeRelatorio() override;
 
-  cifra::DocumentoDaAnalise& Documento() { return *documento_; }
+  DocumentoDaAnalise& Documento() { return *documento_; }
   VistaDaFolha& Vista() { return *picExibe_; }
   int PaginaExibida() const { return documento_->PaginaExibida(); }
   int TotalDePaginas() const { return documento_->TotalDePaginas(); }
   bool ExibePagina(int pagina) { return documento_->ExibePagina(pagina); }
-  const cifra::PessoaAnalisada& Pessoa() const { return documento_->Pessoa(); }
+  const PessoaAnalisada& Pessoa() const { return documento_->Pessoa(); }
 
   void PaginaAtualMudou(int anterior, int atual) override;
 
  private:
-  std::unique_ptr<cifra::DocumentoDaAnalise> documento_;
+  std::unique_ptr<DocumentoDaAnalise> documento_;
   std::function<void()> aoExibirPagina_;
   VistaDaFolha* picExibe_;
 };
+
+}  // namespace cifra

@@ -79,9 +79,7 @@ QVariant ModeloDosNomes::headerData(int secao, Qt::Orientation orientacao, int p
   return QString::fromUtf8(kTitulos[secao]);
 }
 
-}  // namespace cifra
-
-frmHarmonizaNome::frmHarmonizaNome(QWidget* pai, const cifra::ProgramOptions& opcoes)
+frmHarmonizaNome::frmHarmonizaNome(QWidget* pai, const ProgramOptions& opcoes)
     : QDialog(pai), opcoes_(opcoes) {
   setObjectName(QStringLiteral("frmHarmonizaNome"));
   setWindowTitle(QStringLiteral("Harmonização do Nome"));
@@ -109,7 +107,7 @@ frmHarmonizaNome::frmHarmonizaNome(QWidget* pai, const cifra::ProgramOptions& op
   tabela_->setObjectName(QStringLiteral("tblNomes"));
   tabela_->setModel(ordem_);
   tabela_->setSortingEnabled(true);
-  tabela_->sortByColumn(cifra::ModeloDosNomes::kHarmonia, Qt::AscendingOrder);
+  tabela_->sortByColumn(ModeloDosNomes::kHarmonia, Qt::AscendingOrder);
   tabela_->setSelectionBehavior(QAbstractItemView::SelectRows);
   tabela_->setSelectionMode(QAbstractItemView::SingleSelection);
   tabela_->horizontalHeader()->setStretchLastSection(true);
@@ -148,7 +146,7 @@ frmHarmonizaNome::frmHarmonizaNome(QWidget* pai, const cifra::ProgramOptions& op
 }
 
 void frmHarmonizaNome::Recalcula() {
-  const cifra::Data hoje = cifra::DataDeHoje();
+  const Data hoje = cifra::DataDeHoje();
   const auto data = cifra::InterpretaData(txtData_->text().toStdString(), hoje);
   std::vector<std::string> nomes;
   for (const QString& linha : txtNomes_->toPlainText().split(QLatin1Char('\n'))) {
@@ -156,11 +154,11 @@ void frmHarmonizaNome::Recalcula() {
   }
   std::vector<std::string> recusas;
   modelo_->Define(data ? cifra::AvaliaNomes(*data, nomes, opcoes_, hoje, &recusas)
-                       : std::vector<cifra::NomeAvaliado>{});
+                       : std::vector<NomeAvaliado>{});
   if (!data) {
     lblInfo_->setText(txtData_->text().trimmed().isEmpty()
                           ? QStringLiteral("Informe a data de nascimento e os nomes a comparar.")
-                          : cifra::Q(std::string(cifra::kMensagemDataInvalida)));
+                          : cifra::Q(std::string(kMensagemDataInvalida)));
   } else {
     QString info = QStringLiteral("Caminho da Vida: %1. A harmonia é a do Número da Expressão de cada nome com ele.").arg(
         modelo_->rowCount() ? cifra::Q(cifra::FormaDeExibicao(std::stoi(modelo_->Nome(0).Numeros.CaminhoDaVida)))
@@ -180,7 +178,7 @@ void frmHarmonizaNome::Analisar() {
                     QStringLiteral("Escolha na tabela o nome a analisar."));
     return;
   }
-  const cifra::NomeAvaliado& n = modelo_->Nome(ordem_->mapToSource(atual).row());
+  const NomeAvaliado& n = modelo_->Nome(ordem_->mapToSource(atual).row());
   std::string recusa;
   if (const auto pessoa = cifra::AceitaPedido(n.NomeDigitado, n.Numeros.DataNascimento, cifra::DataDeHoje(), &recusa)) {
     emit AnalisePedida(*pessoa);
@@ -249,3 +247,5 @@ void frmHarmonizaNome::SalvarPdf() {
     });
   });
 }
+
+}  // namespace cifra

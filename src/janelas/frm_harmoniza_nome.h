@@ -34,19 +34,17 @@ class ModeloDosNomes : public QAbstractTableModel {
   std::vector<NomeAvaliado> nomes_;
 };
 
-}  // namespace cifra
-
 class frmHarmonizaNome : public QDialog {
   Q_OBJECT
  public:
-  frmHarmonizaNome(QWidget* pai, const cifra::ProgramOptions& opcoes);
+  frmHarmonizaNome(QWidget* pai, const ProgramOptions& opcoes);
   // The table as the operator sees it (sorted), as an HTML page for the
   // printer and the PDF.
   QString TabelaEmHtml() const;
 
  signals:
   // "Analisar" on a row: the full analysis of that name and date.
-  void AnalisePedida(const cifra::PessoaAnalisada& pessoa);
+  void AnalisePedida(const PessoaAnalisada& pessoa);
 
  private:
   void Recalcula();
@@ -54,11 +52,13 @@ class frmHarmonizaNome : public QDialog {
   void Imprimir();
   void SalvarPdf();
 
-  const cifra::ProgramOptions& opcoes_;
+  const ProgramOptions& opcoes_;
   QLineEdit* txtData_;
   QPlainTextEdit* txtNomes_;
   QLabel* lblInfo_;
   QTableView* tabela_;
-  cifra::ModeloDosNomes* modelo_;
+  ModeloDosNomes* modelo_;
   QSortFilterProxyModel* ordem_;
 };
+
+}  // namespace cifra

@@ -32,8 +32,7 @@
 #include "presentation/documento_odt.h"
 #include "auxiliares.h"
 
-using namespace cifra;
-
+namespace cifra {
 namespace {
 
 constexpr int kLarguraDoExemplo = 170;  // pixels; the height follows the page's shape
@@ -422,8 +421,6 @@ void frmImprimir::cmdSalvarPdf_Click() {
 void frmImprimir::cmdSalvarOdt_Click() {
   if (SalvaComoOdt(this, conteudo_, nomeDoArquivo_, lembrancas_.pastaDoUltimoPdf)) accept();
 }
-
-namespace cifra {
 
 bool SalvaComoOdt(QWidget* pai, const ConteudoDaAnalise& conteudo, const std::string& nomeDoArquivo,
                   QString& pasta) {

@@ -25,6 +25,8 @@ class QPrinter;
 class QPushButton;
 class QRadioButton;
 
+namespace cifra {
+
 // What the print dialog keeps from one opening to the next while the
 // program runs: where the last PDF or document went, and whether the
 // operator was told that there is no printer (said once).
@@ -44,16 +46,16 @@ class frmImprimir : public QDialog {
   // margens.dat in pasta) when the operator prints or saves a PDF; a
   // forecast keeps only the black-and-white choice. Returns true when it was
   // printed or saved.
-  static bool Executa(QWidget* pai, cifra::ConteudoDaAnalise conteudo,
-                      const std::string& nomeDoArquivo, const cifra::PastaDeDados& pasta,
-                      cifra::ProgramOptions& opcoes, cifra::Margens& margens,
+  static bool Executa(QWidget* pai, ConteudoDaAnalise conteudo,
+                      const std::string& nomeDoArquivo, const PastaDeDados& pasta,
+                      ProgramOptions& opcoes, Margens& margens,
                       LembrancasDaImpressao& lembrancas);
 
   // impressora: the printer to print on; a null one means there is none, and
   // the dialog works on an A4 page, offering the preview and the PDF only.
-  frmImprimir(cifra::ConteudoDaAnalise conteudo, std::string nomeDoArquivo,
-              const cifra::PastaDeDados& pasta,
-              cifra::ProgramOptions& opcoes, cifra::Margens& margens,
+  frmImprimir(ConteudoDaAnalise conteudo, std::string nomeDoArquivo,
+              const PastaDeDados& pasta,
+              ProgramOptions& opcoes, Margens& margens,
               LembrancasDaImpressao& lembrancas, const QPrinterInfo& impressora,
               QWidget* pai = nullptr);
   ~frmImprimir() override;
@@ -63,7 +65,7 @@ class frmImprimir : public QDialog {
   // The preview with the margins typed (which also become MargensAtuais).
   void DesenhaExemplo();
 
-  cifra::Margens MargensAtuais;
+  Margens MargensAtuais;
 
   double AlturaUtil() const { return alturaUtil_; }
 
@@ -76,14 +78,14 @@ class frmImprimir : public QDialog {
 
  private:
   void MontaControles();
-  void VerificaMargem(cifra::LadoDaMargem lado);
+  void VerificaMargem(LadoDaMargem lado);
   // Stores the three choices into the program options.
   void GuardaEscolhas();
   void FixaMargensEEscolhas();
-  cifra::OpcoesDaImpressao OpcoesEscolhidas() const;
+  OpcoesDaImpressao OpcoesEscolhidas() const;
   std::unique_ptr<QPrinter> NovaImpressora() const;
   // Paints the preview box white, then what desenho draws on it in millimetres.
-  void PintaExemplo(const std::function<void(cifra::SuperficieDeDesenho&)>& desenho);
+  void PintaExemplo(const std::function<void(SuperficieDeDesenho&)>& desenho);
   void MostraAguarde();
   void cmdImprimir_Click();
   void cmdVisualizar_Click();
@@ -92,11 +94,11 @@ class frmImprimir : public QDialog {
   // A report other than the analysis (a forecast): printed alone.
   bool EhRelatorio() const { return !conteudo_.tituloDoRelatorio.empty(); }
 
-  const cifra::ConteudoDaAnalise conteudo_;
+  const ConteudoDaAnalise conteudo_;
   const std::string nomeDoArquivo_;
-  const cifra::PastaDeDados& pasta_;
-  cifra::ProgramOptions& opcoes_;
-  cifra::Margens& margens_;
+  const PastaDeDados& pasta_;
+  ProgramOptions& opcoes_;
+  Margens& margens_;
   LembrancasDaImpressao& lembrancas_;
   QPrinterInfo impressora_;
   double larguraUtil_ = 210;
@@ -115,8 +117,6 @@ class frmImprimir : public QDialog {
   QPushButton* cmdImprimir_ = nullptr;
   QPushButton* cmdCancelar_ = nullptr;
 };
-
-namespace cifra {
 
 // Asks where to save the content as an editable document (OpenDocument
 // text), offering nomeDoArquivo + ".odt" in pasta, and writes it whole or

@@ -50,6 +50,8 @@
 #include "frm_selecionar_arquivo.h"
 #include "auxiliares.h"
 
+namespace cifra {
+
 namespace {
 
 const QString kPerguntaFecharAnalise = QStringLiteral(
@@ -123,7 +125,7 @@ frmPrincipal::frmPrincipal(const std::string& pastaDeDados, bool geometriaNaPast
     : QMainWindow(pai),
       configuracao_(cifra::CarregarConfiguracao(pastaDeDados, &problemas_)),
       geometriaNaPasta_(geometriaNaPasta),
-      sons_(std::make_unique<cifra::TocadorDeSons>(configuracao_.pasta)) {
+      sons_(std::make_unique<TocadorDeSons>(configuracao_.pasta)) {
   setObjectName(QStringLiteral("frmPrincipal"));
   setWindowTitle(QStringLiteral("Cifralumina Comercial"));
   setWindowIcon(QIcon(QStringLiteral(":/imagens/produto.svg")));
@@ -328,7 +330,7 @@ void frmPrincipal::MontaBarraDeNavegacao() {
                                QStringLiteral("Página anterior (Ctrl+PgUp)"));
   picAvanca_ = BotaoDeNavegacao("picAvanca", ":/imagens/avanca.svg",
                                 QStringLiteral("Próxima página (Ctrl+PgDown)"));
-  lblInfoNavega_ = new QLabel(QString::fromUtf8(cifra::kConviteParaAnalise));
+  lblInfoNavega_ = new QLabel(QString::fromUtf8(kConviteParaAnalise));
   lblInfoNavega_->setObjectName(QStringLiteral("lblInfoNavega"));
   lblInfoNavega_->setAlignment(Qt::AlignCenter);
   connect(picVolta_, &QToolButton::clicked, this, &frmPrincipal::picVolta_Click);
@@ -338,7 +340,7 @@ void frmPrincipal::MontaBarraDeNavegacao() {
 
 void frmPrincipal::Inicia() {
   // The welcome sound plays whatever the options say.
-  sons_->Toca(cifra::kSomDeBoasVindas);
+  sons_->Toca(kSomDeBoasVindas);
   // The last size and place, as long as they fit the screen the window opens
   // on (a laptop at 200 %, a monitor unplugged); else 90 % of that screen.
   const QByteArray geometria = Lembrancas()->value(QLatin1String(kChaveGeometria)).toByteArray();
@@ -377,24 +379,24 @@ void frmPrincipal::AvisaSemImagem(const std::string& problema) {
                   cifra::Q(problema) + QStringLiteral(" As páginas seguem sem a figura."));
 }
 
-cifra::ConteudoDaAnalise frmPrincipal::ConteudoDoDocumento(
-    const cifra::DocumentoDaAnalise& documento) {
+ConteudoDaAnalise frmPrincipal::ConteudoDoDocumento(
+    const DocumentoDaAnalise& documento) {
   std::string problema;
-  cifra::ConteudoDaAnalise conteudo =
+  ConteudoDaAnalise conteudo =
       cifra::ConteudoDoDocumento(documento, configuracao_, &problema);
   AvisaSemImagem(problema);
   return conteudo;
 }
 
-cifra::Analise frmPrincipal::MontaAnalise(const cifra::PessoaAnalisada& pessoa) const {
+Analise frmPrincipal::MontaAnalise(const PessoaAnalisada& pessoa) const {
   return cifra::MontaAnalise(pessoa, cifra::DataDeHoje(), configuracao_.opcoes,
                              configuracao_.titulos, configuracao_.pasta);
 }
 
 void frmPrincipal::AtualizaAnalises() {
-  cifra::Ampulheta ampulheta;
+  Ampulheta ampulheta;
   std::string problema;  // an unreadable header picture is said once, not per document
-  const cifra::Data hoje = cifra::DataDeHoje();
+  const Data hoje = cifra::DataDeHoje();
   for (QMdiSubWindow* janela : area_->subWindowList()) {
     auto* exibidor = qobject_cast<frmExibeRelatorio*>(janela->widget());
     if (!exibidor) continue;
@@ -422,19 +424,19 @@ void frmPrincipal::cmdCriaAnalise_Click() {
   if (pessoa) CriaAnalise(*pessoa);
 }
 
-frmExibeRelatorio* frmPrincipal::CriaAnalise(const cifra::PessoaAnalisada& pessoa) {
-  std::unique_ptr<cifra::DocumentoDaAnalise> documento;
+frmExibeRelatorio* frmPrincipal::CriaAnalise(const PessoaAnalisada& pessoa) {
+  std::unique_ptr<DocumentoDaAnalise> documento;
   {
-    cifra::Ampulheta ampulheta;
-    cifra::Analise analise;
+    Ampulheta ampulheta;
+    Analise analise;
     if (!cifra::TentaAvisando(this, [&] { analise = MontaAnalise(pessoa); })) return nullptr;
     // The waiting sound loops until the first page turns it off.
-    if (configuracao_.opcoes.EscutarSons) sons_->Toca(cifra::kSomDeEspera, true);
+    if (configuracao_.opcoes.EscutarSons) sons_->Toca(kSomDeEspera, true);
     std::string problema;
-    cifra::PaginasDaTela paginas =
+    PaginasDaTela paginas =
         cifra::ImprimirAnaliseNoMonitor(cifra::ConteudoDe(analise, configuracao_, &problema));
     AvisaSemImagem(problema);
-    documento = std::make_unique<cifra::DocumentoDaAnalise>(pessoa, std::move(analise),
+    documento = std::make_unique<DocumentoDaAnalise>(pessoa, std::move(analise),
                                                             std::move(paginas));
   }
   return Exibe(std::move(documento));
@@ -447,24 +449,24 @@ void frmPrincipal::cmdCriaPrevisao_Click() {
   if (pedido) CriaPrevisao(pedido->pessoa, pedido->anoInicial, pedido->anoFinal);
 }
 
-frmExibeRelatorio* frmPrincipal::CriaPrevisao(const cifra::PessoaAnalisada& pessoa, int anoInicial,
+frmExibeRelatorio* frmPrincipal::CriaPrevisao(const PessoaAnalisada& pessoa, int anoInicial,
                                               int anoFinal) {
-  std::unique_ptr<cifra::DocumentoDaAnalise> documento;
+  std::unique_ptr<DocumentoDaAnalise> documento;
   {
-    cifra::Ampulheta ampulheta;
-    cifra::Previsao previsao;
+    Ampulheta ampulheta;
+    Previsao previsao;
     if (!cifra::TentaAvisando(this, [&] {
           previsao = cifra::MontaPrevisao(pessoa, anoInicial, anoFinal, configuracao_.opcoes,
                                           configuracao_.pasta);
         })) {
       return nullptr;
     }
-    if (configuracao_.opcoes.EscutarSons) sons_->Toca(cifra::kSomDeEspera, true);
+    if (configuracao_.opcoes.EscutarSons) sons_->Toca(kSomDeEspera, true);
     std::string problema;
-    cifra::PaginasDaTela paginas = cifra::ImprimirAnaliseNoMonitor(
+    PaginasDaTela paginas = cifra::ImprimirAnaliseNoMonitor(
         cifra::ConteudoDaPrevisao(previsao, configuracao_, &problema));
     AvisaSemImagem(problema);
-    documento = std::make_unique<cifra::DocumentoDaAnalise>(pessoa, std::move(previsao),
+    documento = std::make_unique<DocumentoDaAnalise>(pessoa, std::move(previsao),
                                                             std::move(paginas));
   }
   return Exibe(std::move(documento));
@@ -477,35 +479,35 @@ void frmPrincipal::cmdCompatibilidade_Click() {
   if (pedido) CriaCompatibilidade(pedido->primeira, pedido->segunda);
 }
 
-frmExibeRelatorio* frmPrincipal::CriaCompatibilidade(const cifra::PessoaAnalisada& primeira,
-                                                     const cifra::PessoaAnalisada& segunda) {
-  std::unique_ptr<cifra::DocumentoDaAnalise> documento;
+frmExibeRelatorio* frmPrincipal::CriaCompatibilidade(const PessoaAnalisada& primeira,
+                                                     const PessoaAnalisada& segunda) {
+  std::unique_ptr<DocumentoDaAnalise> documento;
   {
-    cifra::Ampulheta ampulheta;
-    cifra::Compatibilidade compatibilidade;
+    Ampulheta ampulheta;
+    Compatibilidade compatibilidade;
     if (!cifra::TentaAvisando(this, [&] {
           compatibilidade = cifra::MontaCompatibilidade(primeira, segunda, configuracao_.opcoes,
                                                         configuracao_.pasta);
         })) {
       return nullptr;
     }
-    if (configuracao_.opcoes.EscutarSons) sons_->Toca(cifra::kSomDeEspera, true);
+    if (configuracao_.opcoes.EscutarSons) sons_->Toca(kSomDeEspera, true);
     std::string problema;
-    cifra::PaginasDaTela paginas = cifra::ImprimirAnaliseNoMonitor(
+    PaginasDaTela paginas = cifra::ImprimirAnaliseNoMonitor(
         cifra::ConteudoDaCompatibilidade(compatibilidade, configuracao_, &problema));
     AvisaSemImagem(problema);
-    documento = std::make_unique<cifra::DocumentoDaAnalise>(primeira, segunda,
+    documento = std::make_unique<DocumentoDaAnalise>(primeira, segunda,
                                                             std::move(compatibilidade),
                                                             std::move(paginas));
   }
   return Exibe(std::move(documento));
 }
 
-frmExibeRelatorio* frmPrincipal::Exibe(std::unique_ptr<cifra::DocumentoDaAnalise> documento) {
+frmExibeRelatorio* frmPrincipal::Exibe(std::unique_ptr<DocumentoDaAnalise> documento) {
   const bool maximizada = area_->subWindowList().isEmpty() ||
                           (area_->currentSubWindow() && area_->currentSubWindow()->isMaximized());
   auto* exibidor = new frmExibeRelatorio(std::move(documento), [this] {
-    if (configuracao_.opcoes.EscutarSons) sons_->Toca(cifra::kSomDaFolha);
+    if (configuracao_.opcoes.EscutarSons) sons_->Toca(kSomDaFolha);
   });
   QMdiSubWindow* janela = area_->addSubWindow(exibidor);
   janela->setAttribute(Qt::WA_DeleteOnClose);
@@ -537,7 +539,7 @@ void frmPrincipal::ExibidorAtivado(QMdiSubWindow*) {
   if (novo) {
     PaginaAtualMudou(0, novo->PaginaExibida());
   } else {
-    MostraInfoNavega(QString::fromUtf8(cifra::kConviteParaAnalise));
+    MostraInfoNavega(QString::fromUtf8(kConviteParaAnalise));
   }
 }
 
@@ -602,7 +604,7 @@ void frmPrincipal::cmdExportar_Click() {
     return;
   }
   {
-    cifra::Ampulheta ampulheta;
+    Ampulheta ampulheta;
     // Plain text as the command line writes it, and the same as HTML so a
     // word processor keeps the bold titles and the paragraphs.
     auto* dados = new QMimeData;
@@ -688,7 +690,7 @@ void frmPrincipal::AbrirHarmonizacao() {
     harmonizacao_->setAttribute(Qt::WA_DeleteOnClose);
     // "Analisar" on a row: that name's full analysis, in a viewer here.
     connect(harmonizacao_, &frmHarmonizaNome::AnalisePedida, this,
-            [this](const cifra::PessoaAnalisada& pessoa) { CriaAnalise(pessoa); });
+            [this](const PessoaAnalisada& pessoa) { CriaAnalise(pessoa); });
   }
   harmonizacao_->show();
   harmonizacao_->raise();
@@ -698,49 +700,49 @@ void frmPrincipal::AbrirPrevisoesDoCadastro() {
   if (pastaDasPrevisoes_.isEmpty()) {
     pastaDasPrevisoes_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   }
-  cifra::frmPrevisoesDoCadastro::Executa(this, configuracao_, cifra::DataDeHoje(),
+  frmPrevisoesDoCadastro::Executa(this, configuracao_, cifra::DataDeHoje(),
                                          pastaDasPrevisoes_);
 }
 // Every dialog that changes what an analysis shows is followed by the open
 // analyses built again, so the pages on screen are what prints.
 void frmPrincipal::AbrirFontes() {
-  if (cifra::frmConfiguraFonte::Executa(this, configuracao_.pasta, configuracao_.fontes)) {
+  if (frmConfiguraFonte::Executa(this, configuracao_.pasta, configuracao_.fontes)) {
     AtualizaAnalises();
   }
 }
 void frmPrincipal::AbrirOpcoes() {
-  if (cifra::frmConfiguraPrograma::Executa(this, configuracao_.opcoes)) AtualizaAnalises();
+  if (frmConfiguraPrograma::Executa(this, configuracao_.opcoes)) AtualizaAnalises();
 }
 void frmPrincipal::AbrirAjuda() {
   frmAjuda::Exibe(this, cifra::Q(configuracao_.pasta.Raiz().string()));
 }
 void frmPrincipal::AbrirSobre() {
-  frmSobre::Exibe(this, cifra::Q(configuracao_.pasta.Arquivo(cifra::kSomDeBoasVindas).string()));
+  frmSobre::Exibe(this, cifra::Q(configuracao_.pasta.Arquivo(kSomDeBoasVindas).string()));
 }
 void frmPrincipal::AbrirCabecalhoERodape() {
-  if (cifra::frmConfiguraRodape::Executa(this, configuracao_.pasta, configuracao_.linhas,
+  if (frmConfiguraRodape::Executa(this, configuracao_.pasta, configuracao_.linhas,
                                          configuracao_.margens)) {
     AtualizaAnalises();
   }
 }
 void frmPrincipal::AlterarImagemCabecalho() {
-  if (cifra::frmSelecionarArquivo::Executa(this, configuracao_.opcoes)) AtualizaAnalises();
+  if (frmSelecionarArquivo::Executa(this, configuracao_.opcoes)) AtualizaAnalises();
 }
 void frmPrincipal::DefinirCalculo(const std::string& arquivo) {
   // The value is shown for the person of the analysis in front.
   const frmExibeRelatorio* e = ExibidorAtivo();
-  if (cifra::frmEditaCalculo::Executa(this, configuracao_.pasta, configuracao_.opcoes.NumerosMagicos,
+  if (frmEditaCalculo::Executa(this, configuracao_.pasta, configuracao_.opcoes.NumerosMagicos,
                                       e ? &e->Pessoa() : nullptr, arquivo)) {
     AtualizaAnalises();
   }
 }
-void frmPrincipal::DefinirCalculoA() { DefinirCalculo(cifra::kFormulaA); }
-void frmPrincipal::DefinirCalculoB() { DefinirCalculo(cifra::kFormulaB); }
+void frmPrincipal::DefinirCalculoA() { DefinirCalculo(kFormulaA); }
+void frmPrincipal::DefinirCalculoB() { DefinirCalculo(kFormulaB); }
 void frmPrincipal::AbrirOrdemDaAnalise() {
-  if (cifra::frmOrdem::Executa(this, configuracao_.pasta, configuracao_.ordem)) AtualizaAnalises();
+  if (frmOrdem::Executa(this, configuracao_.pasta, configuracao_.ordem)) AtualizaAnalises();
 }
 void frmPrincipal::AbrirConteudoDasAnalises() {
-  cifra::frmSelecionaAlteracao::Executa(this, configuracao_.pasta, configuracao_.titulos);
+  frmSelecionaAlteracao::Executa(this, configuracao_.pasta, configuracao_.titulos);
   AtualizaAnalises();  // a text, a description or a title may have changed
 }
 void frmPrincipal::AbrirCadastro(frmEntraNome& pedido) {
@@ -750,3 +752,4 @@ void frmPrincipal::AbrirCadastro(frmEntraNome& pedido) {
 }
 void frmPrincipal::MostraAbertura() { frmEntrada::Exibe(this); }
 
+}  // namespace cifra

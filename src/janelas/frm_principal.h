@@ -19,22 +19,21 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolButton;
+namespace cifra {
+
 class ControleDeDicas;
 class frmEntraNome;
 class frmExibeRelatorio;
 class frmHarmonizaNome;
-
-namespace cifra {
 class TocadorDeSons;
-}
 
-class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
+class frmPrincipal : public QMainWindow, public ObservadorDoDocumento {
   Q_OBJECT
  public:
   // Loads every settings file of the data folder (creating what is missing).
   // A file that cannot be read is reported by Inicia and replaced by its
   // first-run values; only a data folder that cannot be created throws
-  // cifra::ErroDeArquivo.
+  // ErroDeArquivo.
   // geometriaNaPasta: the window's size and place are kept in the data folder
   // ("janela.ini") instead of the user's settings, so a folder named with
   // --pasta or CIFRALUMINA_PASTA carries the whole workstation.
@@ -51,14 +50,14 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   // The viewer in front, or nullptr when no analysis or forecast is open.
   frmExibeRelatorio* ExibidorAtivo() const;
   // Builds, composes and shows the analysis of a person in a new viewer.
-  frmExibeRelatorio* CriaAnalise(const cifra::PessoaAnalisada& pessoa);
+  frmExibeRelatorio* CriaAnalise(const PessoaAnalisada& pessoa);
   // The same for the forecast of the years anoInicial to anoFinal, a range
   // RecusaDosAnos accepts for the person.
-  frmExibeRelatorio* CriaPrevisao(const cifra::PessoaAnalisada& pessoa, int anoInicial,
+  frmExibeRelatorio* CriaPrevisao(const PessoaAnalisada& pessoa, int anoInicial,
                                   int anoFinal);
   // The same for the compatibility of two people the request accepts.
-  frmExibeRelatorio* CriaCompatibilidade(const cifra::PessoaAnalisada& primeira,
-                                         const cifra::PessoaAnalisada& segunda);
+  frmExibeRelatorio* CriaCompatibilidade(const PessoaAnalisada& primeira,
+                                         const PessoaAnalisada& segunda);
   // The harmonisation window, while it is open.
   frmHarmonizaNome* Harmonizacao() const;
   // The text of the bottom bar.
@@ -131,24 +130,24 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   void Encerra();
   void Navega(bool avanca);
   // The analysis of a person with the configuration in force, for today.
-  cifra::Analise MontaAnalise(const cifra::PessoaAnalisada& pessoa) const;
+  Analise MontaAnalise(const PessoaAnalisada& pessoa) const;
   // Says, once, that the header picture could not be read (problema), when
   // there is a problem to tell.
   void AvisaSemImagem(const std::string& problema);
   // What composing a document draws; an unreadable header picture is said here.
-  cifra::ConteudoDaAnalise ConteudoDoDocumento(const cifra::DocumentoDaAnalise& documento);
+  ConteudoDaAnalise ConteudoDoDocumento(const DocumentoDaAnalise& documento);
   // A new viewer for the document, in front.
-  frmExibeRelatorio* Exibe(std::unique_ptr<cifra::DocumentoDaAnalise> documento);
+  frmExibeRelatorio* Exibe(std::unique_ptr<DocumentoDaAnalise> documento);
   // Every open analysis and forecast built and composed again with the
   // configuration in force.
   void AtualizaAnalises();
 
-  cifra::ProblemasDoInicio problemas_;
+  ProblemasDoInicio problemas_;
   cifra::Configuracao configuracao_;
   bool geometriaNaPasta_ = false;
   LembrancasDaImpressao lembrancasDaImpressao_;
   QString pastaDasPrevisoes_;  // where the register's forecasts last went
-  std::unique_ptr<cifra::TocadorDeSons> sons_;
+  std::unique_ptr<TocadorDeSons> sons_;
   QMdiArea* area_ = nullptr;
   QWidget* picRodape_ = nullptr;
   QToolButton* picVolta_ = nullptr;
@@ -183,3 +182,5 @@ class frmPrincipal : public QMainWindow, public cifra::ObservadorDoDocumento {
   QAction* mnuJanelaProxima = nullptr;
   QAction* mnuJanelaAnterior = nullptr;
 };
+
+}  // namespace cifra

@@ -12,6 +12,8 @@
 #include "figura_na_tela.h"
 #include "settings/contato.h"
 
+namespace cifra {
+
 namespace {
 
 QString Texto(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -21,15 +23,15 @@ QString Texto(std::string_view s) { return QString::fromUtf8(s.data(), static_ca
 QUrl frmSobre::EmailDeSuporte() {
   QUrl url;
   url.setScheme(QStringLiteral("mailto"));
-  url.setPath(Texto(cifra::kEmailDeSuporte));
+  url.setPath(Texto(kEmailDeSuporte));
   QUrlQuery consulta;
-  consulta.addQueryItem(QStringLiteral("subject"), Texto(cifra::kAssuntoDoSuporte));
-  consulta.addQueryItem(QStringLiteral("body"), Texto(cifra::kCorpoDoSuporte));
+  consulta.addQueryItem(QStringLiteral("subject"), Texto(kAssuntoDoSuporte));
+  consulta.addQueryItem(QStringLiteral("body"), Texto(kCorpoDoSuporte));
   url.setQuery(consulta);
   return url;
 }
 
-QUrl frmSobre::PaginaDoProduto() { return QUrl(Texto(cifra::kPaginaDoProduto)); }
+QUrl frmSobre::PaginaDoProduto() { return QUrl(Texto(kPaginaDoProduto)); }
 
 frmSobre::frmSobre(QWidget* pai, const QString& somDeBoasVindas) : QDialog(pai) {
   setObjectName(QStringLiteral("frmSobre"));
@@ -48,7 +50,7 @@ frmSobre::frmSobre(QWidget* pai, const QString& somDeBoasVindas) : QDialog(pai) 
   auto* descricao = new QLabel(
       QStringLiteral("Análises numerológicas personalizadas, compostas página a página a partir "
                      "dos seus próprios textos de interpretação.\n\nSuporte: %1")
-          .arg(Texto(cifra::kEmailDeSuporte)),
+          .arg(Texto(kEmailDeSuporte)),
       this);
   descricao->setObjectName(QStringLiteral("lblDescricao"));
   descricao->setWordWrap(true);
@@ -57,7 +59,7 @@ frmSobre::frmSobre(QWidget* pai, const QString& somDeBoasVindas) : QDialog(pai) 
   auto* lblInternet = new QLabel(this);
   lblInternet->setObjectName(QStringLiteral("lblInternet"));
   lblInternet->setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                           .arg(PaginaDoProduto().toString(), Texto(cifra::kSiteDoFabricante)));
+                           .arg(PaginaDoProduto().toString(), Texto(kSiteDoFabricante)));
   lblInternet->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   lblInternet->setCursor(Qt::PointingHandCursor);
   connect(lblInternet, &QLabel::linkActivated, this,
@@ -110,3 +112,5 @@ void frmSobre::Exibe(QWidget* pai, const QString& somDeBoasVindas) {
   frmSobre janela(pai, somDeBoasVindas);
   janela.exec();
 }
+
+}  // namespace cifra

@@ -7,6 +7,8 @@
 
 class QSoundEffect;
 
+namespace cifra {
+
 class frmSobre : public QDialog {
   Q_OBJECT
  public:
@@ -24,3 +26,5 @@ class frmSobre : public QDialog {
  private:
   QSoundEffect* som_ = nullptr;
 };
+
+}  // namespace cifra

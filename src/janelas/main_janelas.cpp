@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   // Start-up: the hourglass while the data folder is loaded (missing files
   // are created), then the main window and what follows it.
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  std::unique_ptr<frmPrincipal> janela;
+  std::unique_ptr<cifra::frmPrincipal> janela;
   std::unique_ptr<QLockFile> trava;
   try {
     const auto pedida = cifra::PastaDosArgumentos(argumentos);
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
                            QStringLiteral("O Cifralumina já está aberto com esta pasta."));
       return 1;
     }
-    janela = std::make_unique<frmPrincipal>(pasta, pastaNomeada);
+    janela = std::make_unique<cifra::frmPrincipal>(pasta, pastaNomeada);
   } catch (const cifra::ErroDeArquivo& e) {
     QApplication::restoreOverrideCursor();
     QMessageBox::critical(nullptr, QStringLiteral("Erro:"), QString::fromStdString(e.what()));

@@ -15,6 +15,7 @@
 #include "janelas/frm_sobre.h"
 #include "settings/contato.h"
 
+namespace cifra {
 namespace {
 
 TEST(frmAjuda, TodasAsPaginasEFigurasEstaoNoPrograma) {
@@ -92,5 +93,6 @@ TEST(frmSobre, SuporteELinkAbremOsEnderecosDoFabricante) {
 }
 
 }  // namespace
+}  // namespace cifra
 
 #include "frm_ajuda_test.moc"

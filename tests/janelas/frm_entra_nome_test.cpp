@@ -14,6 +14,7 @@
 #include "janelas/frm_cadastro.h"
 #include "library/clientes.h"
 
+namespace cifra {
 namespace {
 
 struct Dialogo {
@@ -232,3 +233,4 @@ TEST(frmCadastro, CadastraFiltraAlteraExcluiECarregaUmCliente) {
 }
 
 }  // namespace
+}  // namespace cifra

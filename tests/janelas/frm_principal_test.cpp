@@ -44,6 +44,7 @@
 #include "presentation/exportacao.h"
 #include "presentation/previsao_em_paginas.h"
 
+namespace cifra {
 namespace {
 
 namespace fs = std::filesystem;
@@ -744,3 +745,4 @@ TEST(frmEntrada, CresceAFiguraSobAAmpulhetaEFechaSozinhaOuPelaMoldura) {
 }
 
 }  // namespace
+}  // namespace cifra

@@ -36,6 +36,7 @@
 #include "janelas/frm_harmoniza_nome.h"
 #include "janelas/frm_principal.h"
 
+namespace cifra {
 namespace {
 
 // The English words Qt shows when its translations are missing.
@@ -306,3 +307,4 @@ TEST(Operador, FontesSemFundicaoETamanhoQueSeDesenha) {
 }
 
 }  // namespace
+}  // namespace cifra
