@@ -12,7 +12,7 @@ pacotes=(
   fonts-liberation2 fontconfig
   hunspell hunspell-pt-br
   poppler-utils odt2txt  # reading the PDFs and the editable documents back in the tests
-  clang
+  clang ccache  # ccache: a rebuild or a second clone reuses what was compiled
 )
 
 faltando=()

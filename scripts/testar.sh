@@ -10,9 +10,15 @@ bash "$raiz/scripts/preparar.sh"
 export QT_QPA_PLATFORM=offscreen
 nucleos="$(nproc)"
 
-cmake -S "$raiz" -B "$raiz/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCIFRA_AVISOS_COMO_ERROS=ON -DCIFRA_TESTES=ON
-cmake --build "$raiz/build"
-ctest --test-dir "$raiz/build" --output-on-failure -j "$nucleos"
+source "$raiz/scripts/cache_de_compilacao.sh"
+
+# Its own folder, apart from the program's build/: optimised at -O1 without
+# debug information, which compiles about a third faster than -O2 -g and
+# runs the suite as fast.
+build="$raiz/build-testes"
+cmake -S "$raiz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG" \
+  -DCIFRA_AVISOS_COMO_ERROS=ON -DCIFRA_TESTES=ON "${lancador[@]}"
+cmake --build "$build"
+ctest --test-dir "$build" --output-on-failure -j "$nucleos"
 
 bash "$raiz/scripts/sanitizadores.sh"
