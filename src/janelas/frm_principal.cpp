@@ -119,6 +119,13 @@ QToolButton* BotaoDeNavegacao(const char* nome, const char* figura, const QStrin
   return b;
 }
 
+// What kind of document it is, as a sentence names it ("a análise exibida").
+QString EspecieDoDocumento(const DocumentoDaAnalise* documento) {
+  if (documento && documento->ComoPrevisao()) return QStringLiteral("previsão");
+  if (documento && documento->ComoCompatibilidade()) return QStringLiteral("compatibilidade");
+  return QStringLiteral("análise");
+}
+
 }  // namespace
 
 frmPrincipal::frmPrincipal(const std::string& pastaDeDados, bool geometriaNaPasta, QWidget* pai)
@@ -536,6 +543,12 @@ void frmPrincipal::ExibidorAtivado(QMdiSubWindow*) {
     observado_ = novo;
     if (novo) novo->Documento().AdicionaObservador(this);
   }
+  // The print command names what it will print: "Imprimir Previsão..." with
+  // a forecast in front.
+  const QString especie = EspecieDoDocumento(novo ? &novo->Documento() : nullptr);
+  cmdImprimir->setText(QStringLiteral("&Imprimir %1...").arg(especie.left(1).toUpper() + especie.mid(1)));
+  cmdImprimir->setToolTip(QStringLiteral("Imprimir a %1 exibida (%2)")
+                              .arg(especie, cmdImprimir->shortcut().toString(QKeySequence::NativeText)));
   if (novo) {
     PaginaAtualMudou(0, novo->PaginaExibida());
   } else {
@@ -614,11 +627,8 @@ void frmPrincipal::cmdExportar_Click() {
     area->clear();
     area->setMimeData(dados);
   }
-  QMessageBox::information(
-      this, QStringLiteral("Importante:"),
-      kAnaliseExportada.arg(e->Documento().ComoPrevisao()          ? QStringLiteral("previsão")
-                            : e->Documento().ComoCompatibilidade() ? QStringLiteral("compatibilidade")
-                                                                   : QStringLiteral("análise")));
+  QMessageBox::information(this, QStringLiteral("Importante:"),
+                           kAnaliseExportada.arg(EspecieDoDocumento(&e->Documento())));
 }
 
 void frmPrincipal::GravaEstado() {

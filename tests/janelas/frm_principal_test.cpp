@@ -322,6 +322,11 @@ TEST(frmPrincipal, PrevisaoAoLadoDaAnaliseSegueComoPrevisao) {
     if (a->objectName().startsWith(QStringLiteral("mnuJanelaAnalise"))) listadas << a->text() + (a->isChecked() ? "*" : "");
   }
   EXPECT_EQ(listadas, (QStringList{"&1 JOAO PEDRO ARAUJO – 05/03/1980", "&2 MARIA DA SILVA – Previsão 2027–2028*"}));
+  auto* imprimir = j.findChild<QAction*>(QStringLiteral("cmdImprimir"));
+  EXPECT_EQ(imprimir->text(), QStringLiteral("&Imprimir Previsão..."));
+  j.Area().setActiveSubWindow(qobject_cast<QMdiSubWindow*>(analise->parentWidget()));
+  EXPECT_EQ(imprimir->text(), QStringLiteral("&Imprimir Análise..."));
+  j.Area().setActiveSubWindow(qobject_cast<QMdiSubWindow*>(previsao->parentWidget()));
 
   {
     RespondeCaixas caixas;  // the clipboard's notice, the missing printer
