@@ -1,18 +1,14 @@
 #include "frm_selecionar_arquivo.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QStorageInfo>
 #include <QVBoxLayout>
 
 #include "library/edicao.h"
@@ -28,148 +24,76 @@ constexpr int kCaminhoNoArquivo = 80;  // the options record keeps 80 characters
 
 }  // namespace
 
-QStringList frmSelecionarArquivo::Padroes() {
-  return {QStringLiteral("*.bmp"), QStringLiteral("*.jpg"), QStringLiteral("*.gif"),
-          QStringLiteral("*.png"), QStringLiteral("*.svg")};
-}
-
 frmSelecionarArquivo::frmSelecionarArquivo(QWidget* pai, ProgramOptions& opcoes)
-    : QDialog(pai), opcoes_(opcoes) {
+    : QFileDialog(pai), opcoes_(opcoes) {
   setObjectName(QStringLiteral("frmSelecionarArquivo"));
   setWindowTitle(QStringLiteral("Selecione o arquivo a utilizar no Cabeçalho"));
-  setModal(true);
+  // Qt's own dialog, not the desktop's: the preview and the signs' button
+  // live inside it, and it speaks Portuguese through Qt's translations.
+  setOption(QFileDialog::DontUseNativeDialog);
+  setFileMode(QFileDialog::ExistingFile);
+  setAcceptMode(QFileDialog::AcceptOpen);
+  setNameFilter(QStringLiteral("Imagens (*.bmp *.jpg *.jpeg *.gif *.png *.svg)"));
+  setLabelText(QFileDialog::Accept, QStringLiteral("Definir &Figura"));
+  setDirectory(QDir::home());
+  resize(820, 460);  // room for the names beside the preview
 
-  unidade_ = new QComboBox(this);
-  unidade_->setObjectName(QStringLiteral("unidade"));
-  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-    if (volume.isValid() && volume.isReady()) unidade_->addItem(volume.rootPath());
-  }
-  lblPasta_ = new QLabel(this);
-  lblPasta_->setObjectName(QStringLiteral("lblPasta"));
-  pasta_ = new QListWidget(this);
-  pasta_->setObjectName(QStringLiteral("pasta"));
-  arquivo_ = new QListWidget(this);
-  arquivo_->setObjectName(QStringLiteral("arquivo"));
   picPreview_ = new QLabel(this);
   picPreview_->setObjectName(QStringLiteral("picPreview"));
   picPreview_->setFixedSize(kTamanhoPrevia, kTamanhoPrevia);
   picPreview_->setFrameShape(QFrame::Panel);
   picPreview_->setFrameShadow(QFrame::Sunken);
   picPreview_->setAlignment(Qt::AlignCenter);
-
-  auto* grade = new QGridLayout;
-  grade->addWidget(new QLabel(QStringLiteral("Selecione a Unidade:"), this), 0, 0);
-  grade->addWidget(unidade_, 1, 0);
-  grade->addWidget(new QLabel(QStringLiteral("Selecione a Pasta:"), this), 2, 0);
-  grade->addWidget(lblPasta_, 3, 0);
-  grade->addWidget(pasta_, 4, 0);
-  grade->addWidget(new QLabel(QStringLiteral("Imagens Disponíveis:"), this), 0, 1);
-  grade->addWidget(arquivo_, 1, 1, 4, 1);
-  grade->addWidget(new QLabel(QStringLiteral("Prévia da Imagem:  ->"), this), 0, 2);
-  grade->addWidget(picPreview_, 1, 2, 4, 1, Qt::AlignTop);
-
-  auto* cmdAlterarFigura = Botao(this, "cmdAlterarFigura", QStringLiteral("Definir &Figura Atual p/ Cabeçalho"));
-  auto* cmdDefinirPadrao = Botao(this, "cmdDefinirPadrao", QStringLiteral("&Definir Signos como Figura"));
-  auto* cmdCancelarProc = Botao(this, "cmdCancelarProc", QStringLiteral("Cancela&r Procedimento"));
-  connect(cmdAlterarFigura, &QPushButton::clicked, this, &frmSelecionarArquivo::cmdAlterarFigura_Click);
-  connect(cmdDefinirPadrao, &QPushButton::clicked, this, &frmSelecionarArquivo::cmdDefinirPadrao_Click);
-  connect(cmdCancelarProc, &QPushButton::clicked, this, &frmSelecionarArquivo::reject);
-  auto* botoes = new QHBoxLayout;
-  botoes->addWidget(cmdAlterarFigura);
-  botoes->addWidget(cmdDefinirPadrao);
-  botoes->addStretch();
-  botoes->addWidget(cmdCancelarProc);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grade);
-  layout->addLayout(botoes);
-
-  connect(unidade_, &QComboBox::currentIndexChanged, this, &frmSelecionarArquivo::unidade_Change);
-  connect(pasta_, &QListWidget::itemActivated, this, &frmSelecionarArquivo::pasta_Activated);
-  connect(arquivo_, &QListWidget::currentRowChanged, this, &frmSelecionarArquivo::arquivo_Click);
-
-  // With the signs in use the lists start on the operator's home folder.
-  const QString inicio = QDir::homePath();
-  unidade_->blockSignals(true);
-  unidade_->setCurrentText(QStorageInfo(inicio).rootPath());
-  unidade_->blockSignals(false);
-  MostraPasta(inicio);
-  Pronto = true;
-}
-
-void frmSelecionarArquivo::MostraPasta(const QString& pasta) {
-  Ampulheta ocupado;
-  QDir dir(pasta);
-  pastaAtual_ = dir.absolutePath();
-  lblPasta_->setText(QDir::toNativeSeparators(pastaAtual_));
-  pasta_->clear();
-  if (!dir.isRoot()) pasta_->addItem(QStringLiteral(".."));
-  pasta_->addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
-  arquivo_->blockSignals(true);
-  arquivo_->clear();
-  arquivo_->addItems(dir.entryList(Padroes(), QDir::Files, QDir::Name | QDir::IgnoreCase));
-  arquivo_->blockSignals(false);
-  if (arquivo_->count() > 0) arquivo_->setCurrentRow(0);
-}
-
-void frmSelecionarArquivo::unidade_Change() {
-  const QString raiz = unidade_->currentText();
-  if (!QDir(raiz).isReadable()) {
-    QMessageBox::critical(this, QStringLiteral("Erro:"), QString::fromUtf8(kUnidadeIlegivel));
-    unidade_->setCurrentText(QDir::rootPath());
-    return;
+  auto* colunaDaPrevia = new QVBoxLayout;
+  colunaDaPrevia->addWidget(new QLabel(QStringLiteral("Prévia da Imagem:"), this));
+  colunaDaPrevia->addWidget(picPreview_);
+  colunaDaPrevia->addStretch();
+  // Qt's dialog lays itself out on a grid: the preview takes a column of its
+  // own beside the list of files.
+  if (auto* grade = qobject_cast<QGridLayout*>(layout())) {
+    grade->addLayout(colunaDaPrevia, 1, grade->columnCount(), 1, 1);
   }
-  MostraPasta(raiz);
+  if (auto* botoes = findChild<QDialogButtonBox*>()) {
+    auto* cmdDefinirPadrao =
+        botoes->addButton(QStringLiteral("&Definir Signos como Figura"), QDialogButtonBox::ResetRole);
+    cmdDefinirPadrao->setObjectName(QStringLiteral("cmdDefinirPadrao"));
+    cmdDefinirPadrao->setAutoDefault(false);
+    connect(cmdDefinirPadrao, &QPushButton::clicked, this, &frmSelecionarArquivo::cmdDefinirPadrao_Click);
+  }
+  // The file under the cursor in the list, or the name typed below it.
+  connect(this, &QFileDialog::currentChanged, this, &frmSelecionarArquivo::Previa);
+  if (auto* nome = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+    connect(nome, &QLineEdit::textChanged, this,
+            [this](const QString& texto) { Previa(directory().absoluteFilePath(texto)); });
+  }
 }
 
-void frmSelecionarArquivo::pasta_Activated() {
-  if (!pasta_->currentItem()) return;
-  MostraPasta(QDir(pastaAtual_).filePath(pasta_->currentItem()->text()));
-}
-
-QString frmSelecionarArquivo::CaminhoDoSelecionado() const {
-  if (!arquivo_->currentItem()) return {};
-  return QDir(pastaAtual_).filePath(arquivo_->currentItem()->text());
-}
-
-bool frmSelecionarArquivo::Previa(const QString& caminho) {
+void frmSelecionarArquivo::Previa(const QString& caminho) {
+  picPreview_->clear();
+  if (!QFileInfo(caminho).isFile()) return;
+  Ampulheta ocupado;
   const Figura figura = Figura::DoArquivo(caminho.toStdString());
-  if (figura.Vazia()) return false;
+  if (figura.Vazia()) return;
   QPixmap previa(picPreview_->size());
   previa.fill(Qt::white);
   QPainter painter(&previa);
   figura.Desenha(painter, QRectF(QPointF(0, 0), QSizeF(previa.size())), false);
   painter.end();
   picPreview_->setPixmap(previa);
-  return true;
 }
 
-void frmSelecionarArquivo::arquivo_Click() {
-  if (!Pronto) return;
-  Ampulheta ocupado;
-  Previa(CaminhoDoSelecionado());  // an unreadable picture leaves the preview as it was
-}
-
-void frmSelecionarArquivo::AtualizaCaminho() {
-  Pronto = false;
-  const QFileInfo info(Caminho);
-  unidade_->blockSignals(true);
-  unidade_->setCurrentText(QStorageInfo(info.absolutePath()).rootPath());
-  unidade_->blockSignals(false);
-  MostraPasta(info.absolutePath());
-  arquivo_->setCurrentRow(-1);
-  for (int i = 0; i < arquivo_->count(); ++i) {
-    if (arquivo_->item(i)->text().compare(info.fileName(), Qt::CaseInsensitive) == 0) {
-      arquivo_->setCurrentRow(i);
-      Previa(CaminhoDoSelecionado());
-      break;
-    }
+void frmSelecionarArquivo::accept() {
+  // What the operator typed or picked is in the name box; the list's own
+  // selection may still hold a file refused a moment ago.
+  const auto* nome = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  const QString digitado = nome ? nome->text().trimmed() : QString();
+  const QString escolhido = digitado.isEmpty() ? selectedFiles().value(0) : directory().absoluteFilePath(digitado);
+  // Enter on a folder, or its path typed: Qt opens it; nothing is chosen.
+  if (escolhido.isEmpty() || QFileInfo(escolhido).isDir()) {
+    QFileDialog::accept();
+    return;
   }
-  Pronto = true;
-}
-
-void frmSelecionarArquivo::cmdAlterarFigura_Click() {
-  const QString escolhido = CaminhoDoSelecionado();
-  if (escolhido.isEmpty() || Figura::DoArquivo(escolhido.toStdString()).Vazia()) {
+  if (Figura::DoArquivo(escolhido.toStdString()).Vazia()) {
     QMessageBox::critical(this, QStringLiteral("Erro:"), QString::fromUtf8(kFiguraInvalida));
     return;
   }
@@ -188,30 +112,28 @@ void frmSelecionarArquivo::cmdAlterarFigura_Click() {
                                   : QString::fromStdString(ListaDeCaracteres(semLugar))));
     return;
   }
-  Caminho = escolhido;
-  opcoes_.ImagemCabecalho = Caminho.toStdString();
-  accept();
+  opcoes_.ImagemCabecalho = escolhido.toStdString();
+  done(QDialog::Accepted);
 }
 
 void frmSelecionarArquivo::cmdDefinirPadrao_Click() {
   opcoes_.ImagemCabecalho = kImagemDosSignos;
-  accept();
+  done(QDialog::Accepted);
 }
 
 void frmSelecionarArquivo::reject() {
   if (QMessageBox::question(this, QStringLiteral("Importante:"), QString::fromUtf8(kPerguntaCancelar),
                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-    Caminho = QString::fromLatin1(kImagemDosSignos);
-    QDialog::reject();
+    QFileDialog::reject();
   }
 }
 
 bool frmSelecionarArquivo::Executa(QWidget* pai, ProgramOptions& opcoes) {
   frmSelecionarArquivo janela(pai, opcoes);
   const QString atual = QString::fromStdString(opcoes.ImagemCabecalho).trimmed();
-  if (atual != QLatin1String(kImagemDosSignos)) {
-    janela.DefineCaminho(atual);
-    janela.AtualizaCaminho();
+  if (atual != QLatin1String(kImagemDosSignos) && QFileInfo(atual).isFile()) {
+    janela.setDirectory(QFileInfo(atual).absolutePath());
+    janela.selectFile(QFileInfo(atual).fileName());
   }
   return janela.exec() == QDialog::Accepted;
 }

@@ -1,30 +1,27 @@
 #pragma once
-// The chooser of the header picture: a volume, a folder, a picture with its
-// preview; or the zodiac signs. The choice lives in the program options and
-// reaches the file at shutdown.
-#include <QDialog>
+// The chooser of the header picture: Qt's own file dialog (the keyboard, a
+// typed path and the side bar work as in every program), pictures only, with
+// a preview of the one under the cursor and a button that brings the zodiac
+// signs back. Only an explicit choice changes the picture.
+#include <QFileDialog>
 #include <QString>
 
-class QComboBox;
 class QLabel;
-class QListWidget;
 
 namespace cifra {
 struct ProgramOptions;
 
-class frmSelecionarArquivo : public QDialog {
+class frmSelecionarArquivo : public QFileDialog {
   Q_OBJECT
  public:
   frmSelecionarArquivo(QWidget* pai, ProgramOptions& opcoes);
   // Opens on the picture now in use (when there is one) and shows the chooser modally.
   static bool Executa(QWidget* pai, ProgramOptions& opcoes);
 
-  void DefineCaminho(const QString& caminho) { Caminho = caminho; }
-  void AtualizaCaminho();
-  void reject() override;  // "Cancela&r Procedimento" and the close box ask first
-
-  // The pictures the lists show.
-  static QStringList Padroes();
+  // A folder is opened; a picture is checked (it loads, its path fits the
+  // options record) and then becomes the header picture.
+  void accept() override;
+  void reject() override;  // "Cancelar" and the close box ask first
 
   static constexpr const char* kFiguraInvalida =
       "Desculpe mas você não selecionou um arquivo de figura válido. Verifique o problema e "
@@ -32,28 +29,12 @@ class frmSelecionarArquivo : public QDialog {
   static constexpr const char* kPerguntaCancelar =
       "Você está prestes a cancelar o procedimento de alteração da imagem do cabeçalho. "
       "Deseja prosseguir?";
-  static constexpr const char* kUnidadeIlegivel =
-      "Houve algum problema na tentativa de acessar a unidade correspondente. Verifique se há "
-      "disquete ou CD em sua unidade e tente novamente.";
 
  private:
-  void unidade_Change();
-  void MostraPasta(const QString& pasta);
-  void pasta_Activated();
-  void arquivo_Click();
-  void cmdAlterarFigura_Click();
+  void Previa(const QString& caminho);
   void cmdDefinirPadrao_Click();
-  QString CaminhoDoSelecionado() const;
-  bool Previa(const QString& caminho);
 
   ProgramOptions& opcoes_;
-  QString Caminho;
-  bool Pronto = false;
-  QString pastaAtual_;
-  QComboBox* unidade_;
-  QLabel* lblPasta_;
-  QListWidget* pasta_;
-  QListWidget* arquivo_;
   QLabel* picPreview_;
 };
 

@@ -4,15 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QHeaderView>
 #include <QRadioButton>
-#include <QTableView>
 #include <QSignalSpy>
+#include <QTableView>
 #include <map>
 #include <tuple>
 
@@ -326,42 +329,59 @@ TEST(frmSelecionaAlteracao, CadaEscolhaAbreSeuRegistroETextoLongoSoCortadoComCon
   EXPECT_EQ(LerRegistroDeTexto(s.configuracao.pasta, "CVIDA.DAT", 1), std::string(3000, 'a') + "\r\n" + std::string(2117, 'b'));
 }
 
-// Only pictures are listed; one that does not load is refused and the one in
-// use stays; a good one is chosen; "Padrão" brings the signs back.
-TEST(frmSelecionarArquivo, EscolheAFiguraRecusaAQueNaoCarregaEVoltaAosSignos) {
+// Qt's own file dialog: Enter on a folder opens it and chooses nothing; a
+// file that does not load as a picture is refused and the picture in use
+// stays; a picture shows in the preview and is chosen; the signs' button
+// brings the signs back.
+TEST(frmSelecionarArquivo, EnterAbreAPastaEFiguraSoPorEscolha) {
   teste::ComConfiguracao s;
   teste::PastaTemporaria figuras;
-  const QString foto = QString::fromStdString((figuras / "Foto.PNG").string());
+  std::filesystem::create_directory(figuras / "Fotos");
+  const QString fotos = QString::fromStdString((figuras / "Fotos").string());
   QImage imagem(40, 30, QImage::Format_RGB32);
   imagem.fill(Qt::darkCyan);
-  imagem.save(foto, "PNG");
-  teste::EscreveBytes(figuras / "quebrada.jpg", teste::Bytes("isto não é uma figura"));
-  teste::EscreveBytes(figuras / "notas.txt", teste::Bytes("texto"));
+  imagem.save(fotos + QStringLiteral("/Foto.PNG"), "PNG");
+  teste::EscreveBytes(figuras / "Fotos" / "quebrada.jpg", teste::Bytes("isto não é uma figura"));
   frmSelecionarArquivo janela(nullptr, s.configuracao.opcoes);
-  janela.DefineCaminho(foto);
-  janela.AtualizaCaminho();
+  auto* modelo = janela.findChild<QFileSystemModel*>();
+  ASSERT_TRUE(modelo);
+  janela.setDirectory(QString::fromStdString(figuras.Caminho().string()));
   janela.show();
-  auto* lista = Controle<QListWidget>(janela, QStringLiteral("arquivo"));
-  EXPECT_EQ(lista->count(), 2);
-  const auto escolhe = [&](const char* nome) {
-    const auto achados = lista->findItems(QString::fromLatin1(nome), Qt::MatchExactly);
-    ASSERT_EQ(achados.size(), 1) << nome;
-    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(achados[0]).center());
+  auto* nome = Controle<QLineEdit>(janela, QStringLiteral("fileNameEdit"));
+  const auto digita = [&](const char* texto) {
+    // Qt follows what is typed only in the box that has the focus; here a
+    // window closed does not give it back by itself.
+    janela.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
+    Substitui(nome, QString::fromUtf8(texto));
   };
-  escolhe("quebrada.jpg");
+  const auto tecla = [&](const char* texto) {
+    digita(texto);
+    // With the completion's list open, Enter goes to the list.
+    QWidget* lista = nome->completer()->popup();
+    QTest::keyClick(lista->isVisible() ? lista : nome, Qt::Key_Return);
+  };
+  QSignalSpy carregada(modelo, &QFileSystemModel::directoryLoaded);
+  tecla("Fotos");
+  EXPECT_TRUE(janela.isVisible());
+  EXPECT_EQ(janela.directory().absolutePath(), fotos);
+  EXPECT_EQ(s.configuracao.opcoes.ImagemCabecalho, "[Nulo]");
+  if (carregada.isEmpty()) {
+    ASSERT_TRUE(carregada.wait());  // Qt lists a folder in the background
+  }
   {
     RespondeCaixas caixas;
-    Clica(janela, QStringLiteral("cmdAlterarFigura"));
+    tecla("quebrada.jpg");
     ASSERT_EQ(caixas.Vistas().size(), 1u);
     EXPECT_EQ(caixas.Vistas()[0].texto.toStdString(), frmSelecionarArquivo::kFiguraInvalida);
   }
   EXPECT_EQ(s.configuracao.opcoes.ImagemCabecalho, "[Nulo]");
-  escolhe("Foto.PNG");
+  digita("Foto.PNG");
   EXPECT_FALSE(Controle<QLabel>(janela, QStringLiteral("picPreview"))->pixmap().isNull());
   teste::Retrata(&janela, QStringLiteral("frmSelecionarArquivo"));
-  Clica(janela, QStringLiteral("cmdAlterarFigura"));
+  tecla("Foto.PNG");
   EXPECT_EQ(janela.result(), QDialog::Accepted);
-  EXPECT_EQ(s.configuracao.opcoes.ImagemCabecalho, foto.toStdString());
+  EXPECT_EQ(s.configuracao.opcoes.ImagemCabecalho, (fotos + QStringLiteral("/Foto.PNG")).toStdString());
   frmSelecionarArquivo outra(nullptr, s.configuracao.opcoes);
   outra.show();
   Clica(outra, QStringLiteral("cmdDefinirPadrao"));
