@@ -223,6 +223,16 @@ TEST(frmCadastro, CadastraFiltraAlteraExcluiECarregaUmCliente) {
   EXPECT_EQ(nomes(), (QStringList{"JOÃO DA SILVA", "Helga Müller"}));
   EXPECT_EQ(cifra::LerClientes(pasta).size(), 2u);
 
+  {  // The longest name the register holds leaves the window as wide as it was.
+    const int largura = janela.width();
+    const std::string nome(100, 'M');
+    RespondeCaixas r({Sim, nome.c_str(), "Rua 1", "Natal - RN", "1/1/1990", {}, {}});
+    clica("cmdPrepToInserir");
+    EXPECT_EQ(combo->currentText().size(), 100);
+    EXPECT_EQ(janela.width(), largura);
+    EXPECT_LE(janela.minimumSizeHint().width(), largura);
+  }
+
   // Recall Helga: the register closes and hands back her name and date.
   escolhe(1);
   clica("cmdRetrieve");

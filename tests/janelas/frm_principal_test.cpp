@@ -579,8 +579,8 @@ TEST(frmPrevisoesDoCadastro, TextoDoProgresso) {
   }
 }
 
-// Every command of the toolbar and the menus opens its own window; the
-// window's close box leaves it.
+// Every command of the toolbar and the menus opens its own window, whole on a
+// 1280 x 800 screen (a laptop at 200 %); the window's close box leaves it.
 TEST(frmPrincipal, CadaComandoAbreSuaJanela) {
   Programa p;
   const std::pair<const char*, const char*> comandos[] = {
@@ -594,13 +594,16 @@ TEST(frmPrincipal, CadaComandoAbreSuaJanela) {
   };
   for (const auto& [acao, janela] : comandos) {
     QString aberta;
+    QSize tamanho;
     RespondeCaixas sim({QMessageBox::Yes});  // some ask before dropping what was typed
     cifra::teste::QuandoAbrirModal([&](QWidget* w) {
       aberta = w->objectName();
+      tamanho = w->frameGeometry().size().expandedTo(w->minimumSizeHint());
       w->close();  // as the close box does
     });
     p.janela->findChild<QAction*>(QString::fromLatin1(acao))->trigger();
     EXPECT_EQ(aberta, QString::fromLatin1(janela)) << acao;
+    EXPECT_TRUE(tamanho.width() <= 1280 && tamanho.height() <= 800) << acao << ": " << tamanho.width() << " x " << tamanho.height();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << acao;
     p.Ativa();
   }
