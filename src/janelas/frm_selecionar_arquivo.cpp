@@ -33,8 +33,9 @@ QStringList frmSelecionarArquivo::Padroes() {
           QStringLiteral("*.png"), QStringLiteral("*.svg")};
 }
 
-frmSelecionarArquivo::frmSelecionarArquivo(QWidget* pai, ProgramOptions& opcoes)
-    : QDialog(pai), opcoes_(opcoes) {
+frmSelecionarArquivo::frmSelecionarArquivo(QWidget* pai, const PastaDeDados& pasta,
+                                           ProgramOptions& opcoes)
+    : QDialog(pai), pastaDeDados_(pasta), opcoes_(opcoes) {
   setObjectName(QStringLiteral("frmSelecionarArquivo"));
   setWindowTitle(QStringLiteral("Selecione o arquivo a utilizar no Cabeçalho"));
   setModal(true);
@@ -189,12 +190,16 @@ void frmSelecionarArquivo::cmdAlterarFigura_Click() {
     return;
   }
   Caminho = escolhido;
-  opcoes_.ImagemCabecalho = Caminho.toStdString();
-  accept();
+  Confirma(Caminho.toStdString());
 }
 
-void frmSelecionarArquivo::cmdDefinirPadrao_Click() {
-  opcoes_.ImagemCabecalho = kImagemDosSignos;
+void frmSelecionarArquivo::cmdDefinirPadrao_Click() { Confirma(kImagemDosSignos); }
+
+void frmSelecionarArquivo::Confirma(const std::string& imagem) {
+  ProgramOptions o = opcoes_;
+  o.ImagemCabecalho = imagem;
+  if (!GravaAvisando(this, [&] { GravarEstadoPrograma(pastaDeDados_, o); })) return;
+  opcoes_ = o;
   accept();
 }
 
@@ -206,8 +211,8 @@ void frmSelecionarArquivo::reject() {
   }
 }
 
-bool frmSelecionarArquivo::Executa(QWidget* pai, ProgramOptions& opcoes) {
-  frmSelecionarArquivo janela(pai, opcoes);
+bool frmSelecionarArquivo::Executa(QWidget* pai, const PastaDeDados& pasta, ProgramOptions& opcoes) {
+  frmSelecionarArquivo janela(pai, pasta, opcoes);
   const QString atual = QString::fromStdString(opcoes.ImagemCabecalho).trimmed();
   if (atual != QLatin1String(kImagemDosSignos)) {
     janela.DefineCaminho(atual);

@@ -1,9 +1,10 @@
 #pragma once
 // The chooser of the header picture: a volume, a folder, a picture with its
-// preview; or the zodiac signs. The choice lives in the program options and
-// reaches the file at shutdown.
+// preview; or the zodiac signs. The choice is saved with the program options
+// as soon as it is made.
 #include <QDialog>
 #include <QString>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -11,13 +12,14 @@ class QListWidget;
 
 namespace cifra {
 struct ProgramOptions;
+class PastaDeDados;
 
 class frmSelecionarArquivo : public QDialog {
   Q_OBJECT
  public:
-  frmSelecionarArquivo(QWidget* pai, ProgramOptions& opcoes);
+  frmSelecionarArquivo(QWidget* pai, const PastaDeDados& pasta, ProgramOptions& opcoes);
   // Opens on the picture now in use (when there is one) and shows the chooser modally.
-  static bool Executa(QWidget* pai, ProgramOptions& opcoes);
+  static bool Executa(QWidget* pai, const PastaDeDados& pasta, ProgramOptions& opcoes);
 
   void DefineCaminho(const QString& caminho) { Caminho = caminho; }
   void AtualizaCaminho();
@@ -43,9 +45,12 @@ class frmSelecionarArquivo : public QDialog {
   void arquivo_Click();
   void cmdAlterarFigura_Click();
   void cmdDefinirPadrao_Click();
+  // Saves the options with this picture and closes; a failed save keeps the dialog open.
+  void Confirma(const std::string& imagem);
   QString CaminhoDoSelecionado() const;
   bool Previa(const QString& caminho);
 
+  const PastaDeDados& pastaDeDados_;
   ProgramOptions& opcoes_;
   QString Caminho;
   bool Pronto = false;

@@ -144,7 +144,7 @@ TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
        },
        frmEditaCalculo::kPerguntaCancelar},
       {"frmConfiguraPrograma",
-       [](Configuracao& e) { return std::make_unique<frmConfiguraPrograma>(nullptr, e.opcoes); },
+       [](Configuracao& e) { return std::make_unique<frmConfiguraPrograma>(nullptr, e.pasta, e.opcoes); },
        [](QDialog& j) {
          Clica(j, QStringLiteral("chkIncluirMapaCarmico"));
          Clica(j, QStringLiteral("chkInterpretacoes_1"));
@@ -190,7 +190,7 @@ TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
 TEST(frmConfiguraPrograma, DesmarcarTodosOsTopicosMostraOErroENadaMuda) {
   teste::ComConfiguracao s;
   const ProgramOptions antes = s.configuracao.opcoes;
-  frmConfiguraPrograma janela(nullptr, s.configuracao.opcoes);
+  frmConfiguraPrograma janela(nullptr, s.configuracao.pasta, s.configuracao.opcoes);
   janela.show();
   teste::Retrata(&janela, QStringLiteral("frmConfiguraPrograma"));
   for (int i = 0; i < kTopicos; ++i) {
@@ -337,7 +337,7 @@ TEST(frmSelecionarArquivo, EscolheAFiguraRecusaAQueNaoCarregaEVoltaAosSignos) {
   imagem.save(foto, "PNG");
   teste::EscreveBytes(figuras / "quebrada.jpg", teste::Bytes("isto não é uma figura"));
   teste::EscreveBytes(figuras / "notas.txt", teste::Bytes("texto"));
-  frmSelecionarArquivo janela(nullptr, s.configuracao.opcoes);
+  frmSelecionarArquivo janela(nullptr, s.configuracao.pasta, s.configuracao.opcoes);
   janela.DefineCaminho(foto);
   janela.AtualizaCaminho();
   janela.show();
@@ -362,7 +362,7 @@ TEST(frmSelecionarArquivo, EscolheAFiguraRecusaAQueNaoCarregaEVoltaAosSignos) {
   Clica(janela, QStringLiteral("cmdAlterarFigura"));
   EXPECT_EQ(janela.result(), QDialog::Accepted);
   EXPECT_EQ(s.configuracao.opcoes.ImagemCabecalho, foto.toStdString());
-  frmSelecionarArquivo outra(nullptr, s.configuracao.opcoes);
+  frmSelecionarArquivo outra(nullptr, s.configuracao.pasta, s.configuracao.opcoes);
   outra.show();
   Clica(outra, QStringLiteral("cmdDefinirPadrao"));
   EXPECT_EQ(s.configuracao.opcoes.ImagemCabecalho, "[Nulo]");
