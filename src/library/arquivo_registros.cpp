@@ -334,13 +334,30 @@ int64_t ArquivoDeRegistros::Registros() const {
   return std::min(maximo_, static_cast<int64_t>((Tamanho() + tamanho_ - 1) / tamanho_));
 }
 
+namespace {
+
+// A size as the operator reads it: "512 bytes", "600 KB", "1,5 GB".
+std::string TamanhoLegivel(uint64_t bytes) {
+  if (bytes < 10 * 1024) return std::to_string(bytes) + " bytes";
+  const char* unidades[] = {"KB", "MB", "GB", "TB"};
+  double valor = static_cast<double>(bytes) / 1024;
+  size_t u = 0;
+  while (valor >= 1024 && u + 1 < std::size(unidades)) valor /= 1024, ++u;
+  const auto decimos = static_cast<uint64_t>(valor * 10 + 0.5);
+  std::string texto = std::to_string(decimos / 10);
+  if (valor < 100 && decimos % 10) texto += "," + std::to_string(decimos % 10);
+  return texto + " " + unidades[u];
+}
+
+}  // namespace
+
 void ArquivoDeRegistros::AvisaSeExcede() const {
   if (!Excede()) return;
   const uint64_t limite = static_cast<uint64_t>(maximo_) * tamanho_;
   AvisaSobreArquivo("Ao ler o arquivo \"" + caminho_.string() + "\": ele tem " +
-                    std::to_string(Tamanho()) + " bytes, mais do que o seu formato comporta (" +
-                    std::to_string(limite) + " bytes). Só o começo foi usado; o resto é ignorado "
-                    "e some quando o arquivo for gravado pelo programa.");
+                    TamanhoLegivel(Tamanho()) + ", mais do que o seu formato comporta (" +
+                    TamanhoLegivel(limite) + "). Só o começo foi usado; o resto é ignorado e "
+                    "some quando o arquivo for gravado pelo programa.");
 }
 
 namespace {

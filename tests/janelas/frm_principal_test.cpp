@@ -703,6 +703,24 @@ TEST(frmPrincipal, OpcoesGravadasAoConfirmarSaidasGuardamAJanela) {
   }
 }
 
+// A formula file grown to 1 GB (sparse): the analysis comes at once, and the
+// operator is told which file was read only in part.
+TEST(frmPrincipal, ArquivoGrandeDemaisEhAvisado) {
+  Programa p;
+  cifra::teste::EscreveBytes(p.pasta / "DEFUSERA.CFG", {});
+  fs::resize_file(p.pasta / "DEFUSERA.CFG", uintmax_t{1} << 30);
+  RespondeCaixas caixas;
+  EXPECT_NE(p.Cria([](QWidget* w) {
+    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtNome")), QStringLiteral("Maria da Silva"));
+    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtDataNasc")), QStringLiteral("12081978"));
+    cifra::teste::Clica(*w, QStringLiteral("cmdOk"));
+  }), nullptr);
+  ASSERT_EQ(caixas.Vistas().size(), 1u);
+  EXPECT_EQ(caixas.Vistas()[0].titulo, QStringLiteral("Atenção:"));
+  EXPECT_TRUE(caixas.Vistas()[0].texto.startsWith(
+      QStringLiteral("Ao ler o arquivo \"%1\"").arg(QString::fromStdString((p.pasta / "DEFUSERA.CFG").string()))));
+}
+
 // Ended by the system (SIGTERM at a shutdown) during start-up: the clean
 // exit of the menu, status 0, the window's size kept, the folder's lock given back.
 TEST(frmPrincipal, SigtermEncerraComoOMenu) {
