@@ -9,9 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   const size_t registro = 1 + (dados[0] | (dados[1] << 8)) % 6000;
   fuzz::Escreve("REGISTROS.DAT", dados + 2, tamanho - 2);
   fuzz::SemErroDeArquivo([&] {
-    ArquivoDeRegistros arquivo(fuzz::Pasta().Arquivo("REGISTROS.DAT"), registro);
+    ArquivoDeRegistros arquivo(fuzz::Pasta().Arquivo("REGISTROS.DAT"), registro, 1 + dados[0] % 32);
     const int64_t n = arquivo.Registros();
-    fuzz::Confere(n >= 0 && static_cast<uint64_t>(n) * registro >= arquivo.Tamanho());
+    fuzz::Confere(n >= 0 && (arquivo.Excede() || static_cast<uint64_t>(n) * registro >= arquivo.Tamanho()));
     for (int64_t r = 0; r <= n + 1 && r < 64; ++r) {
       const auto bytes = arquivo.Le(r);
       fuzz::Confere(r < 1 || bytes.size() == registro);

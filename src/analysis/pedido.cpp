@@ -54,6 +54,10 @@ std::u32string DobraNome(std::u32string_view nome) {
   return texto;
 }
 
+bool NascimentoAceito(const Data& nascimento, const Data& hoje) {
+  return !AntesDe(nascimento, Data{1, 1, 1000}) && !AntesDe(hoje, nascimento);
+}
+
 std::optional<PessoaAnalisada> AceitaPedido(std::string_view nome, std::string_view data,
                                             const Data& hoje, std::string* recusa) {
   const auto nascimento = InterpretaData(data, hoje);
@@ -61,9 +65,7 @@ std::optional<PessoaAnalisada> AceitaPedido(std::string_view nome, std::string_v
     if (recusa) *recusa = kMensagemDataInvalida;
     return std::nullopt;
   }
-  // Four-digit years only, and nobody is born after today: the cycles'
-  // years and every date shown stay in the form dd/mm/aaaa.
-  if (AntesDe(*nascimento, Data{1, 1, 1000}) || AntesDe(hoje, *nascimento)) {
+  if (!NascimentoAceito(*nascimento, hoje)) {
     if (recusa) *recusa = kMensagemDataForaDoIntervalo;
     return std::nullopt;
   }

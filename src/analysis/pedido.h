@@ -34,6 +34,12 @@ struct PessoaAnalisada {
   friend bool operator==(const PessoaAnalisada&, const PessoaAnalisada&) = default;
 };
 
+// Whether a birth date is one the program works with: from 01/01/1000 to
+// hoje. Four-digit years only, and nobody is born after today: the cycles'
+// years and every date shown stay in the form dd/mm/aaaa. The request, the
+// command line and the register all ask this.
+bool NascimentoAceito(const Data& nascimento, const Data& hoje);
+
 // The typed name and date (UTF-8) as a person, or nothing and in *recusa the
 // message that tells the operator why: the date is checked first (a valid
 // date from 01/01/1000 to hoje), then the normalised name's length

@@ -20,13 +20,21 @@ void Mensagem(QWidget* pai, QMessageBox::Icon icone, const QString& titulo, cons
 
 namespace {
 bool Tenta(QWidget* pai, const std::function<void()>& faz, const QString& sufixo) {
+  bool feito = true;
   try {
     faz();
-    return true;
   } catch (const ErroDeArquivo& e) {
     Mensagem(pai, QMessageBox::Critical, QStringLiteral("Erro:"), Q(e.what()) + sufixo);
-    return false;
+    feito = false;
   }
+  // Files the action could read only in part (too large, cut short): said
+  // once each, after the action, whatever came of it.
+  QStringList avisos;
+  for (const std::string& aviso : TomaAvisosSobreArquivos()) avisos << Q(aviso);
+  if (!avisos.isEmpty()) {
+    Mensagem(pai, QMessageBox::Warning, QStringLiteral("Atenção:"), avisos.join(QLatin1Char('\n')));
+  }
+  return feito;
 }
 }  // namespace
 

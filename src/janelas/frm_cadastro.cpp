@@ -241,17 +241,19 @@ std::optional<Cliente> frmCadastro::PerguntaDados(const Cliente& inicial,
     QString resposta = Q(inicial.*p.campo);
     bool ok = false;
     if (p.campo == &Cliente::DataNascimento) {
-      // Asked until it is a date; cancelling it gives up the whole client.
+      // Asked until it is a date an analysis accepts; cancelling it gives
+      // up the whole client.
       QString texto = pergunta;
       for (;;) {
         resposta = Pergunta(titulo, texto, resposta, p.maximo, &ok);
         if (!ok) return std::nullopt;
-        if (auto data = cifra::CompletaData(resposta.trimmed().toStdString(), hoje_)) {
-          resposta = Q(*data);
+        const auto data = cifra::InterpretaData(resposta.trimmed().toStdString(), hoje_);
+        if (data && cifra::NascimentoAceito(*data, hoje_)) {
+          resposta = Q(cifra::FormataData(*data));
           break;
         }
-        texto = pergunta +
-                QStringLiteral("\n(A data informada não é válida; por exemplo: 20/08/1978.)");
+        texto = pergunta + (data ? QStringLiteral("\n(%1)").arg(Q(std::string(cifra::kMensagemDataForaDoIntervalo)))
+                                 : QStringLiteral("\n(A data informada não é válida; por exemplo: 20/08/1978.)"));
       }
     } else {
       // Asked again while it holds characters the register cannot keep: a

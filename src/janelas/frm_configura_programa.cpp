@@ -31,8 +31,9 @@ QString RotuloDaCaixa(const Topico& t) {
 
 }  // namespace
 
-frmConfiguraPrograma::frmConfiguraPrograma(QWidget* pai, ProgramOptions& opcoes)
-    : QDialog(pai), opcoes_(opcoes) {
+frmConfiguraPrograma::frmConfiguraPrograma(QWidget* pai, const PastaDeDados& pasta,
+                                           ProgramOptions& opcoes)
+    : QDialog(pai), pasta_(pasta), opcoes_(opcoes) {
   setObjectName(QStringLiteral("frmConfiguraPrograma"));
   setWindowTitle(QStringLiteral("Configuração..."));
   setModal(true);
@@ -108,7 +109,7 @@ void frmConfiguraPrograma::cmdOk_Click() {
     QMessageBox::critical(this, QStringLiteral("Erro:"), QString::fromUtf8(kMensagemSemTopicos));
     return;
   }
-  ProgramOptions& o = opcoes_;
+  ProgramOptions o = opcoes_;
   for (const Topico& t : Catalogo()) {
     o.TopicoAtivo[static_cast<size_t>(t.numero)] =
         chkInterpretacoes_[static_cast<size_t>(t.numero - 1)]->isChecked();
@@ -121,11 +122,14 @@ void frmConfiguraPrograma::cmdOk_Click() {
   o.ConsiderarDiaNascimento = chkConsiderarDiaNascimento_->isChecked();
   o.NumerosMagicos = chkNumerosMagicos_->isChecked();
   o.IncluirMapaCarmico = chkIncluirMapaCarmico_->isChecked();
+  // A save that fails keeps the dialog open, as the other settings dialogs do.
+  if (!GravaAvisando(this, [&] { GravarEstadoPrograma(pasta_, o); })) return;
+  opcoes_ = o;
   accept();
 }
 
-bool frmConfiguraPrograma::Executa(QWidget* pai, ProgramOptions& opcoes) {
-  frmConfiguraPrograma janela(pai, opcoes);
+bool frmConfiguraPrograma::Executa(QWidget* pai, const PastaDeDados& pasta, ProgramOptions& opcoes) {
+  frmConfiguraPrograma janela(pai, pasta, opcoes);
   return janela.exec() == QDialog::Accepted;
 }
 

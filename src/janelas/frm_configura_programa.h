@@ -11,13 +11,16 @@ class QCheckBox;
 
 namespace cifra {
 struct ProgramOptions;
+class PastaDeDados;
 
 class frmConfiguraPrograma : public QDialog {
   Q_OBJECT
  public:
-  frmConfiguraPrograma(QWidget* pai, ProgramOptions& opcoes);
+  // The options confirmed are saved in the folder at once (a program killed
+  // later loses nothing), and only then given to `opcoes`.
+  frmConfiguraPrograma(QWidget* pai, const PastaDeDados& pasta, ProgramOptions& opcoes);
   // Shows the dialog modally; true when the operator accepted it.
-  static bool Executa(QWidget* pai, ProgramOptions& opcoes);
+  static bool Executa(QWidget* pai, const PastaDeDados& pasta, ProgramOptions& opcoes);
 
   static constexpr const char* kMensagemSemTopicos =
       "Impossível prosseguir sem que haja ao menos um cálculo a ser executado pelo programa. "
@@ -26,6 +29,7 @@ class frmConfiguraPrograma : public QDialog {
  private:
   void cmdOk_Click();
 
+  const PastaDeDados& pasta_;
   ProgramOptions& opcoes_;
   std::array<QCheckBox*, kTopicos> chkInterpretacoes_{};
   QCheckBox* chkIncluirMapaCarmico_;

@@ -110,6 +110,13 @@ void frmEditaCalculo::LimpaOpcoes() {
 
 void frmEditaCalculo::Acrescenta(int16_t operador) {
   if (!TemOpcao()) return;
+  // The flag, these codes, one more block and the end code must fit the file.
+  if (static_cast<int64_t>(codigos_.size()) + 5 > kMaiorFormula) {
+    QMessageBox::warning(this, QStringLiteral("Advertência:"),
+                         QStringLiteral("A fórmula já tem o maior número de parcelas que o "
+                                        "arquivo comporta. Escolha o último número e encerre."));
+    return;
+  }
   codigos_.push_back(static_cast<int16_t>(RecuperaOpcao()));
   codigos_.push_back(operador);
   LimpaOpcoes();

@@ -131,6 +131,7 @@ QString EspecieDoDocumento(const DocumentoDaAnalise* documento) {
 frmPrincipal::frmPrincipal(const std::string& pastaDeDados, bool geometriaNaPasta, QWidget* pai)
     : QMainWindow(pai),
       configuracao_(cifra::CarregarConfiguracao(pastaDeDados, &problemas_)),
+      opcoesGravadas_(configuracao_.opcoes),
       geometriaNaPasta_(geometriaNaPasta),
       sons_(std::make_unique<TocadorDeSons>(configuracao_.pasta)) {
   setObjectName(QStringLiteral("frmPrincipal"));
@@ -633,11 +634,33 @@ void frmPrincipal::cmdExportar_Click() {
 
 void frmPrincipal::GravaEstado() {
   Lembrancas()->setValue(QLatin1String(kChaveGeometria), saveGeometry());
-  // Options that could not be read at start-up are left as they are on disk.
-  if (problemas_.opcoesIlegiveis) return;
-  cifra::TentaAvisando(
-      this, [&] { cifra::GravarEstadoPrograma(configuracao_.pasta, configuracao_.opcoes); });
 }
+
+void frmPrincipal::GravaOpcoesSeMudaram() {
+  // Options that could not be read at start-up are not written over for a
+  // remembered choice; only a confirmed dialog does that.
+  if (problemas_.opcoesIlegiveis || configuracao_.opcoes == opcoesGravadas_) return;
+  if (cifra::TentaAvisando(this, [&] {
+        cifra::GravarEstadoPrograma(configuracao_.pasta, configuracao_.opcoes);
+      })) {
+    opcoesGravadas_ = configuracao_.opcoes;
+  }
+}
+
+void frmPrincipal::EncerraPeloSistema() {
+  if (!encerrado_) {
+    dicas_->FechaDica();
+    GravaEstado();
+    encerrado_ = true;
+  }
+  // Ends a dialog's loop too: the dialogs open are given up, as a cancel
+  // would. At start-up (the opening dialog) the program's own loop has not
+  // begun yet and would start afresh: a quit waits for it.
+  QCoreApplication::exit(0);
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void frmPrincipal::GuardaParaOFimDaSessao() { GravaEstado(); }
 
 std::unique_ptr<QSettings> frmPrincipal::Lembrancas() const {
   if (!geometriaNaPasta_) return std::make_unique<QSettings>();
@@ -682,6 +705,7 @@ void frmPrincipal::AbrirImpressao() {
   frmImprimir::Executa(this, ConteudoDoDocumento(e->Documento()),
                        cifra::NomeDoArquivoDoDocumento(e->Documento()), configuracao_.pasta,
                        configuracao_.opcoes, configuracao_.margens, lembrancasDaImpressao_);
+  GravaOpcoesSeMudaram();
 }
 void frmPrincipal::SalvarDocumento() {
   frmExibeRelatorio* e = ExibidorAtivo();
@@ -721,7 +745,10 @@ void frmPrincipal::AbrirFontes() {
   }
 }
 void frmPrincipal::AbrirOpcoes() {
-  if (frmConfiguraPrograma::Executa(this, configuracao_.opcoes)) AtualizaAnalises();
+  if (frmConfiguraPrograma::Executa(this, configuracao_.pasta, configuracao_.opcoes)) {
+    opcoesGravadas_ = configuracao_.opcoes;  // saved by the dialog
+    AtualizaAnalises();
+  }
 }
 void frmPrincipal::AbrirAjuda() {
   frmAjuda::Exibe(this, cifra::Q(configuracao_.pasta.Raiz().string()));
@@ -736,7 +763,10 @@ void frmPrincipal::AbrirCabecalhoERodape() {
   }
 }
 void frmPrincipal::AlterarImagemCabecalho() {
-  if (frmSelecionarArquivo::Executa(this, configuracao_.opcoes)) AtualizaAnalises();
+  if (frmSelecionarArquivo::Executa(this, configuracao_.pasta, configuracao_.opcoes)) {
+    opcoesGravadas_ = configuracao_.opcoes;  // saved by the dialog
+    AtualizaAnalises();
+  }
 }
 void frmPrincipal::DefinirCalculo(const std::string& arquivo) {
   // The value is shown for the person of the analysis in front.

@@ -112,6 +112,12 @@ class frmPrincipal : public QMainWindow, public ObservadorDoDocumento {
  public:
   // The hints of the toolbar buttons.
   ControleDeDicas& Dicas() { return *dicas_; }
+  // The system asks the program to end (SIGTERM, SIGHUP): the same clean
+  // exit as the menu's, without questions; every event loop ends.
+  void EncerraPeloSistema();
+  // The session is ending (a logout): what a clean exit keeps is kept now,
+  // as the program may be killed without another word.
+  void GuardaParaOFimDaSessao();
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -124,7 +130,12 @@ class frmPrincipal : public QMainWindow, public ObservadorDoDocumento {
   void Prologo();
   void ExibidorAtivado(QMdiSubWindow* janela);
   void MostraInfoNavega(const QString& texto);
+  // What is kept only at exit: the window's size and place. Every setting
+  // is saved by its dialog when the operator confirms it.
   void GravaEstado();
+  // The print dialog remembers its last choices in the options: saved as it
+  // closes, when they changed.
+  void GravaOpcoesSeMudaram();
   // Where the window's geometry is kept.
   std::unique_ptr<QSettings> Lembrancas() const;
   void Encerra();
@@ -144,6 +155,7 @@ class frmPrincipal : public QMainWindow, public ObservadorDoDocumento {
 
   ProblemasDoInicio problemas_;
   cifra::Configuracao configuracao_;
+  cifra::ProgramOptions opcoesGravadas_;  // the options as the file holds them
   bool geometriaNaPasta_ = false;
   LembrancasDaImpressao lembrancasDaImpressao_;
   QString pastaDasPrevisoes_;  // where the register's forecasts last went

@@ -24,8 +24,9 @@ constexpr int kCaminhoNoArquivo = 80;  // the options record keeps 80 characters
 
 }  // namespace
 
-frmSelecionarArquivo::frmSelecionarArquivo(QWidget* pai, ProgramOptions& opcoes)
-    : QFileDialog(pai), opcoes_(opcoes) {
+frmSelecionarArquivo::frmSelecionarArquivo(QWidget* pai, const PastaDeDados& pasta,
+                                           ProgramOptions& opcoes)
+    : QFileDialog(pai), pastaDeDados_(pasta), opcoes_(opcoes) {
   setObjectName(QStringLiteral("frmSelecionarArquivo"));
   setWindowTitle(QStringLiteral("Selecione o arquivo a utilizar no Cabeçalho"));
   // Qt's own dialog, not the desktop's: the preview and the signs' button
@@ -112,12 +113,16 @@ void frmSelecionarArquivo::accept() {
                                   : QString::fromStdString(ListaDeCaracteres(semLugar))));
     return;
   }
-  opcoes_.ImagemCabecalho = escolhido.toStdString();
-  done(QDialog::Accepted);
+  Confirma(escolhido.toStdString());
 }
 
-void frmSelecionarArquivo::cmdDefinirPadrao_Click() {
-  opcoes_.ImagemCabecalho = kImagemDosSignos;
+void frmSelecionarArquivo::cmdDefinirPadrao_Click() { Confirma(kImagemDosSignos); }
+
+void frmSelecionarArquivo::Confirma(const std::string& imagem) {
+  ProgramOptions o = opcoes_;
+  o.ImagemCabecalho = imagem;
+  if (!GravaAvisando(this, [&] { GravarEstadoPrograma(pastaDeDados_, o); })) return;
+  opcoes_ = o;
   done(QDialog::Accepted);
 }
 
@@ -128,8 +133,8 @@ void frmSelecionarArquivo::reject() {
   }
 }
 
-bool frmSelecionarArquivo::Executa(QWidget* pai, ProgramOptions& opcoes) {
-  frmSelecionarArquivo janela(pai, opcoes);
+bool frmSelecionarArquivo::Executa(QWidget* pai, const PastaDeDados& pasta, ProgramOptions& opcoes) {
+  frmSelecionarArquivo janela(pai, pasta, opcoes);
   const QString atual = QString::fromStdString(opcoes.ImagemCabecalho).trimmed();
   if (atual != QLatin1String(kImagemDosSignos) && QFileInfo(atual).isFile()) {
     janela.setDirectory(QFileInfo(atual).absolutePath());

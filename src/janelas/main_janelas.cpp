@@ -5,6 +5,13 @@
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QSessionManager>
+#include <QSocketNotifier>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <cstdio>
@@ -18,6 +25,29 @@
 #include "auxiliares.h"
 #include "settings/partida.h"
 
+namespace {
+
+// SIGTERM and SIGHUP (a shutdown, a closed terminal, a dead X server) end
+// the program as the menu does. A signal handler may do almost nothing, so
+// it only writes the signal into a pipe, which the event loop watches.
+int tuboDeSinais[2] = {-1, -1};
+
+void AoReceberSinal(int sinal) {
+  const char byte = static_cast<char>(sinal);
+  [[maybe_unused]] const auto escrito = ::write(tuboDeSinais[1], &byte, 1);
+}
+
+bool InstalaTratamentoDeSinais() {
+  if (::pipe2(tuboDeSinais, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+  struct sigaction acao {};
+  acao.sa_handler = AoReceberSinal;
+  sigemptyset(&acao.sa_mask);
+  acao.sa_flags = SA_RESTART;
+  return ::sigaction(SIGTERM, &acao, nullptr) == 0 && ::sigaction(SIGHUP, &acao, nullptr) == 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName("Cifralumina");
   QCoreApplication::setApplicationName("Cifralumina");
@@ -28,6 +58,9 @@ int main(int argc, char** argv) {
                                 argumentos.end());
   QApplication app(argc, argv);
   cifra::TraduzOQt();
+  // Before anything is taken (the folder's lock): a signal that comes
+  // during start-up waits in the pipe for the window.
+  const bool sinaisTratados = InstalaTratamentoDeSinais();
   // Ties the windows to the menu entry, so the desktop shows its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("cifralumina"));
   // Start-up: the hourglass while the data folder is loaded (missing files
@@ -59,6 +92,19 @@ int main(int argc, char** argv) {
     QMessageBox::critical(nullptr, QStringLiteral("Erro:"), QString::fromStdString(e.what()));
     return 1;
   }
+  std::unique_ptr<QSocketNotifier> sinais;
+  if (sinaisTratados) {
+    sinais = std::make_unique<QSocketNotifier>(tuboDeSinais[0], QSocketNotifier::Read);
+    QObject::connect(sinais.get(), &QSocketNotifier::activated, janela.get(), [&janela] {
+      char byte = 0;
+      while (::read(tuboDeSinais[0], &byte, 1) > 0) {
+      }
+      janela->EncerraPeloSistema();
+    });
+  }
+  // A logout: the session manager may kill the program once this returns.
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, janela.get(),
+                   [&janela](QSessionManager&) { janela->GuardaParaOFimDaSessao(); });
   janela->Inicia();
   QApplication::restoreOverrideCursor();
   return app.exec();

@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <bit>
+#include <cctype>
 #include <cerrno>
+#include <mutex>
+#include <set>
 #include <system_error>
 
 #include "windows1252.h"
@@ -232,8 +235,76 @@ void GravaArquivoInteiro(const fs::path& pedido, std::string_view bytes) {
   }
 }
 
-ArquivoDeRegistros::ArquivoDeRegistros(fs::path caminho, size_t tamanho)
-    : caminho_(std::move(caminho)), tamanho_(tamanho) {
+int RemoveProvisoriosAbandonados(const fs::path& pasta, const std::vector<std::string>& nossos,
+                                 std::chrono::seconds idade) {
+  std::error_code ec;
+  std::set<std::string> nomes;
+  auto maiusculas = [](std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+  };
+  for (const std::string& n : nossos) nomes.insert(maiusculas(n));
+  std::vector<fs::path> candidatos;
+  for (fs::directory_iterator it(pasta, ec), fim; !ec && it != fim; it.increment(ec)) {
+    const std::string nome = it->path().filename().string();
+    constexpr size_t kSufixo = 7;  // ".XXXXXX"
+    if (nome.size() < 2 + kSufixo || nome[0] != '.' || nome[nome.size() - kSufixo] != '.') continue;
+    const std::string sufixo = nome.substr(nome.size() - kSufixo + 1);
+    if (!std::all_of(sufixo.begin(), sufixo.end(),
+                     [](unsigned char c) { return std::isalnum(c) != 0; })) {
+      continue;
+    }
+    const std::string original = nome.substr(1, nome.size() - 1 - kSufixo);
+    std::error_code semArquivo;
+    if (nomes.count(maiusculas(original)) || fs::is_regular_file(pasta / original, semArquivo)) {
+      candidatos.push_back(it->path());
+    }
+  }
+  const auto agora = std::chrono::system_clock::now();
+  int removidos = 0;
+  for (const fs::path& p : candidatos) {
+    struct stat info {};
+    if (::lstat(p.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) {
+      continue;
+    }
+    const auto mudado = std::chrono::system_clock::from_time_t(info.st_mtim.tv_sec);
+    if (agora - mudado < idade) continue;
+    if (::unlink(p.c_str()) == 0) ++removidos;
+  }
+  return removidos;
+}
+
+namespace {
+
+// Shared by every reader of the run (an analysis may be built on another
+// thread while the windows read), hence the lock.
+struct Avisos {
+  std::mutex trava;
+  std::set<std::string> ditos;
+  std::vector<std::string> pendentes;
+};
+
+Avisos& AvisosDoPrograma() {
+  static Avisos avisos;
+  return avisos;
+}
+
+}  // namespace
+
+void AvisaSobreArquivo(std::string mensagem) {
+  Avisos& a = AvisosDoPrograma();
+  const std::lock_guard trava(a.trava);
+  if (a.ditos.insert(mensagem).second) a.pendentes.push_back(std::move(mensagem));
+}
+
+std::vector<std::string> TomaAvisosSobreArquivos() {
+  Avisos& a = AvisosDoPrograma();
+  const std::lock_guard trava(a.trava);
+  return std::exchange(a.pendentes, {});
+}
+
+ArquivoDeRegistros::ArquivoDeRegistros(fs::path caminho, size_t tamanho, int64_t maximo)
+    : caminho_(std::move(caminho)), tamanho_(tamanho), maximo_(maximo) {
   struct stat info {};
   if (::stat(caminho_.c_str(), &info) == 0) {
     // A folder or a FIFO where the file should be is not an empty file:
@@ -255,8 +326,38 @@ uint64_t ArquivoDeRegistros::Tamanho() const {
   return ec ? 0 : t;
 }
 
+bool ArquivoDeRegistros::Excede() const {
+  return Tamanho() > static_cast<uint64_t>(maximo_) * tamanho_;
+}
+
 int64_t ArquivoDeRegistros::Registros() const {
-  return static_cast<int64_t>((Tamanho() + tamanho_ - 1) / tamanho_);
+  return std::min(maximo_, static_cast<int64_t>((Tamanho() + tamanho_ - 1) / tamanho_));
+}
+
+namespace {
+
+// A size as the operator reads it: "512 bytes", "600 KB", "1,5 GB".
+std::string TamanhoLegivel(uint64_t bytes) {
+  if (bytes < 10 * 1024) return std::to_string(bytes) + " bytes";
+  const char* unidades[] = {"KB", "MB", "GB", "TB"};
+  double valor = static_cast<double>(bytes) / 1024;
+  size_t u = 0;
+  while (valor >= 1024 && u + 1 < std::size(unidades)) valor /= 1024, ++u;
+  const auto decimos = static_cast<uint64_t>(valor * 10 + 0.5);
+  std::string texto = std::to_string(decimos / 10);
+  if (valor < 100 && decimos % 10) texto += "," + std::to_string(decimos % 10);
+  return texto + " " + unidades[u];
+}
+
+}  // namespace
+
+void ArquivoDeRegistros::AvisaSeExcede() const {
+  if (!Excede()) return;
+  const uint64_t limite = static_cast<uint64_t>(maximo_) * tamanho_;
+  AvisaSobreArquivo("Ao ler o arquivo \"" + caminho_.string() + "\": ele tem " +
+                    TamanhoLegivel(Tamanho()) + ", mais do que o seu formato comporta (" +
+                    TamanhoLegivel(limite) + "). Só o começo foi usado; o resto é ignorado e "
+                    "some quando o arquivo for gravado pelo programa.");
 }
 
 namespace {
@@ -277,23 +378,34 @@ Descritor AbreParaLer(const fs::path& caminho) {
 }  // namespace
 
 std::vector<uint8_t> ArquivoDeRegistros::Le(int64_t n) const {
-  std::vector<uint8_t> bytes(tamanho_, 0);
-  if (n < 1) return bytes;
+  std::vector<uint8_t> bytes = LePresente(n);
+  bytes.resize(tamanho_, 0);  // a short read leaves zeros in place
+  return bytes;
+}
+
+std::vector<uint8_t> ArquivoDeRegistros::LePresente(int64_t n) const {
+  if (n < 1 || n > maximo_) return {};
   const uint64_t inicio = static_cast<uint64_t>(n - 1) * tamanho_;
-  if (inicio >= Tamanho()) return bytes;
+  if (inicio >= Tamanho()) return {};
+  AvisaSeExcede();
   Descritor f = AbreParaLer(caminho_);
+  std::vector<uint8_t> bytes(tamanho_, 0);
   size_t lidos = 0;
   if (const int codigo = LeEm(f.fd(), bytes.data(), tamanho_, inicio, &lidos)) {
     Falha("ler", caminho_, codigo);
   }
-  return bytes;  // a short read leaves the zeros in place
+  bytes.resize(lidos);
+  return bytes;
 }
 
 std::vector<uint8_t> ArquivoDeRegistros::LeTudo() const {
   Descritor f = AbreParaLer(caminho_);
   struct stat info {};
   if (::fstat(f.fd(), &info) != 0) Falha("ler", caminho_, errno);
-  std::vector<uint8_t> bytes(static_cast<size_t>(info.st_size), 0);
+  AvisaSeExcede();
+  const uint64_t limite = static_cast<uint64_t>(maximo_) * tamanho_;
+  std::vector<uint8_t> bytes(
+      static_cast<size_t>(std::min(static_cast<uint64_t>(info.st_size), limite)), 0);
   size_t lidos = 0;
   if (const int codigo = LeEm(f.fd(), bytes.data(), bytes.size(), 0, &lidos)) {
     Falha("ler", caminho_, codigo);
@@ -309,7 +421,7 @@ void ArquivoDeRegistros::Grava(int64_t n, std::span<const uint8_t> bytes) {
 
 void ArquivoDeRegistros::Grava(std::span<const Registro> registros) {
   for (const Registro& r : registros) {
-    if (r.n < 1) Falha("gravar", caminho_, 0);
+    if (r.n < 1 || r.n > maximo_) Falha("gravar", caminho_, 0);
   }
   ModoParaGravar(ArquivoParaGravar(caminho_));  // refused before anything is read
   std::vector<uint8_t> tudo = LeTudo();

@@ -2,6 +2,7 @@
 // Random-access files of fixed-size records: no header, no count. Every
 // operation opens the file, reads or writes whole records and closes it, so
 // another program (or another build) can edit the same folder in between.
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -56,23 +57,57 @@ void GravaArquivoInteiro(const std::filesystem::path& caminho, std::string_view 
 // this call put it there. Throws ErroDeArquivo.
 bool InstalaSeAusente(const std::filesystem::path& caminho, std::string_view bytes);
 
+// A save writes its new file aside as ".NAME.XXXXXX" (six letters or
+// digits) and then renames it; a program killed in between leaves that file
+// behind, with a whole copy of the data (54 MB for a large register). Those
+// left in the folder are removed: only hidden files of that exact form,
+// regular files of this user, standing for a file the folder holds or for
+// one of `nossos` (compared without regard to case), and untouched for
+// `idade`. The age keeps a save still running in another program (the
+// command line beside the windows) safe: a save writes its copy within
+// seconds and renames it at once. Returns how many were removed; anything
+// that cannot be removed stays, unsaid.
+int RemoveProvisoriosAbandonados(const std::filesystem::path& pasta,
+                                 const std::vector<std::string>& nossos,
+                                 std::chrono::seconds idade);
+inline constexpr std::chrono::minutes kIdadeDeProvisorioAbandonado{10};
+
+// Notices about a file the program went on with although it was not as it
+// should be (larger than its format holds, cut short). Each is said once per
+// run, however often the file is read; whoever shows messages to the operator
+// takes the pending ones after an action.
+void AvisaSobreArquivo(std::string mensagem);
+std::vector<std::string> TomaAvisosSobreArquivos();
+
 class ArquivoDeRegistros {
  public:
-  // Opens the file, creating it empty when it does not exist.
-  ArquivoDeRegistros(std::filesystem::path caminho, size_t tamanhoDoRegistro);
+  // Opens the file, creating it empty when it does not exist. No format of
+  // the folder holds more than maximoDeRegistros records: whatever lies past
+  // them (a file grown by mistake, a sparse file of gigabytes) is never read,
+  // and reading such a file says so once (AvisaSobreArquivo).
+  ArquivoDeRegistros(std::filesystem::path caminho, size_t tamanhoDoRegistro,
+                     int64_t maximoDeRegistros);
 
   uint64_t Tamanho() const;
   bool Vazio() const { return Tamanho() == 0; }
-  // Number of whole or partial records.
+  // Whether the file holds more than its format can.
+  bool Excede() const;
+  // Number of whole or partial records, at most maximoDeRegistros.
   int64_t Registros() const;
-  // Record n (from 1). Bytes beyond the end of the file read as zeros.
+  // Record n (from 1). Bytes beyond the end of the file (or past the
+  // format's last record) read as zeros.
   std::vector<uint8_t> Le(int64_t n) const;
-  // The whole file, for files read in one piece.
+  // Record n as far as the file holds it: shorter than a record (even empty)
+  // when the file ends inside it.
+  std::vector<uint8_t> LePresente(int64_t n) const;
+  // The whole file up to the format's last record, for files read in one piece.
   std::vector<uint8_t> LeTudo() const;
-  // Writes bytes at the start of record n (from 1); a shorter buffer leaves
-  // the rest of the record as it was. A gap before the record is zero-filled.
-  // The file is rewritten aside and replaced (GravaArquivoInteiro): a write
-  // that fails leaves it untouched.
+  // Writes bytes at the start of record n (from 1, at most
+  // maximoDeRegistros); a shorter buffer leaves the rest of the record as it
+  // was. A gap before the record is zero-filled. The file is rewritten aside
+  // and replaced (GravaArquivoInteiro): a write that fails leaves it
+  // untouched. A file larger than its format is written back at the
+  // format's size: what lay past it was never read.
   void Grava(int64_t n, std::span<const uint8_t> bytes);
   // Several records in one replacement: either all of them are written or
   // the file stays as it was.
@@ -85,8 +120,12 @@ class ArquivoDeRegistros {
   const std::filesystem::path& Caminho() const { return caminho_; }
 
  private:
+  // Says once that the file is larger than its format.
+  void AvisaSeExcede() const;
+
   std::filesystem::path caminho_;
   size_t tamanho_;
+  int64_t maximo_;
 };
 
 // Field helpers over a record's bytes: little-endian integers and

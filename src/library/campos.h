@@ -2,7 +2,9 @@
 // A record described once: a table of fields (where each starts, what member
 // of the program's structure it holds, in what form) drives both the reading
 // and the writing, so the two can never disagree about an offset.
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -37,6 +39,16 @@ struct Campo {
   MembroDoRegistro<R> membro;
   size_t tamanho = 0;  // texts only: the field's length in bytes
 };
+
+// Bytes a field of a fixed form takes (texts take their own length).
+template <class T>
+constexpr size_t TamanhoFixo() {
+  if constexpr (std::is_same_v<T, bool> || std::is_same_v<T, int16_t>) return 2;
+  if constexpr (std::is_same_v<T, float>) return 4;
+  if constexpr (std::is_same_v<T, PorTopico<bool>>) return 2 * std::tuple_size_v<T>;
+  if constexpr (std::is_same_v<T, BytesReservados<6>>) return std::tuple_size_v<T>;
+  return 0;
+}
 
 // Bytes a field takes in the record.
 template <class R>
@@ -73,7 +85,10 @@ constexpr bool CamposEmOrdem(std::span<const Campo<R>> campos) {
 }
 
 // Fills the members of `destino` from the record's bytes, the table shifted
-// by `base` bytes (a structure repeated inside one record).
+// by `base` bytes (a structure repeated inside one record). A field the
+// bytes do not hold whole (a record cut short) keeps the value `destino`
+// already has, normally its default: half a path or half a number is never
+// taken for a value.
 template <class R>
 void LeCampos(std::span<const uint8_t> r, std::span<const Campo<R>> campos, R& destino,
               size_t base = 0) {
@@ -83,6 +98,7 @@ void LeCampos(std::span<const uint8_t> r, std::span<const Campo<R>> campos, R& d
         [&](auto m) {
           auto& v = destino.*m;
           using T = std::remove_cvref_t<decltype(v)>;
+          if (p + (std::is_same_v<T, std::string> ? c.tamanho : TamanhoFixo<T>()) > r.size()) return;
           if constexpr (std::is_same_v<T, bool>) v = LeFlag(r, p);
           if constexpr (std::is_same_v<T, int16_t>) v = LeInt16(r, p);
           if constexpr (std::is_same_v<T, float>) v = LeFloat(r, p);
@@ -91,7 +107,7 @@ void LeCampos(std::span<const uint8_t> r, std::span<const Campo<R>> campos, R& d
             for (size_t i = 0; i < v.size(); ++i) v[i] = LeFlag(r, p + 2 * i);
           }
           if constexpr (std::is_same_v<T, BytesReservados<6>>) {
-            for (size_t i = 0; i < v.size(); ++i) v[i] = p + i < r.size() ? r[p + i] : 0;
+            for (size_t i = 0; i < v.size(); ++i) v[i] = r[p + i];
           }
         },
         c.membro);
@@ -126,21 +142,32 @@ void GravaCampos(std::span<uint8_t> r, std::span<const Campo<R>> campos, const R
 
 // Record 1 of a settings file that holds one record. A missing or empty file
 // is first given the default record, so that the folder always shows what
-// the program uses; a short file reads its missing bytes as zeros.
+// the program uses. A file cut short gives only the bytes it holds (the
+// reader's LeCampos keeps the defaults of the fields missing) and, when it
+// ends before the first `usados` bytes (those its fields cover), is said
+// once to be damaged. Anything past the record is never read.
 inline std::vector<uint8_t> LeRegistroUnico(const PastaDeDados& pasta, std::string_view arquivo,
-                                            size_t tamanho, std::span<const uint8_t> padrao) {
+                                            size_t tamanho, std::span<const uint8_t> padrao,
+                                            size_t usados = SIZE_MAX) {
   const auto caminho = pasta.Arquivo(arquivo);
   // Put in place whole, and only when still missing: another program
   // starting now may be doing the same.
   InstalaSeAusente(caminho, std::string_view(reinterpret_cast<const char*>(padrao.data()), padrao.size()));
-  ArquivoDeRegistros f(caminho, tamanho);
+  ArquivoDeRegistros f(caminho, tamanho, 1);
   if (f.Vazio()) f.Grava(1, padrao);
-  return f.Le(1);
+  std::vector<uint8_t> r = f.LePresente(1);
+  if (r.size() < std::min(usados, tamanho)) {
+    AvisaSobreArquivo("Ao ler o arquivo \"" + caminho.string() + "\": está danificado (tem " +
+                      std::to_string(r.size()) + " bytes, e o registro tem " +
+                      std::to_string(tamanho) +
+                      "). O que falta fica com os valores iniciais até ser gravado de novo.");
+  }
+  return r;
 }
 
 inline void GravaRegistroUnico(const PastaDeDados& pasta, std::string_view arquivo,
                                size_t tamanho, std::span<const uint8_t> bytes) {
-  ArquivoDeRegistros(pasta.Arquivo(arquivo), tamanho).Grava(1, bytes);
+  ArquivoDeRegistros(pasta.Arquivo(arquivo), tamanho, 1).Grava(1, bytes);
 }
 
 }  // namespace cifra

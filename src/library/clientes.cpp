@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QString>
 #include <algorithm>
@@ -15,6 +16,11 @@ namespace cifra {
 namespace {
 
 constexpr qint64 kRegistro = 337;
+// The most clients the program reads: a million records (337 MB), the
+// largest register it is measured with. An office that reaches it has kept
+// every client for decades; the bound only keeps a damaged or foreign file
+// of gigabytes from taking all the memory.
+constexpr qint64 kMaiorCadastro = 1'000'000;
 constexpr qint64 kFimDosCampos = 335;  // the last two bytes of a record are not written
 constexpr const char* kArquivo = "caduser.dat";
 constexpr int kEsperaPelaTravaMs = 10000;
@@ -61,13 +67,27 @@ class Trava {
   QLockFile trava_;
 };
 
+// The register as far as its bound (a FIFO or a folder in its place is
+// refused by the reader, which never waits on it).
 QByteArray LeArquivo(const QString& caminho) {
   if (!NomeOcupado(caminho.toStdString())) return {};
-  QFile f(caminho);
-  if (!f.open(QIODevice::ReadOnly)) {
-    Falha(QStringLiteral("Não foi possível ler o cadastro de clientes \"%1\".").arg(caminho));
+  const auto bytes = ArquivoDeRegistros(caminho.toStdString(), kRegistro, kMaiorCadastro).LeTudo();
+  return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+// A register holding more than kMaiorCadastro clients shows the first ones,
+// but is never written by the program: a rewrite would drop the rest, and an
+// appended client would lie where no reader looks.
+void RecusaSeCheio(const QString& caminho, bool acrescentando) {
+  const qint64 tamanho = QFileInfo(caminho).size();
+  const qint64 limite = kMaiorCadastro * kRegistro;
+  if (tamanho > limite || (acrescentando && tamanho > limite - kRegistro)) {
+    throw ErroDeArquivo(
+        MensagemDeFalha("gravar", caminho.toStdString(), 0) + " O cadastro já tem " +
+        std::to_string((tamanho + kRegistro - 1) / kRegistro) + " registros, e o programa trabalha "
+        "com até " + std::to_string(kMaiorCadastro) + ". Guarde uma cópia do arquivo e mova para "
+        "outra pasta os clientes que não precisa ter à mão.");
   }
-  return f.readAll();
 }
 
 RegistroDeCliente DecodificaRegistro(const QByteArray& arquivo, qint64 k) {
@@ -104,6 +124,7 @@ void Reescreve(const PastaDeDados& pasta, int indice, const RegistroDeCliente& l
                Mudanca muda) {
   const QString caminho = CaminhoParaGravar(pasta);
   Trava trava(caminho);
+  RecusaSeCheio(caminho, false);
   QByteArray arquivo = LeArquivo(caminho);
   const auto registros = DecodificaArquivo(arquivo);
   if (indice < 0 || indice >= static_cast<int>(registros.size()) ||
@@ -134,12 +155,13 @@ std::vector<Cliente> LerClientes(const PastaDeDados& pasta) {
 
 int ContarClientes(const PastaDeDados& pasta) {
   const qint64 tamanho = QFile(Caminho(pasta)).size();
-  return static_cast<int>((tamanho + kRegistro - 1) / kRegistro);
+  return static_cast<int>(std::min(kMaiorCadastro, (tamanho + kRegistro - 1) / kRegistro));
 }
 
 void AcrescentarCliente(const PastaDeDados& pasta, const Cliente& c) {
   const QString caminho = CaminhoParaGravar(pasta);
   Trava trava(caminho);
+  RecusaSeCheio(caminho, true);
   QFile f(caminho);
   if (!f.open(QIODevice::ReadWrite, kSoODono)) FalhaAoGravar(caminho, errno);
   f.setPermissions(kSoODono);  // a file made before this rule gets it too

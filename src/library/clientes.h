@@ -32,7 +32,9 @@ struct RegistroDeCliente {
   friend bool operator==(const RegistroDeCliente&, const RegistroDeCliente&) = default;
 };
 
-// Every record in file order, fields trimmed; a missing file holds none.
+// Every record in file order, fields trimmed; a missing file holds none. A
+// register larger than the program works with (a million clients) lists the
+// first million, says so once (AvisaSobreArquivo), and refuses every change.
 std::vector<RegistroDeCliente> LerCadastro(const PastaDeDados& pasta);
 std::vector<Cliente> LerClientes(const PastaDeDados& pasta);
 // Whole and partial records: a trailing partial record counts as one.

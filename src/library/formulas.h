@@ -14,6 +14,11 @@ namespace cifra {
 inline constexpr const char* kFormulaA = "DEFUSERA.CFG";
 inline constexpr const char* kFormulaB = "DEFUSERB.CFG";
 
+// The most codes a formula file holds, the master flag included: room for
+// 127 building blocks, far more than a name or a date can make sense of. The
+// editor stops there, and a reader reads no further.
+inline constexpr int64_t kMaiorFormula = 256;
+
 // Every code in the file, up to its end (an older tail after the end code included).
 std::vector<int16_t> LerFormula(const PastaDeDados& pasta, std::string_view arquivo);
 // Writes the master flag and the codes from record 1; older records beyond stay.

@@ -21,7 +21,7 @@ std::string LerRegistroDeTexto(const PastaDeDados& pasta, std::string_view arqui
   std::optional<std::vector<uint8_t>> padrao;
   bool doPadrao = false;
   try {
-    ArquivoDeRegistros f(caminho, tamanho);
+    ArquivoDeRegistros f(caminho, tamanho, kRegistrosDeTexto);
     if (registro < 1) return {};
     if (registro <= f.Registros()) {
       bytes = f.Le(registro);
@@ -52,7 +52,7 @@ void GravarRegistroDeTexto(const PastaDeDados& pasta, std::string_view arquivo, 
   const size_t tamanho = TamanhoDoRegistroDe(arquivo);
   std::vector<uint8_t> r(tamanho);
   GravaTextoFixo(r, 0, tamanho, ComQuebrasCrLf(texto));
-  ArquivoDeRegistros(pasta.Arquivo(arquivo), tamanho).Grava(registro, r);
+  ArquivoDeRegistros(pasta.Arquivo(arquivo), tamanho, kRegistrosDeTexto).Grava(registro, r);
 }
 
 std::string LeInterpretacao(const PastaDeDados& pasta, int numero, std::string_view arquivo,

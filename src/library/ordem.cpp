@@ -29,8 +29,9 @@ void GravarOrdemTopicos(const PastaDeDados& pasta, const OrdemDosTopicos& ordem)
 
 OrdemDosTopicos LerOrdemTopicos(const PastaDeDados& pasta) {
   const auto r = LeRegistroUnico(pasta, kArquivo, kRegistro, Bytes(OrdemPadrao()));
-  OrdemDosTopicos ordem{};
-  for (size_t i = 0; i < ordem.size(); ++i) ordem[i] = LeInt16(r, 2 * i);
+  // A file cut short keeps the usual place of every slot it does not hold.
+  OrdemDosTopicos ordem = OrdemPadrao();
+  for (size_t i = 0; 2 * i + 2 <= r.size(); ++i) ordem[i] = LeInt16(r, 2 * i);
   return ordem;
 }
 

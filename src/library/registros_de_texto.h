@@ -3,6 +3,7 @@
 // one text per record; the record size follows from the file's name. The
 // program and the build step that writes the defaults share this rule.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ namespace cifra {
 
 inline constexpr size_t kRegistroTexto = 5120;
 inline constexpr size_t kRegistroTitulo = 120;
+// No text file of the library has more records than this (the furthest
+// read is record 119 of "DESVIDA.DAT", the challenges' linking texts); a
+// reader never reads past it.
+inline constexpr int64_t kRegistrosDeTexto = 120;
 inline constexpr const char* kArquivoDescricoes = "CDATA.DAT";
 inline constexpr const char* kArquivoTitulos = "Header.DAT";
 

@@ -32,6 +32,21 @@
 namespace cifra {
 namespace {
 
+// Said on standard error as a command ends: the files it read only in part
+// (too large, cut short), each once.
+class AvisosAoFim {
+ public:
+  explicit AvisosAoFim(std::ostream& erros) : erros_(erros) {}
+  ~AvisosAoFim() {
+    for (const std::string& aviso : TomaAvisosSobreArquivos()) erros_ << aviso << "\n";
+  }
+  AvisosAoFim(const AvisosAoFim&) = delete;
+  AvisosAoFim& operator=(const AvisosAoFim&) = delete;
+
+ private:
+  std::ostream& erros_;
+};
+
 // Writes to a file (aside, then in place of the old one), or to standard
 // output for "-". Throws ErroDeArquivo when the file cannot be written.
 bool Escreve(const std::string& destino, const std::string& conteudo, std::ostream& saida,
@@ -359,6 +374,7 @@ std::optional<int> LeAno(const std::string& texto) {
 // shows the client being written, the count and the time left, on one line.
 int PrevisoesDoCadastro(const PedidoDeAnalise& pedido, int de, int ate, const Data& hoje,
                         std::ostream& erros) {
+  const AvisosAoFim avisos(erros);
   // Checked against a birth long ago: only the range itself is judged here;
   // a client born after its first year is skipped and listed.
   if (const auto recusa = RecusaDosAnos({1, 1, 1000}, de, ate)) {
@@ -399,6 +415,7 @@ int PrevisoesDoCadastro(const PedidoDeAnalise& pedido, int de, int ate, const Da
 
 int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
                    std::ostream& erros) {
+  const AvisosAoFim avisos(erros);
   Preparo preparo;
   if (const auto status = Prepara(args, false, saida, erros, preparo)) return *status;
   const PedidoDeAnalise& pedido = preparo.pedido;
@@ -447,6 +464,7 @@ int ExecutaAnalise(const std::vector<std::string>& args, std::ostream& saida,
 
 int ExecutaPrevisao(const std::vector<std::string>& args, std::ostream& saida,
                     std::ostream& erros) {
+  const AvisosAoFim avisos(erros);
   Preparo preparo;
   if (const auto status = Prepara(args, true, saida, erros, preparo)) return *status;
   const PedidoDeAnalise& pedido = preparo.pedido;
@@ -529,6 +547,7 @@ std::optional<PessoaAnalisada> Pessoa(const std::string& nome, const std::string
 
 int ExecutaCompatibilidade(const std::vector<std::string>& args, std::ostream& saida,
                            std::ostream& erros) {
+  const AvisosAoFim avisos(erros);
   std::string erro;
   std::vector<std::string> posicionais;
   const auto pedido = LeOutroPedido(args, posicionais, erro);
@@ -578,6 +597,7 @@ int ExecutaCompatibilidade(const std::vector<std::string>& args, std::ostream& s
 }
 
 int ExecutaNomes(const std::vector<std::string>& args, std::ostream& saida, std::ostream& erros) {
+  const AvisosAoFim avisos(erros);
   std::string erro;
   std::vector<std::string> posicionais;
   const auto pedido = LeOutroPedido(args, posicionais, erro);

@@ -52,6 +52,13 @@ Configuracao CarregarConfiguracao(const std::string& raiz, ProblemasDoInicio* pr
   // A default that cannot be installed (a read-only folder) is not needed
   // in the folder: its readers fall back on the program's own copy. Said
   // once, whatever the number of files.
+  // What a save killed midway left behind (a copy of the data, perhaps the
+  // whole register) goes before anything is read.
+  std::vector<std::string> nossos = ArquivosPadrao();
+  nossos.insert(nossos.end(), {"cifralumina.dat", "extras.dat", "fontes.dat", "margens.dat",
+                               "ordem.dat", "rodape.dat", "caduser.dat", "DEFUSERA.CFG",
+                               "DEFUSERB.CFG"});
+  RemoveProvisoriosAbandonados(e.pasta.Raiz(), nossos, kIdadeDeProvisorioAbandonado);
   std::vector<std::string> naoInstalados;
   InstalarPadroes(e.pasta, &naoInstalados);
   if (!naoInstalados.empty()) {
@@ -71,6 +78,10 @@ Configuracao CarregarConfiguracao(const std::string& raiz, ProblemasDoInicio* pr
   }
   passo("rodape.dat", [&] { e.linhas = LerLinhasRodape(e.pasta); });
   passo("margens.dat", [&] { e.margens = LerMargens(e.pasta); });
+  // Files read only in part (too large, cut short) are said with the rest.
+  for (std::string& aviso : TomaAvisosSobreArquivos()) {
+    (problemas ? problemas->mensagens : e.avisos).push_back(std::move(aviso));
+  }
   return e;
 }
 

@@ -32,7 +32,7 @@ std::vector<uint8_t> Bytes(const Margens& m, size_t tamanho) {
 
 Margens LerMargens(const PastaDeDados& pasta) {
   Margens m;
-  LeCampos<Margens>(LeRegistroUnico(pasta, kArquivo, kRegistro, Bytes(Margens{}, kRegistro)),
+  LeCampos<Margens>(LeRegistroUnico(pasta, kArquivo, kRegistro, Bytes(Margens{}, kRegistro), kUsados),
                     kCampos, m);
   return m;
 }

@@ -56,17 +56,18 @@ void GravarEstadoPrograma(const PastaDeDados& pasta, const ProgramOptions& o) {
   GravaRegistroUnico(pasta, kArquivo, kRegistro, Bytes(o));
   // A new file starts as the whole default record, so that a field a newer
   // program reads past ours finds its default and not a short file.
-  LeRegistroUnico(pasta, kArquivoExtras, kRegistroExtras, BytesExtras(ProgramOptions{}, kRegistroExtras));
+  LeRegistroUnico(pasta, kArquivoExtras, kRegistroExtras, BytesExtras(ProgramOptions{}, kRegistroExtras),
+                  kUsadosExtras);
   GravaRegistroUnico(pasta, kArquivoExtras, kRegistroExtras, BytesExtras(o, kUsadosExtras));
 }
 
 ProgramOptions CarregarEstadoPrograma(const PastaDeDados& pasta) {
   ProgramOptions o;
   LeCampos<O>(LeRegistroUnico(pasta, kArquivo, kRegistro, Bytes(ProgramOptions{})), kCampos, o);
-  // A damaged or short record leaves no path: the signs are the safe choice.
+  // A blank path (a record damaged inside) is no picture: the signs are the safe choice.
   if (o.ImagemCabecalho.empty()) o.ImagemCabecalho = kImagemDosSignos;
   LeCampos<O>(LeRegistroUnico(pasta, kArquivoExtras, kRegistroExtras,
-                              BytesExtras(ProgramOptions{}, kRegistroExtras)),
+                              BytesExtras(ProgramOptions{}, kRegistroExtras), kUsadosExtras),
               kCamposExtras, o);
   return o;
 }

@@ -1,5 +1,6 @@
 #include "rodape.h"
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -19,9 +20,12 @@ constexpr std::pair<int, std::string LinhasRodape::*> kLinhas[] = {
     {3, &LinhasRodape::LinhaCabecalho},
 };
 
-std::string LeLinha(const ArquivoDeRegistros& f, int n) {
-  const auto r = f.Le(n);
+// The line, or nothing when the file ends before the bytes its length
+// announces (a save cut short): the line keeps its default then.
+std::optional<std::string> LeLinha(const ArquivoDeRegistros& f, int n) {
+  const auto r = f.LePresente(n);
   const size_t tamanho = std::min<size_t>(LeUInt16(r, 0), kMaximoLinhaRodape);
+  if (r.size() < 2 + tamanho) return std::nullopt;
   return DeWindows1252(std::string_view(reinterpret_cast<const char*>(r.data()) + 2, tamanho));
 }
 
@@ -42,9 +46,21 @@ LinhasRodape LerLinhasRodape(const PastaDeDados& pasta) {
   LinhasRodape l;
   const auto caminho = pasta.Arquivo(kArquivo);
   if (!NomeOcupado(caminho)) return l;
-  const ArquivoDeRegistros f(caminho, kRegistro);
+  const ArquivoDeRegistros f(caminho, kRegistro, std::size(kLinhas));
   if (f.Vazio()) return l;
-  for (const auto& [registro, membro] : kLinhas) l.*membro = LeLinha(f, registro);
+  bool danificado = false;
+  for (const auto& [registro, membro] : kLinhas) {
+    if (auto linha = LeLinha(f, registro)) {
+      l.*membro = std::move(*linha);
+    } else {
+      danificado = true;
+    }
+  }
+  if (danificado) {
+    AvisaSobreArquivo("Ao ler o arquivo \"" + caminho.string() + "\": está danificado (termina "
+                      "antes do fim de uma das linhas). As linhas que faltam ficam com o texto "
+                      "inicial até serem gravadas de novo.");
+  }
   return l;
 }
 
@@ -53,7 +69,7 @@ void GravarLinhasRodape(const PastaDeDados& pasta, const LinhasRodape& l) {
   // a header from one save beside a footer from another.
   std::vector<ArquivoDeRegistros::Registro> registros;
   for (const auto& [registro, membro] : kLinhas) registros.push_back({registro, Bytes(l.*membro)});
-  ArquivoDeRegistros(pasta.Arquivo(kArquivo), kRegistro).Grava(registros);
+  ArquivoDeRegistros(pasta.Arquivo(kArquivo), kRegistro, std::size(kLinhas)).Grava(registros);
 }
 
 }  // namespace cifra

@@ -147,7 +147,7 @@ TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
        },
        frmEditaCalculo::kPerguntaCancelar},
       {"frmConfiguraPrograma",
-       [](Configuracao& e) { return std::make_unique<frmConfiguraPrograma>(nullptr, e.opcoes); },
+       [](Configuracao& e) { return std::make_unique<frmConfiguraPrograma>(nullptr, e.pasta, e.opcoes); },
        [](QDialog& j) {
          Clica(j, QStringLiteral("chkIncluirMapaCarmico"));
          Clica(j, QStringLiteral("chkInterpretacoes_1"));
@@ -193,7 +193,7 @@ TEST(DialogoCancelado, NadaMudaNaMemoriaNemNosArquivos) {
 TEST(frmConfiguraPrograma, DesmarcarTodosOsTopicosMostraOErroENadaMuda) {
   teste::ComConfiguracao s;
   const ProgramOptions antes = s.configuracao.opcoes;
-  frmConfiguraPrograma janela(nullptr, s.configuracao.opcoes);
+  frmConfiguraPrograma janela(nullptr, s.configuracao.pasta, s.configuracao.opcoes);
   janela.show();
   teste::Retrata(&janela, QStringLiteral("frmConfiguraPrograma"));
   for (int i = 0; i < kTopicos; ++i) {
@@ -342,7 +342,7 @@ TEST(frmSelecionarArquivo, EnterAbreAPastaEFiguraSoPorEscolha) {
   imagem.fill(Qt::darkCyan);
   imagem.save(fotos + QStringLiteral("/Foto.PNG"), "PNG");
   teste::EscreveBytes(figuras / "Fotos" / "quebrada.jpg", teste::Bytes("isto não é uma figura"));
-  frmSelecionarArquivo janela(nullptr, s.configuracao.opcoes);
+  frmSelecionarArquivo janela(nullptr, s.configuracao.pasta, s.configuracao.opcoes);
   auto* modelo = janela.findChild<QFileSystemModel*>();
   ASSERT_TRUE(modelo);
   janela.setDirectory(QString::fromStdString(figuras.Caminho().string()));
@@ -382,7 +382,9 @@ TEST(frmSelecionarArquivo, EnterAbreAPastaEFiguraSoPorEscolha) {
   tecla("Foto.PNG");
   EXPECT_EQ(janela.result(), QDialog::Accepted);
   EXPECT_EQ(s.configuracao.opcoes.ImagemCabecalho, (fotos + QStringLiteral("/Foto.PNG")).toStdString());
-  frmSelecionarArquivo outra(nullptr, s.configuracao.opcoes);
+  EXPECT_EQ(CarregarConfiguracao(s.pasta.Caminho().string()).opcoes.ImagemCabecalho,
+            s.configuracao.opcoes.ImagemCabecalho);  // saved at once
+  frmSelecionarArquivo outra(nullptr, s.configuracao.pasta, s.configuracao.opcoes);
   outra.show();
   Clica(outra, QStringLiteral("cmdDefinirPadrao"));
   EXPECT_EQ(s.configuracao.opcoes.ImagemCabecalho, "[Nulo]");

@@ -174,13 +174,15 @@ TEST(frmCadastro, CadastraFiltraAlteraExcluiECarregaUmCliente) {
     EXPECT_EQ(r.Titulos(), (QStringList{"Aviso:", "Nome:", "Endereço:", "Cidade - UF:",
                                         "Data de Nascimento:", "Cep:", "Telefone:"}));
   }
-  {  // An impossible date is asked again; a cancelled box leaves its field blank.
+  {  // An impossible date, then one no analysis accepts, are asked again; a
+     // cancelled box leaves its field blank.
     RespondeCaixas r({Sim, "JOÃO DA SILVA", "Av. Brasil, 2000", "Belém - PA", "31/02/1978",
-                      "12081978", Cancela, Cancela});
+                      "01/01/3000", "12081978", Cancela, Cancela});
     clica("cmdPrepToInserir");
-    ASSERT_EQ(r.Vistas().size(), 8u);
+    ASSERT_EQ(r.Vistas().size(), 9u);
     EXPECT_EQ(r.Vistas()[5].titulo, QStringLiteral("Data de Nascimento:"));
     EXPECT_TRUE(r.Vistas()[5].texto.contains(QStringLiteral("não é válida")));
+    EXPECT_TRUE(r.Vistas()[6].texto.contains(QStringLiteral("entre 01/01/1000 e a data de hoje")));
   }
   {
     RespondeCaixas r({Sim, "Helga Müller", "Rua XV de Novembro, 5", "Blumenau - SC", "29-2-00",

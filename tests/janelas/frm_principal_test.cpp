@@ -24,6 +24,9 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <filesystem>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <optional>
 #include <set>
 #include <tuple>
@@ -250,6 +253,7 @@ TEST(frmPrincipal, SaidasSeguemAAnaliseDaFrente) {
   ASSERT_TRUE(temOTitulo(maria));
   ClicaNasOpcoes(j, "chkInterpretacoes_0");
   EXPECT_FALSE(temOTitulo(maria) || temOTitulo(joao));
+  EXPECT_EQ(cifra::CarregarEstadoPrograma(j.Configuracao().pasta), j.Configuracao().opcoes);
   // The karmic map off, then on again: its pages leave both documents and come back.
   const auto paginas = [&] { return std::pair(maria->TotalDePaginas(), joao->TotalDePaginas()); };
   const auto comOMapa = paginas();
@@ -663,10 +667,10 @@ TEST(Dicas, PosicaoAbaixoDaBarraEPuxadaNaBordaDaTela) {
             QPoint(1611, 129));
 }
 
-// Every way out keeps the options in memory on disk, except "Não"; the next
-// start opens at the size the window was left with. An options file that
-// cannot be read is reported at the start and is never written over.
-TEST(frmPrincipal, SaidasGravamAsOpcoesMenosSobreUmArquivoIlegivel) {
+// The options reach their file when the dialog is confirmed; a way out
+// keeps only the window's size, which the next start opens at. An options
+// file that cannot be read is reported at the start and never written over.
+TEST(frmPrincipal, OpcoesGravadasAoConfirmarSaidasGuardamAJanela) {
   enum Saida { SairSim, SairNao, Encerrar, FecharJanela, Ilegivel };
   for (Saida saida : {SairSim, SairNao, Encerrar, FecharJanela, Ilegivel}) {
     Programa p;
@@ -682,10 +686,11 @@ TEST(frmPrincipal, SaidasGravamAsOpcoesMenosSobreUmArquivoIlegivel) {
       EXPECT_TRUE(fs::is_directory(p.pasta / "cifralumina.dat"));
       continue;
     }
+    ClicaNasOpcoes(*p.janela, "chkEscutarSons");
+    EXPECT_FALSE(cifra::CarregarEstadoPrograma(p.janela->Configuracao().pasta).EscutarSons);
     const auto antes = cifra::teste::LeBytes(p.pasta / "cifralumina.dat");
     const auto extrasAntes = cifra::teste::LeBytes(p.pasta / "extras.dat");
-    p.janela->Configuracao().opcoes.EscutarSons = false;  // changed in memory only
-    p.janela->Configuracao().opcoes.IncluirMapaCarmico = false;
+    p.janela->Configuracao().opcoes.IncluirMapaCarmico = false;  // not confirmed anywhere
     p.janela->resize(700, 500);
     if (saida == SairSim || saida == SairNao) {
       RespondeCaixas pergunta({saida == SairSim ? QMessageBox::Yes : QMessageBox::No});
@@ -699,19 +704,51 @@ TEST(frmPrincipal, SaidasGravamAsOpcoesMenosSobreUmArquivoIlegivel) {
     }
     const auto depois = cifra::teste::LeBytes(p.pasta / "cifralumina.dat");
     EXPECT_EQ(p.janela->isVisible(), saida == SairNao) << saida;
-    const auto extras = cifra::teste::LeBytes(p.pasta / "extras.dat");
-    if (saida == SairNao) {
-      EXPECT_EQ(depois, antes);
-      EXPECT_EQ(extras, extrasAntes);
-      continue;
-    }
-    ASSERT_EQ(depois.size(), 168u);
-    EXPECT_EQ(depois[78], 0) << saida;  // EscutarSons off, as in memory
-    ASSERT_EQ(extras.size(), 64u);
-    EXPECT_EQ(extras[0], 0) << saida;   // and the karmic map
+    EXPECT_EQ(depois, antes);
+    EXPECT_EQ(cifra::teste::LeBytes(p.pasta / "extras.dat"), extrasAntes);
+    if (saida == SairNao) continue;
     p.Abre(false);
     EXPECT_EQ(p.janela->size(), QSize(700, 500));
   }
+}
+
+// A formula file grown to 1 GB (sparse): the analysis comes at once, and the
+// operator is told which file was read only in part.
+TEST(frmPrincipal, ArquivoGrandeDemaisEhAvisado) {
+  Programa p;
+  cifra::teste::EscreveBytes(p.pasta / "DEFUSERA.CFG", {});
+  fs::resize_file(p.pasta / "DEFUSERA.CFG", uintmax_t{1} << 30);
+  RespondeCaixas caixas;
+  EXPECT_NE(p.Cria([](QWidget* w) {
+    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtNome")), QStringLiteral("Maria da Silva"));
+    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtDataNasc")), QStringLiteral("12081978"));
+    cifra::teste::Clica(*w, QStringLiteral("cmdOk"));
+  }), nullptr);
+  ASSERT_EQ(caixas.Vistas().size(), 1u);
+  EXPECT_EQ(caixas.Vistas()[0].titulo, QStringLiteral("Atenção:"));
+  EXPECT_TRUE(caixas.Vistas()[0].texto.startsWith(
+      QStringLiteral("Ao ler o arquivo \"%1\"").arg(QString::fromStdString((p.pasta / "DEFUSERA.CFG").string()))));
+}
+
+// Ended by the system (SIGTERM at a shutdown) during start-up: the clean
+// exit of the menu, status 0, the window's size kept, the folder's lock given back.
+TEST(frmPrincipal, SigtermEncerraComoOMenu) {
+  cifra::teste::PastaTemporaria pasta;
+  const std::string raiz = pasta.Caminho().string();
+  const pid_t filho = ::fork();
+  if (filho == 0) {
+    ::execl(CIFRA_PROGRAMA, CIFRA_PROGRAMA, "--pasta", raiz.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  // Its signals are taken before the lock is: once the lock is there, a
+  // SIGTERM is the program's to handle.
+  for (int i = 0; i < 3000 && !fs::exists(pasta / "cifralumina.trava"); ++i) ::usleep(10000);
+  ::kill(filho, SIGTERM);
+  int estado = 0;
+  ASSERT_EQ(::waitpid(filho, &estado, 0), filho);
+  EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
+  EXPECT_TRUE(fs::exists(pasta / "janela.ini"));
+  EXPECT_FALSE(fs::exists(pasta / "cifralumina.trava"));
 }
 
 // The opening window: the cover grows frame by frame under the hourglass, with

@@ -15,6 +15,7 @@
 
 #include "apoio/pasta_temporaria.h"
 #include "apoio/processo.h"
+#include "library/registros_de_texto.h"
 #include "library/arquivo_registros.h"
 #include "library/clientes.h"
 #include "library/interpretacoes.h"
@@ -36,7 +37,7 @@ int FalhaCom(const fs::path& arquivo, const std::string& trecho) {
   const bool comum = fs::is_regular_file(arquivo);
   const auto antes = comum ? LeBytes(arquivo) : std::vector<uint8_t>{};
   try {
-    ArquivoDeRegistros f(arquivo, 5120);
+    ArquivoDeRegistros f(arquivo, 5120, kRegistrosDeTexto);
     f.Grava(6, std::vector<uint8_t>(5120, 'n'));
     return 1;
   } catch (const ErroDeArquivo& e) {

@@ -4,6 +4,8 @@
 // start-up, without windows, with settings files that cannot be read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "apoio/pasta_temporaria.h"
 #include "library/arquivo_registros.h"
 #include "settings/configuracao.h"
@@ -104,17 +106,52 @@ TEST(Registros, PrimeiroUsoGravaOsPadroes) {
 TEST(Registros, ArquivosCurtosOuDanificados) {
   teste::PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
-  teste::EscreveBytes(raiz / "CIFRALUMINA.DAT", Registro(100, {{0, {1, 0}}, {10, {0xAB}}}));
+  TomaAvisosSobreArquivos();
+  teste::EscreveBytes(raiz / "CIFRALUMINA.DAT", Registro(100, {{0, {1, 0}}, {10, {0xAB}}, {80, Texto("/fig.png", 20)}}));
   const ProgramOptions o = CarregarEstadoPrograma(pasta);
   EXPECT_TRUE(o.ImprimirDescricao);  // any non-zero flag is true
   EXPECT_FALSE(o.EscutarSons);
+  // A field the short record does not hold whole keeps its default: never
+  // half a path, never a zero for a number that was not there.
   EXPECT_EQ(o.ImagemCabecalho, "[Nulo]");
+  EXPECT_EQ(o.TipoImpressao, 2);
+  EXPECT_EQ(CarregarEstadoPrograma(pasta), o);
+  const auto avisos = TomaAvisosSobreArquivos();  // said once, however often read
+  ASSERT_EQ(avisos.size(), 1u);
+  EXPECT_NE(avisos[0].find("ler o arquivo \"" + (raiz / "CIFRALUMINA.DAT").string() + "\": está danificado"),
+            std::string::npos) << avisos[0];
   GravarEstadoPrograma(pasta, o);
   EXPECT_EQ(LeBytes(raiz / "CIFRALUMINA.DAT")[10], 0xAB);
   EXPECT_FALSE(std::filesystem::exists(raiz / "cifralumina.dat"));
 
   GravarFontes(pasta, {{}, {}, {std::string(60, 'N'), false, false, 1}});
   EXPECT_EQ(LerFontes(pasta).FonteTexto.Nome, std::string(50, 'N'));
+  // Cut inside the second font's name, the third slot's size, a margin, an
+  // order slot: the fields before the cut are read, the rest are defaults.
+  auto corta = [&](const char* arquivo, size_t n) {
+    auto b = LeBytes(raiz / arquivo);
+    b.resize(n);
+    teste::EscreveBytes(raiz / arquivo, b);
+  };
+  GravarFontes(pasta, {{"Verdana", false, false, 9}, {"Tahoma", true, true, 20}, {}});
+  corta("fontes.dat", 100);
+  Fontes fontes;
+  fontes.FonteTitulo = {"Verdana", false, false, 9};
+  EXPECT_EQ(LerFontes(pasta), fontes);
+  GravarMargens(pasta, {1, 2, 3, 4});
+  corta("margens.dat", 11);
+  EXPECT_EQ(LerMargens(pasta), (Margens{1, 2, 10, 10}));
+  OrdemDosTopicos invertida = OrdemPadrao();
+  std::reverse(invertida.begin() + 1, invertida.end());
+  GravarOrdemTopicos(pasta, invertida);
+  corta("ordem.dat", 9);
+  OrdemDosTopicos esperada = OrdemPadrao();
+  std::copy_n(invertida.begin(), 4, esperada.begin());
+  EXPECT_EQ(LerOrdemTopicos(pasta), esperada);
+  GravarLinhasRodape(pasta, {"Um", "Dois", "Três"});
+  corta("rodape.dat", 404);  // the header line announces 4 bytes, 2 are there
+  EXPECT_EQ(LerLinhasRodape(pasta), (LinhasRodape{"Um", "Dois", LinhasRodape{}.LinhaCabecalho}));
+  EXPECT_EQ(TomaAvisosSobreArquivos().size(), 4u);
 
   // A shorter line over a longer one keeps the old bytes; a damaged length
   // cannot read past its 198 characters.
