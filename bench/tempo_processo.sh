@@ -1,6 +1,7 @@
 #!/bin/bash
 # Whole-process time of `cifralumina analise ... --pdf` against the
-# QTextDocument program printing the same words, run alternately so that both
+# QTextDocument program giving the same analysis the same look (read from the
+# --json output), run alternately so that both
 # see the same load on the machine; prints the medians and their ratio, in
 # wall-clock time and in processor time (user + system, to the microsecond;
 # the steadier one on a busy machine).
@@ -18,17 +19,20 @@ trab=$(mktemp -d)
 trap 'rm -rf "$trab"' EXIT
 analise=("Maria da Silva" 12/08/1978 --pasta "$trab/dados" --hoje 06/12/2026)
 
-# A data folder with its defaults and all thirty topics on (bytes 18 to 77 of
-# the options record), and the analysis as plain text for the reference.
+# A data folder with its defaults, all thirty topics on (bytes 18 to 77 of
+# the options record) and the analysis printed without the numerology chart
+# (bytes 162-163: 1), which the reference does not draw; and the analysis as
+# JSON for the reference.
 "$programa" analise "${analise[@]}" >/dev/null
 python3 - "$trab/dados/cifralumina.dat" <<'PY'
 import sys
 p = sys.argv[1]
 b = bytearray(open(p, 'rb').read())
 b[18:78] = b'\xff' * 60
+b[162:164] = (1).to_bytes(2, 'little')
 open(p, 'wb').write(b)
 PY
-"$programa" analise "${analise[@]}" --texto "$trab/analise.txt"
+"$programa" analise "${analise[@]}" --json "$trab/analise.json"
 
 python3 - "$runs" "$trab" "$programa" "$referencia" "$outro" "${analise[@]}" <<'PY'
 import resource, statistics, subprocess, sys, time
@@ -37,7 +41,7 @@ analise = sys.argv[6:]
 casos = [("cifralumina analise --pdf", [programa, "analise", *analise, "--pdf", trab + "/a.pdf"])]
 if outro:
     casos.append(("other build, same --pdf", [outro, "analise", *analise, "--pdf", trab + "/o.pdf"]))
-casos += [("QTextDocument reference", [referencia, trab + "/analise.txt", trab + "/r.pdf"]),
+casos += [("QTextDocument reference", [referencia, trab + "/analise.json", trab + "/r.pdf"]),
           ("Qt start + one-line PDF", [referencia, "--uma-linha", trab + "/v.pdf"])]
 medidas = {nome: [] for nome, _ in casos}
 for _ in range(int(runs)):
