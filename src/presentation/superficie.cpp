@@ -75,27 +75,8 @@ struct SuperficieQPainter::LargurasDaFonte {
 // live with the surface. A picture or a screen page keeps only texts, never
 // glyphs, so there a text is drawn (or kept) as text.
 struct SuperficieQPainter::TextoFormado {
-  double largura = 0;  // painter units
-  // The glyphs are taken from the layout the first time the text is drawn:
-  // a quarter of the texts are only ever measured (a word tried at the edge
-  // of a line, a single letter, a letter after a space), and taking the
-  // glyphs out of a layout costs about a third of shaping it.
-  mutable std::unique_ptr<QTextLayout> layout;
-  mutable QPointF base;  // the origin of the layout's line
-  mutable QList<QGlyphRun> corridas;
-
-  const QList<QGlyphRun>& Corridas() const {
-    if (layout) {
-      corridas = layout->glyphRuns();
-      for (QGlyphRun& corrida : corridas) {
-        QList<QPointF> posicoes = corrida.positions();
-        for (QPointF& p : posicoes) p -= base;
-        corrida.setPositions(posicoes);
-      }
-      layout.reset();
-    }
-    return corridas;
-  }
+  QList<QGlyphRun> corridas;
+  double largura;  // painter units
 };
 
 struct SuperficieQPainter::GlifosDaFonte {
@@ -112,15 +93,18 @@ struct SuperficieQPainter::GlifosDasFontes {
   GlifosDaFonte& Da(const Fonte& f) { return fontes[{f.Nome, f.Negrito, f.Italico, f.Tamanho}]; }
 
   static TextoFormado Forma(const QString& texto, const QFont& fonteNoDispositivo) {
-    TextoFormado forma;
-    forma.layout = std::make_unique<QTextLayout>(texto, fonteNoDispositivo);
-    QTextLayout& layout = *forma.layout;
+    QTextLayout layout(texto, fonteNoDispositivo);
     layout.setCacheEnabled(true);  // else the glyphs are shaped again for glyphRuns
     layout.beginLayout();
     const QTextLine linha = layout.createLine();
     layout.endLayout();
-    forma.largura = linha.horizontalAdvance();
-    forma.base = QPointF(linha.x(), linha.y() + linha.ascent());
+    TextoFormado forma{layout.glyphRuns(), linha.horizontalAdvance()};
+    const QPointF base(linha.x(), linha.y() + linha.ascent());
+    for (QGlyphRun& corrida : forma.corridas) {
+      QList<QPointF> posicoes = corrida.positions();
+      for (QPointF& p : posicoes) p -= base;
+      corrida.setPositions(posicoes);
+    }
     return forma;
   }
 };
@@ -230,7 +214,7 @@ void SuperficieQPainter::Desenha(std::u32string_view texto) {
     return;
   }
   const QPointF origem = OrigemDosGlifos();
-  for (const QGlyphRun& corrida : Glifos(texto).Corridas()) painter_->drawGlyphRun(origem, corrida);
+  for (const QGlyphRun& corrida : Glifos(texto).corridas) painter_->drawGlyphRun(origem, corrida);
 }
 
 // Each word drawn alone is a text object of its own in a PDF, with its font
@@ -248,7 +232,7 @@ void SuperficieQPainter::PrintLinha(std::span<const PecaDaLinha> pecas) {
     CurrentX = p.x;
     if (p.texto.empty()) continue;
     const QPointF origem = OrigemDosGlifos();
-    for (const QGlyphRun& corrida : Glifos(p.texto).Corridas()) {
+    for (const QGlyphRun& corrida : Glifos(p.texto).corridas) {
       size_t i = 0;
       while (i < linha.size() && linha[i].rawFont() != corrida.rawFont()) ++i;
       if (i == linha.size()) {
