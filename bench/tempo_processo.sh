@@ -7,7 +7,12 @@
 # the steadier one on a busy machine).
 #   bench/tempo_processo.sh [BUILD_DIR] [RUNS] [OTHER_CIFRALUMINA]
 # OTHER_CIFRALUMINA, when given, is another build of the program (an older
-# one, say) timed in the same rounds.
+# one, say) timed in the same rounds. With RUNS "callgrind" each process runs
+# once under callgrind with its cache and branch simulation instead, and the
+# script prints instructions and an estimate of cycles (instructions + 10 per
+# first-level miss + 100 per last-level miss + 15 per mispredicted branch):
+# both the same on a busy machine, and the estimate, unlike the instructions,
+# sees what code that keeps missing the caches costs.
 set -euo pipefail
 build=${1:-build}
 runs=${2:-21}
@@ -35,7 +40,7 @@ PY
 "$programa" analise "${analise[@]}" --json "$trab/analise.json"
 
 python3 - "$runs" "$trab" "$programa" "$referencia" "$outro" "${analise[@]}" <<'PY'
-import resource, statistics, subprocess, sys, time
+import re, resource, statistics, subprocess, sys, time
 runs, trab, programa, referencia, outro = sys.argv[1:6]
 analise = sys.argv[6:]
 casos = [("cifralumina analise --pdf", [programa, "analise", *analise, "--pdf", trab + "/a.pdf"])]
@@ -43,6 +48,24 @@ if outro:
     casos.append(("other build, same --pdf", [outro, "analise", *analise, "--pdf", trab + "/o.pdf"]))
 casos += [("QTextDocument reference", [referencia, trab + "/analise.json", trab + "/r.pdf"]),
           ("Qt start + one-line PDF", [referencia, "--uma-linha", trab + "/v.pdf"])]
+if runs == "callgrind":
+    eventos = {"I   refs": 0, "I1  misses": 10, "D1  misses": 10, "LL misses": 100, "Mispredicts": 15}
+    print(f"{'callgrind, millions':32} {'instr.':>10} {'cycles est.':>12}")
+    estimativas = {}
+    for nome, comando in casos:
+        saida = subprocess.run(["valgrind", "--tool=callgrind", "--cache-sim=yes", "--branch-sim=yes",
+                                f"--callgrind-out-file={trab}/callgrind.out", *comando],
+                               capture_output=True, text=True, check=True).stderr
+        v = {e: int(re.search(e + r":\s+([\d,]+)", saida).group(1).replace(",", "")) for e in eventos}
+        estimativa = v["I   refs"] + sum(peso * v[e] for e, peso in eventos.items())
+        estimativas[nome] = (v["I   refs"], estimativa)
+        print(f"{nome:32} {v['I   refs'] / 1e6:10.1f} {estimativa / 1e6:12.1f}")
+    ref = estimativas["QTextDocument reference"]
+    for nome, (i, c) in estimativas.items():
+        if nome.startswith(("cifralumina", "other")):
+            print(f"{'ratio ' + nome.split(',')[0].split(' analise')[0] + '/reference:':32} "
+                  f"{i / ref[0]:10.2f} {c / ref[1]:12.2f}")
+    sys.exit(0)
 medidas = {nome: [] for nome, _ in casos}
 for _ in range(int(runs)):
     for nome, comando in casos:
