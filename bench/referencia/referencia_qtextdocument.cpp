@@ -107,12 +107,13 @@ void Insere(QTextCursor& c, const QString& texto, const QTextCharFormat& letra,
   c.mergeBlockFormat(b);
 }
 
+// A topic as the pages show it: the description (one of fewer than six
+// characters is left out), the title, the text and the separator.
 void Topico(QTextCursor& c, const Formatos& f, const QString& descricao, const QString& titulo,
-            const QString& texto, bool separador) {
+            const QString& texto) {
   if (descricao.size() >= 6) Insere(c, descricao, f.descricao, f.justificado, Fmt(5));
   Insere(c, titulo, f.titulo, f.justificado, Fmt(5));
   Insere(c, texto, f.texto, f.justificado, Fmt(5));
-  if (!separador) return;
   QTextBlockFormat b = f.centrado;
   b.setBottomMargin(Fmt(5));
   c.insertBlock(b);
@@ -238,7 +239,7 @@ int main(int argc, char** argv) {
     const QJsonObject t = v.toObject();
     if (t.value("Topico").toInt() == 15 && t.value("Numero").toString() == "89") continue;
     Topico(c, f, t.value("Descricao").toString(), t.value("Titulo").toString(),
-           t.value("Interpretacao").toString(), true);
+           t.value("Interpretacao").toString());
   }
   const QJsonObject carmico = analise.value("MapaCarmico").toObject();
   const QString descricao = carmico.value("Descricao").toString();
@@ -248,7 +249,7 @@ int main(int argc, char** argv) {
   for (const QJsonValue& v : carmico.value("Textos").toArray()) {
     const QJsonObject t = v.toObject();
     Topico(c, f, t.value("Descricao").toString(), t.value("Titulo").toString(),
-           t.value("Interpretacao").toString(), true);
+           t.value("Interpretacao").toString());
   }
 
   // Page by page: the document's page, the footer and, on the first page,
