@@ -48,6 +48,14 @@ if outro:
     casos.append(("other build, same --pdf", [outro, "analise", *analise, "--pdf", trab + "/o.pdf"]))
 casos += [("QTextDocument reference", [referencia, trab + "/analise.json", trab + "/r.pdf"]),
           ("Qt start + one-line PDF", [referencia, "--uma-linha", trab + "/v.pdf"])]
+def razoes(valores, larguras):
+    """Each build's figures over the reference's, one column a figure."""
+    ref = valores["QTextDocument reference"]
+    for nome, vs in valores.items():
+        if nome.startswith(("cifralumina", "other")):
+            rotulo = "ratio " + nome.split(",")[0].split(" analise")[0] + "/reference:"
+            print(f"{rotulo:32} " + " ".join(f"{v / r:{w}.2f}" for v, r, w in zip(vs, ref, larguras)))
+
 if runs == "callgrind":
     eventos = {"I   refs": 0, "I1  misses": 10, "D1  misses": 10, "LL misses": 100, "Mispredicts": 15}
     print(f"{'callgrind, millions':32} {'instr.':>10} {'cycles est.':>12}")
@@ -60,11 +68,7 @@ if runs == "callgrind":
         estimativa = v["I   refs"] + sum(peso * v[e] for e, peso in eventos.items())
         estimativas[nome] = (v["I   refs"], estimativa)
         print(f"{nome:32} {v['I   refs'] / 1e6:10.1f} {estimativa / 1e6:12.1f}")
-    ref = estimativas["QTextDocument reference"]
-    for nome, (i, c) in estimativas.items():
-        if nome.startswith(("cifralumina", "other")):
-            print(f"{'ratio ' + nome.split(',')[0].split(' analise')[0] + '/reference:':32} "
-                  f"{i / ref[0]:10.2f} {c / ref[1]:12.2f}")
+    razoes(estimativas, (10, 12))
     sys.exit(0)
 medidas = {nome: [] for nome, _ in casos}
 for _ in range(int(runs)):
@@ -81,9 +85,5 @@ mediana = {n: (statistics.median(p for p, _ in v), statistics.median(c for _, c 
 print(f"{'runs: ' + runs + ', medians in ms':32} {'wall':>10} {'processor':>10}")
 for nome, (p, c) in mediana.items():
     print(f"{nome:32} {p:10.1f} {c:10.1f}")
-ref = mediana["QTextDocument reference"]
-for nome, (p, c) in mediana.items():
-    if nome.startswith(("cifralumina", "other")):
-        print(f"{'ratio ' + nome.split(',')[0].split(' analise')[0] + '/reference:':32} "
-              f"{p / ref[0]:10.2f} {c / ref[1]:10.2f}")
+razoes(mediana, (10, 10))
 PY
