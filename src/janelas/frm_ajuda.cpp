@@ -1,7 +1,9 @@
 #include "frm_ajuda.h"
 
 #include <QHBoxLayout>
+#include <QImage>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -26,6 +28,20 @@ constexpr const char* kEstilo =
 
 }  // namespace
 
+// A screenshot is larger than the manual shows it, and the text browser
+// scales a picture without filtering, which leaves it jagged: the picture is
+// scaled here, smoothly, to the pixels it will take on this screen.
+QVariant NavegadorDoManual::FiguraNaLargura(const QVariant& recurso, const QUrl& endereco) const {
+  const int largura = larguras_.value(endereco.fileName());
+  QImage imagem = recurso.value<QImage>();
+  if (imagem.isNull()) imagem.loadFromData(recurso.toByteArray());
+  const qreal escala = devicePixelRatioF();
+  if (largura <= 0 || imagem.isNull() || imagem.width() <= largura * escala) return recurso;
+  QImage reduzida = imagem.scaledToWidth(qRound(largura * escala), Qt::SmoothTransformation);
+  reduzida.setDevicePixelRatio(escala);
+  return reduzida;
+}
+
 NavegadorDoManual::NavegadorDoManual(QWidget* pai, QString pastaDeDados)
     : QTextBrowser(pai), pastaDeDados_(std::move(pastaDeDados)) {
   IniciaRecursosDaAjuda();
@@ -36,8 +52,15 @@ NavegadorDoManual::NavegadorDoManual(QWidget* pai, QString pastaDeDados)
 
 QVariant NavegadorDoManual::loadResource(int tipo, const QUrl& endereco) {
   QVariant recurso = QTextBrowser::loadResource(tipo, endereco);
+  if (tipo == QTextDocument::ImageResource && recurso.isValid()) return FiguraNaLargura(recurso, endereco);
   if (tipo != QTextDocument::HtmlResource || !recurso.isValid()) return recurso;
   QString html = QString::fromUtf8(recurso.toByteArray());
+  // The width each picture is shown at, for FiguraNaLargura.
+  static const QRegularExpression figura(QStringLiteral("<img src=\"([^\"]+)\" width=\"(\\d+)\""));
+  for (auto m = figura.globalMatch(html); m.hasNext();) {
+    const auto achado = m.next();
+    larguras_.insert(QUrl(achado.captured(1)).fileName(), achado.captured(2).toInt());
+  }
   html.replace(QStringLiteral("{{PAGINA_DE_SUPORTE}}"), Texto(kPaginaDeSuporte));
   html.replace(QStringLiteral("{{EMAIL_DE_SUPORTE}}"), Texto(kEmailDeSuporte));
   html.replace(QStringLiteral("{{PASTA_DE_DADOS}}"),

@@ -2,6 +2,7 @@
 // The manual built into the program: a few Portuguese pages with pictures,
 // read without internet; links to the maker's site open in the browser.
 #include <QDialog>
+#include <QHash>
 #include <QString>
 #include <QTextBrowser>
 #include <QUrl>
@@ -17,7 +18,10 @@ class NavegadorDoManual : public QTextBrowser {
   QVariant loadResource(int tipo, const QUrl& endereco) override;
 
  private:
+  QVariant FiguraNaLargura(const QVariant& recurso, const QUrl& endereco) const;
+
   QString pastaDeDados_;
+  QHash<QString, int> larguras_;  // picture file name → width on the page, in pixels
 };
 
 class frmAjuda : public QDialog {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTextCursor>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QUrlQuery>
 
@@ -36,6 +37,10 @@ TEST(frmAjuda, TodasAsPaginasEFigurasEstaoNoPrograma) {
     }
   }
   EXPECT_TRUE(faltando.isEmpty()) << faltando.join(QStringLiteral("\n")).toStdString();
+  // A screenshot arrives already at the width its page shows it (820 pixels
+  // taken, 480 shown), smoothly reduced rather than scaled when drawn.
+  const QUrl figura = frmAjuda::Sumario().resolved(QUrl(QStringLiteral("imagens/frmSelecionarArquivo.png")));
+  EXPECT_EQ(manual->loadResource(QTextDocument::ImageResource, figura).value<QImage>().width(), 480);
 }
 
 // Clicks the first link whose text is `texto` on the page shown.
@@ -56,6 +61,8 @@ TEST(frmAjuda, NavegaComOMouseEMostraAPastaDoOperador) {
   NavegadorDoManual* manual = janela.Manual();
   ClicaNoLink(manual, QStringLiteral("O caminho principal"));
   EXPECT_EQ(manual->source().fileName(), QStringLiteral("caminho.html"));
+  manual->verticalScrollBar()->setValue(manual->verticalScrollBar()->maximum() / 3);
+  cifra::teste::Retrata(&janela, QStringLiteral("ajuda-caminho"));
   cifra::teste::Clica(janela, QStringLiteral("cmdVoltar"));
   EXPECT_EQ(manual->source(), frmAjuda::Sumario());
   ClicaNoLink(manual, QStringLiteral("A pasta de dados"));
