@@ -118,7 +118,7 @@ mode_t ModoParaGravar(const fs::path& caminho) {
 
 }  // namespace
 
-std::string MensagemDeFalha(std::string_view acao, const fs::path& caminho, int codigo) {
+std::string MotivoDaFalha(const fs::path& caminho, int codigo) {
   std::string motivo;
   std::error_code ec;
   // A link that leads nowhere fails its open as a missing file would.
@@ -164,8 +164,12 @@ std::string MensagemDeFalha(std::string_view acao, const fs::path& caminho, int 
     default:
       motivo = " Verifique a pasta e o disco.";
   }
+  return motivo;
+}
+
+std::string MensagemDeFalha(std::string_view acao, const fs::path& caminho, int codigo) {
   return "Não foi possível " + std::string(acao) + " o arquivo \"" + caminho.string() + "\"." +
-         motivo;
+         MotivoDaFalha(caminho, codigo);
 }
 
 bool NomeOcupado(const fs::path& caminho) {

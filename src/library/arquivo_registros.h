@@ -29,6 +29,8 @@ inline constexpr int kNaoEhArquivoComum = -2;
 // operator can do about it.
 std::string MensagemDeFalha(std::string_view acao, const std::filesystem::path& caminho,
                             int codigoDeErro);
+// Just the reason, with its leading space ("" for 0).
+std::string MotivoDaFalha(const std::filesystem::path& caminho, int codigoDeErro);
 
 // Whether anything has that name: a file, a folder or a symbolic link, even
 // one that leads nowhere (which must then be reported, never written over).

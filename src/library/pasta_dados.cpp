@@ -31,7 +31,8 @@ PastaDeDados::PastaDeDados(fs::path raiz) : raiz_(std::move(raiz)) {
     if (errno == EACCES) throw ErroDeArquivo(fechada);
     const bool semPermissao = ec.value() == EACCES || ec.value() == EPERM || ec.value() == EROFS;
     throw ErroDeArquivo("Não foi possível criar " + nome +
-                        (semPermissao ? " O programa não tem permissão para criá-la." : ""));
+                        (semPermissao ? " O programa não tem permissão para criá-la."
+                                      : MotivoDaFalha(raiz_, ec ? ec.value() : errno)));
   }
   if (!S_ISDIR(info.st_mode)) {
     throw ErroDeArquivo("Não foi possível criar " + nome +

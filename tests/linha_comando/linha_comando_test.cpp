@@ -291,6 +291,9 @@ TEST(MensagensDePasta, DizemPorQueEnaoCulpamOEspacoLivre) {
       {[&] { fs::create_directory(raiz / "fixa"); }, [] {}, raiz / "fixa" / "dados", {},
        "Não foi possível criar a pasta de dados \"" + (raiz / "fixa" / "dados").string() +
            "\". O programa não tem permissão para criá-la."},
+      {[&] { teste::EscreveBytes(raiz / "arquivo", {'x'}); }, [] {}, raiz / "arquivo" / "dados", {},
+       "Não foi possível criar a pasta de dados \"" + (raiz / "arquivo" / "dados").string() +
+           "\". Uma parte do caminho é um arquivo, e não uma pasta."},
       {[&] { fs::remove(dados / "CVIDA.DAT"); fs::remove(dados / "aguarda.wav"); fs::permissions(dados, somenteLeitura); },
        [&] { fs::permissions(dados, fs::perms::all); }, dados, texto,
        "Não foi possível gravar o arquivo \"" + (dados / "CVIDA.DAT").string() +
