@@ -146,9 +146,10 @@ constexpr const char* kTituloDoNome = "O Nome Letra por Letra";
 // the size fits, draws, so what was measured is what is drawn.
 class DesenhoDoQuadro {
  public:
+  // cabecalho: the height the page header takes below the top margin.
   DesenhoDoQuadro(SuperficieDeDesenho& s, const QuadroNumerologico& q, const Fontes& fontes,
-                  const GeometriaDaPagina& g)
-      : s_(s), q_(q), fontes_(fontes), g_(g) {
+                  const GeometriaDaPagina& g, double cabecalho)
+      : s_(s), q_(q), fontes_(fontes), g_(g), cabecalho_(cabecalho) {
     x0_ = g.margens.Esquerda + 2;
     x1_ = g.Largura - g.margens.Direita - 2;
   }
@@ -553,7 +554,7 @@ class DesenhoDoQuadro {
   }
 
   double Percorre() {
-    double y = g_.margens.Superior + 27 + 2;
+    double y = g_.margens.Superior + cabecalho_ + 2;
     Titulo();
     const std::string titulo = kTituloDoQuadro;
     Escreve(x0_ + (x1_ - x0_ - s_.TextWidth(titulo)) / 2, y, titulo);
@@ -584,6 +585,7 @@ class DesenhoDoQuadro {
   const QuadroNumerologico& q_;
   const Fontes& fontes_;
   const GeometriaDaPagina& g_;
+  const double cabecalho_;
   double x0_ = 0, x1_ = 0;
   double xa_ = 0, xb_ = 0, xHoje_ = 0;  // the timeline's ages 0 and 90, and today
   MedidasDoQuadro m_;
@@ -646,9 +648,9 @@ QuadroNumerologico MontaQuadro(const Analise& analise, const ProgramOptions& opc
 void DesenhaQuadroNumerologico(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
                                const GeometriaDaPagina& geometria, const Data& hoje) {
   const QuadroNumerologico q = MontaQuadro(conteudo.analise, conteudo.opcoes, hoje);
-  DesenhaCabecalho(s, conteudo, geometria);
+  const double cabecalho = DesenhaCabecalho(s, conteudo, geometria);
   DesenhaRodape(s, conteudo, geometria, "0");
-  DesenhoDoQuadro desenho(s, q, conteudo.fontes, geometria);
+  DesenhoDoQuadro desenho(s, q, conteudo.fontes, geometria, cabecalho);
   // The operator's sizes when they fit, else all three a little smaller
   // together, down to a quarter. The name's letters are kept larger than the
   // rest when that costs the fonts one step at most (a long name in large
