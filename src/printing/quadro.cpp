@@ -155,8 +155,7 @@ class DesenhoDoQuadro {
   }
 
   // Whether everything fits with these measures: the widest row of each
-  // column in its column, every word of the name in the width, the bottom
-  // above the limit.
+  // column in its column, the name's rows and the rest above the limit.
   bool Cabe(const MedidasDoQuadro& medidas) {
     m_ = medidas;
     desenhar_ = false;
@@ -268,7 +267,8 @@ class DesenhoDoQuadro {
   }
 
   // The name in rows of letters, vowel values above and consonant values
-  // below, a word never split; returns the y below the sums.
+  // below; a word that fits a row is never split, a longer one goes on from
+  // row to row. Returns the y below the sums.
   double Nome(double y) {
     y = Secao(x0_, y, x1_ - x0_, kTituloDoNome) + m_.folga;
     fator_ = m_.nome;
@@ -281,15 +281,16 @@ class DesenhoDoQuadro {
     const double entrePalavras = celula;
 
     double x = x0_;
+    auto novaFileira = [&] {
+      y += altoValor * 2 + altoLetra + 3 + m_.folga;
+      x = x0_;
+    };
     bool linhaVazia = true;
     for (const auto& palavra : q_.palavras) {
       const double largura = celula * static_cast<double>(palavra.size());
-      Exige(largura, x1_ - x0_);
-      if (!linhaVazia && x + largura > x1_) {
-        y += altoValor * 2 + altoLetra + 3 + m_.folga;
-        x = x0_;
-      }
+      if (!linhaVazia && x + largura > x1_) novaFileira();
       for (const LetraDoQuadro& l : palavra) {
+        if (x > x0_ && x + celula > x1_ + 1e-9) novaFileira();
         auto centrada = [&](double yy, const std::u32string& t) {
           if (!desenhar_) return;
           s_.CurrentX = x + (celula - s_.TextWidth(t)) / 2;
@@ -306,7 +307,7 @@ class DesenhoDoQuadro {
       x += entrePalavras;
       linhaVazia = false;
     }
-    y += altoValor * 2 + altoLetra + 3 + m_.folga;
+    novaFileira();
 
     fator_ = (1 + m_.nome) / 2;  // the sums between the letters and the table
     Texto();
