@@ -1,7 +1,9 @@
 #include "compositor.h"
 
 #include <QFontDatabase>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "engine/data.h"
 #include "engine/numerologia.h"
@@ -91,6 +93,8 @@ namespace {
 // The fonts of the header and footer lines, and the room each line has: the
 // pages draw with them and the header and footer dialog measures with them.
 const Fonte kFonteDoCabecalho{kFontePadrao, true, false, 20};
+const Fonte kFonteDoNome{kFontePadrao, false, false, 14};
+const Fonte kFonteDaData{kFontePadrao, false, false, 12};
 const Fonte kFonteDoRodapeUm{kFontePadrao, true, false, 12};
 const Fonte kFonteDoRodapeDois{kFontePadrao, false, false, 10};
 const Fonte kFonteDoNumero{kFontePadrao, true, false, 16};
@@ -110,32 +114,109 @@ double FaixaDoRodape(SuperficieDeDesenho& s, const GeometriaDaPagina& g, const s
   return largura;
 }
 
+// The words of a text, between its spaces.
+std::vector<std::u32string> Palavras(const std::u32string& texto) {
+  std::vector<std::u32string> palavras;
+  for (size_t inicio = 0; inicio < texto.size();) {
+    const size_t fim = std::min(texto.find(U' ', inicio), texto.size());
+    if (fim > inicio) palavras.push_back(texto.substr(inicio, fim - inicio));
+    inicio = fim + 1;
+  }
+  return palavras;
+}
+
+// A text in lines of at most largura mm, each as full as it can be, broken
+// at its spaces; a word wider than a line is broken between its letters.
+std::vector<std::u32string> LinhasCheias(SuperficieDeDesenho& s, const std::u32string& texto,
+                                         double largura) {
+  std::vector<std::u32string> linhas;
+  std::u32string linha;
+  for (std::u32string palavra : Palavras(texto)) {
+    const std::u32string junto = linha.empty() ? palavra : linha + U' ' + palavra;
+    if (s.TextWidth(junto) <= largura) {
+      linha = junto;
+      continue;
+    }
+    if (!linha.empty()) linhas.push_back(std::exchange(linha, {}));
+    while (!palavra.empty() && s.TextWidth(palavra) > largura) {
+      size_t cabem = 1;  // one letter at least, however narrow the line
+      while (cabem < palavra.size() && s.TextWidth(palavra.substr(0, cabem + 1)) <= largura) ++cabem;
+      linhas.push_back(palavra.substr(0, cabem));
+      palavra.erase(0, cabem);
+    }
+    linha = palavra;
+  }
+  if (!linha.empty()) linhas.push_back(linha);
+  return linhas;
+}
+
 }  // namespace
 
-void DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
-                      const GeometriaDaPagina& geometria) {
+std::vector<std::string> NomeNaLargura(SuperficieDeDesenho& s, const std::string& nome,
+                                       Fonte& fonte, double largura) {
+  const auto piso = static_cast<int16_t>(std::ceil(fonte.Tamanho * kMenorTipoDoNome));
+  s.SetFonte(fonte);
+  while (fonte.Tamanho > piso && s.TextWidth(nome) > largura) {
+    --fonte.Tamanho;
+    s.SetFonte(fonte);
+  }
+  if (s.TextWidth(nome) <= largura) return {nome};
+  const std::u32string texto = Utf32(nome);
+  const size_t quantas = LinhasCheias(s, texto, largura).size();
+  // Centred lines read best when they are about as long as each other: the
+  // narrowest width that still takes no more lines, never narrower than a
+  // word that fits whole, so that such a word is not broken for evenness.
+  double maisLarga = 0;
+  for (const std::u32string& palavra : Palavras(texto)) maisLarga = std::max(maisLarga, s.TextWidth(palavra));
+  double estreita = maisLarga <= largura ? maisLarga : 0, larga = largura;
+  for (int passo = 0; passo < 16; ++passo) {
+    const double meio = (estreita + larga) / 2;
+    (LinhasCheias(s, texto, meio).size() <= quantas ? larga : estreita) = meio;
+  }
+  std::vector<std::string> linhas;
+  for (const std::u32string& linha : LinhasCheias(s, texto, larga)) linhas.push_back(Utf8(linha));
+  return linhas;
+}
+
+double DesenhaCabecalho(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
+                        const GeometriaDaPagina& geometria) {
   const double W = geometria.Largura;
   const Margens& m = geometria.margens;
   const double L = m.Esquerda, T = m.Superior, R = m.Direita;
-  s.Barra(L, T + 24, W - R, T + 25);
-  s.PaintPicture(conteudo.imagemCabecalho, L + 2, T, 22, 22);
 
-  // Three lines centred in the band right of the picture. A line wider than
-  // the band (a long name, a header typed to its limit) is set smaller until
-  // it fits, down to 6 points, so it never runs off the page.
+  // Three lines centred in the band right of the picture. The header line
+  // (the operator's, or the report's title) wider than the band is set
+  // smaller until it fits, down to 6 points, then cut; the name goes no
+  // smaller than NomeNaLargura allows and takes more lines instead, and the
+  // header grows by what they take beyond the one line of the usual name.
   const double banda = FaixaDoCabecalho(geometria);
-  auto centrada = [&](const std::string& texto, Fonte fonte) {
-    const std::string linha = CabeNaLargura(s, texto, fonte, banda);
+  const std::string& primeira = conteudo.tituloDoRelatorio.empty() ? conteudo.linhas.LinhaCabecalho
+                                                                     : conteudo.tituloDoRelatorio;
+  Fonte fonteDaPrimeira = kFonteDoCabecalho;
+  const std::string titulo = CabeNaLargura(s, primeira, fonteDaPrimeira, banda);
+  Fonte fonteDoNome = kFonteDoNome;
+  s.SetFonte(fonteDoNome);
+  const double umaLinha = s.TextHeight("");
+  const std::vector<std::string> nome =
+      NomeNaLargura(s, conteudo.analise.NomeExibido, fonteDoNome, banda);
+  const double acrescimo =
+      std::max(0.0, static_cast<double>(nome.size()) * s.TextHeight("") - umaLinha);
+
+  s.Barra(L, T + 24 + acrescimo, W - R, T + 25 + acrescimo);
+  s.PaintPicture(conteudo.imagemCabecalho, L + 2, T, 22, 22);
+  auto centrada = [&](const std::string& linha, const Fonte& fonte) {
+    s.SetFonte(fonte);
     s.CurrentX = L + 24 + (banda - s.TextWidth(linha)) / 2;
     s.Print(linha);
     return s.TextHeight(linha);
   };
   s.CurrentY = T + 2;
-  const std::string& primeira = conteudo.tituloDoRelatorio.empty() ? conteudo.linhas.LinhaCabecalho
-                                                                     : conteudo.tituloDoRelatorio;
-  s.CurrentY += centrada(primeira, kFonteDoCabecalho) + 1;
-  s.CurrentY += centrada(conteudo.analise.NomeExibido, {kFontePadrao, false, false, 14});
-  centrada(DataPorExtenso(conteudo.analise.DataNascimento), {kFontePadrao, false, false, 12});
+  s.CurrentY += centrada(titulo, fonteDaPrimeira) + 1;
+  for (const std::string& linha : nome) s.CurrentY += centrada(linha, fonteDoNome);
+  Fonte fonteDaData = kFonteDaData;
+  centrada(CabeNaLargura(s, DataPorExtenso(conteudo.analise.DataNascimento), fonteDaData, banda),
+           fonteDaData);
+  return kCabecalho + acrescimo;
 }
 
 std::string CabeNaLargura(SuperficieDeDesenho& s, std::string texto, Fonte& fonte, double largura) {
@@ -252,7 +333,7 @@ class CompositorDeAnalise {
  private:
   enum class TipoDePagina { kPrimeira, kSeguinte };
   // Starts a page: header when due, footer and page number. Returns the
-  // height the header takes below the top margin, kCabecalho or 0.
+  // height the header takes below the top margin, 0 without one.
   double NovaPagina(SuperficieDeDesenho& s, TipoDePagina tipo);
   // The running text's font survives the header and footer of a new page.
   void SalvarFontesTela(const SuperficieDeDesenho& s) { fonteSalva_ = s.FonteAtual(); }
@@ -291,8 +372,7 @@ double CompositorDeAnalise::NovaPagina(SuperficieDeDesenho& s, TipoDePagina tipo
   NumeroDaPagina = tipo == TipoDePagina::kPrimeira ? 1 : NumeroDaPagina + 1;
   double reservado = 0;
   if (conteudo_.opcoes.ImprimirCabecalho || NumeroDaPagina == 1) {
-    DesenhaCabecalho(s, conteudo_, geometria_);
-    reservado = kCabecalho;
+    reservado = DesenhaCabecalho(s, conteudo_, geometria_);
   }
   DesenhaRodape(s, conteudo_, geometria_, std::to_string(NumeroDaPagina));
   s.CurrentY = y;

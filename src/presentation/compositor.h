@@ -105,10 +105,23 @@ std::vector<std::string> LinhasQueNaoCabem(SuperficieDeDesenho& superficie,
                                            const LinhasRodape& linhas,
                                            const GeometriaDaPagina& papel);
 
+// The smallest the person's name is set in the header, of its usual size.
+inline constexpr double kMenorTipoDoNome = 0.7;
+
+// The person's name in lines of at most largura mm: one line at fonte's size
+// when it fits, else a point smaller at a time down to kMenorTipoDoNome of
+// it, and at that size broken at its spaces onto as many lines as it needs,
+// about as long as each other (a word wider than a line is broken between
+// its letters). fonte is left at the size used.
+std::vector<std::string> NomeNaLargura(SuperficieDeDesenho& superficie, const std::string& nome,
+                                       Fonte& fonte, double largura);
+
 // The page header: a rule, the picture, the header line, the person's name
-// and date of birth, in the band above the running text.
-void DesenhaCabecalho(SuperficieDeDesenho& superficie, const ConteudoDaAnalise& conteudo,
-                      const GeometriaDaPagina& geometria);
+// and date of birth, in the band above the running text. Returns the height
+// it takes below the top margin: 27 mm, and more when the name takes more
+// than one line.
+double DesenhaCabecalho(SuperficieDeDesenho& superficie, const ConteudoDaAnalise& conteudo,
+                        const GeometriaDaPagina& geometria);
 // The footer: a rule, the two footer lines and the page number, which a
 // number "0" leaves out. The surface's CurrentY is kept.
 void DesenhaRodape(SuperficieDeDesenho& superficie, const ConteudoDaAnalise& conteudo,

@@ -146,16 +146,16 @@ constexpr const char* kTituloDoNome = "O Nome Letra por Letra";
 // the size fits, draws, so what was measured is what is drawn.
 class DesenhoDoQuadro {
  public:
+  // cabecalho: the height the page header takes below the top margin.
   DesenhoDoQuadro(SuperficieDeDesenho& s, const QuadroNumerologico& q, const Fontes& fontes,
-                  const GeometriaDaPagina& g)
-      : s_(s), q_(q), fontes_(fontes), g_(g) {
+                  const GeometriaDaPagina& g, double cabecalho)
+      : s_(s), q_(q), fontes_(fontes), g_(g), cabecalho_(cabecalho) {
     x0_ = g.margens.Esquerda + 2;
     x1_ = g.Largura - g.margens.Direita - 2;
   }
 
   // Whether everything fits with these measures: the widest row of each
-  // column in its column, every word of the name in the width, the bottom
-  // above the limit.
+  // column in its column, the name's rows and the rest above the limit.
   bool Cabe(const MedidasDoQuadro& medidas) {
     m_ = medidas;
     desenhar_ = false;
@@ -267,7 +267,8 @@ class DesenhoDoQuadro {
   }
 
   // The name in rows of letters, vowel values above and consonant values
-  // below, a word never split; returns the y below the sums.
+  // below; a word that fits a row is never split, a longer one goes on from
+  // row to row. Returns the y below the sums.
   double Nome(double y) {
     y = Secao(x0_, y, x1_ - x0_, kTituloDoNome) + m_.folga;
     fator_ = m_.nome;
@@ -280,15 +281,16 @@ class DesenhoDoQuadro {
     const double entrePalavras = celula;
 
     double x = x0_;
+    auto novaFileira = [&] {
+      y += altoValor * 2 + altoLetra + 3 + m_.folga;
+      x = x0_;
+    };
     bool linhaVazia = true;
     for (const auto& palavra : q_.palavras) {
       const double largura = celula * static_cast<double>(palavra.size());
-      Exige(largura, x1_ - x0_);
-      if (!linhaVazia && x + largura > x1_) {
-        y += altoValor * 2 + altoLetra + 3 + m_.folga;
-        x = x0_;
-      }
+      if (!linhaVazia && x + largura > x1_) novaFileira();
       for (const LetraDoQuadro& l : palavra) {
+        if (x > x0_ && x + celula > x1_ + 1e-9) novaFileira();
         auto centrada = [&](double yy, const std::u32string& t) {
           if (!desenhar_) return;
           s_.CurrentX = x + (celula - s_.TextWidth(t)) / 2;
@@ -305,7 +307,7 @@ class DesenhoDoQuadro {
       x += entrePalavras;
       linhaVazia = false;
     }
-    y += altoValor * 2 + altoLetra + 3 + m_.folga;
+    novaFileira();
 
     fator_ = (1 + m_.nome) / 2;  // the sums between the letters and the table
     Texto();
@@ -553,7 +555,7 @@ class DesenhoDoQuadro {
   }
 
   double Percorre() {
-    double y = g_.margens.Superior + 27 + 2;
+    double y = g_.margens.Superior + cabecalho_ + 2;
     Titulo();
     const std::string titulo = kTituloDoQuadro;
     Escreve(x0_ + (x1_ - x0_ - s_.TextWidth(titulo)) / 2, y, titulo);
@@ -584,6 +586,7 @@ class DesenhoDoQuadro {
   const QuadroNumerologico& q_;
   const Fontes& fontes_;
   const GeometriaDaPagina& g_;
+  const double cabecalho_;
   double x0_ = 0, x1_ = 0;
   double xa_ = 0, xb_ = 0, xHoje_ = 0;  // the timeline's ages 0 and 90, and today
   MedidasDoQuadro m_;
@@ -646,9 +649,9 @@ QuadroNumerologico MontaQuadro(const Analise& analise, const ProgramOptions& opc
 void DesenhaQuadroNumerologico(SuperficieDeDesenho& s, const ConteudoDaAnalise& conteudo,
                                const GeometriaDaPagina& geometria, const Data& hoje) {
   const QuadroNumerologico q = MontaQuadro(conteudo.analise, conteudo.opcoes, hoje);
-  DesenhaCabecalho(s, conteudo, geometria);
+  const double cabecalho = DesenhaCabecalho(s, conteudo, geometria);
   DesenhaRodape(s, conteudo, geometria, "0");
-  DesenhoDoQuadro desenho(s, q, conteudo.fontes, geometria);
+  DesenhoDoQuadro desenho(s, q, conteudo.fontes, geometria, cabecalho);
   // The operator's sizes when they fit, else all three a little smaller
   // together, down to a quarter. The name's letters are kept larger than the
   // rest when that costs the fonts one step at most (a long name in large

@@ -246,24 +246,71 @@ TEST(Compositor, QuebrasDeTituloEDivisoriaPertoDoLimite) {
   }
 }
 
-// The band right of the header picture runs from 10 + 24 = 34 to 190 mm: 156
-// mm, that is 111 characters at 14 points and 78 at 20 on the test surface.
-// Longer lines are set smaller until they fit; the date stays above the rule.
+// The band right of the header picture runs from 10 + 24 to the width less
+// 10: on a page 200 mm wide 156 mm, 111 characters at 14 points and 78 at 20
+// on the test surface; 120 mm wide, 76 mm. A longer header line is set
+// smaller until it fits; a longer name too, down to 10 points, and then goes
+// on over lines about as long as each other (a word wider than the band is
+// broken between letters); the header grows by the lines beyond the first.
 TEST(Compositor, CabecalhoNomeERodapeLongosCabemNaPagina) {
+  const std::string real = "MARIA APARECIDA DE FÁTIMA CONCEIÇÃO DOS SANTOS OLIVEIRA PEREIRA DA SILVA "
+                           "ALBUQUERQUE CAVALCANTI LIMA";  // 100 characters
+  const std::string emes(100, 'M');
+  struct Caso {
+    double largura;
+    std::string nome;
+    int tamanho;
+    size_t linhas;
+    std::string primeira{};  // the name's first line, when it matters
+  };
+  const Caso casos[] = {
+      {200, std::string(120, 'N'), 13, 1},  // 156 mm, just the band
+      {200, emes, 14, 1},
+      {120, emes, 10, 2, std::string(50, 'M')},  // as even as can be
+      {120, real, 10, 2},
+      {120, std::string(70, 'A') + " " + std::string(29, 'B'), 10, 2, std::string(70, 'A')},  // not broken to be even
+      {200, real + " e " + emes, 10, 2},    // the compatibility's two people
+  };
+  for (const Caso& k : casos) {
+    SCOPED_TRACE(k.nome);
+    Cenario c({1});
+    c.linhas.LinhaCabecalho = std::string(198, 'C');
+    c.analise.NomeExibido = k.nome;
+    teste::FolhasDeTeste folhas(k.largura, 297);
+    ComporAnalise(c.Conteudo(), GeometriaDaTela(k.largura), folhas);
+    const auto& p = folhas.Pagina(1);
+    ASSERT_FALSE(p.barras.empty());
+    const double regua = p.barras[0].y;
+    EXPECT_EQ(regua, 5 + 24 + std::max(0.0, static_cast<double>(k.linhas) * k.tamanho / 2 - 7));
+    EXPECT_EQ(p.figuras[0].texto, ":/t/signo");
+    std::string nome, esperado;
+    size_t linhas = 0;
+    for (const auto& t : p.textos) {
+      if (t.y >= regua) break;
+      const double fim = t.x + static_cast<double>(Utf32(t.texto).size()) * t.fonte.Tamanho / 10;
+      EXPECT_GE(t.x, 10 + 24 - 1e-9) << t.texto;
+      EXPECT_LE(fim, k.largura - 10 + 1e-9) << t.texto;
+      EXPECT_LE(t.y + t.fonte.Tamanho / 2.0, regua) << t.texto;
+      if (t.fonte.Tamanho == k.tamanho) {
+        if (linhas == 0 && !k.primeira.empty()) {
+          EXPECT_EQ(t.texto, k.primeira);
+        }
+        nome += t.texto;
+        ++linhas;
+      }
+    }
+    for (char ch : k.nome) {
+      if (ch != ' ') esperado += ch;
+    }
+    std::erase(nome, ' ');
+    EXPECT_EQ(nome, esperado);
+    EXPECT_EQ(linhas, k.linhas);
+    ASSERT_TRUE(p.Texto("Titulo 1"));
+    EXPECT_EQ(p.Texto("Titulo 1")->y, regua + 3);  // the body below the grown header
+  }
   Cenario c({1});
   c.linhas.LinhaCabecalho = std::string(198, 'C');
-  c.analise.NomeExibido = std::string(120, 'N');
-  auto folhas = c.Compoe();
-  const auto& p = folhas.Pagina(1);
-  const auto* cabecalho = p.Texto(c.linhas.LinhaCabecalho);
-  const auto* nome = p.Texto(c.analise.NomeExibido);
-  const auto* data = p.Texto("12 de agosto de 1978");
-  ASSERT_TRUE(cabecalho && nome && data);
-  EXPECT_EQ(cabecalho->fonte.Tamanho, 7);  // 198 characters: 138.6 mm
-  EXPECT_EQ(nome->fonte.Tamanho, 13);      // 120 characters: 156 mm, just the band
-  EXPECT_DOUBLE_EQ(nome->x, 34);
-  EXPECT_LT(data->y + 6, 5 + 24);
-  EXPECT_EQ(p.figuras[0].texto, ":/t/signo");
+  EXPECT_EQ(c.Compoe().Pagina(1).Texto(c.linhas.LinhaCabecalho)->fonte.Tamanho, 7);  // 138.6 mm
 
   // Footer lines never reach the page number: smaller type down to 6
   // points, then cut. The number "1" (16 points) stands at 190 - 1.6.

@@ -254,13 +254,43 @@ TEST(QuadroNumerologico, CabeComFontesGrandesESemOsTopicosDesligados) {
   longa.NomeCompleto = "CLARA ROCHA MENDES";
   while (longa.NomeCompleto.size() < 95) longa.NomeCompleto += " DE ALBUQUERQUE";
   longa.NomeCompleto.resize(100);
+  // As long as a name may be, in the widest letters or wide ones with accents.
+  auto comNome = [](const std::string& completo, const std::string& exibido) {
+    Analise a = AnaliseDeMaria();
+    a.NomeCompleto = completo;
+    a.NomeExibido = exibido;
+    return a;
+  };
+  const Analise emes = comNome(std::string(100, 'M'), std::string(100, 'M'));
+  const Analise largas = comNome(
+      "JOSE WILLIAM MAXIMILIANO WANDERLEY DE MAGALHAES WERNECK MONTENEGRO MEDEIROS MARTINS MOREIRA WALMSLEY",
+      "JOSÉ WILLIAM MAXIMILIANO WANDERLEY DE MAGALHÃES WERNECK MONTENEGRO MEDEIROS MARTINS MOREIRA WALMSLEY");
   struct Caso { Fontes fontes; Analise analise; Data hoje; int idade; };
   for (const Caso& c : {Caso{Fontes{}, AnaliseDeMaria(), {6, 12, 2026}, 48}, Caso{grandes, AnaliseDeMaria(), {6, 12, 2026}, 48},
-                        Caso{Fontes{}, longa, {7, 12, 2026}, 71}, Caso{grandes, longa, {1, 2, 2050}, 95}}) {
+                        Caso{Fontes{}, longa, {7, 12, 2026}, 71}, Caso{grandes, longa, {1, 2, 2050}, 95},
+                        Caso{Fontes{}, emes, {6, 12, 2026}, 48}, Caso{grandes, emes, {6, 12, 2026}, 48},
+                        Caso{grandes, largas, {6, 12, 2026}, 48}}) {
     SCOPED_TRACE(c.analise.NomeCompleto + " " + std::to_string(c.fontes.FonteTexto.Tamanho));
     const Quadro q(TodosOsTopicos(), c.fontes, c.analise, c.hoje);
     const auto* titulo = q.s.Texto(kTituloDoQuadro);
     ASSERT_TRUE(titulo);
+    // Every letter of the name, in order, in the name's rows; the header
+    // right of its picture and inside the margin.
+    std::string letras, esperado;
+    bool noNome = false;
+    for (const auto& t : q.s.textos) {
+      if (t.texto.starts_with("Vogais:")) break;
+      if (noNome && !std::isdigit(static_cast<unsigned char>(t.texto[0]))) letras += t.texto;
+      noNome = noNome || t.texto == "O Nome Letra por Letra";
+      if (t.y < titulo->y) {
+        EXPECT_GE(t.x, 10 + 24 - 1e-9) << t.texto;
+        EXPECT_LE(t.x + Utf32(t.texto).size() * t.fonte.Tamanho / 10.0, 200 + 1e-9) << t.texto;
+      }
+    }
+    for (char ch : c.analise.NomeExibido.empty() ? c.analise.NomeCompleto : c.analise.NomeExibido) {
+      if (ch != ' ') esperado += ch;
+    }
+    EXPECT_EQ(letras, esperado);
     for (const char* secao : {"Linha da Vida", "O Nome Letra por Letra", "Mapa Cármico", "Dívidas Cármicas:"}) {
       EXPECT_TRUE(q.s.Texto(secao)) << secao;
     }
