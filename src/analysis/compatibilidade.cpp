@@ -87,8 +87,11 @@ Compatibilidade MontaCompatibilidade(const PessoaAnalisada& primeira, const Pess
     l.Titulo = a.Aspecto + ": " + FormaDeExibicao(std::stoi(a.Numeros[0])) + " e " +
                FormaDeExibicao(std::stoi(a.Numeros[1])) + " – harmonia " +
                std::string(NomeDaHarmonia(a.Classe));
-    if (const int d = TopicoDoNumero(t).registroDescricao) {
-      l.Descricao = LeInterpretacao(pasta, d, kArquivoDescricoes, false);
+    l.Descricao = registro(kArquivoDasDescricoesDosAspectos, i + 1);
+    if (l.Descricao.empty()) {
+      if (const int d = TopicoDoNumero(t).registroDescricao) {
+        l.Descricao = LeInterpretacao(pasta, d, kArquivoDescricoes, false);
+      }
     }
     const std::string classe = registro(kArquivoDasHarmonias, i * 3 + static_cast<int>(a.Classe));
     if (t == 1) {

@@ -47,8 +47,12 @@ Compatibilidade MontaCompatibilidade(const PessoaAnalisada& primeira, const Pess
 // life paths (record of the pair a ≤ b in the order (1,1) (1,2) … (9,9));
 // one per aspect and class, record (aspecto − 1) × 3 + classe, aspects in the
 // order of the topics 1, 23, 24, 25; and the closing summaries after them.
+// What each aspect is, record 1 to 4 in that order: the analysis's own
+// description speaks to one reader, this one of the two people compared. A
+// record the operator left empty shows the analysis's description instead.
 inline constexpr const char* kArquivoDosPares = "COMPVIDA.DAT";
 inline constexpr const char* kArquivoDasHarmonias = "COMPHARM.DAT";
+inline constexpr const char* kArquivoDasDescricoesDosAspectos = "DESCCOMP.DAT";
 int RegistroDoPar(int a, int b);  // numbers reduced 1..9 first; 0 outside
 // The summary's record: 13 + the class of most aspects (Natural 13,
 // Complementar 14, Desafiadora 15), or 16 when none has more than the others.

@@ -81,17 +81,20 @@ TEST(Previsao, AnosRecusados) {
 }  // namespace cifra
 
 #include "analysis/compatibilidade.h"
+#include "library/interpretacoes.h"
 
 namespace cifra {
 namespace {
 
 // The compatibility's numbers are each person's analysis's own, with the
 // master numbers on and off; the pair and summary records cover the table.
+// Each aspect is described for two people, not in the analysis's "você".
 TEST(Compatibilidade, NumerosDasAnalisesEClasses) {
   teste::PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
   const PessoaAnalisada maria{U"MARIA DA SILVA", {12, 8, 1978}};
   const PessoaAnalisada joao{U"JOAO SOUZA", {3, 4, 1980}};
+  std::string euSilenciosoPadrao;
   for (const bool mestres : {false, true}) {
     ProgramOptions o;
     o.NumerosMagicos = mestres;
@@ -108,7 +111,24 @@ TEST(Compatibilidade, NumerosDasAnalisesEClasses) {
     EXPECT_EQ(c.Aspectos[1].Numeros[0], mestres ? "11" : "2");
     EXPECT_EQ(c.Aspectos[1].Classe, Harmonia::Complementar);
     EXPECT_EQ(c.Textos.size(), 6u);  // the people, four aspects, the summary
+    for (size_t i = 1; i <= 4; ++i) {
+      const std::string& d = c.Textos[i].Descricao;
+      EXPECT_NE(d.find("cada pessoa"), std::string::npos) << i;
+      EXPECT_EQ(d.find("você"), std::string::npos) << d;
+    }
+    euSilenciosoPadrao = c.Textos[4].Descricao;
   }
+  // The folder's own texts win; an empty record shows the analysis's
+  // description of the same number, and one past the end of the folder's
+  // file the program's copy.
+  GravarRegistroDeTexto(pasta, kArquivoDasDescricoesDosAspectos, 1, "DESCCOMP#1");
+  GravarRegistroDeTexto(pasta, kArquivoDasDescricoesDosAspectos, 3, "");
+  for (const int r : {1, 8, 9, 10}) {
+    GravarRegistroDeTexto(pasta, kArquivoDescricoes, r, "CDATA#" + std::to_string(r));
+  }
+  const Compatibilidade c = MontaCompatibilidade(maria, joao, {}, pasta);
+  const std::string descricoes[] = {"DESCCOMP#1", "CDATA#8", "CDATA#9", euSilenciosoPadrao};
+  for (size_t i = 0; i < 4; ++i) EXPECT_EQ(c.Textos[i + 1].Descricao, descricoes[i]) << i;
   EXPECT_EQ(RegistroDoPar(1, 1), 1);
   EXPECT_EQ(RegistroDoPar(9, 1), 9);
   EXPECT_EQ(RegistroDoPar(2, 2), 10);
