@@ -142,6 +142,21 @@ void BM_TeclaNoFiltro(benchmark::State& state) {
   state.counters["mostrados"] = mostrados;
 }
 
+// The combo's list opened over the register (every name a row) and closed.
+void BM_AbreLista(benchmark::State& state) {
+  GarantaAplicacao();
+  auto janela = AbreJanela(PastaCom(static_cast<int>(state.range(0))));
+  auto* combo = janela->findChild<QComboBox*>(QStringLiteral("cmbClientes"));
+  for (auto _ : state) {
+    combo->showPopup();
+    QApplication::processEvents();
+    state.PauseTiming();
+    combo->hidePopup();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+
 // 100,000 is the size the window is made for; a million is the most the
 // register reads.
 BENCHMARK(BM_AbreCadastro)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -150,5 +165,6 @@ BENCHMARK(BM_TeclaNoFiltro)
     ->ArgNames({"clientes", "apaga"})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
+BENCHMARK(BM_AbreLista)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
