@@ -1,5 +1,6 @@
 #include "frm_cadastro.h"
 
+#include <QAbstractListModel>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -7,6 +8,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -60,6 +62,44 @@ const Pergunta kPerguntas[] = {
 
 }  // namespace
 
+// The names the combo lists: the register through the filter, a row made
+// only when it is on screen, so a million clients cost no widget items.
+class ListaDeClientes : public QAbstractListModel {
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  void Mostra(const NomesDoCadastro& nomes, std::vector<int> registros) {
+    beginResetModel();
+    nomes_ = &nomes;
+    registros_ = std::move(registros);
+    endResetModel();
+  }
+  int rowCount(const QModelIndex& pai = {}) const override {
+    return pai.isValid() ? 0 : static_cast<int>(registros_.size());
+  }
+  QVariant data(const QModelIndex& indice, int papel) const override {
+    if (!indice.isValid() || indice.row() >= rowCount() ||
+        (papel != Qt::DisplayRole && papel != Qt::EditRole)) {
+      return {};
+    }
+    const int k = Registro(indice.row());
+    const std::string_view nome = nomes_->Nome(k);
+    QString texto = QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size()));
+    if (nomes_->Danificado(k)) texto += QStringLiteral("  [registro danificado]");
+    return texto;
+  }
+  int Registro(int linha) const { return registros_[static_cast<size_t>(linha)]; }
+  // The row of record k, or -1 when the filter leaves it out.
+  int Linha(int k) const {
+    const auto p = std::lower_bound(registros_.begin(), registros_.end(), k);
+    return p != registros_.end() && *p == k ? static_cast<int>(p - registros_.begin()) : -1;
+  }
+
+ private:
+  const NomesDoCadastro* nomes_ = nullptr;
+  std::vector<int> registros_;
+};
+
 frmCadastro::frmCadastro(const PastaDeDados& pasta, QWidget* pai)
     : QDialog(pai), pasta_(pasta), hoje_(cifra::DataDeHoje()) {
   setObjectName(QStringLiteral("frmCadastro"));
@@ -72,6 +112,16 @@ frmCadastro::frmCadastro(const PastaDeDados& pasta, QWidget* pai)
   cmbClientes_ = new QComboBox(this);
   cmbClientes_->setObjectName(QStringLiteral("cmbClientes"));
   cmbClientes_->setMinimumWidth(360);
+  // Neither the combo nor its list measure every name: its width is fixed,
+  // the list's rows are all one height, and the list drops below the combo
+  // with a few rows and a scroll bar (the style's own menu-like list would
+  // be sized, row by row, to the whole register).
+  cmbClientes_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  cmbClientes_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+  cmbClientes_->setMaxVisibleItems(15);
+  lista_ = new ListaDeClientes(cmbClientes_);
+  cmbClientes_->setModel(lista_);
+  if (auto* vista = qobject_cast<QListView*>(cmbClientes_->view())) vista->setUniformItemSizes(true);
   txtEndereco_ = CaixaSoLeitura(this, "txtEndereco", 150);
   txtCidadeUf_ = CaixaSoLeitura(this, "txtCidadeUf", 50);
   txtCEP_ = CaixaSoLeitura(this, "txtCEP", 10);
@@ -125,37 +175,46 @@ std::optional<Cliente> frmCadastro::Executa(QWidget* pai, const PastaDeDados& pa
 }
 
 void frmCadastro::CarregarDadosNoCombo(int selecionar) {
-  if (!cifra::TentaAvisando(this, [&] { registros_ = cifra::LerCadastro(pasta_); })) {
-    registros_.clear();
+  // The list lets go of the old names first: the two are never held together.
+  const QSignalBlocker bloqueio(cmbClientes_);
+  lista_->Mostra(nomes_, {});
+  nomes_ = NomesDoCadastro();
+  if (!cifra::TentaAvisando(this, [&] { nomes_ = NomesDoCadastro(pasta_); })) {
+    nomes_ = NomesDoCadastro();
   }
   FiltraLista(selecionar);
 }
 
 void frmCadastro::FiltraLista(int selecionar) {
   const QSignalBlocker bloqueio(cmbClientes_);
-  cmbClientes_->clear();
-  for (int i : cifra::FiltrarClientes(registros_, txtFiltro_->text().toStdString())) {
-    const auto& r = registros_[static_cast<size_t>(i)];
-    QString texto = Q(r.cliente.Nome);
-    if (r.danificado) texto += QStringLiteral("  [registro danificado]");
-    cmbClientes_->addItem(texto, i);
-  }
-  const int posicao = cmbClientes_->findData(selecionar);
-  cmbClientes_->setCurrentIndex(posicao >= 0 ? posicao : (cmbClientes_->count() > 0 ? 0 : -1));
+  lista_->Mostra(nomes_, nomes_.Filtrar(txtFiltro_->text().toStdString()));
+  const int linha = lista_->Linha(selecionar);
+  cmbClientes_->setCurrentIndex(linha >= 0 ? linha : (lista_->rowCount() > 0 ? 0 : -1));
   UpdateFields();
 }
 
 int frmCadastro::Selecionado() const {
-  return cmbClientes_->currentIndex() >= 0 ? cmbClientes_->currentData().toInt() : -1;
+  const int linha = cmbClientes_->currentIndex();
+  return linha >= 0 ? lista_->Registro(linha) : -1;
 }
 
 void frmCadastro::UpdateFields() {
   const int i = Selecionado();
-  const bool ha = i >= 0;
+  mostrado_.reset();
+  if (i >= 0) cifra::TentaAvisando(this, [&] { mostrado_ = cifra::LerRegistroDeCliente(pasta_, i); });
+  // Another program changed the register since its names were read: they
+  // are read again (once), so the boxes show the client the list names.
+  if (i >= 0 && !relendo_ && (!mostrado_ || mostrado_->cliente.Nome != nomes_.Nome(i))) {
+    relendo_ = true;
+    CarregarDadosNoCombo(i);
+    relendo_ = false;
+    return;
+  }
+  const bool ha = mostrado_.has_value();
   cmdAlterar_->setEnabled(ha);
   cmdExcluir_->setEnabled(ha);
   const Cliente vazio;
-  const Cliente& c = ha ? registros_[static_cast<size_t>(i)].cliente : vazio;
+  const Cliente& c = ha ? mostrado_->cliente : vazio;
   txtEndereco_->setText(Q(c.Endereco));
   txtCidadeUf_->setText(Q(c.CidadeUf));
   txtCEP_->setText(Q(c.Cep));
@@ -164,12 +223,11 @@ void frmCadastro::UpdateFields() {
 }
 
 void frmCadastro::cmdRetrieve_Click() {
-  const int i = Selecionado();
-  if (i < 0) {
+  if (!mostrado_) {
     Erro(QStringLiteral("Desculpe, mas é impossível carregar um cliente que não consta no cadastro!"));
     return;
   }
-  escolhido_ = registros_[static_cast<size_t>(i)].cliente;
+  escolhido_ = mostrado_->cliente;
   accept();
 }
 
@@ -195,13 +253,13 @@ void frmCadastro::cmdPrepToInserir_Click() {
     }
   }
   txtFiltro_->clear();
-  CarregarDadosNoCombo(static_cast<int>(cifra::LerCadastro(pasta_).size()) - 1);
+  CarregarDadosNoCombo(cifra::ContarClientes(pasta_) - 1);
 }
 
 void frmCadastro::cmdAlterar_Click() {
   const int i = Selecionado();
-  if (i < 0) return;
-  const RegistroDeCliente lido = registros_[static_cast<size_t>(i)];
+  if (i < 0 || !mostrado_) return;
+  const RegistroDeCliente lido = *mostrado_;
   if (!Confirma(QStringLiteral("Aviso:"),
                 QStringLiteral("Você deseja alterar os dados de %1? Cada pergunta a seguir traz o "
                                "dado atual; cancelar qualquer uma delas desiste da alteração.")
@@ -216,8 +274,8 @@ void frmCadastro::cmdAlterar_Click() {
 
 void frmCadastro::cmdExcluir_Click() {
   const int i = Selecionado();
-  if (i < 0) return;
-  const RegistroDeCliente lido = registros_[static_cast<size_t>(i)];
+  if (i < 0 || !mostrado_) return;
+  const RegistroDeCliente lido = *mostrado_;
   if (!Confirma(QStringLiteral("Atenção:"),
                 QStringLiteral("Você está certo de que deseja excluir %1 do cadastro? Esta "
                                "operação não poderá ser desfeita.")

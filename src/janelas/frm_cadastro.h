@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <optional>
-#include <vector>
 
 #include "engine/data.h"
 #include "library/pasta_dados.h"
@@ -17,6 +16,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace cifra {
+
+class ListaDeClientes;
 
 class frmCadastro : public QDialog {
   Q_OBJECT
@@ -33,7 +34,7 @@ class frmCadastro : public QDialog {
   // Reloads the list from the file, keeping the filter; `selecionar` is the
   // record to select (the first one shown when it is not listed).
   void CarregarDadosNoCombo(int selecionar = -1);
-  // Shows the selected client in the five boxes.
+  // Reads the selected client from the file and shows it in the five boxes.
   void UpdateFields();
 
  private:
@@ -55,7 +56,11 @@ class frmCadastro : public QDialog {
 
   PastaDeDados pasta_;
   Data hoje_;
-  std::vector<RegistroDeCliente> registros_;
+  NomesDoCadastro nomes_;
+  ListaDeClientes* lista_;
+  // The selected record as the file held it when it was shown.
+  std::optional<RegistroDeCliente> mostrado_;
+  bool relendo_ = false;
   std::optional<Cliente> escolhido_;
 
   QLineEdit* txtFiltro_;

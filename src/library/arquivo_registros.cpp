@@ -404,18 +404,37 @@ std::vector<uint8_t> ArquivoDeRegistros::LePresente(int64_t n) const {
 
 std::vector<uint8_t> ArquivoDeRegistros::LeTudo() const {
   Descritor f = AbreParaLer(caminho_);
-  struct stat info {};
-  if (::fstat(f.fd(), &info) != 0) Falha("ler", caminho_, errno);
-  AvisaSeExcede();
-  const uint64_t limite = static_cast<uint64_t>(maximo_) * tamanho_;
-  std::vector<uint8_t> bytes(
-      static_cast<size_t>(std::min(static_cast<uint64_t>(info.st_size), limite)), 0);
+  std::vector<uint8_t> bytes(static_cast<size_t>(BytesALer(f.fd())), 0);
   size_t lidos = 0;
   if (const int codigo = LeEm(f.fd(), bytes.data(), bytes.size(), 0, &lidos)) {
     Falha("ler", caminho_, codigo);
   }
   bytes.resize(lidos);
   return bytes;
+}
+
+uint64_t ArquivoDeRegistros::BytesALer(int fd) const {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) Falha("ler", caminho_, errno);
+  AvisaSeExcede();
+  return std::min(static_cast<uint64_t>(info.st_size), static_cast<uint64_t>(maximo_) * tamanho_);
+}
+
+void ArquivoDeRegistros::LeEmBlocos(
+    size_t porVez, const std::function<void(std::span<const uint8_t>)>& bloco) const {
+  Descritor f = AbreParaLer(caminho_);
+  const uint64_t limite = BytesALer(f.fd());
+  std::vector<uint8_t> bytes(static_cast<size_t>(std::min<uint64_t>(limite, porVez * tamanho_)));
+  for (uint64_t inicio = 0; inicio < limite;) {
+    size_t lidos = 0;
+    const size_t quantos = static_cast<size_t>(std::min<uint64_t>(bytes.size(), limite - inicio));
+    if (const int codigo = LeEm(f.fd(), bytes.data(), quantos, inicio, &lidos)) {
+      Falha("ler", caminho_, codigo);
+    }
+    if (lidos == 0) break;  // the file shrank while it was read
+    bloco(std::span<const uint8_t>(bytes.data(), lidos));
+    inicio += lidos;
+  }
 }
 
 void ArquivoDeRegistros::Grava(int64_t n, std::span<const uint8_t> bytes) {

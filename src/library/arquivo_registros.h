@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -104,6 +105,10 @@ class ArquivoDeRegistros {
   std::vector<uint8_t> LePresente(int64_t n) const;
   // The whole file up to the format's last record, for files read in one piece.
   std::vector<uint8_t> LeTudo() const;
+  // The same bytes handed over `porVez` records at a time, from one opening
+  // of the file, for files too large to hold whole; the last block may end
+  // inside a record.
+  void LeEmBlocos(size_t porVez, const std::function<void(std::span<const uint8_t>)>& bloco) const;
   // Writes bytes at the start of record n (from 1, at most
   // maximoDeRegistros); a shorter buffer leaves the rest of the record as it
   // was. A gap before the record is zero-filled. The file is rewritten aside
@@ -124,6 +129,8 @@ class ArquivoDeRegistros {
  private:
   // Says once that the file is larger than its format.
   void AvisaSeExcede() const;
+  // What a whole read of the open file takes: its size, up to the format's last record.
+  uint64_t BytesALer(int fd) const;
 
   std::filesystem::path caminho_;
   size_t tamanho_;

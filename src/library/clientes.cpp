@@ -6,11 +6,16 @@
 #include <QLockFile>
 #include <QString>
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <iterator>
+#include <numeric>
 #include <cerrno>
 #include <span>
 
 #include "arquivo_registros.h"
 #include "campos.h"
+#include "windows1252.h"
 
 namespace cifra {
 namespace {
@@ -90,16 +95,54 @@ void RecusaSeCheio(const QString& caminho, bool acrescentando) {
   }
 }
 
-RegistroDeCliente DecodificaRegistro(const QByteArray& arquivo, qint64 k) {
-  const qint64 inicio = k * kRegistro;
-  const qint64 presentes = std::min(kRegistro, arquivo.size() - inicio);
+// Cut short by an interrupted write, or holding a byte no save writes.
+bool RegistroDanificado(std::span<const uint8_t> presente) {
+  return static_cast<qint64>(presente.size()) < kFimDosCampos ||
+         std::find(presente.begin(), presente.begin() + kFimDosCampos, 0) !=
+             presente.begin() + kFimDosCampos;
+}
+
+RegistroDeCliente DecodificaRegistro(std::span<const uint8_t> presente) {
   std::vector<uint8_t> r(kRegistro, 0);
-  std::copy_n(arquivo.constData() + inicio, presentes, r.begin());
+  std::copy(presente.begin(), presente.end(), r.begin());
   RegistroDeCliente lido;
   LeCampos<Cliente>(r, kCampos, lido.cliente);
-  lido.danificado = presentes < kFimDosCampos ||
-                    std::find(r.begin(), r.begin() + kFimDosCampos, 0) != r.begin() + kFimDosCampos;
+  lido.danificado = RegistroDanificado(presente);
   return lido;
+}
+
+RegistroDeCliente DecodificaRegistro(const QByteArray& arquivo, qint64 k) {
+  const qint64 inicio = k * kRegistro;
+  return DecodificaRegistro(std::span<const uint8_t>(
+      reinterpret_cast<const uint8_t*>(arquivo.constData()) + inicio,
+      static_cast<size_t>(std::min(kRegistro, arquivo.size() - inicio))));
+}
+
+// Accents removed and case folded, blanks not yet collapsed.
+QString Dobra(const QString& texto) {
+  const QString decomposto = texto.normalized(QString::NormalizationForm_KD);
+  QString chave;
+  for (QChar ch : decomposto) {
+    if (ch.category() != QChar::Mark_NonSpacing) chave += ch;
+  }
+  return chave.toCaseFolded();
+}
+
+// The key of each byte of the register's code page, in UTF-8, every blank
+// (a space, a no-break space, the space an accent leaves, "¨") written ' ':
+// a name's key is then its bytes' keys end to end with the blanks collapsed,
+// as ChaveDeBusca gives it, without decoding the name.
+const std::array<std::string, 256>& ChavesDosBytes() {
+  static const std::array<std::string, 256> tabela = [] {
+    std::array<std::string, 256> t;
+    for (int b = 0; b < 256; ++b) {
+      for (QChar ch : Dobra(QString::fromStdString(DeWindows1252(std::string(1, static_cast<char>(b)))))) {
+        t[static_cast<size_t>(b)] += ch.isSpace() ? std::string(" ") : QString(ch).toStdString();
+      }
+    }
+    return t;
+  }();
+  return tabela;
 }
 
 std::vector<RegistroDeCliente> DecodificaArquivo(const QByteArray& arquivo) {
@@ -189,25 +232,88 @@ void ExcluirCliente(const PastaDeDados& pasta, int indice, const RegistroDeClien
 }
 
 std::string ChaveDeBusca(std::string_view texto) {
-  const QString decomposto = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()))
-                                 .normalized(QString::NormalizationForm_KD);
-  QString chave;
-  for (QChar ch : decomposto) {
-    if (ch.category() != QChar::Mark_NonSpacing) chave += ch;
-  }
-  return chave.toCaseFolded().simplified().toStdString();
+  return Dobra(QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())))
+      .simplified()
+      .toStdString();
 }
 
-std::vector<int> FiltrarClientes(const std::vector<RegistroDeCliente>& registros,
-                                 std::string_view filtro) {
-  const std::string chave = ChaveDeBusca(filtro);
-  std::vector<int> posicoes;
-  for (size_t i = 0; i < registros.size(); ++i) {
-    if (ChaveDeBusca(registros[i].cliente.Nome).find(chave) != std::string::npos) {
-      posicoes.push_back(static_cast<int>(i));
+NomesDoCadastro::NomesDoCadastro(const PastaDeDados& pasta) {
+  const QString caminho = Caminho(pasta);
+  if (!NomeOcupado(caminho.toStdString())) return;
+  // A block of 4,096 records (1.4 MB) at a time: the file is never held whole.
+  constexpr size_t kPorVez = 4096;
+  ArquivoDeRegistros(caminho.toStdString(), kRegistro, kMaiorCadastro)
+      .LeEmBlocos(kPorVez, [&](std::span<const uint8_t> bloco) {
+        for (size_t inicio = 0; inicio < bloco.size(); inicio += kRegistro) {
+          Acrescenta(bloco.subspan(inicio, std::min<size_t>(kRegistro, bloco.size() - inicio)));
+        }
+      });
+}
+
+void NomesDoCadastro::Acrescenta(std::span<const uint8_t> registro) {
+  const auto campo = registro.first(std::min<size_t>(registro.size(), 100));
+  const auto branco = [](uint8_t b) { return b == ' ' || b == 0; };
+  const auto inicio = std::find_if_not(campo.begin(), campo.end(), branco);
+  const auto fim = std::find_if_not(campo.rbegin(), std::make_reverse_iterator(inicio), branco).base();
+  nomes_ += DeWindows1252(std::string_view(
+      reinterpret_cast<const char*>(campo.data()) + (inicio - campo.begin()),
+      static_cast<size_t>(fim - inicio)));
+  fimDoNome_.push_back(static_cast<uint32_t>(nomes_.size()));
+
+  const auto& chaves = ChavesDosBytes();
+  const size_t comeco = chaves_.size();
+  bool espaco = false;
+  for (auto b = inicio; b != fim; ++b) {
+    for (char c : chaves[*b]) {
+      if (c == ' ') {
+        espaco = chaves_.size() > comeco;
+      } else {
+        if (espaco) chaves_ += ' ';
+        espaco = false;
+        chaves_ += c;
+      }
     }
   }
+  fimDaChave_.push_back(static_cast<uint32_t>(chaves_.size()));
+  chaves_ += '\n';
+  danificado_.push_back(RegistroDanificado(registro));
+}
+
+std::string_view NomesDoCadastro::Nome(int i) const {
+  const size_t k = static_cast<size_t>(i);
+  const size_t inicio = k == 0 ? 0 : fimDoNome_[k - 1];
+  return std::string_view(nomes_).substr(inicio, fimDoNome_[k] - inicio);
+}
+
+std::vector<int> NomesDoCadastro::Filtrar(std::string_view filtro) const {
+  const std::string chave = ChaveDeBusca(filtro);
+  std::vector<int> posicoes;
+  if (chave.empty()) {
+    posicoes.resize(static_cast<size_t>(Quantos()));
+    std::iota(posicoes.begin(), posicoes.end(), 0);
+    return posicoes;
+  }
+  // One search over all the keys; after a hit, on from the next key.
+  const char* const base = chaves_.data();
+  const char* const ate = base + chaves_.size();
+  const char* de = base;
+  size_t k = 0;
+  while (const void* achado = ::memmem(de, static_cast<size_t>(ate - de), chave.data(), chave.size())) {
+    const auto onde = static_cast<size_t>(static_cast<const char*>(achado) - base);
+    while (fimDaChave_[k] < onde) ++k;
+    posicoes.push_back(static_cast<int>(k));
+    de = base + fimDaChave_[k] + 1;
+  }
   return posicoes;
+}
+
+std::optional<RegistroDeCliente> LerRegistroDeCliente(const PastaDeDados& pasta, int indice) {
+  const QString caminho = Caminho(pasta);
+  if (indice < 0 || !NomeOcupado(caminho.toStdString())) return std::nullopt;
+  const auto presente = ArquivoDeRegistros(caminho.toStdString(), kRegistro, kMaiorCadastro)
+                            .LePresente(indice + 1);
+  if (presente.empty()) return std::nullopt;
+  return DecodificaRegistro(presente);
 }
 
 }  // namespace cifra

@@ -235,12 +235,18 @@ TEST(frmCadastro, CadastraFiltraAlteraExcluiECarregaUmCliente) {
     EXPECT_LE(janela.minimumSizeHint().width(), largura);
   }
 
-  // Recall Helga: the register closes and hands back her name and date.
+  // Another program renames Helga meanwhile: choosing her reads the list again.
+  cifra::Cliente helga = cifra::LerClientes(pasta)[1];
+  helga.Nome = "Helga Müller Braun";
+  cifra::AlterarCliente(pasta, 1, cifra::LerCadastro(pasta)[1], helga);
   escolhe(1);
+  EXPECT_EQ(nomes()[1], QStringLiteral("Helga Müller Braun"));
+
+  // Recall Helga: the register closes and hands back her name and date.
   clica("cmdRetrieve");
   EXPECT_EQ(janela.result(), QDialog::Accepted);
   ASSERT_TRUE(janela.Escolhido().has_value());
-  EXPECT_EQ(janela.Escolhido()->Nome, "Helga Müller");
+  EXPECT_EQ(janela.Escolhido()->Nome, "Helga Müller Braun");
   EXPECT_EQ(janela.Escolhido()->DataNascimento, "29/02/2000");
 }
 

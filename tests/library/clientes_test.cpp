@@ -9,6 +9,7 @@
 #include "apoio/processo.h"
 #include "library/arquivo_registros.h"
 #include "library/clientes.h"
+#include "library/windows1252.h"
 
 namespace cifra {
 namespace {
@@ -60,6 +61,48 @@ TEST(Clientes, RegistroParcialNoFimEhMostradoEGuardado) {
     const auto lidos = LerCadastro(pasta);
     EXPECT_EQ(lidos[1].danificado, caso.danificado) << caso.tamanho;
     EXPECT_EQ(lidos[2], (RegistroDeCliente{kMuller, false}));
+    // The list's names and a record read alone agree with the whole file.
+    const NomesDoCadastro nomes(pasta);
+    ASSERT_EQ(nomes.Quantos(), 3);
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(nomes.Nome(i), lidos[i].cliente.Nome) << caso.tamanho;
+      EXPECT_EQ(nomes.Danificado(i), lidos[i].danificado) << caso.tamanho;
+      EXPECT_EQ(LerRegistroDeCliente(pasta, i), lidos[i]) << caso.tamanho;
+    }
+    EXPECT_EQ(LerRegistroDeCliente(pasta, 3), std::nullopt);
+  }
+}
+
+// The list's filter finds what the search key finds, for every byte a name
+// can hold: accents, capitals, ligatures ("œ", "ß"), blanks of every kind
+// (a no-break space, the space "¨" leaves), in the middle and at the ends.
+TEST(Clientes, FiltroDaListaConcordaComAChaveDeBusca) {
+  teste::PastaTemporaria raiz;
+  std::vector<uint8_t> arquivo;
+  for (int b = 0; b < 256; ++b) {
+    const char c = static_cast<char>(b);
+    for (const std::string& nome : {"Jo" + std::string(1, c) + "o  d" + c + "s", c + std::string("\xC1gua") + c}) {
+      std::vector<uint8_t> r(337, ' ');
+      std::copy(nome.begin(), nome.end(), r.begin());
+      r[335] = r[336] = 0;
+      arquivo.insert(arquivo.end(), r.begin(), r.end());
+    }
+  }
+  teste::EscreveBytes(raiz / "caduser.dat", arquivo);
+  const PastaDeDados pasta(raiz.Caminho());
+  const auto lidos = LerCadastro(pasta);
+  std::vector<std::string> chaves;
+  for (const auto& r : lidos) chaves.push_back(ChaveDeBusca(r.cliente.Nome));
+  std::vector<std::string> filtros = {"", " ", "joao", "jo o", "O D", "d s", "ÁGUA", "o  ds", "ss"};
+  for (int b = 0; b < 256; ++b) filtros.push_back(DeWindows1252(std::string(1, static_cast<char>(b))));
+
+  const NomesDoCadastro nomes(pasta);
+  for (const std::string& filtro : filtros) {
+    std::vector<int> esperado;
+    for (size_t i = 0; i < chaves.size(); ++i) {
+      if (chaves[i].find(ChaveDeBusca(filtro)) != std::string::npos) esperado.push_back(static_cast<int>(i));
+    }
+    EXPECT_EQ(nomes.Filtrar(filtro), esperado) << filtro;
   }
 }
 
