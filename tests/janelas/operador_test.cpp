@@ -198,11 +198,9 @@ TEST(Operador, JanelaGuardadaMaiorQueATelaCabeNela) {
 
 // The hint follows the mouse from button to button of the toolbar, just
 // below it, alone (no Qt tooltip over it) and fitted to each text anew; the
-// toolbar's background and the page close it.
+// toolbar's background, the empty area and an analysis's page close it.
 TEST(Operador, DicaSegueOMouseNaBarraEFechaForaDela) {
   Programa p;
-  frmExibeRelatorio* exibidor = p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}});
-  ASSERT_TRUE(exibidor);
   const auto passa = [](QWidget* w, QPoint ponto) {
     QTest::mouseMove(w, ponto);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // a closed hint goes
@@ -236,10 +234,14 @@ TEST(Operador, DicaSegueOMouseNaBarraEFechaForaDela) {
   auto* barra = p.janela->findChild<QToolBar*>(QStringLiteral("picMenu"));
   passa(barra, QPoint(barra->width() - 10, barra->height() / 2));
   EXPECT_FALSE(dica);
-  sobre("cmdSobre");
-  ASSERT_TRUE(p.janela->Dicas().Dica());
-  passa(exibidor->Vista().viewport(), exibidor->Vista().viewport()->rect().center());
-  EXPECT_EQ(p.janela->Dicas().Dica(), nullptr);
+  for (const bool naPagina : {false, true}) {  // the empty area, then an analysis's page
+    frmExibeRelatorio* exibidor = naPagina ? p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}}) : nullptr;
+    QWidget* fundo = naPagina ? exibidor->Vista().viewport() : p.janela->Area().viewport();
+    sobre("cmdSobre");
+    ASSERT_TRUE(p.janela->Dicas().Dica());
+    passa(fundo, fundo->rect().center());
+    EXPECT_EQ(p.janela->Dicas().Dica(), nullptr) << naPagina;
+  }
 }
 
 }  // namespace
