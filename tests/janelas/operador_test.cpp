@@ -73,7 +73,7 @@ TEST(Operador, CadaComandoAbreSuaJanelaSemPalavrasEmIngles) {
       {"mnuAlterarOrdem", "frmOrdem"},                  {"mnuAlterarConteudoDasAnalises", "frmSelecionaAlteracao"},
       {"cmdCriaPrevisao", "frmEntraNome"},              {"mnuPrevisoesDoCadastro", "frmPrevisoesDoCadastro"},
       {"cmdCompatibilidade", "frmEntraNome"},           {"cmdImprimir", "frmImprimir"},
-      {"cmdSair", "QMessageBox"},                       {"mnuSalvarOdt", "QFileDialog"},
+      {"cmdSair", "QMessageBox"},                       {"mnuSalvarOdt", "dlgSalvarOdt"},
   };
   for (const auto& [comando, esperada] : comandos) {
     SCOPED_TRACE(comando);
@@ -96,9 +96,11 @@ TEST(Operador, CadaComandoAbreSuaJanelaSemPalavrasEmIngles) {
       }
       dialogo->close();  // as the close box does; the question to leave takes it as "Não"
     });
-    // The print dialog says once that there is no printer here.
-    std::optional<cifra::teste::RespondeCaixas> avisos;
-    if (std::string_view(comando) == "cmdImprimir") avisos.emplace();
+    // Some ask before dropping what was typed ("Sim"); the print dialog says
+    // once that there is no printer here. The question to leave is the
+    // command's own window.
+    std::optional<cifra::teste::RespondeCaixas> caixas;
+    if (std::string_view(comando) != "cmdSair") caixas.emplace(std::deque<cifra::teste::Resposta>{QMessageBox::Yes});
     p.Aciona(comando);
     EXPECT_EQ(aberta, QString::fromLatin1(esperada));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
