@@ -45,6 +45,7 @@ TEST(LinhaDeComando, RecusaEntradasComAMensagemDoDialogo) {
       {{"Maria da Silva", "12/08/1978", "--pasta", pasta, "--hoje", "11/08/1978"},
        "A data de hoje informada (11/08/1978) é anterior à data do nascimento (12/08/1978)."},
       {{"Maria da Silva", "31/12/0999", "--pasta", pasta}, "entre 01/01/1000 e a data de hoje"},
+      {{"Maria da Silva", "01/01/2099", "--pasta", pasta}, "entre 01/01/1000 e a data de hoje"},
       {{"Maria " + std::string(95, 'X'), "12/08/1978", "--pasta", pasta}, "no máximo 100 caracteres"},
       {{"Maria da Silva", "12/08/1978", "--de", "27"}, "quatro algarismos", true},
       {{"Maria da Silva", "12/08/1978", "--de", "2027", "--ate", "2040"}, "no máximo 10 anos", true},
