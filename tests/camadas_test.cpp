@@ -63,19 +63,7 @@ std::vector<std::string> IncludesProibidos(const fs::path& fontes) {
 }
 
 TEST(Camadas, NenhumIncludeDeUmaCamadaDeCima) {
-  const auto proibidos = IncludesProibidos(CIFRA_FONTES_DIR);
-  for (const std::string& p : proibidos) ADD_FAILURE() << p;
-
-  // The rule catches what it is there for: an upward include planted in a
-  // copy of a lower layer, and a window header below the windows.
-  const fs::path copia = fs::temp_directory_path() / "cifra-camadas-teste";
-  fs::remove_all(copia);
-  fs::create_directories(copia / "engine");
-  fs::create_directories(copia / "presentation");
-  std::ofstream(copia / "engine" / "x.cpp") << "#include \"presentation/tela.h\"\n";
-  std::ofstream(copia / "presentation" / "y.h") << "#include <QDialog>\n#include \"janelas/frm_ordem.h\"\n";
-  EXPECT_EQ(IncludesProibidos(copia).size(), 3u);
-  fs::remove_all(copia);
+  for (const std::string& p : IncludesProibidos(CIFRA_FONTES_DIR)) ADD_FAILURE() << p;
 }
 
 }  // namespace

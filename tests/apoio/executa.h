@@ -19,10 +19,4 @@ inline Resultado Executa(const std::vector<std::string>& args, bool previsao = f
   return {status, saida.str(), erros.str()};
 }
 
-inline Resultado Preve(const std::vector<std::string>& args) {
-  std::ostringstream saida, erros;
-  const int status = ExecutaPrevisao(args, saida, erros);
-  return {status, saida.str(), erros.str()};
-}
-
 }  // namespace cifra::teste

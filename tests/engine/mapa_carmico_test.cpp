@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-#include <random>
-
 #include "engine/numerologia.h"
 
 namespace cifra {
@@ -60,27 +57,6 @@ TEST(MapaCarmico, DividasNoCaminhoDaReducao) {
       {199, {19}},     // 199 → 19 → 10 → 1
       {0, {}}};
   for (const auto& [total, dividas] : casos) EXPECT_EQ(DividasNaReducao(total), dividas) << total;
-}
-
-// Whatever the name, the nine cells hold every letter that has a value, the
-// lessons are the empty cells, and the hidden passion the fullest ones.
-TEST(MapaCarmico, PropriedadesEmNomesAleatorios) {
-  std::mt19937 gerador(20261207);
-  const std::u32string alfabeto = U"ABCDEFGHIJKLMNOPQRSTUVWXYZ  -'0123456789ÇÃ";
-  for (int i = 0; i < 2000; ++i) {
-    std::u32string nome(1 + gerador() % 60, U' ');
-    for (char32_t& c : nome) c = alfabeto[gerador() % alfabeto.size()];
-    const MapaCarmico m = CalculaMapaCarmico(nome, {1 + static_cast<int>(gerador() % 28), 1, 1990});
-    int comValor = 0;
-    for (char32_t c : nome) comValor += ValorDaLetra(c) > 0;
-    ASSERT_EQ(std::accumulate(m.Inclusao.begin(), m.Inclusao.end(), 0), comValor) << Utf8(nome);
-    for (int16_t v : m.LicoesCarmicas) ASSERT_EQ(m.Inclusao[static_cast<size_t>(v - 1)], 0);
-    for (int16_t v : m.TendenciaOculta) {
-      ASSERT_EQ(m.Inclusao[static_cast<size_t>(v - 1)],
-                *std::max_element(m.Inclusao.begin(), m.Inclusao.end()));
-    }
-    ASSERT_EQ(m.TendenciaOculta.empty(), comValor == 0);
-  }
 }
 
 }  // namespace

@@ -6,35 +6,24 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QComboBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QToolBar>
-#include <QToolButton>
 #include <QToolTip>
 #include <QHelpEvent>
+#include <QPainter>
 #include <optional>
 #include <string_view>
 
-#include "apoio/janelas.h"
-#include "library/clientes.h"
-#include "settings/configuracao.h"
-#include "janelas/frm_cadastro.h"
-#include "janelas/frm_configura_fonte.h"
-#include "janelas/frm_configura_rodape.h"
+#include "apoio/programa.h"
 #include "janelas/frm_dicas.h"
-#include "janelas/frm_entrada.h"
 #include "janelas/frm_exibe_relatorio.h"
 #include "janelas/frm_harmoniza_nome.h"
-#include "janelas/frm_principal.h"
 
 namespace cifra {
 namespace {
@@ -69,45 +58,37 @@ QStringList EmIngles(const QStringList& textos) {
   return achados;
 }
 
-struct Programa {
-  cifra::teste::PastaTemporaria pasta;
-  cifra::teste::QuandoAbrir<frmEntrada> abertura{[](frmEntrada& e) { e.close(); }};
-  std::unique_ptr<frmPrincipal> janela;
-  bool geometriaNaPasta = false;
-  Programa() { Abre(); }
-  void Abre() {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString((pasta / "config").string()));
-    janela = std::make_unique<frmPrincipal>(pasta.Caminho().string(), geometriaNaPasta);
-    janela->Inicia();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
-    janela->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(janela.get()));
-  }
-  void Aciona(const char* acao) {
-    janela->findChild<QAction*>(QString::fromLatin1(acao))->trigger();
-  }
-};
+using cifra::teste::Programa;
 
-TEST(Operador, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
+// Every command of the toolbar and the menus opens its own window, whole on
+// a 1280 x 800 screen, whose words are all Portuguese, Qt's own boxes and
+// file dialogs included; the window's close box leaves it.
+TEST(Operador, CadaComandoAbreSuaJanelaSemPalavrasEmIngles) {
   Programa p;
   p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}});
-  const char* comandos[] = {"cmdConfigurarFontes",     "cmdConfiguraPrograma", "cmdSobre",
-                            "mnuConfigurarRodape",     "mnuAlterarImagemCabecalho",
-                            "mnuDefinirCalculoA",      "mnuAlterarOrdem",
-                            "mnuAlterarConteudoDasAnalises", "cmdImprimir", "cmdSair",
-                            "cmdCriaPrevisao",         "mnuPrevisoesDoCadastro", "mnuSalvarOdt",
-                            "cmdCompatibilidade"};
-  for (const char* comando : comandos) {
+  const std::pair<const char*, const char*> comandos[] = {
+      {"cmdConfigurarFontes", "frmConfiguraFonte"},     {"cmdConfiguraPrograma", "frmConfiguraPrograma"},
+      {"cmdAjuda", "frmAjuda"},                         {"cmdSobre", "frmSobre"},
+      {"mnuConfigurarRodape", "frmConfiguraRodape"},    {"mnuAlterarImagemCabecalho", "frmSelecionarArquivo"},
+      {"mnuDefinirCalculoA", "frmEditaCalculo"},        {"mnuDefinirCalculoB", "frmEditaCalculo"},
+      {"mnuAlterarOrdem", "frmOrdem"},                  {"mnuAlterarConteudoDasAnalises", "frmSelecionaAlteracao"},
+      {"cmdCriaPrevisao", "frmEntraNome"},              {"mnuPrevisoesDoCadastro", "frmPrevisoesDoCadastro"},
+      {"cmdCompatibilidade", "frmEntraNome"},           {"cmdImprimir", "frmImprimir"},
+      {"cmdSair", "QMessageBox"},                       {"mnuSalvarOdt", "dlgSalvarOdt"},
+  };
+  for (const auto& [comando, esperada] : comandos) {
     SCOPED_TRACE(comando);
+    QString aberta;
+    QSize tamanho;
     QStringList vistos;
-    // The first window the command opens, and a box or file dialog it opens
-    // in turn (the print dialog's "Salvar PDF...", the questions).
+    // The first window the command opens, and the file dialog of the print
+    // dialog's "Salvar PDF...".
     cifra::teste::QuandoAbrirModal([&](QWidget* dialogo) {
+      aberta = dialogo->objectName().isEmpty() ? QString::fromLatin1(dialogo->metaObject()->className())
+                                               : dialogo->objectName();
+      tamanho = dialogo->frameGeometry().size().expandedTo(dialogo->minimumSizeHint());
       vistos << TextosVisiveis(*dialogo);
-      if (qobject_cast<QMessageBox*>(dialogo)) {
-        cifra::teste::Retrata(dialogo, QStringLiteral("pergunta-sair"));
-      }
+      if (qobject_cast<QMessageBox*>(dialogo)) cifra::teste::Retrata(dialogo, QStringLiteral("pergunta-sair"));
       if (auto* pdf = dialogo->findChild<QAbstractButton*>(QStringLiteral("cmdSalvarPdf"))) {
         cifra::teste::QuandoAbrirModal([&](QWidget* arquivo) {
           vistos << TextosVisiveis(*arquivo);
@@ -116,23 +97,25 @@ TEST(Operador, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
         });
         pdf->click();
       }
-      if (auto* caixa = qobject_cast<QMessageBox*>(dialogo)) {
-        caixa->button(QMessageBox::No) ? caixa->button(QMessageBox::No)->click() : caixa->reject();
-      } else if (auto* d = qobject_cast<QDialog*>(dialogo)) {
-        d->QDialog::reject();
-      }
+      dialogo->close();  // as the close box does; the question to leave takes it as "Não"
     });
-    // The print dialog says once that there is no printer here.
-    std::optional<cifra::teste::RespondeCaixas> avisos;
-    if (std::string_view(comando) == "cmdImprimir") avisos.emplace();
+    // Some ask before dropping what was typed ("Sim"); the print dialog says
+    // once that there is no printer here. The question to leave is the
+    // command's own window.
+    std::optional<cifra::teste::RespondeCaixas> caixas;
+    if (std::string_view(comando) != "cmdSair") caixas.emplace(std::deque<cifra::teste::Resposta>{QMessageBox::Yes});
     p.Aciona(comando);
-    EXPECT_FALSE(vistos.isEmpty());
+    EXPECT_EQ(aberta, QString::fromLatin1(esperada));
+    // Whole on a 1280 x 800 screen, as a laptop at 200 % gives.
+    EXPECT_TRUE(tamanho.width() <= 1280 && tamanho.height() <= 800) << tamanho.width() << " x " << tamanho.height();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(EmIngles(vistos), QStringList());
+    p.Ativa();
   }
-  {  // The harmonisation window, which is not modal.
+  {  // The harmonisation window is not modal: it opens beside the main window.
     p.Aciona("cmdHarmonizaNome");
     QWidget* harmonizacao = p.janela->Harmonizacao();
-    ASSERT_TRUE(harmonizacao);
+    ASSERT_TRUE(harmonizacao && harmonizacao->isVisible());
     EXPECT_EQ(EmIngles(TextosVisiveis(*harmonizacao)), QStringList());
     harmonizacao->close();
   }
@@ -153,16 +136,12 @@ TEST(Operador, DialogosCaixasEMenusDoQtSemPalavrasEmIngles) {
 // by person with the one in front checked.
 TEST(Operador, AtalhosEMenuJanela) {
   Programa p;
-  QString pergunta;
-  cifra::teste::QuandoAbrirModal([&](QWidget* w) {
-    auto* caixa = qobject_cast<QMessageBox*>(w);
-    ASSERT_TRUE(caixa);
-    pergunta = caixa->text() + "|" + caixa->button(QMessageBox::Yes)->text() + "|" +
-               caixa->button(QMessageBox::No)->text();
-    caixa->button(QMessageBox::No)->click();
-  });
-  QTest::keyClick(p.janela.get(), Qt::Key_Q, Qt::ControlModifier);
-  EXPECT_EQ(pergunta, QStringLiteral("Está certo de que deseja encerrar este programa agora?|&Sim|&Não"));
+  {
+    cifra::teste::RespondeCaixas pergunta({QMessageBox::No});
+    QTest::keyClick(p.janela.get(), Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_EQ(pergunta.Vistas().size(), 1u);
+    EXPECT_EQ(pergunta.Vistas()[0].texto, QStringLiteral("Está certo de que deseja encerrar este programa agora?"));
+  }
 
   frmExibeRelatorio* maria = p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}, U"MARIA DA SILVA"});
   frmExibeRelatorio* joao = p.janela->CriaAnalise({U"JOAO ARAUJO", {5, 3, 1980}, U"JOÃO ARAÚJO"});
@@ -181,15 +160,14 @@ TEST(Operador, AtalhosEMenuJanela) {
   }
   EXPECT_EQ(listadas, (QStringList{"&1 MARIA DA SILVA – 12/08/1978", "&2 JOÃO ARAÚJO – 05/03/1980",
                                    "&3 ANA SOUZA – 01/01/2000*"}));
-  p.janela->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(p.janela.get()));
+  p.Ativa();
   QTest::keyClick(p.janela.get(), Qt::Key_F6, Qt::ControlModifier);
   EXPECT_NE(p.janela->ExibidorAtivo(), ana);
   QTest::keyClick(p.janela.get(), Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(p.janela->ExibidorAtivo(), ana);
 
   // Cascaded, each keeps two thirds of the area.
-  p.janela->findChild<QAction*>(QStringLiteral("mnuJanelaEmCascata"))->trigger();
+  p.Aciona("mnuJanelaEmCascata");
   const QSize area = p.janela->Area().viewport()->size();
   for (auto* e : {maria, joao, ana}) {
     EXPECT_EQ(e->parentWidget()->size(), QSize(area.width() * 2 / 3, area.height() * 2 / 3));
@@ -204,7 +182,7 @@ TEST(Operador, JanelaGuardadaMaiorQueATelaCabeNela) {
   Programa p;
   p.janela->resize(5000, 4000);
   p.janela->close();
-  p.Abre();
+  p.Abre(false);
   const QRect tela = p.janela->screen()->availableGeometry();
   EXPECT_TRUE(tela.contains(p.janela->geometry()));
   EXPECT_EQ(p.janela->size(), tela.size() * 0.9);
@@ -212,98 +190,65 @@ TEST(Operador, JanelaGuardadaMaiorQueATelaCabeNela) {
   // With a data folder named by the operator, the folder keeps the size.
   p.janela->close();
   p.geometriaNaPasta = true;
-  p.Abre();
+  p.Abre(false);
   p.janela->resize(600, 400);
   p.janela->close();
   EXPECT_TRUE(std::filesystem::exists(p.pasta / "janela.ini"));
   p.geometriaNaPasta = false;
-  p.Abre();
+  p.Abre(false);
   EXPECT_NE(p.janela->size(), QSize(600, 400));
   p.janela->close();
   p.geometriaNaPasta = true;
-  p.Abre();
+  p.Abre(false);
   EXPECT_EQ(p.janela->size(), QSize(600, 400));
 }
 
-// The hint of a toolbar button stands alone (no Qt tooltip over it), fits
-// each text anew, and closes when the pointer goes straight onto the page.
-TEST(Operador, DicaSozinhaDoTamanhoDoTextoFechaNaPagina) {
+// The hint follows the mouse from button to button of the toolbar, just
+// below it, alone (no Qt tooltip over it) and fitted to each text anew; the
+// toolbar's background, the empty area and an analysis's page close it.
+TEST(Operador, DicaSegueOMouseNaBarraEFechaForaDela) {
   Programa p;
-  frmExibeRelatorio* exibidor = p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}});
-  ASSERT_TRUE(exibidor);
-  auto* barra = p.janela->findChild<QToolBar*>(QStringLiteral("picMenu"));
-  const auto sobre = [&](const char* acao) {
-    QWidget* b = barra->widgetForAction(p.janela->findChild<QAction*>(QLatin1String(acao)));
-    QTest::mouseMove(b, b->rect().center());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  const auto passa = [](QWidget* w, QPoint ponto) {
+    QTest::mouseMove(w, ponto);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // a closed hint goes
+  };
+  const auto sobre = [&](const char* botao) {
+    QWidget* b = p.Botao(botao);
+    passa(b, b->rect().center());
     return b;
   };
   QWidget* configura = sobre("cmdConfiguraPrograma");
   QPointer<frmDicas> dica = p.janela->Dicas().Dica();
   ASSERT_TRUE(dica);
-  const int longa = dica->width();
+  const int x0 = dica->x(), longa = dica->width();
   QHelpEvent pedido(QEvent::ToolTip, configura->rect().center(), configura->mapToGlobal(configura->rect().center()));
   EXPECT_TRUE(QCoreApplication::sendEvent(configura, &pedido) && pedido.isAccepted());
   EXPECT_FALSE(QToolTip::isVisible());
+  QWidget* imprimir = sobre("cmdImprimir");
+  EXPECT_EQ(p.janela->Dicas().Dica(), dica.data());  // the same hint moves and changes its text
+  EXPECT_TRUE(dica->Texto().startsWith(QStringLiteral("Utilize este botão para imprimir")));
+  EXPECT_EQ(dica->x() - x0, imprimir->x() - configura->x());
   sobre("cmdAjuda");
-  ASSERT_EQ(p.janela->Dicas().Dica(), dica.data());
   EXPECT_LT(dica->width(), longa) << dica->Texto().toStdString();
-  QWidget* pagina = exibidor->Vista().viewport();
-  QTest::mouseMove(pagina, pagina->rect().center());
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  sobre("cmdImprimir");
+  {  // The picture of the manual: the window with the hint where it stands.
+    QImage imagem = p.janela->grab().toImage();
+    QPainter pintor(&imagem);
+    pintor.drawPixmap(p.janela->mapFromGlobal(dica->pos()), dica->grab());
+    pintor.end();
+    cifra::teste::GuardaImagem(imagem, QStringLiteral("frm-dicas.png"));
+  }
+  auto* barra = p.janela->findChild<QToolBar*>(QStringLiteral("picMenu"));
+  passa(barra, QPoint(barra->width() - 10, barra->height() / 2));
   EXPECT_FALSE(dica);
-}
-
-// A name the register cannot keep (a Polish "Ł") is asked again, naming the
-// characters, instead of turning into "?" on its way into the analysis.
-TEST(Operador, CadastroRecusaCaracteresQueNaoGuarda) {
-  cifra::teste::PastaTemporaria raiz;
-  const cifra::PastaDeDados pasta(raiz.Caminho());
-  frmCadastro janela(pasta);
-  janela.show();
-  cifra::teste::RespondeCaixas caixas(
-      {QMessageBox::Yes, "Łukasz Wałęsa", "Lukasz Walesa", "", "", "01/01/1980", "", ""});
-  cifra::teste::Clica(janela, QStringLiteral("cmdPrepToInserir"));
-  ASSERT_GE(caixas.Vistas().size(), 3u);
-  EXPECT_TRUE(caixas.Vistas()[2].texto.contains(QStringLiteral("“Ł”, “ł”, “ę”")))
-      << caixas.Vistas()[2].texto.toStdString();
-  const auto clientes = cifra::LerCadastro(pasta);
-  ASSERT_EQ(clientes.size(), 1u);
-  EXPECT_EQ(clientes[0].cliente.Nome, "Lukasz Walesa");
-}
-
-// A footer line longer than the printed page is named, with its excess, when
-// the operator confirms; "Não" keeps the dialog open and the file as it was.
-TEST(Operador, RodapeLongoEhAvisadoAntesDeGravar) {
-  cifra::teste::ComConfiguracao c;
-  cifra::frmConfiguraRodape janela(nullptr, c.configuracao.pasta, c.configuracao.linhas,
-                                   c.configuracao.margens);
-  janela.show();
-  cifra::teste::Substitui(cifra::teste::Controle(janela, QStringLiteral("txtRodapeLinhaDois")),
-                          QString(150, QLatin1Char('W')));
-  const auto antes = cifra::teste::LeBytes(c.pasta / "rodape.dat");
-  cifra::teste::RespondeCaixas caixas({QMessageBox::No});
-  cifra::teste::Clica(janela, QStringLiteral("cmdOk"));
-  ASSERT_EQ(caixas.Vistas().size(), 1u);
-  EXPECT_TRUE(caixas.Vistas()[0].texto.startsWith(
-      QStringLiteral("A segunda linha do rodapé passa ")))
-      << caixas.Vistas()[0].texto.toStdString();
-  EXPECT_TRUE(janela.isVisible());
-  EXPECT_EQ(cifra::teste::LeBytes(c.pasta / "rodape.dat"), antes);
-}
-
-// The fonts dialog lists each family once, without fontconfig's foundry, and
-// keeps a size within what is drawn: the sample and the file agree.
-TEST(Operador, FontesSemFundicaoETamanhoQueSeDesenha) {
-  QStringList familias = cifra::frmConfiguraFonte::Familias();
-  EXPECT_TRUE(familias.filter(QStringLiteral("[")).isEmpty());
-  EXPECT_EQ(familias.removeDuplicates(), 0);
-  cifra::teste::ComConfiguracao c;
-  cifra::frmConfiguraFonte janela(nullptr, c.configuracao.pasta, c.configuracao.fontes);
-  janela.show();
-  auto* tamanho = cifra::teste::Controle<QComboBox>(janela, QStringLiteral("cmbTamanho_1"));
-  cifra::teste::Substitui(tamanho->lineEdit(), QStringLiteral("90"));
-  EXPECT_EQ(c.configuracao.fontes.FonteTitulo.Tamanho, 72);
+  for (const bool naPagina : {false, true}) {  // the empty area, then an analysis's page
+    frmExibeRelatorio* exibidor = naPagina ? p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}}) : nullptr;
+    QWidget* fundo = naPagina ? exibidor->Vista().viewport() : p.janela->Area().viewport();
+    sobre("cmdSobre");
+    ASSERT_TRUE(p.janela->Dicas().Dica());
+    passa(fundo, fundo->rect().center());
+    EXPECT_EQ(p.janela->Dicas().Dica(), nullptr) << naPagina;
+  }
 }
 
 }  // namespace

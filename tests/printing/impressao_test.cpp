@@ -14,6 +14,7 @@
 #include "presentation/superficie_teste.h"
 #include "printing/impressao.h"
 #include "printing/impressora.h"
+#include "printing/lote.h"
 #include "printing/imprimir.h"
 #include "printing/quadro.h"
 
@@ -370,6 +371,13 @@ TEST(TrabalhoDeImpressao, FolhasDeCadaEscolhaNaSuperficieDeTeste) {
       EXPECT_TRUE(f != 'C' || pg.barras.empty());  // no header, no footer on the cover
     }
   }
+}
+
+// A name keeps its accents in the file's name but loses what no file system
+// takes (a slash would even name a folder), and control characters.
+TEST(TrabalhoDeImpressao, NomeDoArquivoSemOQueOSistemaNaoAceita) {
+  EXPECT_EQ(NomeDoPdf("JOÃO/SÁ: \"O\\Z*?<>|\t\x01", {6, 12, 2026}), "Analise - JOÃOSÁ OZ - 2026-12-06.pdf");
+  EXPECT_EQ(NomeDoPdfDaPrevisao("ANA/LUZ", 2027, 2027), "Previsao - ANALUZ - 2027.pdf");
 }
 
 TEST(TrabalhoDeImpressao, PdfNumaPastaQueNaoExisteFalhaSemDeixarNada) {
