@@ -131,18 +131,11 @@ TEST(Operador, CadaComandoAbreSuaJanelaSemPalavrasEmIngles) {
   EXPECT_TRUE(itens.join(' ').contains(QStringLiteral("Desfazer"))) << itens.join('|').toStdString();
 }
 
-// The shortcuts the menus advertise: Ctrl+Q asks before leaving; Ctrl+F6
+// The shortcuts the menus advertise (Ctrl+Q is the ways out's test): Ctrl+F6
 // and Ctrl+Shift+F6 go through the analyses, which the Window menu lists
 // by person with the one in front checked.
 TEST(Operador, AtalhosEMenuJanela) {
   Programa p;
-  {
-    cifra::teste::RespondeCaixas pergunta({QMessageBox::No});
-    QTest::keyClick(p.janela.get(), Qt::Key_Q, Qt::ControlModifier);
-    ASSERT_EQ(pergunta.Vistas().size(), 1u);
-    EXPECT_EQ(pergunta.Vistas()[0].texto, QStringLiteral("Está certo de que deseja encerrar este programa agora?"));
-  }
-
   frmExibeRelatorio* maria = p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}, U"MARIA DA SILVA"});
   frmExibeRelatorio* joao = p.janela->CriaAnalise({U"JOAO ARAUJO", {5, 3, 1980}, U"JOÃO ARAÚJO"});
   frmExibeRelatorio* ana = p.janela->CriaAnalise({U"ANA SOUZA", {1, 1, 2000}, U"ANA SOUZA"});
