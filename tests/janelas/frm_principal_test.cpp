@@ -20,12 +20,12 @@
 #include <QScrollBar>
 #include <filesystem>
 #include <csignal>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <optional>
 #include <tuple>
 
 #include "apoio/executa.h"
+#include "apoio/processo.h"
 #include "apoio/programa.h"
 #include "janelas/frm_configura_programa.h"
 #include "janelas/dicas.h"
@@ -549,18 +549,15 @@ TEST(frmPrincipal, ArquivoGrandeDemaisEhAvisado) {
 TEST(frmPrincipal, SigtermEncerraComoOMenu) {
   cifra::teste::PastaTemporaria pasta;
   const std::string raiz = pasta.Caminho().string();
-  const pid_t filho = ::fork();
-  if (filho == 0) {
+  const pid_t filho = cifra::teste::Inicia([&] {
     ::execl(CIFRA_PROGRAMA, CIFRA_PROGRAMA, "--pasta", raiz.c_str(), static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
+    return 127;
+  });
   // Its signals are taken before the lock is: once the lock is there, a
   // SIGTERM is the program's to handle.
   for (int i = 0; i < 3000 && !fs::exists(pasta / "cifralumina.trava"); ++i) ::usleep(10000);
   ::kill(filho, SIGTERM);
-  int estado = 0;
-  ASSERT_EQ(::waitpid(filho, &estado, 0), filho);
-  EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
+  EXPECT_EQ(cifra::teste::Termina(filho), 0);  // 100: killed by the signal
   EXPECT_TRUE(fs::exists(pasta / "janela.ini"));
   EXPECT_FALSE(fs::exists(pasta / "cifralumina.trava"));
 }

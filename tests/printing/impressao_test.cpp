@@ -6,7 +6,6 @@
 #include <map>
 #include <regex>
 #include <sstream>
-#include <tuple>
 
 #include "apoio/pasta_temporaria.h"
 #include "engine/numerologia.h"
@@ -114,38 +113,18 @@ struct Quadro {
   }
 };
 
-// Clara Rocha Mendes, born 16/01/1955, on 07/12/2026, worked by hand: life
-// path 16 + 1 + 1955 = 1972 → 19 → 10 → 1, so the realizations change at 35,
-// 44 and 53 (8, 9, 8, 3); the challenges 6, 1, 5 and the additional 5 again,
-// "Não Possui"; the cycles change in 1982 (1 + 8 reduces to 1) and 2009,
-// at 27 and 54; she turned 71 in January. C L A R A  R O C H A  M E N D E S
-// has no letter worth 2 or 7, four worth 1; vowels 19, consonants 49,
-// together 68 → 14; the day 16 is a debt too.
-TEST(QuadroNumerologico, LinhaDaVidaEMapaCarmicoDeUmaPessoaCalculadaAMao) {
+// Clara Rocha Mendes, born 16/01/1955, on 07/12/2026: she turned 71 in
+// January. C L A R A  R O C H A  M E N D E S: vowels 19, consonants 49,
+// together 68 → 14; life path 1972 → 19 → 10; the day 16 is a debt too.
+// (Where the life line's stretches begin and end, the recorded chart shows.)
+TEST(QuadroNumerologico, IdadeDividasETopicosDesligadosDeUmaPessoaCalculadaAMao) {
   teste::PastaTemporaria pasta;  // no texts are needed
   const Data hoje{7, 12, 2026};
   const ProgramOptions todos = TodosOsTopicos();
   const Analise a = MontaAnalise({U"CLARA ROCHA MENDES", {16, 1, 1955}}, hoje, todos, {}, PastaDeDados(pasta.Caminho()));
   const QuadroNumerologico q = MontaQuadro(a, todos, hoje);
-  const LinhaDaVida& v = q.linhaDaVida;
-  EXPECT_EQ(v.idadeHoje, 71);
-  EXPECT_EQ(v.anoDeNascimento, 1955);
-
-  struct Esperado { int topico; std::string nome, numero; int inicio, fim; };
-  auto confere = [](const std::vector<TrechoDaVida>& trechos, const std::vector<Esperado>& esperados) {
-    ASSERT_EQ(trechos.size(), esperados.size());
-    for (size_t i = 0; i < trechos.size(); ++i) {
-      const TrechoDaVida& t = trechos[i];
-      const Esperado& e = esperados[i];
-      EXPECT_EQ(std::tie(t.topico, t.nome, t.numero, t.inicio, t.fim),
-                std::tie(e.topico, e.nome, e.numero, e.inicio, e.fim)) << i;
-    }
-  };
-  confere(v.ciclos, {{2, "Formativo", "1", 0, 27}, {3, "Produtivo", "7", 27, 54}, {4, "Colheita", "2", 54, 90}});
-  confere(v.realizacoes, {{8, "1ª", "8", 0, 35}, {9, "2ª", "9", 35, 44}, {10, "3ª", "8", 44, 53}, {11, "4ª", "3", 53, 90}});
-  confere(v.desafios, {{13, "", "6", 0, 35}, {14, "", "1", 35, 44}, {12, "", "5", 44, 53}, {15, "", "Não Possui", 53, 90}});
-  EXPECT_EQ(v.ciclos[1].periodo, "de 1982 a 2009");
-  EXPECT_EQ(v.realizacoes[2].periodo, "dos 44 aos 53 anos");
+  EXPECT_EQ(q.linhaDaVida.idadeHoje, 71);
+  EXPECT_EQ(q.linhaDaVida.anoDeNascimento, 1955);
   // The debts' row (the rows without debts the recorded chart shows): a debt
   // from two origins once, with both.
   ASSERT_EQ(q.carmico.size(), 4u);
