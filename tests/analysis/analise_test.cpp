@@ -93,16 +93,6 @@ TEST_F(Construtor, SemMestresDesafioZeroNomeSemVogalEFormulas) {
   EXPECT_EQ(L(29).Interpretacao, "DEFUSERA#4");
 }
 
-TEST_F(Construtor, PastaVaziaDaTextosVaziosSemFalhar) {
-  teste::PastaTemporaria vazia;
-  const PastaDeDados outra(vazia.Caminho());
-  opcoes.ConsiderarDiaNascimento = true;
-  const Analise b =
-      MontaAnalise({U"ANA B", {29, 2, 1996}}, {28, 2, 2023}, opcoes, LerTitulos(outra), outra);
-  EXPECT_EQ(b.ResultadoAnalise[1].Interpretacao, "");
-  EXPECT_EQ(b.ResultadoAnalise[7].Interpretacao, "");  // no lone period
-}
-
 // 01/01/2000: realizations 2, 3, 5, 3 and challenges 1, 0, 1. A number that
 // comes back is told in full where it is first shown, in the operator's
 // order and among the topics on; later it links back to that topic.

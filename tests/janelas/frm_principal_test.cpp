@@ -106,7 +106,6 @@ TEST(frmPrincipal, CaminhoDoOperadorDaPrimeiraPartidaAoCadastro) {
   Programa p;
   frmPrincipal& j = *p.janela;
   EXPECT_EQ(p.abertura.Abertas(), 1);
-  EXPECT_TRUE(fs::exists(p.pasta / "Header.DAT") && fs::exists(p.pasta / "cifralumina.dat"));
   frmExibeRelatorio* primeira = Cria(p, [](QWidget* w) {
     DigitaMaria(w);
     cifra::teste::Clica(*w, QStringLiteral("cmdOk"));
