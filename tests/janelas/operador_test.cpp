@@ -131,9 +131,9 @@ TEST(Operador, CadaComandoAbreSuaJanelaSemPalavrasEmIngles) {
   EXPECT_TRUE(itens.join(' ').contains(QStringLiteral("Desfazer"))) << itens.join('|').toStdString();
 }
 
-// The shortcuts the menus advertise (Ctrl+Q is the ways out's test): Ctrl+F6
-// and Ctrl+Shift+F6 go through the analyses, which the Window menu lists
-// by person with the one in front checked.
+// The shortcuts the menus advertise (Ctrl+Q is tried with the other ways
+// out): Ctrl+F6 and Ctrl+Shift+F6 go through the analyses, which the Window
+// menu lists by person with the one in front checked.
 TEST(Operador, AtalhosEMenuJanela) {
   Programa p;
   frmExibeRelatorio* maria = p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}, U"MARIA DA SILVA"});
