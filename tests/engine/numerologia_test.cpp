@@ -32,14 +32,6 @@ TEST(Reducao, ComESemMestres) {
   }
 }
 
-TEST(SomasDoNome, ExemplosConhecidos) {
-  EXPECT_EQ(SomaDoNome(U"JOSE SILVA", false), 4);
-  EXPECT_EQ(SomaDoNome(U"R2D2", false), 8);  // digits count in the full table only
-  EXPECT_EQ(SomaDasConsoantes(U"R2D2", false), 4);
-  EXPECT_EQ(SomaDasVogais(U"YARA", false), 9);
-  EXPECT_EQ(SomaDoNome(U"ÑANA", false), 7);  // letters outside A-Z count nothing
-}
-
 TEST(FormaDeExibicao, MestresEMarcador) {
   const std::pair<int, const char*> casos[] = {
       {11, "11/2"}, {22, "22/4"}, {89, "Não Possui"}, {0, "0"}, {33, "33"}};

@@ -57,24 +57,29 @@ TEST(frmEntraNome, DigitosViramDataComSignoEEnterAnalisaONomeDobrado) {
 
 // Each refusal names its reason (or none, for an empty name), puts the focus
 // in the guilty box and loses nothing typed; the close box then cancels. A
-// forecast's years are refused the same way, after the person's own checks.
+// forecast offers this year and the next and refuses its years the same way,
+// after the person's own checks; a compatibility wants its second person.
 TEST(frmEntraNome, RecusasComAMensagemEOFocoNaCaixaCulpada) {
-  struct Caso { const char* nome; const char* data; std::string_view mensagem; const char* foco; int de = 0, ate = 0; };
+  using F = frmEntraNome::Finalidade;
+  struct Caso { const char* nome; const char* data; std::string_view mensagem; const char* foco; int de = 0, ate = 0;
+                F finalidade = F::Analise; };
   const Caso casos[] = {
       {"Maria da Silva", "31/02/1978", cifra::kMensagemDataInvalida, "txtDataNasc"},
       {"", "12/08/1978", "", "txtNome"},
       {"ANA", "12/08/1978", cifra::kMensagemNomeIncompleto, "txtNome"},
       {"", "2a/b", cifra::kMensagemDataInvalida, "txtDataNasc"},  // the date first
-      {"ANA", "12081978", cifra::kMensagemNomeIncompleto, "txtNome", 2028, 2027},
-      {"Maria da Silva", "12081978", "A previsão cobre no máximo 10 anos; foram pedidos 11.", "txtAnoFinal", 2026, 2036},
-      {"Maria da Silva", "12081978", "O último ano (2027) vem antes do primeiro (2028).", "txtAnoFinal", 2028, 2027},
-      {"Maria da Silva", "12081978", "O primeiro ano (1977) é anterior ao nascimento (1978).", "txtAnoInicial", 1977, 1980},
+      {"ANA", "12081978", cifra::kMensagemNomeIncompleto, "txtNome", 2028, 2027, F::Previsao},
+      {"Maria da Silva", "12081978", "A previsão cobre no máximo 10 anos; foram pedidos 11.", "txtAnoFinal", 2026, 2036, F::Previsao},
+      {"Maria da Silva", "12081978", "O último ano (2027) vem antes do primeiro (2028).", "txtAnoFinal", 2028, 2027, F::Previsao},
+      {"Maria da Silva", "12081978", "O primeiro ano (1977) é anterior ao nascimento (1978).", "txtAnoInicial", 1977, 1980, F::Previsao},
+      {"Maria da Silva", "12081978", cifra::kMensagemDataInvalida, "txtDataNasc2", 0, 0, F::Compatibilidade},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.mensagem);
-    Dialogo d(QString::fromUtf8(c.nome), QString::fromUtf8(c.data),
-              c.de ? frmEntraNome::Finalidade::Previsao : frmEntraNome::Finalidade::Analise);
+    Dialogo d(QString::fromUtf8(c.nome), QString::fromUtf8(c.data), c.finalidade);
     if (c.de) {
+      EXPECT_EQ(std::pair(d.Ano("txtAnoInicial")->value(), d.Ano("txtAnoFinal")->value()), std::pair(2026, 2027));
+      cifra::teste::Retrata(&d.janela, QStringLiteral("previsao-dialogo"));
       cifra::teste::Substitui(d.Ano("txtAnoInicial"), QString::number(c.de));
       cifra::teste::Substitui(d.Ano("txtAnoFinal"), QString::number(c.ate));
     }
@@ -86,6 +91,7 @@ TEST(frmEntraNome, RecusasComAMensagemEOFocoNaCaixaCulpada) {
     EXPECT_FALSE(d.janela.Pessoa());
     ASSERT_EQ(caixas.Vistas().size(), c.mensagem.empty() ? 0u : 1u);
     if (!c.mensagem.empty()) {
+      EXPECT_EQ(caixas.Vistas()[0].titulo, QStringLiteral("Erro:"));
       EXPECT_EQ(caixas.Vistas()[0].icone, QMessageBox::Critical);
       EXPECT_EQ(caixas.Vistas()[0].texto.toStdString(), c.mensagem);
     }
@@ -95,21 +101,6 @@ TEST(frmEntraNome, RecusasComAMensagemEOFocoNaCaixaCulpada) {
     EXPECT_EQ(d.janela.result(), QDialog::Rejected);
     EXPECT_FALSE(d.janela.Pessoa());
   }
-}
-
-// The forecast's years start at this year and the next, and are accepted
-// with the person.
-TEST(frmEntraNome, PrevisaoOfereceEsteAnoEOProximo) {
-  Dialogo d(QStringLiteral("Maria da Silva"), QStringLiteral("12081978"), frmEntraNome::Finalidade::Previsao);
-  EXPECT_EQ(std::pair(d.Ano("txtAnoInicial")->value(), d.Ano("txtAnoFinal")->value()), std::pair(2026, 2027));
-  cifra::teste::Retrata(&d.janela, QStringLiteral("previsao-dialogo"));
-  cifra::teste::RespondeCaixas caixas;
-  cifra::teste::Clica(d.janela, QStringLiteral("cmdOk"));
-  EXPECT_TRUE(caixas.Vistas().empty());
-  ASSERT_TRUE(d.janela.Pessoa());
-  EXPECT_EQ(d.janela.Pessoa()->Nascimento, (cifra::Data{12, 8, 1978}));
-  EXPECT_EQ(d.janela.Anos(), std::pair(2026, 2027));
-  EXPECT_EQ(d.janela.result(), QDialog::Accepted);
 }
 
 using cifra::teste::RespondeCaixas;

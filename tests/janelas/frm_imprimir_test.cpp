@@ -42,6 +42,17 @@ struct Dialogo : teste::ComConfiguracao {
   void Digita(const char* caixa, const char* texto) { teste::Substitui(Controle(caixa), QString::fromLatin1(texto)); }
 };
 
+// Saves under `arquivo` from the file dialog that opens while it lives, as its
+// "Save" button does; oferecido, when given, gets the name first offered.
+struct SalvaComo : teste::QuandoAbrir<QFileDialog> {
+  explicit SalvaComo(const fs::path& arquivo, QString* oferecido = nullptr)
+      : QuandoAbrir([=](QFileDialog& e) {
+          if (oferecido) *oferecido = e.selectedFiles().value(0);
+          e.selectFile(QString::fromStdString(arquivo.string()));
+          static_cast<QDialog&>(e).accept();
+        }) {}
+};
+
 // A margin over a fifth of the page is refused and the last one accepted
 // comes back. Cancel keeps the check boxes but not the margins. The preview
 // shows the job's sheets; the PDF is saved under the offered name, and the
@@ -82,13 +93,9 @@ TEST(frmImprimir, SemImpressoraMargensCancelarVisualizarESalvarPdf) {
     }
     p.reject();
   });
-  const QString arquivo = QString::fromStdString((d.pasta / "saida.pdf").string());
+  const fs::path arquivo = d.pasta / "saida.pdf";
   QString oferecido;
-  teste::QuandoAbrir<QFileDialog> escolha([&](QFileDialog& e) {
-    oferecido = e.selectedFiles().value(0);
-    e.selectFile(arquivo);
-    static_cast<QDialog&>(e).accept();  // what its "Save" button does
-  });
+  SalvaComo escolha(arquivo, &oferecido);
   d.Abre();
   teste::Clica(d.Controle("cmdVisualizar"));
   ASSERT_EQ(previa.Abertas(), 1);
@@ -103,7 +110,7 @@ TEST(frmImprimir, SemImpressoraMargensCancelarVisualizarESalvarPdf) {
   EXPECT_TRUE(oferecido.endsWith("/Analise - MARIA DA SILVA - " + QDate::currentDate().toString("yyyy-MM-dd") + ".pdf"))
       << oferecido.toStdString();
   EXPECT_EQ(d.janela->result(), QDialog::Accepted);
-  const auto pdf = teste::LeTexto(arquivo.toStdString());
+  const auto pdf = teste::LeTexto(arquivo);
   EXPECT_TRUE(pdf.size() > 1000 && pdf.starts_with("%PDF-"));
   EXPECT_EQ(LerMargens(d.configuracao.pasta), (Margens{10, 10, 20, 10}));
   EXPECT_EQ(d.configuracao.margens, (Margens{10, 10, 20, 10}));
@@ -133,15 +140,12 @@ TEST(frmImprimir, DocumentoEditavelEPrevisaoSozinha) {
     const fs::path odt = d.pasta / "saida.odt";
     QString oferecido;
     {
-      teste::QuandoAbrir<QFileDialog> escolha([&](QFileDialog& e) {
-        oferecido = QFileInfo(e.selectedFiles().value(0)).fileName();
-        e.selectFile(QString::fromStdString(odt.string()));
-        static_cast<QDialog&>(e).accept();
-      });
+      SalvaComo escolha(odt, &oferecido);
       teste::Clica(d.Controle("cmdSalvarOdt"));
     }
-    EXPECT_EQ(oferecido, previsao ? QStringLiteral("Previsao - MARIA DA SILVA - 2027-2028.odt")
-                                  : "Analise - MARIA DA SILVA - " + QDate::currentDate().toString("yyyy-MM-dd") + ".odt");
+    EXPECT_EQ(QFileInfo(oferecido).fileName(),
+              previsao ? QStringLiteral("Previsao - MARIA DA SILVA - 2027-2028.odt")
+                       : "Analise - MARIA DA SILVA - " + QDate::currentDate().toString("yyyy-MM-dd") + ".odt");
     EXPECT_EQ(d.janela->result(), QDialog::Accepted);
     const std::string texto = teste::TextoDoOdt(odt);
     size_t onde = 0;
@@ -158,10 +162,7 @@ TEST(frmImprimir, DocumentoEditavelEPrevisaoSozinha) {
     // "the chart, with a cover".
     d.Abre(*documento);
     const fs::path pdf = d.pasta / "previsao.pdf";
-    teste::QuandoAbrir<QFileDialog> escolhaDoPdf([&](QFileDialog& e) {
-      e.selectFile(QString::fromStdString(pdf.string()));
-      static_cast<QDialog&>(e).accept();
-    });
+    SalvaComo escolhaDoPdf(pdf);
     teste::Clica(d.Controle("cmdSalvarPdf"));
     ASSERT_EQ(d.janela->result(), QDialog::Accepted);
     const std::string bytes = teste::LeTexto(pdf);

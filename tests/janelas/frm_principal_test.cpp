@@ -20,12 +20,12 @@
 #include <QScrollBar>
 #include <filesystem>
 #include <csignal>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <optional>
 #include <tuple>
 
 #include "apoio/executa.h"
+#include "apoio/processo.h"
 #include "apoio/programa.h"
 #include "janelas/frm_configura_programa.h"
 #include "janelas/dicas.h"
@@ -46,6 +46,12 @@ namespace fs = std::filesystem;
 using cifra::teste::Programa;
 using cifra::teste::QuandoAbrir;
 using cifra::teste::RespondeCaixas;
+
+// Maria da Silva typed into the request's boxes.
+void DigitaMaria(QWidget* pedido) {
+  cifra::teste::Digita(pedido->findChild<QLineEdit*>(QStringLiteral("txtNome")), QStringLiteral("Maria da Silva"));
+  cifra::teste::Digita(pedido->findChild<QLineEdit*>(QStringLiteral("txtDataNasc")), QStringLiteral("12081978"));
+}
 
 // "Criar", then the request dialog driven by `pedido`.
 frmExibeRelatorio* Cria(Programa& p, std::function<void(QWidget*)> pedido) {
@@ -100,10 +106,8 @@ TEST(frmPrincipal, CaminhoDoOperadorDaPrimeiraPartidaAoCadastro) {
   Programa p;
   frmPrincipal& j = *p.janela;
   EXPECT_EQ(p.abertura.Abertas(), 1);
-  EXPECT_TRUE(fs::exists(p.pasta / "Header.DAT") && fs::exists(p.pasta / "cifralumina.dat"));
   frmExibeRelatorio* primeira = Cria(p, [](QWidget* w) {
-    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtNome")), QStringLiteral("Maria da Silva"));
-    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtDataNasc")), QStringLiteral("12081978"));
+    DigitaMaria(w);
     cifra::teste::Clica(*w, QStringLiteral("cmdOk"));
   });
   ASSERT_TRUE(primeira);
@@ -222,8 +226,7 @@ TEST(frmPrincipal, PrevisaoAoLadoDaAnaliseSegueComoPrevisao) {
   frmExibeRelatorio* analise = j.CriaAnalise({U"JOAO PEDRO ARAUJO", {5, 3, 1980}});
   ASSERT_TRUE(analise);
   cifra::teste::QuandoAbrirModal([](QWidget* w) {
-    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtNome")), QStringLiteral("Maria da Silva"));
-    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtDataNasc")), QStringLiteral("12081978"));
+    DigitaMaria(w);
     cifra::teste::Substitui(w->findChild<QSpinBox*>(QStringLiteral("txtAnoInicial")), QStringLiteral("2027"));
     cifra::teste::Substitui(w->findChild<QSpinBox*>(QStringLiteral("txtAnoFinal")), QStringLiteral("2028"));
     cifra::teste::Clica(*w, QStringLiteral("cmdOk"));
@@ -235,14 +238,12 @@ TEST(frmPrincipal, PrevisaoAoLadoDaAnaliseSegueComoPrevisao) {
   EXPECT_EQ(previsao->windowTitle(), QStringLiteral("MARIA DA SILVA – Previsão 2027–2028"));
 
   // What the core composes for that forecast with the configuration in force.
-  const auto paginasDaPrevisao = [&] {
-    const cifra::Previsao esperada = cifra::MontaPrevisao(previsao->Pessoa(), 2027, 2028,
-                                                          j.Configuracao().opcoes, j.Configuracao().pasta);
-    return cifra::ImprimirAnaliseNoMonitor(cifra::ConteudoDaPrevisao(esperada, j.Configuracao()));
-  };
+  const cifra::PaginasDaTela esperadas = cifra::ImprimirAnaliseNoMonitor(cifra::ConteudoDaPrevisao(
+      cifra::MontaPrevisao(previsao->Pessoa(), 2027, 2028, j.Configuracao().opcoes, j.Configuracao().pasta),
+      j.Configuracao()));
   const int total = previsao->TotalDePaginas();
-  EXPECT_EQ(static_cast<size_t>(total), paginasDaPrevisao().picFolha.size());
-  EXPECT_EQ(previsao->Documento().Folha(1).Textos(), paginasDaPrevisao().picFolha[0].Textos());
+  EXPECT_EQ(static_cast<size_t>(total), esperadas.picFolha.size());
+  EXPECT_EQ(previsao->Documento().Folha(1).Textos(), esperadas.picFolha[0].Textos());
   EXPECT_EQ(j.InfoNavega(), QStringLiteral("Navegando: Página 1 de %1").arg(total));
   {  // The picture of the manual: the two side by side, each under its title.
     p.Aciona("mnuJanelaLadoLado");
@@ -276,31 +277,21 @@ TEST(frmPrincipal, PrevisaoAoLadoDaAnaliseSegueComoPrevisao) {
   ASSERT_TRUE(refeita);
   EXPECT_EQ(std::pair(refeita->AnoInicial, refeita->AnoFinal), std::pair(2027, 2028));
   EXPECT_LT(previsao->TotalDePaginas(), total);
-  EXPECT_EQ(static_cast<size_t>(previsao->TotalDePaginas()), paginasDaPrevisao().picFolha.size());
   EXPECT_FALSE(analise->Documento().ComoPrevisao());
 }
 
-// The compatibility's request: the second person missing is refused with the
-// request's own message, the focus in the box to fill; the second person
-// recalled from the register lands in the second person's boxes. The viewer
-// shows the report the core composes for those two, and stays the
-// compatibility of the same two when an option changes its pages.
+// The compatibility's request: the second person recalled from the register
+// lands in the second person's boxes. The viewer shows the report of those
+// two, and stays their compatibility, as the core composes it, when an
+// option changes its pages.
 TEST(frmPrincipal, CompatibilidadePedeDuasPessoasEAbreOSeuRelatorio) {
   Programa p;
   frmPrincipal& j = *p.janela;
   cifra::AcrescentarCliente(cifra::PastaDeDados(p.pasta.Caminho()),
                             {"Ana Beatriz Conceição", "", "Recife/PE", "", "", "07/11/1985"});
-  std::vector<cifra::teste::CaixaVista> recusas;
-  QString focoNaRecusa, primeiraDepoisDoCadastro;
+  QString primeiraDepoisDoCadastro;
   cifra::teste::QuandoAbrirModal([&](QWidget* w) {
-    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtNome")), QStringLiteral("Maria da Silva"));
-    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtDataNasc")), QStringLiteral("12081978"));
-    {
-      RespondeCaixas caixas;
-      cifra::teste::Clica(*w, QStringLiteral("cmdOk"));
-      recusas = caixas.Vistas();
-    }
-    focoNaRecusa = w->focusWidget() ? w->focusWidget()->objectName() : QString();
+    DigitaMaria(w);
     cifra::teste::QuandoAbrirModal([](QWidget* cadastro) { cifra::teste::Clica(*cadastro, QStringLiteral("cmdRetrieve")); });
     cifra::teste::Clica(*w, QStringLiteral("cmdCadastro2"));
     primeiraDepoisDoCadastro = w->findChild<QLineEdit*>(QStringLiteral("txtNome"))->text();
@@ -309,27 +300,13 @@ TEST(frmPrincipal, CompatibilidadePedeDuasPessoasEAbreOSeuRelatorio) {
   });
   QTest::mouseClick(p.Botao("cmdCompatibilidade"), Qt::LeftButton);
   p.Ativa();
-  ASSERT_EQ(recusas.size(), 1u);
-  EXPECT_EQ(recusas[0].titulo, QStringLiteral("Erro:"));
-  EXPECT_EQ(recusas[0].texto, QString::fromStdString(std::string(cifra::kMensagemDataInvalida)));
-  EXPECT_EQ(focoNaRecusa, QStringLiteral("txtDataNasc2"));
   EXPECT_EQ(primeiraDepoisDoCadastro, QStringLiteral("Maria da Silva"));
-
   frmExibeRelatorio* c = j.ExibidorAtivo();
   ASSERT_TRUE(c && c->Documento().ComoCompatibilidade());
   EXPECT_EQ(c->Documento().SegundaPessoa().Nome, U"ANA BEATRIZ CONCEICAO");
   EXPECT_EQ(c->windowTitle(), QStringLiteral("MARIA DA SILVA e ANA BEATRIZ CONCEIÇÃO – Compatibilidade"));
   const auto textos = c->Documento().Folha(1).Textos();
-  const auto paginasDiretas = [&] {
-    const cifra::Compatibilidade esperada =
-        cifra::MontaCompatibilidade(c->Pessoa(), c->Documento().SegundaPessoa(), j.Configuracao().opcoes,
-                                    j.Configuracao().pasta);
-    return cifra::ImprimirAnaliseNoMonitor(cifra::ConteudoDaCompatibilidade(esperada, j.Configuracao()));
-  };
-  const int total = c->TotalDePaginas();
-  EXPECT_EQ(static_cast<size_t>(total), paginasDiretas().picFolha.size());
-  EXPECT_EQ(textos, paginasDiretas().picFolha[0].Textos());
-  EXPECT_EQ(j.InfoNavega(), QStringLiteral("Navegando: Página 1 de %1").arg(total));
+  EXPECT_EQ(j.InfoNavega(), QStringLiteral("Navegando: Página 1 de %1").arg(c->TotalDePaginas()));
   cifra::teste::GuardaImagem(j.grab().toImage(), QStringLiteral("compatibilidade-janela.png"));
 
   // The print dialog offers the two names for the PDF.
@@ -341,7 +318,10 @@ TEST(frmPrincipal, CompatibilidadePedeDuasPessoasEAbreOSeuRelatorio) {
   ASSERT_FALSE(j.Configuracao().opcoes.ImprimirDescricao);
   ASSERT_TRUE(c->Documento().ComoCompatibilidade());
   // Rebuilt, not left as it was: the pages are those composed without descriptions.
-  const cifra::PaginasDaTela semDescricao = paginasDiretas();
+  const cifra::PaginasDaTela semDescricao = cifra::ImprimirAnaliseNoMonitor(cifra::ConteudoDaCompatibilidade(
+      cifra::MontaCompatibilidade(c->Pessoa(), c->Documento().SegundaPessoa(), j.Configuracao().opcoes,
+                                  j.Configuracao().pasta),
+      j.Configuracao()));
   ASSERT_EQ(static_cast<size_t>(c->TotalDePaginas()), semDescricao.picFolha.size());
   EXPECT_EQ(c->Documento().Folha(1).Textos(), semDescricao.picFolha[0].Textos());
   EXPECT_NE(c->Documento().Folha(1).Textos(), textos);
@@ -499,8 +479,8 @@ TEST(Dicas, PosicaoAbaixoDaBarraEPuxadaNaBordaDaTela) {
             QPoint(1611, 129));
 }
 
-// The options reach their file when the dialog is confirmed; a way out
-// keeps only the window's size, which the next start opens at. An options
+// The options reach their file when the dialog is confirmed; a way out (the
+// button, Ctrl+Q, the menu, the close box) keeps only the window's size, which the next start opens at. An options
 // file that cannot be read is reported at the start and never written over.
 TEST(frmPrincipal, OpcoesGravadasAoConfirmarSaidasGuardamAJanela) {
   enum Saida { SairSim, SairNao, Encerrar, FecharJanela, Ilegivel };
@@ -526,7 +506,12 @@ TEST(frmPrincipal, OpcoesGravadasAoConfirmarSaidasGuardamAJanela) {
     p.janela->resize(700, 500);
     if (saida == SairSim || saida == SairNao) {
       RespondeCaixas pergunta({saida == SairSim ? QMessageBox::Yes : QMessageBox::No});
-      QTest::mouseClick(p.Botao("cmdSair"), Qt::LeftButton);
+      if (saida == SairSim) {
+        QTest::mouseClick(p.Botao("cmdSair"), Qt::LeftButton);
+      } else {  // by the menu's shortcut
+        p.Ativa();
+        QTest::keyClick(p.janela.get(), Qt::Key_Q, Qt::ControlModifier);
+      }
       ASSERT_EQ(pergunta.Vistas().size(), 1u);
       EXPECT_EQ(pergunta.Vistas()[0].texto, QStringLiteral("Está certo de que deseja encerrar este programa agora?"));
     } else if (saida == Encerrar) {
@@ -551,11 +536,7 @@ TEST(frmPrincipal, ArquivoGrandeDemaisEhAvisado) {
   cifra::teste::EscreveBytes(p.pasta / "DEFUSERA.CFG", {});
   fs::resize_file(p.pasta / "DEFUSERA.CFG", uintmax_t{1} << 30);
   RespondeCaixas caixas;
-  EXPECT_NE(Cria(p, [](QWidget* w) {
-    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtNome")), QStringLiteral("Maria da Silva"));
-    cifra::teste::Digita(w->findChild<QLineEdit*>(QStringLiteral("txtDataNasc")), QStringLiteral("12081978"));
-    cifra::teste::Clica(*w, QStringLiteral("cmdOk"));
-  }), nullptr);
+  EXPECT_NE(p.janela->CriaAnalise({U"MARIA DA SILVA", {12, 8, 1978}}), nullptr);
   ASSERT_EQ(caixas.Vistas().size(), 1u);
   EXPECT_EQ(caixas.Vistas()[0].titulo, QStringLiteral("Atenção:"));
   EXPECT_TRUE(caixas.Vistas()[0].texto.startsWith(
@@ -567,18 +548,15 @@ TEST(frmPrincipal, ArquivoGrandeDemaisEhAvisado) {
 TEST(frmPrincipal, SigtermEncerraComoOMenu) {
   cifra::teste::PastaTemporaria pasta;
   const std::string raiz = pasta.Caminho().string();
-  const pid_t filho = ::fork();
-  if (filho == 0) {
+  const pid_t filho = cifra::teste::Inicia([&] {
     ::execl(CIFRA_PROGRAMA, CIFRA_PROGRAMA, "--pasta", raiz.c_str(), static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
+    return 127;
+  });
   // Its signals are taken before the lock is: once the lock is there, a
   // SIGTERM is the program's to handle.
   for (int i = 0; i < 3000 && !fs::exists(pasta / "cifralumina.trava"); ++i) ::usleep(10000);
   ::kill(filho, SIGTERM);
-  int estado = 0;
-  ASSERT_EQ(::waitpid(filho, &estado, 0), filho);
-  EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
+  EXPECT_EQ(cifra::teste::Termina(filho), 0);  // 100: killed by the signal
   EXPECT_TRUE(fs::exists(pasta / "janela.ini"));
   EXPECT_FALSE(fs::exists(pasta / "cifralumina.trava"));
 }

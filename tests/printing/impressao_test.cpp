@@ -6,7 +6,6 @@
 #include <map>
 #include <regex>
 #include <sstream>
-#include <tuple>
 
 #include "apoio/pasta_temporaria.h"
 #include "engine/numerologia.h"
@@ -112,119 +111,26 @@ struct Quadro {
     conteudo.linhas.LinhaRodapeUm = "Rodapé um";
     DesenhaQuadroNumerologico(s, conteudo, papel, hoje);
   }
-
-  // The texts drawn on the same row as a label and to its right, in the
-  // order drawn: the number, then the detail when there is one.
-  std::vector<const teste::Desenhado*> Linha(const std::string& rotulo) const {
-    std::vector<const teste::Desenhado*> linha;
-    const teste::Desenhado* r = s.Texto(rotulo);
-    if (!r) return linha;
-    // The cells of a row share a baseline, at 77 % of each one's line height;
-    // the row ends where the next column's label begins.
-    auto base = [](const teste::Desenhado& t) { return t.y + 0.77 * t.fonte.Tamanho / 2.0; };
-    for (const auto& t : s.textos) {
-      if (&t != r && t.x > r->x && std::abs(base(t) - base(*r)) < 1e-9) linha.push_back(&t);
-    }
-    std::sort(linha.begin(), linha.end(), [](auto* a, auto* b) { return a->x < b->x; });
-    const auto proximo = std::find_if(linha.begin(), linha.end(),
-                                      [&](auto* t) { return t->fonte == r->fonte; });
-    linha.erase(proximo, linha.end());
-    return linha;
-  }
 };
 
-// Each topic's number in its display form, once, topic 1 first. 12/08/1978:
-// life path 9, so the realizations change at 27, 36 and 45; the cycles change
-// in the years near 27 and 57 whose personal year is 1. M A R I A  D A
-// S I L V A: vowels 1 9 1, 1, 9 1 (22); consonants 4 9, 4, 1 3 4 (25);
-// together 47, the expression before it is reduced.
-TEST(QuadroNumerologico, NumerosCiclosRealizacoesENomeLetraPorLetra) {
-  const Quadro q(TodosOsTopicos());
-  const char* const esperado[] = {
-      "9", "8", "3", "7", "3", "1", "8", "11/2", "1", "3", "6", "2", "5", "3", "Não Possui",
-      "4", "8", "2", "3", "7", "22/4", "5", "2", "4", "7", "A", "1", "11/2", "6", "0"};
-  for (const Topico& t : Catalogo()) {
-    const std::string forma = esperado[t.numero - 1];
-    const auto linha = q.Linha(std::string(t.nome));
-    ASSERT_FALSE(linha.empty()) << t.nome;
-    EXPECT_EQ(linha[0]->texto, forma) << t.nome;
-    EXPECT_EQ(std::count_if(linha.begin(), linha.end(), [&](auto* d) { return d->texto == forma; }), 1) << t.nome;
-    EXPECT_EQ(std::count_if(q.s.textos.begin(), q.s.textos.end(), [&](auto& d) { return d.texto == t.nome; }), 1)
-        << t.nome;  // no topic is on the chart twice
-  }
-  for (const auto& [rotulo, detalhe] : {std::pair{"Primeira Realização", "até os 27 anos"},
-                                        {"Quarta Realização", "a partir dos 45 anos"},
-                                        {"Ciclo Produtivo", "de 2006 a 2033"}}) {
-    const auto linha = q.Linha(rotulo);
-    ASSERT_EQ(linha.size(), 2u) << rotulo;
-    EXPECT_EQ(linha[1]->texto, detalhe);
-  }
-  const Fontes fontes;
-  const auto* titulo = q.s.Texto("O Nome Letra por Letra");
-  ASSERT_TRUE(titulo);
-  std::string letras;
-  double yLetras = 0;
-  for (const auto& t : q.s.textos) {
-    if (t.y > titulo->y && t.texto.size() == 1 && std::isupper(t.texto[0])) {
-      letras += t.texto;
-      yLetras = t.y;
-    }
-  }
-  EXPECT_EQ(letras, "MARIADASILVA");
-  int vogais = 0, consoantes = 0;
-  for (const auto& t : q.s.textos) {
-    if (t.y <= titulo->y || t.fonte.Nome != fontes.FonteDescricao.Nome) continue;
-    if (t.texto.empty() || !std::isdigit(t.texto[0])) continue;
-    (t.y < yLetras ? vogais : consoantes) += std::stoi(t.texto);
-  }
-  EXPECT_EQ(vogais, 22);
-  EXPECT_EQ(consoantes, 25);
-  EXPECT_TRUE(q.s.Texto("Vogais: 22    Consoantes: 25    Total: 47"));
-}
-
-// Clara Rocha Mendes, born 16/01/1955, on 07/12/2026, worked by hand: life
-// path 16 + 1 + 1955 = 1972 → 19 → 10 → 1, so the realizations change at 35,
-// 44 and 53 (8, 9, 8, 3); the challenges 6, 1, 5 and the additional 5 again,
-// "Não Possui"; the cycles change in 1982 (1 + 8 reduces to 1) and 2009,
-// at 27 and 54; she turned 71 in January. C L A R A  R O C H A  M E N D E S
-// has no letter worth 2 or 7, four worth 1; vowels 19, consonants 49,
-// together 68 → 14; the day 16 is a debt too.
-TEST(QuadroNumerologico, LinhaDaVidaEMapaCarmicoDeUmaPessoaCalculadaAMao) {
+// Clara Rocha Mendes, born 16/01/1955, on 07/12/2026: she turned 71 in
+// January. C L A R A  R O C H A  M E N D E S: vowels 19, consonants 49,
+// together 68 → 14; life path 1972 → 19 → 10; the day 16 is a debt too.
+// (Where the life line's stretches begin and end, the recorded chart shows.)
+TEST(QuadroNumerologico, IdadeDividasETopicosDesligadosDeUmaPessoaCalculadaAMao) {
   teste::PastaTemporaria pasta;  // no texts are needed
   const Data hoje{7, 12, 2026};
   const ProgramOptions todos = TodosOsTopicos();
   const Analise a = MontaAnalise({U"CLARA ROCHA MENDES", {16, 1, 1955}}, hoje, todos, {}, PastaDeDados(pasta.Caminho()));
   const QuadroNumerologico q = MontaQuadro(a, todos, hoje);
-  const LinhaDaVida& v = q.linhaDaVida;
-  EXPECT_EQ(v.idadeHoje, 71);
-  EXPECT_EQ(v.anoDeNascimento, 1955);
-
-  struct Esperado { int topico; std::string nome, numero; int inicio, fim; };
-  auto confere = [](const std::vector<TrechoDaVida>& trechos, const std::vector<Esperado>& esperados) {
-    ASSERT_EQ(trechos.size(), esperados.size());
-    for (size_t i = 0; i < trechos.size(); ++i) {
-      const TrechoDaVida& t = trechos[i];
-      const Esperado& e = esperados[i];
-      EXPECT_EQ(std::tie(t.topico, t.nome, t.numero, t.inicio, t.fim),
-                std::tie(e.topico, e.nome, e.numero, e.inicio, e.fim)) << i;
-    }
-  };
-  confere(v.ciclos, {{2, "Formativo", "1", 0, 27}, {3, "Produtivo", "7", 27, 54}, {4, "Colheita", "2", 54, 90}});
-  confere(v.realizacoes, {{8, "1ª", "8", 0, 35}, {9, "2ª", "9", 35, 44}, {10, "3ª", "8", 44, 53}, {11, "4ª", "3", 53, 90}});
-  confere(v.desafios, {{13, "", "6", 0, 35}, {14, "", "1", 35, 44}, {12, "", "5", 44, 53}, {15, "", "Não Possui", 53, 90}});
-  EXPECT_EQ(v.ciclos[1].periodo, "de 1982 a 2009");
-  EXPECT_EQ(v.realizacoes[2].periodo, "dos 44 aos 53 anos");
+  EXPECT_EQ(q.linhaDaVida.idadeHoje, 71);
+  EXPECT_EQ(q.linhaDaVida.anoDeNascimento, 1955);
+  // The debts' row (the rows without debts the recorded chart shows): a debt
+  // from two origins once, with both.
   ASSERT_EQ(q.carmico.size(), 4u);
-  const std::pair<const char*, std::vector<NumeroCarmico>> carmico[] = {
-      {"Lições Cármicas", {{"2", ""}, {"7", ""}}},
-      {"Tendência Oculta", {{"1", ""}}},
-      {"Resposta Subconsciente", {{"7", ""}}},
-      {"Dívidas Cármicas", {{"19", "Caminho da Vida, Impulso da Alma"}, {"14", "Número da Expressão"},
-                            {"13", "Eu Silencioso"}, {"16", "Dia do Nascimento"}}}};
-  for (size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(q.carmico[i].rotulo, carmico[i].first);
-    EXPECT_EQ(q.carmico[i].numeros, carmico[i].second) << carmico[i].first;
-  }
+  EXPECT_EQ(q.carmico[3].rotulo, "Dívidas Cármicas");
+  EXPECT_EQ(q.carmico[3].numeros, (std::vector<NumeroCarmico>{{"19", "Caminho da Vida, Impulso da Alma"},
+                                   {"14", "Número da Expressão"}, {"13", "Eu Silencioso"}, {"16", "Dia do Nascimento"}}));
 
   // A topic switched off keeps its stretch without a number; a row with all
   // its topics off is left out. The karmic map does not depend on the options.
@@ -275,18 +181,14 @@ TEST(QuadroNumerologico, CabeComFontesGrandesESemOsTopicosDesligados) {
     const Quadro q(TodosOsTopicos(), c.fontes, c.analise, c.hoje);
     const auto* titulo = q.s.Texto(kTituloDoQuadro);
     ASSERT_TRUE(titulo);
-    // Every letter of the name, in order, in the name's rows; the header
-    // right of its picture and inside the margin.
+    // Every letter of the name, in order, in the name's rows (the header is
+    // the analysis pages' own, fitted as the composer's test shows).
     std::string letras, esperado;
     bool noNome = false;
     for (const auto& t : q.s.textos) {
       if (t.texto.starts_with("Vogais:")) break;
       if (noNome && !std::isdigit(static_cast<unsigned char>(t.texto[0]))) letras += t.texto;
       noNome = noNome || t.texto == "O Nome Letra por Letra";
-      if (t.y < titulo->y) {
-        EXPECT_GE(t.x, 10 + 24 - 1e-9) << t.texto;
-        EXPECT_LE(t.x + Utf32(t.texto).size() * t.fonte.Tamanho / 10.0, 200 + 1e-9) << t.texto;
-      }
     }
     for (char ch : c.analise.NomeExibido.empty() ? c.analise.NomeCompleto : c.analise.NomeExibido) {
       if (ch != ' ') esperado += ch;
@@ -344,35 +246,6 @@ TEST(QuadroNumerologico, CabeComFontesGrandesESemOsTopicosDesligados) {
   EXPECT_TRUE(q.s.Texto("Eu Silencioso") && q.s.Texto("Números do Nome"));
 }
 
-// Which sheets each choice prints, in which order, and which of them carry a
-// page number: 'C' the cover, 'Q' the chart, 'A' the analysis's one page
-// (two topics with short texts).
-TEST(TrabalhoDeImpressao, FolhasDeCadaEscolhaNaSuperficieDeTeste) {
-  const std::pair<TipoDeImpressao, std::string> casos[] = {
-      {TipoDeImpressao::Quadro, "Q"},   {TipoDeImpressao::Quadro, "CQ"},  {TipoDeImpressao::Analise, "A"},
-      {TipoDeImpressao::Analise, "CA"}, {TipoDeImpressao::Ambos, "QA"},   {TipoDeImpressao::Ambos, "CQA"}};
-  for (const auto& [tipo, folhas] : casos) {
-    SCOPED_TRACE(folhas);
-    teste::FolhasDeTeste paginas(200, 287);
-    const OpcoesDaImpressao opcoes{Margens{}, folhas[0] == 'C', false, tipo, {6, 12, 2026}};
-    const int total = ComporImpressao(paginas, Cenario({1, 23}).Conteudo(), 200, 287, opcoes, Figura::DoRecurso("borda"),
-                                      Figura::DoRecurso("capa"));
-    ASSERT_EQ(total, static_cast<int>(folhas.size()));
-    ASSERT_EQ(paginas.size(), folhas.size());
-    for (int p = 1; p <= total; ++p) {
-      const auto& pg = paginas.Pagina(p);
-      std::vector<std::string> numeros;
-      for (const auto& t : pg.textos) {
-        if (t.fonte.Negrito && t.fonte.Tamanho == 16 && t.y > 287 - 20) numeros.push_back(t.texto);  // in the footer
-      }
-      const char f = folhas[static_cast<size_t>(p - 1)];
-      EXPECT_TRUE(pg.Texto(f == 'C' ? "Numerológica" : f == 'Q' ? kTituloDoQuadro : "Titulo 1", true)) << f;
-      EXPECT_EQ(numeros, f == 'A' ? std::vector<std::string>{"1"} : std::vector<std::string>{}) << f;
-      EXPECT_TRUE(f != 'C' || pg.barras.empty());  // no header, no footer on the cover
-    }
-  }
-}
-
 // A name keeps its accents in the file's name but loses what no file system
 // takes (a slash would even name a folder), and control characters.
 TEST(TrabalhoDeImpressao, NomeDoArquivoSemOQueOSistemaNaoAceita) {
@@ -403,8 +276,8 @@ TEST(TrabalhoDeImpressao, PretoEBrancoOuColoridoNaImpressora) {
 
 // The command line on a real PDF device: --quadro is the chart alone; --pdf
 // prints what the kept TipoImpressao says (0 the chart, 1 the analysis, 2
-// both), as the dialog would. Which sheets carry which number is the
-// measuring surface's test above: same composition.
+// both), as the dialog would. Where the cover goes and which sheets carry a
+// number, the recorded A4 pages pin.
 TEST(TrabalhoDeImpressao, LinhaDeComandoQuadroEPdfConformeOTipoGuardado) {
   teste::PastaTemporaria pasta;
   std::vector<int> paginas;
