@@ -44,27 +44,23 @@ TEST(Clientes, RegistroParcialNoFimEhMostradoEGuardado) {
   AcrescentarCliente(pasta, kAna);
   AcrescentarCliente(pasta, kJoao);
   auto bytes = teste::LeBytes(raiz / "caduser.dat");
-  const struct {
-    size_t tamanho;
-    bool danificado;
-  } casos[] = {{337 + 335, false}, {337 + 334, true}, {337 + 1, true}};
-  for (const auto& caso : casos) {
+  for (const auto& [tamanho, danificado] : {std::pair{337 + 335, false}, {337 + 334, true}, {337 + 1, true}}) {
     auto parte = bytes;
-    parte.resize(caso.tamanho);
+    parte.resize(tamanho);
     teste::EscreveBytes(raiz / "caduser.dat", parte);
     AcrescentarCliente(pasta, kMuller);  // the next one starts on a whole record
     const auto depois = teste::LeBytes(raiz / "caduser.dat");
-    ASSERT_EQ(depois.size(), 3u * 337) << caso.tamanho;
-    EXPECT_TRUE(std::equal(parte.begin(), parte.end(), depois.begin())) << caso.tamanho;
+    ASSERT_EQ(depois.size(), 3u * 337) << tamanho;
+    EXPECT_TRUE(std::equal(parte.begin(), parte.end(), depois.begin())) << tamanho;
     const auto lidos = LerCadastro(pasta);
-    EXPECT_EQ(lidos[1].danificado, caso.danificado) << caso.tamanho;
+    EXPECT_EQ(lidos[1].danificado, danificado) << tamanho;
     EXPECT_EQ(lidos[2], (RegistroDeCliente{kMuller, false}));
     // The list's names and a record read alone agree with the whole file.
     const NomesDoCadastro nomes(pasta);
     ASSERT_EQ(nomes.Quantos(), 3);
     for (int i = 0; i < 3; ++i) {
       EXPECT_TRUE(nomes.Nome(i) == lidos[i].cliente.Nome && nomes.Danificado(i) == lidos[i].danificado &&
-                  LerRegistroDeCliente(pasta, i) == lidos[i]) << caso.tamanho << " " << i;
+                  LerRegistroDeCliente(pasta, i) == lidos[i]) << tamanho << " " << i;
     }
     EXPECT_EQ(LerRegistroDeCliente(pasta, 3), std::nullopt);
   }
@@ -75,17 +71,14 @@ TEST(Clientes, RegistroParcialNoFimEhMostradoEGuardado) {
 // (a no-break space, the space "¨" leaves), in the middle and at the ends.
 TEST(Clientes, FiltroDaListaConcordaComAChaveDeBusca) {
   teste::PastaTemporaria raiz;
-  std::vector<uint8_t> arquivo;
+  std::string arquivo;
   for (int b = 0; b < 256; ++b) {
     const char c = static_cast<char>(b);
     for (const std::string& nome : {"Jo" + std::string(1, c) + "o  d" + c + "s", c + std::string("\xC1gua") + c}) {
-      std::vector<uint8_t> r(337, ' ');
-      std::copy(nome.begin(), nome.end(), r.begin());
-      r[335] = r[336] = 0;
-      arquivo.insert(arquivo.end(), r.begin(), r.end());
+      arquivo += nome + std::string(335 - nome.size(), ' ') + std::string(2, '\0');
     }
   }
-  teste::EscreveBytes(raiz / "caduser.dat", arquivo);
+  teste::EscreveBytes(raiz / "caduser.dat", teste::Bytes(arquivo));
   const PastaDeDados pasta(raiz.Caminho());
   const auto lidos = LerCadastro(pasta);
   std::vector<std::string> chaves;
@@ -101,6 +94,7 @@ TEST(Clientes, FiltroDaListaConcordaComAChaveDeBusca) {
     }
     EXPECT_EQ(nomes.Filtrar(filtro), esperado) << filtro;
   }
+  EXPECT_EQ(ChaveDeBusca(" João\u00a0\tDA  sÍlva "), "joao da silva");  // the key itself: accents and case aside
 }
 
 // A change or a removal touches no other record, and is refused when the
