@@ -26,32 +26,25 @@ using teste::LeBytes;
 using teste::PastaTemporaria;
 
 // A shorter formula over a longer one: the file is never shortened, and the
-// end code keeps the older tail out of the sum.
-TEST(ArquivosDeFormula, GravadoSobreUmMaisLongo) {
+// end code keeps the older tail out of the sum. The layout breaks paragraphs
+// at CR LF only: every text is brought to CR LF where it enters the program.
+TEST(ArquivosDaBiblioteca, FormulaSobreUmaMaisLongaETextosComCrLf) {
   PastaTemporaria raiz;
   const PastaDeDados pasta(raiz.Caminho());
   const ContextoFormula ctx{U"MARIA DA SILVA", {12, 8, 1978}, {6, 12, 2026}, true};
   EXPECT_EQ(CalculaNumeroDefinido(pasta, kFormulaA, ctx), 0);  // missing file
-  const std::vector<int16_t> longa{8, 101, 5, 101, 3, 101, 4, 101, 7, 103};
-  GravarFormula(pasta, kFormulaA, true, longa);
-  const std::vector<int16_t> curta{10, 103};
-  GravarFormula(pasta, kFormulaA, false, curta);
+  GravarFormula(pasta, kFormulaA, true, std::vector<int16_t>{8, 101, 5, 101, 3, 101, 4, 101, 7, 103});
+  GravarFormula(pasta, kFormulaA, false, std::vector<int16_t>{10, 103});
   EXPECT_EQ(LeBytes(raiz / kFormulaA),
             (std::vector<uint8_t>{0xCA, 0, 10, 0, 103, 0, 5, 0, 101, 0, 3, 0, 101, 0, 4, 0,
                                   101, 0, 7, 0, 103, 0}));
   EXPECT_EQ(CalculaNumeroDefinido(pasta, kFormulaA, ctx), 3);  // 12 letters -> 3
-}
 
-// The layout breaks paragraphs at CR LF only: every text is brought to CR LF
-// where it enters the program.
-TEST(QuebrasDeLinha, CrLfEmTodaEntrada) {
   const std::pair<std::string_view, std::string_view> casos[] = {
       {"a\nb", "a\r\nb"}, {"a\rb", "a\r\nb"}, {"a\r\nb", "a\r\nb"}, {"a\r\rb", "a\r\n\r\nb"},
       {"a\n\r\nb", "a\r\n\r\nb"}, {"", ""}, {"a\tb\x01" "c\x7f", "a b c "}};
   for (const auto& [entrada, saida] : casos) EXPECT_EQ(ComQuebrasCrLf(entrada), saida) << entrada;
   EXPECT_EQ(LeFonteDeTextos("[1]\rUm\rDois\r\r[2]\rTres\r").at(1), "Um\r\nDois");
-  PastaTemporaria raiz;
-  const PastaDeDados pasta(raiz.Caminho());
   teste::EscreveBytes(raiz / "CVIDA.DAT", teste::Bytes("Linha um\nLinha dois\rfim"));
   EXPECT_EQ(LeInterpretacao(pasta, 1, "CVIDA.DAT", false), "Linha um\r\nLinha dois\r\nfim");
   GravarRegistroDeTexto(pasta, "CVIDA.DAT", 2, "colado\nde outro programa");
@@ -114,9 +107,8 @@ TEST(Edicao, RegistroDeCadaEscolhaDoEditor) {
 }
 
 // The default library must be complete: every record an analysis can read
-// holds a real text that fits its record in Windows-1252.
-// Each source, its last record (DESVIDA also holds 90, "no challenge") and
-// the length in words its texts must have.
+// (up to `ultimo`; DESVIDA also holds 90, "no challenge") holds a text of a
+// fitting length in words that fits its record in Windows-1252.
 struct Exigencia {
   const char* codigo;
   int ultimo, minimoPalavras = 120, maximoPalavras = 400;
