@@ -215,6 +215,10 @@ TEST(GravacaoInterrompida, MatarQuemGravaNoMeioDeixaOArquivoComoEra) {
   const fs::path arquivo = pasta / "CVIDA.DAT";
   std::vector<uint8_t> original;  // as many texts as the file holds, so that a save takes a while
   for (int r = 0; r < kRegistrosDeTexto; ++r) original.insert(original.end(), kRegistroTexto, static_cast<uint8_t>('a' + r % 26));
+  auto novo = original;  // the whole save: the first text replaced, blank-padded
+  const std::string texto = "Um texto novo.";
+  std::fill_n(novo.begin(), kRegistroTexto, ' ');
+  std::copy(texto.begin(), texto.end(), novo.begin());
   const auto provisorio = [&] {  // the size of what is being written beside the file, 0 when nothing is
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(pasta.Caminho(), ec)) {
@@ -227,16 +231,16 @@ TEST(GravacaoInterrompida, MatarQuemGravaNoMeioDeixaOArquivoComoEra) {
     for (const auto& e : fs::directory_iterator(pasta.Caminho())) fs::remove(e.path());  // each attempt starts clean
     teste::EscreveBytes(arquivo, original);
     const pid_t filho = teste::Inicia([&] {
-      GravarRegistroDeTexto(PastaDeDados(pasta.Caminho()), "CVIDA.DAT", 1, "Um texto novo.");
+      GravarRegistroDeTexto(PastaDeDados(pasta.Caminho()), "CVIDA.DAT", 1, texto);
       return 0;
     });
-    // Killed as soon as the new content is partly out, unless it finished first.
+    // Killed as soon as the new content is going out, unless it finished first.
     bool noMeio = false;
     while (!(noMeio = provisorio() > 0) && ::waitpid(filho, nullptr, WNOHANG) != filho) {
     }
     ::kill(filho, SIGKILL);
     ::waitpid(filho, nullptr, 0);
-    if (!noMeio) continue;
+    if (!noMeio || teste::LeBytes(arquivo) == novo) continue;  // the save got through first
     ++apanhadas;
     EXPECT_GT(provisorio(), 0u);  // what was half-written stayed aside
     ASSERT_EQ(teste::LeBytes(arquivo), original) << "tentativa " << tentativa;

@@ -231,8 +231,8 @@ std::vector<std::string> Problemas(const Biblioteca& biblioteca) {
 }
 
 TEST(Redacao, CadaRegraApontaOTextoQueAQuebra) {
-  const std::string oito = "A vida pede calma, escuta e um pouco de coragem";
-  const std::string sete = "Pede calma, escuta e pouco de coragem.";
+  const std::string oito = "A vida pede calma, escuta e pede coragem";  // eight words
+  const std::string sete = "Pede calma, escuta e pouco de coragem.";  // seven
   struct Caso {
     Biblioteca biblioteca;
     size_t problemas;
@@ -241,12 +241,12 @@ TEST(Redacao, CadaRegraApontaOTextoQueAQuebra) {
       {{{"APICES", {{1, "Uma etapa de começos"}, {2, "Outra etapa, de encontros"}}}}, 0},
       {{{"APICES", {{1, "Uma etapa de começos."}}}}, 1},
       {{{"CVIDA", {{1, "Um texto que termina com ponto."}}}}, 0},
-      {{{"CVIDA", {{1, "Hoje é um dia bom."}, {2, "Hoje, é um dia bom!"}}}}, 1},
+      {{{"CVIDA", {{1, "Hoje é um dia bom para começar."}, {2, "Hoje, é um dia bom de verdade!"}}}}, 1},
       {{{"CVIDA", {{1, "Esta realização abre uma etapa"}, {2, "Esta realização abre uma fase"}}}}, 0},
       {{{"CDATA", {{12, "Acompanha você sempre que alguém o chama pelo nome."}}}}, 1},
       {{{"CVIDA", {{1, "Sozinhos, não. Um sozinhozinho não conta."}}}}, 0},
       {{{"CVIDA", {{1, oito + "."}}}, {"CFORM", {{3, "Outra frase. " + oito + "!"}}}}, 1},
-      {{{"CVIDA", {{1, oito + "."}, {2, "Sem pressa. A VIDA pede calma,  escuta e um pouco de coragem"}}}}, 1},
+      {{{"CVIDA", {{1, oito + "."}, {2, "Sem pressa. A VIDA pede calma,  escuta e pede coragem"}}}}, 1},
       {{{"CVIDA", {{1, oito + ". " + oito + "."}}}}, 0},  // once per record is no form
       {{{"CVIDA", {{1, sete}}}, {"CFORM", {{1, sete}}}}, 0},
   };
