@@ -66,8 +66,7 @@ TEST(Bytes, Windows1252EmTodoByteERegistrosCompletadosComZeros) {
   const std::vector<uint8_t> r{1, 2, 3, 4};
   f.Grava(3, r);  // records 1 and 2 become zeros
   EXPECT_EQ(LeBytes(pasta / "x.dat"), (std::vector<uint8_t>{0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4}));
-  const std::vector<uint8_t> dois{9, 9};
-  f.Grava(3, dois);  // a partial write keeps the rest of the record
+  f.Grava(3, std::vector<uint8_t>{9, 9});  // a partial write keeps the rest of the record
   EXPECT_EQ(f.Le(3), (std::vector<uint8_t>{9, 9, 3, 4}));
   teste::EscreveBytes(pasta / "curto.dat", {7, 7, 7, 7, 5});
   EXPECT_EQ(ArquivoDeRegistros(pasta / "curto.dat", 4, 8).Le(2), (std::vector<uint8_t>{5, 0, 0, 0}));

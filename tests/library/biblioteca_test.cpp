@@ -94,7 +94,6 @@ TEST(Edicao, RegistroDeCadaEscolhaDoEditor) {
   EXPECT_EQ(RegistroDoNumeroZero(6), 1);
   EXPECT_EQ(RegistroDoNumeroZero(12), 0);
   EXPECT_EQ(RegistroDoNaoPossui(15), 90);
-  EXPECT_EQ(RegistroDoNumeroZero(TopicoDoItem(kDividas)), 0);
   // Without master numbers an 11 or a 22 that reaches a file reads the text of 2 or 4.
   EXPECT_EQ(RegistroDoNumero(11, "INTEXEXP.DAT", false), 2);
   EXPECT_EQ(RegistroDoNumero(22, "CVIDA.DAT", false), 4);
