@@ -36,13 +36,11 @@ using teste::LeBytes;
 using teste::PastaTemporaria;
 
 // The message an operation gives the operator; "" when it succeeds.
-std::string Mensagem(const std::function<void()>& operacao) {
-  try {
-    operacao();
-  } catch (const ErroDeArquivo& e) {
-    return e.what();
-  }
+std::string Mensagem(const std::function<void()>& operacao) try {
+  operacao();
   return "";
+} catch (const ErroDeArquivo& e) {
+  return e.what();
 }
 
 TEST(Bytes, Windows1252EmTodoByteERegistrosCompletadosComZeros) {
@@ -254,8 +252,7 @@ TEST(GravacaoInterrompida, MatarQuemGravaNoMeioDeixaOArquivoComoEra) {
 TEST(AtalhosNaPasta, NadaSeApagaNemSeGravaForaDaPasta) {
   const std::vector<uint8_t> deFora = teste::Bytes("arquivo de outra pasta");
   struct Caso {
-    const char* arquivo;
-    const char* alvo;    // relative to the link; "" is the link itself
+    const char *arquivo, *alvo;  // the link, and where it leads from the data folder
     bool alvoExiste;     // a file of deFora is put there first
     std::function<void(const PastaDeDados&)> operacao;
     const char* trecho;  // of the message; "" when the operation succeeds
