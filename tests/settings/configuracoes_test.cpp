@@ -87,20 +87,6 @@ TEST(Registros, CadaArquivoDeConfiguracaoComTodosOsCamposDistintos) {
                          {400, {5, 0, 'C', 'a', 'b', 'e', 0xE7}}}));
 }
 
-TEST(Registros, PrimeiroUsoGravaOsPadroes) {
-  teste::PastaTemporaria raiz;
-  const PastaDeDados pasta(raiz.Caminho());
-  EXPECT_EQ(CarregarEstadoPrograma(pasta), ProgramOptions{});
-  EXPECT_EQ(LeBytes(raiz / "cifralumina.dat"),
-            Registro(168, {{0, kSim}, {4, kSim}, {18, kSim}, {62, kSim}, {66, kSim}, {68, kSim},
-                           {70, kSim}, {78, kSim}, {80, Texto("[Nulo]", 80)}, {162, {2, 0}}}));
-  EXPECT_EQ(LeBytes(raiz / "extras.dat"), Registro(64, {{0, kSim}}));  // the karmic map shown
-  EXPECT_EQ(LerMargens(pasta), Margens{});
-  EXPECT_EQ(LerOrdemTopicos(pasta), OrdemPadrao());
-  EXPECT_EQ(LerLinhasRodape(pasta), LinhasRodape{});
-  EXPECT_FALSE(std::filesystem::exists(raiz / "rodape.dat"));  // written only when changed
-}
-
 // Files of another case, cut short, or with lengths that lie: read without
 // going past the record, and what was not understood is kept.
 TEST(Registros, ArquivosCurtosOuDanificados) {
@@ -126,30 +112,30 @@ TEST(Registros, ArquivosCurtosOuDanificados) {
 
   GravarFontes(pasta, {{}, {}, {std::string(60, 'N'), false, false, 1}});
   EXPECT_EQ(LerFontes(pasta).FonteTexto.Nome, std::string(50, 'N'));
-  // Cut inside the second font's name, the third slot's size, a margin, an
-  // order slot: the fields before the cut are read, the rest are defaults.
-  auto corta = [&](const char* arquivo, size_t n) {
+  // Cut inside the second font's name, a margin, an order slot, the header
+  // line (it announces 4 bytes, 2 are there): the fields before the cut are
+  // read, the rest are defaults.
+  const auto corta = [&](const char* arquivo, size_t n) {
     auto b = LeBytes(raiz / arquivo);
     b.resize(n);
     teste::EscreveBytes(raiz / arquivo, b);
   };
-  GravarFontes(pasta, {{"Verdana", false, false, 9}, {"Tahoma", true, true, 20}, {}});
-  corta("fontes.dat", 100);
   Fontes fontes;
   fontes.FonteTitulo = {"Verdana", false, false, 9};
-  EXPECT_EQ(LerFontes(pasta), fontes);
+  GravarFontes(pasta, {fontes.FonteTitulo, {"Tahoma", true, true, 20}, {}});
+  corta("fontes.dat", 100);
   GravarMargens(pasta, {1, 2, 3, 4});
   corta("margens.dat", 11);
-  EXPECT_EQ(LerMargens(pasta), (Margens{1, 2, 10, 10}));
-  OrdemDosTopicos invertida = OrdemPadrao();
+  OrdemDosTopicos invertida = OrdemPadrao(), esperada = OrdemPadrao();
   std::reverse(invertida.begin() + 1, invertida.end());
+  std::copy_n(invertida.begin(), 4, esperada.begin());
   GravarOrdemTopicos(pasta, invertida);
   corta("ordem.dat", 9);
-  OrdemDosTopicos esperada = OrdemPadrao();
-  std::copy_n(invertida.begin(), 4, esperada.begin());
-  EXPECT_EQ(LerOrdemTopicos(pasta), esperada);
   GravarLinhasRodape(pasta, {"Um", "Dois", "Três"});
-  corta("rodape.dat", 404);  // the header line announces 4 bytes, 2 are there
+  corta("rodape.dat", 404);
+  EXPECT_EQ(LerFontes(pasta), fontes);
+  EXPECT_EQ(LerMargens(pasta), (Margens{1, 2, 10, 10}));
+  EXPECT_EQ(LerOrdemTopicos(pasta), esperada);
   EXPECT_EQ(LerLinhasRodape(pasta), (LinhasRodape{"Um", "Dois", LinhasRodape{}.LinhaCabecalho}));
   EXPECT_EQ(TomaAvisosSobreArquivos().size(), 4u);
 
@@ -157,42 +143,43 @@ TEST(Registros, ArquivosCurtosOuDanificados) {
   // cannot read past its 198 characters.
   GravarLinhasRodape(pasta, {"Um!", "", ""});
   GravarLinhasRodape(pasta, {"U", "", ""});
-  EXPECT_EQ(LerLinhasRodape(pasta).LinhaRodapeUm, "U");
   auto b = LeBytes(raiz / "rodape.dat");
   EXPECT_EQ(b[3], 'm');
-  b[0] = 0xFF;
-  b[1] = 0x7F;
+  b[0] = 0xFF, b[1] = 0x7F;
   teste::EscreveBytes(raiz / "rodape.dat", b);
   EXPECT_EQ(LerLinhasRodape(pasta).LinhaRodapeUm.size(), 198u);
 }
 
-// A folder where a settings file should be: it can be neither read nor
-// written; the start goes on with first-run values and says so once.
+// A first start writes the defaults. A folder where a settings file should
+// be: it can be neither read nor written; the start goes on with first-run
+// values and says so once.
 TEST(Inicio, ArquivoIlegivelEhRelatadoEOInicioContinua) {
   for (const std::string arquivo : {"", "ordem.dat", "Header.DAT", "fontes.dat", "cifralumina.dat", "rodape.dat", "margens.dat"}) {
     teste::PastaTemporaria raiz;
     if (!arquivo.empty()) std::filesystem::create_directory(raiz / arquivo);
     ProblemasDoInicio problemas;
     const Configuracao e = CarregarConfiguracao(raiz.Caminho().string(), &problemas);
-    if (arquivo.empty()) {  // an empty folder has no problems
-      EXPECT_TRUE(problemas.mensagens.empty());
+    ASSERT_EQ(problemas.mensagens.size(), arquivo.empty() ? 0u : 1u) << arquivo;
+    EXPECT_EQ(e.opcoes, ProgramOptions{});
+    if (arquivo.empty()) {  // a first use: the defaults are written, the footer's only once changed
+      EXPECT_EQ(LeBytes(raiz / "cifralumina.dat"),
+                Registro(168, {{0, kSim}, {4, kSim}, {18, kSim}, {62, kSim}, {66, kSim}, {68, kSim},
+                               {70, kSim}, {78, kSim}, {80, Texto("[Nulo]", 80)}, {162, {2, 0}}}));
+      EXPECT_EQ(LeBytes(raiz / "extras.dat"), Registro(64, {{0, kSim}}));  // the karmic map shown
+      EXPECT_TRUE(e.margens == Margens{} && e.ordem == OrdemPadrao() && e.linhas == LinhasRodape{});
+      EXPECT_FALSE(std::filesystem::exists(raiz / "rodape.dat"));
       continue;
     }
     EXPECT_THROW(CarregarConfiguracao(raiz.Caminho().string()), ErroDeArquivo) << arquivo;
-    ASSERT_EQ(problemas.mensagens.size(), 1u) << arquivo;
     EXPECT_NE(problemas.mensagens[0].find(arquivo), std::string::npos) << problemas.mensagens[0];
     EXPECT_EQ(problemas.opcoesIlegiveis, arquivo == "cifralumina.dat");
-    EXPECT_EQ(e.opcoes, ProgramOptions{});
     EXPECT_EQ(e.titulos[1].empty(), arquivo == "Header.DAT");
     EXPECT_TRUE(std::filesystem::is_directory(raiz / arquivo));
   }
   // No folder asked for and no home: refused, never guessed at the root.
   const std::string casa = getenv("HOME") ? getenv("HOME") : "";
-  unsetenv("HOME");
-  unsetenv("XDG_DATA_HOME");
-  unsetenv("CIFRALUMINA_PASTA");
+  for (const char* variavel : {"HOME", "XDG_DATA_HOME", "CIFRALUMINA_PASTA"}) unsetenv(variavel);
   EXPECT_THROW(EscolhePastaDeDados(std::nullopt), ErroDeArquivo);
-  EXPECT_EQ(EscolhePastaDeDados(std::string("/tmp/x")), "/tmp/x");
   setenv("HOME", casa.c_str(), 1);
 }
 
