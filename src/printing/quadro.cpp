@@ -262,8 +262,11 @@ class DesenhoDoQuadro {
     const double sobra = (x1_ - x0_ - kEntreColunas) - esquerda.Largura() - direita.Largura();
     if (sobra < 0) cabe_ = false;
     const double l0 = esquerda.Largura() + sobra / 2, l1 = direita.Largura() + sobra / 2;
-    return std::max(Coluna(0, x0_, l0, esquerda, y),
-                    Coluna(1, x0_ + l0 + kEntreColunas, l1, direita, y));
+    // One after the other: as two arguments of one call their order would be
+    // the compiler's choice, and so would the order of the drawing.
+    const double fimDaEsquerda = Coluna(0, x0_, l0, esquerda, y);
+    const double fimDaDireita = Coluna(1, x0_ + l0 + kEntreColunas, l1, direita, y);
+    return std::max(fimDaEsquerda, fimDaDireita);
   }
 
   // The name in rows of letters, vowel values above and consonant values
