@@ -93,6 +93,16 @@ TEST_F(Construtor, SemMestresDesafioZeroNomeSemVogalEFormulas) {
   EXPECT_EQ(L(29).Interpretacao, "DEFUSERA#4");
 }
 
+// An empty folder: empty texts, and the topics whose texts take a final
+// period do not get a lone one.
+TEST_F(Construtor, PastaVaziaDaTextosVaziosSemFalhar) {
+  teste::PastaTemporaria vazia;
+  const PastaDeDados outra(vazia.Caminho());
+  const Analise b = MontaAnalise({U"ANA B", {29, 2, 1996}}, {28, 2, 2023}, opcoes, LerTitulos(outra), outra);
+  EXPECT_EQ(b.ResultadoAnalise[1].Interpretacao, "");
+  EXPECT_EQ(b.ResultadoAnalise[7].Interpretacao, "");
+}
+
 // 01/01/2000: realizations 2, 3, 5, 3 and challenges 1, 0, 1. A number that
 // comes back is told in full where it is first shown, in the operator's
 // order and among the topics on; later it links back to that topic.
